@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <span>
+
+namespace veltrin {
+
+/// One control of the window as it is laid out, in the window's own unit, twips.
+struct ControlSpec
+{
+    enum class Kind {
+        ScrollBar,
+        Frame,
+        OptionButton,
+        TextField,      ///< a hidden parameter field
+        FixedTextField, ///< a borderless text field that serves as a caption
+        CommandButton,
+        Label, ///< painted on the drawing, not a child widget
+    };
+    enum class Font { Default, None, TimesBold, Sans13_5, Sans12, Sans9_75 };
+
+    const char *name;
+    Kind kind;
+    const char *container; ///< the frame it lies in, or nullptr for the window
+    QRect twips;           ///< relative to the container
+    const char *text;
+    Font font;
+    std::optional<QColor> background;
+    bool visible;
+    int tabIndex;
+};
+
+/// The window's 26 controls in the order the window creates them.
+std::span<const ControlSpec> controlInventory();
+
+/// The font a control asks for; the dialog font where it sets none.
+QFont controlFont(ControlSpec::Font font);
+
+/// Twips to logical pixels, 15 to a pixel.
+QRect twipsToPixels(const QRect &twips);
+
+} // namespace veltrin

@@ -1,0 +1,14 @@
+#include "handlerguard.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace veltrin {
+
+void reportHandlerFailure(QWidget *window, const QString &handler, const QString &reason)
+{
+    QMessageBox::critical(window, QCoreApplication::applicationName(),
+                          QStringLiteral("%1 was stopped.\n\n%2").arg(handler, reason));
+}
+
+} // namespace veltrin

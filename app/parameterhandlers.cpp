@@ -1,0 +1,29 @@
+#include "parameterhandlers.h"
+
+#include "textform.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace veltrin {
+
+ParameterHandlers::ParameterHandlers(const QtSurface::FieldEditors &fields, QScrollBar *scrollBar,
+                                     QObject *parent)
+    : QObject(parent), m_fields(fields), m_scrollBar(scrollBar)
+{
+}
+
+void ParameterHandlers::write(Field field, double value)
+{
+    m_fields[static_cast<int>(field)]->setText(numberToText(value));
+}
+
+void ParameterHandlers::HScroll1_Change()
+{
+    const int position = m_scrollBar->value();
+    write(Field::Spomaleni, position);
+    const double count = textToNumber(m_fields[static_cast<int>(Field::Spomaleni)]->text());
+    write(Field::Spomaleni, count * 30 + 1);
+}
+
+} // namespace veltrin

@@ -1,0 +1,214 @@
+#include "veltrinwindow.h"
+
+#include "canvas.h"
+#include "controlinventory.h"
+#include "handlerguard.h"
+#include "parameterhandlers.h"
+#include "startcommand.h"
+#include "textform.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <map>
+
+namespace veltrin {
+
+const QString VeltrinWindow::caption = QStringLiteral("Veltrin - https://veltrin.example.org");
+
+namespace {
+
+QWidget *createWidget(const ControlSpec &spec, QWidget *container)
+{
+    using Kind = ControlSpec::Kind;
+    switch (spec.kind) {
+    case Kind::ScrollBar: {
+        auto *bar = new QScrollBar(Qt::Horizontal, container);
+        bar->setRange(0, 32767);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        // The delay changes only when the bar comes to rest, not while the thumb is dragged.
+        bar->setTracking(false);
+        return bar;
+    }
+    case Kind::Frame:
+        return new QGroupBox(QString::fromUtf8(spec.text), container);
+    case Kind::OptionButton:
+        return new QRadioButton(QString::fromUtf8(spec.text), container);
+    case Kind::TextField:
+        return new QLineEdit(QString::fromUtf8(spec.text), container);
+    case Kind::FixedTextField: {
+        auto *field = new QLineEdit(QString::fromUtf8(spec.text), container);
+        field->setFrame(false);
+        return field;
+    }
+    case Kind::CommandButton: {
+        auto *button = new QPushButton(QString::fromUtf8(spec.text), container);
+        button->setAutoDefault(false); // neither button is pressed by Enter
+        return button;
+    }
+    case Kind::Label:
+        break;
+    }
+    return nullptr;
+}
+
+void applyBackground(QWidget *widget, const ControlSpec &spec)
+{
+    // A push button keeps its standard look, as it does on the desktop the layout was made for.
+    if (!spec.background || spec.kind == ControlSpec::Kind::CommandButton)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, *spec.background);
+    palette.setColor(QPalette::Base, *spec.background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmVeltrin"));
+    setWindowTitle(caption);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createControls();
+    wireHandlers();
+    Form_Load();
+}
+
+VeltrinWindow::~VeltrinWindow() = default;
+
+template <typename T> T *VeltrinWindow::control(const char *name) const
+{
+    return findChild<T *>(QString::fromUtf8(name));
+}
+
+void VeltrinWindow::createControls()
+{
+    // The drawing lies beneath every control, which is created after it.
+    m_canvas = new Canvas(this);
+    m_canvas->setObjectName(QStringLiteral("canvas"));
+    m_canvas->move(0, 0);
+
+    std::map<int, QWidget *> byTabIndex;
+    for (const ControlSpec &spec : controlInventory()) {
+        if (spec.kind == ControlSpec::Kind::Label) {
+            m_canvas->paintPrompt(twipsToPixels(spec.twips), QString::fromUtf8(spec.text),
+                                  controlFont(spec.font));
+            continue;
+        }
+        QWidget *container = spec.container ? control<QWidget>(spec.container) : this;
+        QWidget *widget = createWidget(spec, container);
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(twipsToPixels(spec.twips));
+        if (spec.font != ControlSpec::Font::None && spec.font != ControlSpec::Font::Default)
+            widget->setFont(controlFont(spec.font));
+        applyBackground(widget, spec);
+        widget->setVisible(spec.visible);
+        byTabIndex[spec.tabIndex] = widget;
+    }
+    QWidget *previous = nullptr;
+    for (const auto &[index, widget] : byTabIndex) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+
+    const auto field = [this](const char *name) { return control<QLineEdit>(name); };
+    m_fields = {field("nOsKruh"), field("nKmitočet"), field("nSpomaleni"), field("nPrvní"),
+                field("nAlfa")};
+    m_surface = std::make_unique<QtSurface>(this, m_canvas, m_fields);
+    m_handlers = new ParameterHandlers(m_fields, control<QScrollBar>("HScroll1"), this);
+}
+
+void VeltrinWindow::wireHandlers()
+{
+    using Handler = void (ParameterHandlers::*)();
+    const std::pair<const char *, Handler> options[] = {
+        {"opOhniskoVzdálené", &ParameterHandlers::opOhniskoVzdalene_Click},
+        {"opOhniskoStřední", &ParameterHandlers::opOhniskoStredni_Click},
+        {"opOhniskoBlízké", &ParameterHandlers::opOhniskoBlizke_Click},
+        {"opK0002", &ParameterHandlers::opK0002_Click},
+        {"opKmitVyš", &ParameterHandlers::opKmitVys_Click},
+        {"opStřední", &ParameterHandlers::opStredni_Click},
+        {"opNízký", &ParameterHandlers::opNizky_Click},
+        {"opRychlá", &ParameterHandlers::opRychla_Click},
+        {"opPomalejši", &ParameterHandlers::opPomalejsi_Click},
+        {"opPomalá", &ParameterHandlers::opPomala_Click},
+    };
+    for (const auto &[name, handler] : options) {
+        // A button's handler runs whenever it becomes selected, by the user or in code.
+        connect(control<QRadioButton>(name), &QRadioButton::toggled, m_handlers,
+                [this, name = QString::fromUtf8(name), handler](bool selected) {
+                    if (selected)
+                        runGuarded(this, name, [&] { (m_handlers->*handler)(); });
+                });
+    }
+    connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, m_handlers, [this] {
+        runGuarded(this, QStringLiteral("HScroll1"), [this] { m_handlers->HScroll1_Change(); });
+    });
+    connect(control<QPushButton>("cmdStart"), &QPushButton::clicked, this,
+            &VeltrinWindow::cmdStart_Click);
+    connect(control<QPushButton>("cmdKonec"), &QPushButton::clicked, this,
+            &VeltrinWindow::cmdKonec_Click);
+}
+
+void VeltrinWindow::Form_Load()
+{
+    const auto write = [this](Field field, const QString &text) {
+        m_fields[static_cast<int>(field)]->setText(text);
+    };
+    write(Field::OsKruh, numberToText(0.00005));
+    control<QRadioButton>("opOhniskoVzdálené")->setChecked(true);
+    write(Field::Kmitocet, numberToText(0.02));
+    control<QRadioButton>("opStřední")->setChecked(true);
+    write(Field::Prvni, QStringLiteral("0"));
+    control<QRadioButton>("opRychlá")->setChecked(true);
+    write(Field::Spomaleni, QStringLiteral("1"));
+    control<QPushButton>("cmdStart")->setFocus();
+}
+
+void VeltrinWindow::showWithWholeScene()
+{
+    const QSize scene = m_canvas->size();
+    const QScreen *screen = this->screen();
+    const QSize available = screen ? screen->availableSize() : scene;
+    resize(scene);
+    if (scene.width() > available.width() || scene.height() > available.height())
+        showMaximized();
+    else
+        show();
+}
+
+void VeltrinWindow::cmdStart_Click()
+{
+    if (m_running) // input is held during a run; this guards against any that slips through
+        return;
+    m_running = true;
+    runGuarded(this, QStringLiteral("Start"), [this] { StartCommand::run(*m_surface); });
+    m_running = false;
+}
+
+void VeltrinWindow::cmdKonec_Click()
+{
+    close();
+}
+
+void VeltrinWindow::closeEvent(QCloseEvent *event)
+{
+    // A run in progress stops at its next detector position; the program then ends.
+    if (m_running)
+        m_surface->requestStop();
+    event->accept();
+}
+
+} // namespace veltrin

@@ -1,0 +1,8 @@
+#!/bin/sh
+# Installs what Veltrin needs to build, run and test on Debian 12, as root or through sudo.
+set -eu
+if [ "$(id -u)" -eq 0 ]; then SUDO=; else SUDO=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+    cmake ninja-build g++ qt6-base-dev libgl-dev fonts-liberation "$@"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "surface.h"
+
+#include <span>
+#include <vector>
+
+namespace veltrin {
+
+/// Adds one arrow per lower mirror sample, head to tail, for a detector on the axis: each
+/// arrow's direction is the phase of the path source plane → mirror point → detector. The
+/// arrows wind into a Cornu spiral; its squared length is the probability at the detector.
+class PathSum
+{
+public:
+    static constexpr double arrowLength = 0.5; ///< twips
+    static constexpr double probabilityScale = 0.001;
+
+    /// Prepares the mirror's part of every path once for a whole run.
+    PathSum(double k, double frequency);
+
+    /// Sums the arrows for a detector at (xd, Y0); the spiral starts at (xd, startY).
+    void sumAt(double xd, double startY);
+
+    /// The spiral's start and the head of every arrow, as the last sumAt drew them.
+    std::span<const PointF> spiral() const { return m_spiral; }
+    /// The squared distance from the spiral's start to its end, scaled to twips of bar.
+    double probability() const { return m_probability; }
+
+private:
+    double m_frequency;
+    std::vector<double> m_incoming; // source plane to the mirror point's depth
+    std::vector<double> m_depth;    // the mirror point's depth behind the vertex line
+    std::vector<double> m_height2;  // squared height of the mirror point above the axis
+    std::vector<double> m_phase;
+    std::vector<PointF> m_spiral;
+    double m_probability = 0;
+};
+
+} // namespace veltrin

@@ -1,0 +1,42 @@
+#include "canvas.h"
+
+#include "colour.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace veltrin {
+
+Canvas::Canvas(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(widthPixels, heightPixels);
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage(QSize(widthPixels, heightPixels) * ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    const Colour silver = Colour::silver();
+    m_image.fill(QColor(silver.red(), silver.green(), silver.blue()));
+}
+
+void Canvas::paintPrompt(const QRect &rect, const QString &text, const QFont &font)
+{
+    QPainter painter(&m_image);
+    const Colour silver = Colour::silver();
+    painter.fillRect(rect, QColor(silver.red(), silver.green(), silver.blue()));
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    update(rect);
+}
+
+void Canvas::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const qreal ratio = m_image.devicePixelRatio();
+    for (const QRect &rect : event->region()) {
+        const QRectF source(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio);
+        painter.drawImage(QRectF(rect), m_image, source);
+    }
+}
+
+} // namespace veltrin

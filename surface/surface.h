@@ -1,0 +1,52 @@
+#pragma once
+
+#include "colour.h"
+#include "field.h"
+
+#include <QString>
+#include <span>
+
+namespace veltrin {
+
+/// A point of the scene, in twips from the top left of the window's client area.
+struct PointF
+{
+    float x = 0;
+    float y = 0;
+    friend constexpr bool operator==(PointF, PointF) = default;
+};
+
+/// Everything a run does to the window: drawing in twips, the parameter fields, the
+/// "Delete probability" question and keeping the window alive. The Start command sees the
+/// window only through this interface. A failing operation throws SurfaceError.
+class Surface
+{
+public:
+    virtual ~Surface() = default;
+
+    /// Makes twips the drawing unit; every run does this before it draws.
+    virtual void setScaleTwips() = 0;
+    /// Pen width in whole pixels, whatever the scale; stays until set again.
+    virtual void setPenWidth(int pixels) = 0;
+    /// A wide pen has round ends reaching half its width beyond each end point.
+    virtual void drawLine(PointF from, PointF to, Colour colour = Colour::foreground()) = 0;
+    /// Outline of a circle in the foreground colour.
+    virtual void drawCircle(PointF centre, float radius) = 0;
+    /// Segments from each point to the next, in the foreground colour. For the Cornu spirals,
+    /// whose arrows are far shorter than a pixel; each point marks the pixel it lies in.
+    virtual void drawChain(std::span<const PointF> points) = 0;
+
+    virtual QString text(Field field) const = 0;
+    virtual void setText(Field field, const QString &text) = 0;
+
+    /// Modal Yes/No question; returns true for Yes.
+    virtual bool askYesNo(const QString &prompt) = 0;
+
+    /// Puts everything drawn since the last call on the screen now.
+    virtual void present() = 0;
+    /// Lets the window handle pending repaint and close requests (not user input);
+    /// returns false once the window is closing, so the run stops.
+    virtual bool pumpWindowEvents() = 0;
+};
+
+} // namespace veltrin
