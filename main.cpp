@@ -1,7 +1,6 @@
 #include "veltrinwindow.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char *argv[])
 {

@@ -271,6 +271,13 @@ QFont controlFont(ControlSpec::Font font)
     return QApplication::font();
 }
 
+void installFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
 QRect twipsToPixels(const QRect &twips)
 {
     return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};

@@ -40,6 +40,9 @@ std::span<const ControlSpec> controlInventory();
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlSpec::Font font);
 
+/// Maps the fonts the layout was made with to metric-compatible fonts of the desktop.
+void installFontSubstitutes();
+
 /// Twips to logical pixels, 15 to a pixel.
 QRect twipsToPixels(const QRect &twips);
 

@@ -73,6 +73,7 @@ void applyBackground(QWidget *widget, const ControlSpec &spec)
 
 VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
 {
+    installFontSubstitutes();
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
