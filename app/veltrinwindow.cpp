@@ -146,16 +146,20 @@ void VeltrinWindow::wireHandlers()
         {"opPomalejši", &ParameterHandlers::opPomalejsi_Click},
         {"opPomalá", &ParameterHandlers::opPomala_Click},
     };
-    for (const auto &[name, handler] : options) {
+    for (const auto &option : options) {
+        const Handler handler = option.second;
+        const QString name = QString::fromUtf8(option.first);
         // A button's handler runs whenever it becomes selected, by the user or in code.
-        connect(control<QRadioButton>(name), &QRadioButton::toggled, m_handlers,
-                [this, name = QString::fromUtf8(name), handler](bool selected) {
+        connect(control<QRadioButton>(option.first), &QRadioButton::toggled, m_handlers,
+                [this, name, handler](bool selected) {
+                    ParameterHandlers *handlers = m_handlers;
                     if (selected)
-                        runGuarded(this, name, [&] { (m_handlers->*handler)(); });
+                        runGuarded(this, name, [handlers, handler] { (handlers->*handler)(); });
                 });
     }
     connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, m_handlers, [this] {
-        runGuarded(this, QStringLiteral("HScroll1"), [this] { m_handlers->HScroll1_Change(); });
+        ParameterHandlers *handlers = m_handlers;
+        runGuarded(this, QStringLiteral("HScroll1"), [handlers] { handlers->HScroll1_Change(); });
     });
     connect(control<QPushButton>("cmdStart"), &QPushButton::clicked, this,
             &VeltrinWindow::cmdStart_Click);
