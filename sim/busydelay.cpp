@@ -2,6 +2,7 @@
 
 #include "surface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veltrin {

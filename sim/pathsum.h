@@ -33,6 +33,8 @@ private:
     std::vector<double> m_depth;    // the mirror point's depth behind the vertex line
     std::vector<double> m_height2;  // squared height of the mirror point above the axis
     std::vector<double> m_phase;
+    std::vector<double> m_cos;
+    std::vector<double> m_sin;
     std::vector<PointF> m_spiral;
     double m_probability = 0;
 };

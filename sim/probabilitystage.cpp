@@ -6,6 +6,9 @@
 #include "runsetup.h"
 #include "surface.h"
 
+#include <utility>
+#include <vector>
+
 namespace veltrin {
 
 bool ProbabilityStage::run(Surface &surface, const RunValues &values)
@@ -14,19 +17,22 @@ bool ProbabilityStage::run(Surface &surface, const RunValues &values)
     const float baseline = float(spiralBaseline);
     surface.drawLine({float(X0), baseline}, {float(XS + 500), baseline});
 
-    PathSum pathSum(values.k, values.frequency);
+    // The incoming rays, drawn again at every position from beyond the source plane, over the
+    // earlier bars: lower and upper ray of each ray sample in turn.
+    std::vector<std::pair<PointF, PointF>> rays;
     const Mirror mirror(values.k);
+    for (int j = Mirror::firstSample; j <= Mirror::lastSample; ++j) {
+        if (!Mirror::isRaySample(j))
+            continue;
+        const float x = float(mirror.lowerX(j));
+        for (const float y : {float(Mirror::lowerY(j)), float(Mirror::upperY(j))})
+            rays.push_back({{float(XS + 500), y}, {x, y}});
+    }
+
+    PathSum pathSum(values.k, values.frequency);
     for (double xd = X0; xd < XS; xd += detectorStep) {
-        // The incoming rays again, from beyond the source plane, over the earlier bars.
-        for (int j = Mirror::firstSample; j <= Mirror::lastSample; ++j) {
-            if (!Mirror::isRaySample(j))
-                continue;
-            const float x = float(mirror.lowerX(j));
-            const float lowerY = float(Mirror::lowerY(j));
-            const float upperY = float(Mirror::upperY(j));
-            surface.drawLine({float(XS + 500), lowerY}, {x, lowerY});
-            surface.drawLine({float(XS + 500), upperY}, {x, upperY});
-        }
+        for (const auto &[from, to] : rays)
+            surface.drawLine(from, to);
 
         pathSum.sumAt(xd, spiralBaseline);
         surface.drawChain(pathSum.spiral());

@@ -34,6 +34,10 @@ void Canvas::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const qreal ratio = m_image.devicePixelRatio();
     for (const QRect &rect : event->region()) {
+        // Within a plain rectangle the copy is one straight blit; within the region of several
+        // it goes span by span, and from about a hundred rows on through Qt's thread pool,
+        // whose hand-over costs far more than these small copies.
+        painter.setClipRect(rect);
         const QRectF source(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio);
         painter.drawImage(QRectF(rect), m_image, source);
     }

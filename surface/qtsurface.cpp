@@ -36,6 +36,30 @@ QRect strokeBounds(QPointF a, QPointF b, double reach)
     return box.toAlignedRect();
 }
 
+/// More than the whole image, in its logical pixels.
+QRectF wholePicture(const QImage &image)
+{
+    return QRectF(QPointF(-1, -1), image.deviceIndependentSize() + QSizeF(2, 2));
+}
+
+QPen strokePen(QRgb colour, int width)
+{
+    return QPen(QColor::fromRgba(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+/// The pixel column or row a coordinate in twips lies in: floor(twips / 15). Dividing rather
+/// than multiplying by 1/15 puts a point on a pixel edge exactly into the next pixel.
+int pixelOf(float twips)
+{
+    // Far off the canvas all pixels are alike; the bound keeps the conversion defined.
+    constexpr int bound = 1 << 28;
+    const double pixels = double(twips) / twipsPerPixel;
+    if (!(std::abs(pixels) < bound))
+        return pixels > 0 ? bound : -bound;
+    const int truncated = int(pixels);
+    return truncated - (pixels < truncated);
+}
+
 } // namespace
 
 QtSurface::QtSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
@@ -56,7 +80,15 @@ QPainter &QtSurface::painter()
             throw SurfaceError(QStringLiteral("Cannot draw on the window"));
         }
         m_painter->setRenderHint(QPainter::Antialiasing, false);
+        // With a clip of its own, however wide, Qt sets the pixels of thin strokes straight
+        // into the picture rather than through its span functions: the same pixels, and the
+        // mirror's thousands of small circles in half the time.
+        m_painter->setClipRect(wholePicture(m_canvas->image()));
         m_penColour.reset();
+        // The scheme may have changed while the window handled its events.
+        const QPalette palette = m_canvas->palette();
+        m_foreground = palette.color(QPalette::Shadow).rgba();
+        m_rayColour = palette.color(QPalette::HighlightedText).rgba();
     }
     return *m_painter;
 }
@@ -66,18 +98,17 @@ void QtSurface::endPainting()
     m_painter.reset();
 }
 
-QColor QtSurface::resolve(Colour colour) const
+QRgb QtSurface::resolve(Colour colour) const
 {
-    const QPalette palette = m_canvas ? m_canvas->palette() : QPalette();
     switch (colour.kind()) {
     case Colour::Kind::Foreground:
-        return palette.color(QPalette::Shadow);
+        return m_foreground;
     case Colour::Kind::RayColour:
-        return palette.color(QPalette::HighlightedText);
+        return m_rayColour;
     case Colour::Kind::Rgb:
         break;
     }
-    return QColor(colour.red(), colour.green(), colour.blue());
+    return qRgb(colour.red(), colour.green(), colour.blue());
 }
 
 void QtSurface::usePen(Colour colour)
@@ -85,7 +116,7 @@ void QtSurface::usePen(Colour colour)
     QPainter &p = painter();
     if (m_penColour == colour && p.pen().width() == m_penWidth)
         return;
-    p.setPen(QPen(resolve(colour), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(strokePen(resolve(colour), m_penWidth));
     p.setBrush(Qt::NoBrush);
     m_penColour = colour;
 }
@@ -104,17 +135,56 @@ void QtSurface::setPenWidth(int pixels)
 
 void QtSurface::drawLine(PointF from, PointF to, Colour colour)
 {
+    painter();
     if (m_penWidth == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
         const PointF ends[] = {from, to};
-        markPixels(ends, resolve(colour).rgb());
+        markPixels(ends, resolve(colour));
         return;
     }
-    usePen(colour);
     const QPointF a = toPixels(from);
     const QPointF b = toPixels(to);
+    if (fillFromMemo(a, b, resolve(colour)))
+        return;
+    usePen(colour);
     m_painter->drawLine(a, b);
     m_dirty.add(strokeBounds(a, b, m_penWidth / 2.0 + 1));
+}
+
+bool QtSurface::fillFromMemo(QPointF a, QPointF b, QRgb colour)
+{
+    // A translucent colour blends, which a plain fill would not.
+    if (qAlpha(colour) != 255)
+        return false;
+    QImage &image = m_canvas->image();
+    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, strokePen(colour, m_penWidth), image);
+    if (!spans)
+        return false;
+    uchar *const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    // Only the pixels that change need to reach the screen: mostly none, where a ray is drawn
+    // again over itself.
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (const LineMemo::Span &span : *spans) {
+        auto *line = reinterpret_cast<QRgb *>(bits + span.y * stride);
+        QRgb differs = 0; // a loop without early exit, which the compiler vectorizes
+        for (int x = span.left; x <= span.right; ++x)
+            differs |= line[x] ^ colour;
+        if (!differs)
+            continue;
+        for (int x = span.left; x <= span.right; ++x) {
+            if (line[x] == colour)
+                continue;
+            line[x] = colour;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, span.y);
+            bottom = std::max(bottom, span.y);
+        }
+    }
+    if (left <= right)
+        markDevicePixels(QRect(QPoint(left, top), QPoint(right, bottom)));
+    return true;
 }
 
 void QtSurface::drawCircle(PointF centre, float radius)
@@ -130,16 +200,16 @@ void QtSurface::drawChain(std::span<const PointF> points)
 {
     if (points.empty())
         return;
-    const QRgb colour = resolve(Colour::foreground()).rgb();
+    painter();
+    const QRgb colour = resolve(Colour::foreground());
+    const bool thinPen = m_penWidth == 1;
     std::size_t start = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        const PointF a = points[i - 1];
-        const PointF b = points[i];
-        if (m_penWidth == 1 && shorterThanPixel(a, b))
+        if (thinPen && shorterThanPixel(points[i - 1], points[i]))
             continue;
         // A segment a pixel long or more, or a wide pen: QPainter draws it.
         markPixels(points.subspan(start, i - start), colour);
-        drawLine(a, b, Colour::foreground());
+        drawLine(points[i - 1], points[i], Colour::foreground());
         start = i;
     }
     markPixels(points.subspan(start), colour);
@@ -151,30 +221,67 @@ void QtSurface::markPixels(std::span<const PointF> points, QRgb colour)
         return;
     QImage &image = m_canvas->image();
     const double ratio = image.devicePixelRatio();
-    // At a higher pixel ratio a point covers the block of device pixels nearest to it that
-    // is as wide as a one-pixel pen.
-    const int block = std::max(1, int(std::lround(ratio)));
-    const double shift = (block - 1) / 2.0;
     const int width = image.width();
     const int height = image.height();
     const qsizetype stride = image.bytesPerLine();
     uchar *const bits = image.bits();
+    colour |= 0xff000000; // the picture has no alpha channel
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    for (const PointF point : points) {
-        // Divide rather than multiply by 1/15, so a point on a pixel edge falls exactly.
-        const int x0 = int(std::floor(double(point.x) * ratio / twipsPerPixel - shift));
-        const int y0 = int(std::floor(double(point.y) * ratio / twipsPerPixel - shift));
-        left = std::min(left, x0);
-        top = std::min(top, y0);
-        right = std::max(right, x0 + block - 1);
-        bottom = std::max(bottom, y0 + block - 1);
-        for (int y = std::max(y0, 0); y < std::min(y0 + block, height); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(bits + y * stride);
-            for (int x = std::max(x0, 0); x < std::min(x0 + block, width); ++x)
-                line[x] = colour;
+    if (ratio == 1) {
+        // The hot loop of a run: thousands of points, dozens to a pixel. A point inside the
+        // last marked pixel, [15x, 15x + 15) by [15y, 15y + 15) twips, needs no division; the
+        // comparison is exact, for the bounds are whole numbers.
+        double pixelLeft = 0, pixelRight = -1, pixelTop = 0, pixelBottom = -1;
+        for (const PointF point : points) {
+            const double px = point.x;
+            const double py = point.y;
+            if (px >= pixelLeft && px < pixelRight && py >= pixelTop && py < pixelBottom)
+                continue;
+            const int x = pixelOf(point.x);
+            const int y = pixelOf(point.y);
+            pixelLeft = x * twipsPerPixel;
+            pixelRight = pixelLeft + twipsPerPixel;
+            pixelTop = y * twipsPerPixel;
+            pixelBottom = pixelTop + twipsPerPixel;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+            if (unsigned(x) < unsigned(width) && unsigned(y) < unsigned(height))
+                reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
+        }
+    } else {
+        // At another pixel ratio a point covers the block of device pixels nearest to it that
+        // is as wide as a one-pixel pen.
+        const int block = std::max(1, int(std::lround(ratio)));
+        const double shift = (block - 1) / 2.0;
+        for (const PointF point : points) {
+            // Divide rather than multiply by 1/15, so a point on a pixel edge falls exactly.
+            const int x0 = int(std::floor(double(point.x) * ratio / twipsPerPixel - shift));
+            const int y0 = int(std::floor(double(point.y) * ratio / twipsPerPixel - shift));
+            left = std::min(left, x0);
+            top = std::min(top, y0);
+            right = std::max(right, x0 + block - 1);
+            bottom = std::max(bottom, y0 + block - 1);
+            for (int y = std::max(y0, 0); y < std::min(y0 + block, height); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(bits + y * stride);
+                for (int x = std::max(x0, 0); x < std::min(x0 + block, width); ++x)
+                    line[x] = colour;
+            }
         }
     }
-    const QRect device(QPoint(left, top), QPoint(right, bottom));
+    markDevicePixels(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+void QtSurface::markDevicePixels(const QRect &changed)
+{
+    const QImage &image = m_canvas->image();
+    const QRect device = changed & image.rect();
+    const double ratio = image.devicePixelRatio();
+    if (ratio == 1) {
+        m_dirty.add(device);
+        return;
+    }
     m_dirty.add(
         QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect());
 }

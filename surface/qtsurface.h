@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dirtyarea.h"
+#include "linememo.h"
 #include "surface.h"
 
 #include <QPainter>
@@ -17,7 +18,8 @@ class Canvas;
 
 /// The surface of the real window: draws into the canvas's retained picture with QPainter,
 /// aliased, and marks the pixels of sub-pixel spiral arrows itself, so that every point of a
-/// spiral shows in exactly the pixel it lies in.
+/// spiral shows in exactly the pixel it lies in. A line drawn again and again, like the rays at
+/// every detector position, is filled with the pixels QPainter gave it before.
 class QtSurface : public Surface
 {
 public:
@@ -48,8 +50,12 @@ public:
 private:
     QPainter &painter();
     void usePen(Colour colour);
-    QColor resolve(Colour colour) const;
+    QRgb resolve(Colour colour) const;
+    /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
+    bool fillFromMemo(QPointF a, QPointF b, QRgb colour);
     void markPixels(std::span<const PointF> points, QRgb colour);
+    /// Adds changed device pixels to the area the next screen update shows.
+    void markDevicePixels(const QRect &changed);
     void endPainting();
 
     QPointer<QWidget> m_window;
@@ -57,7 +63,10 @@ private:
     FieldEditors m_fields;
     Question m_question;
     std::optional<QPainter> m_painter;
+    QRgb m_foreground = 0; // the scheme's colours as the painting began
+    QRgb m_rayColour = 0;
     DirtyArea m_dirty;
+    LineMemo m_lines;
     int m_penWidth = 1;
     std::optional<Colour> m_penColour;
     bool m_stopRequested = false;
