@@ -1,16 +1,45 @@
+#include "displaycheck.h"
 #include "veltrinwindow.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The window's icon, in every size that the desktop entry's icon comes in.
+QIcon applicationIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Without a display the toolkit would abort with a core dump; say what is missing instead.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString noDisplay =
+        veltrin::missingDisplayMessage(arguments, QProcessEnvironment::systemEnvironment());
+    if (!noDisplay.isEmpty()) {
+        std::fputs(qPrintable(noDisplay + u'\n'), stderr);
+        return EXIT_FAILURE;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setApplicationVersion(QStringLiteral(VELTRIN_VERSION));
-    // Metric-compatible stand-ins for the fonts the layout was made with.
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELTRIN_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
 
     veltrin::VeltrinWindow window;
     window.showWithWholeScene();

@@ -1,5 +1,6 @@
 #include "veltrinwindow.h"
 
+#include "accessibletexts.h"
 #include "canvas.h"
 #include "controlinventory.h"
 #include "handlerguard.h"
@@ -7,6 +8,7 @@
 #include "startcommand.h"
 #include "textform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -14,7 +16,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace veltrin {
 
@@ -33,6 +38,11 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *container)
         bar->setPageStep(1);
         // The delay changes only when the bar comes to rest, not while the thumb is dragged.
         bar->setTracking(false);
+        bar->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved by the arrow keys
+        // It sets a value rather than scrolling a view, so the keys and the wheel move it as
+        // they move a slider: Right, Up and Page Up towards the right end. A scroll bar's
+        // inverted controls would turn the arrow keys round.
+        bar->setInvertedControls(false);
         return bar;
     }
     case Kind::Frame:
@@ -57,14 +67,43 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *container)
     return nullptr;
 }
 
+bool captionFits(const QRadioButton *button, const QFont &font)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room =
+        button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(button->text()) <= room.width() &&
+           metrics.height() <= room.height();
+}
+
+/// The dialog font at the largest pixel size, not above its own, at which every caption of the
+/// buttons fits beside its indicator: the layout was made for a narrower font than Linux's.
+QFont fittingDialogFont(const std::vector<QRadioButton *> &buttons)
+{
+    constexpr int smallestReadable = 8; // pixels
+    QFont font = QApplication::font();
+    for (int pixels = QFontInfo(font).pixelSize();; --pixels) {
+        font.setPixelSize(pixels);
+        const bool fits = std::ranges::all_of(
+            buttons, [&font](const QRadioButton *button) { return captionFits(button, font); });
+        if (fits || pixels <= smallestReadable)
+            return font;
+    }
+}
+
 void applyBackground(QWidget *widget, const ControlSpec &spec)
 {
     // A push button keeps its standard look, as it does on the desktop the layout was made for.
     if (!spec.background || spec.kind == ControlSpec::Kind::CommandButton)
         return;
+    // The role the widget fills its background with: Button for an option button, whose
+    // indicator keeps its own colour; Base for a text field; Window for a frame.
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, *spec.background);
-    palette.setColor(QPalette::Base, *spec.background);
+    palette.setColor(widget->backgroundRole(), *spec.background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -82,8 +121,10 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     createControls();
+    setAccessibleTexts(*this);
     wireHandlers();
     Form_Load();
+    tabToSelectedButtons();
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
@@ -101,6 +142,8 @@ void VeltrinWindow::createControls()
     m_canvas->move(0, 0);
 
     std::map<int, QWidget *> byTabIndex;
+    // Option buttons that set no font would take their frame's; they take the dialog font.
+    std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlSpec &spec : controlInventory()) {
         if (spec.kind == ControlSpec::Kind::Label) {
             m_canvas->paintPrompt(twipsToPixels(spec.twips), QString::fromUtf8(spec.text),
@@ -113,12 +156,24 @@ void VeltrinWindow::createControls()
         widget->setGeometry(twipsToPixels(spec.twips));
         if (spec.font != ControlSpec::Font::None && spec.font != ControlSpec::Font::Default)
             widget->setFont(controlFont(spec.font));
+        if (spec.font == ControlSpec::Font::Default && spec.kind == ControlSpec::Kind::OptionButton)
+            dialogFontButtons[container].push_back(static_cast<QRadioButton *>(widget));
         applyBackground(widget, spec);
         widget->setVisible(spec.visible);
         byTabIndex[spec.tabIndex] = widget;
     }
+    // One size for a whole frame, so its buttons look alike.
+    for (const auto &[frame, buttons] : dialogFontButtons) {
+        const QFont font = fittingDialogFont(buttons);
+        for (QRadioButton *button : buttons)
+            button->setFont(font);
+    }
+    // Only controls that take the focus go into the chain: Qt moves a frame there together
+    // with its buttons, which would undo the order given to the buttons themselves.
     QWidget *previous = nullptr;
     for (const auto &[index, widget] : byTabIndex) {
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
@@ -180,6 +235,17 @@ void VeltrinWindow::Form_Load()
     control<QRadioButton>("opRychlá")->setChecked(true);
     write(Field::Spomaleni, QStringLiteral("1"));
     control<QPushButton>("cmdStart")->setFocus();
+}
+
+void VeltrinWindow::tabToSelectedButtons()
+{
+    // Tab enters a frame at its selected button. Qt would pick the button that last had the
+    // focus, at first the frame's first; from here on that is always the selected one, since
+    // clicking a button or moving it with the arrow keys both focuses and selects it.
+    for (QRadioButton *button : findChildren<QRadioButton *>()) {
+        if (!button->isChecked())
+            button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus));
+    }
 }
 
 void VeltrinWindow::showWithWholeScene()

@@ -43,6 +43,7 @@ private:
     void createControls();
     void wireHandlers();
     void Form_Load();
+    void tabToSelectedButtons();
     template <typename T> T *control(const char *name) const;
 
     Canvas *m_canvas = nullptr;

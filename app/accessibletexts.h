@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace veltrin {
+
+/// Names for assistive technology the controls of the window that show no text of their own,
+/// and describes what the drawing and the commands do.
+void setAccessibleTexts(QWidget &window);
+
+} // namespace veltrin
