@@ -1,0 +1,43 @@
+#include "canvas.h"
+#include "veltrinwindow.h"
+
+#include <QAccessible>
+#include <QTest>
+
+using namespace veltrin;
+
+class TstAccessibleTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyVisibleControlHasAName()
+    {
+        VeltrinWindow window;
+        int visible = 0;
+        for (QWidget *control : window.findChildren<QWidget *>()) {
+            if (!control->isVisibleTo(&window))
+                continue;
+            ++visible;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(accessible, qPrintable(control->objectName()));
+            QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(control->objectName()));
+        }
+        // The drawing, the scroll bar, four fixed texts, two frames with seven option buttons and
+        // the two commands; the hidden ones need no name.
+        QCOMPARE_GE(visible, 17);
+    }
+
+    void drawingSaysWhatItShows()
+    {
+        VeltrinWindow window;
+        QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(window.canvas());
+        QVERIFY(drawing);
+        QVERIFY(!drawing->text(QAccessible::Name).isEmpty());
+        QVERIFY(!drawing->text(QAccessible::Description).isEmpty());
+    }
+};
+
+QTEST_MAIN(TstAccessibleTexts)
+#include "tst_accessibletexts.moc"

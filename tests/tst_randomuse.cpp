@@ -1,0 +1,152 @@
+#include "canvas.h"
+#include "textform.h"
+#include "veltrinwindow.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTest>
+#include <cmath>
+#include <numeric>
+
+using namespace veltrin;
+
+// Drives the window with thousands of random user actions and checks after each one that the
+// parameters stay valid and that the picture the runs drew is never lost.
+class TstRandomUse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomActionsKeepTheInvariants();
+
+private:
+    QString field(const char *name) const
+    {
+        return m_window->findChild<QLineEdit *>(QString::fromUtf8(name))->text();
+    }
+    QList<QRadioButton *> buttonsOf(const char *frame) const
+    {
+        return m_window->findChild<QGroupBox *>(QString::fromUtf8(frame))
+            ->findChildren<QRadioButton *>();
+    }
+    void act(int action);
+    void checkInvariants(const QString &step) const;
+
+    QRandomGenerator m_random;
+    VeltrinWindow *m_window = nullptr;
+    QImage m_picture; // what the canvas must still show
+    bool m_ranOnce = false;
+};
+
+void TstRandomUse::act(int action)
+{
+    QScrollBar *bar = m_window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
+    switch (action) {
+    case 0: { // a K or frequency button
+        const auto buttons = buttonsOf(m_random.bounded(2) ? "frmOhnisko" : "frmKmitočet");
+        QTest::mouseClick(buttons[m_random.bounded(int(buttons.size()))], Qt::LeftButton);
+        break;
+    }
+    case 1: { // arrow or track clicks on the scroll bar
+        static const QAbstractSlider::SliderAction steps[] = {
+            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+            QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub};
+        bar->triggerAction(steps[m_random.bounded(4)]);
+        break;
+    }
+    case 2: // a drag of the thumb: the delay changes only when it is let go
+        bar->setSliderDown(true);
+        for (int i = 0; i < 3; ++i)
+            bar->setSliderPosition(m_random.bounded(32768));
+        bar->setSliderDown(false);
+        break;
+    case 3: // back to the fastest speed, as a teacher does before a demonstration
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case 4:
+        m_window->hide();
+        m_window->show();
+        break;
+    case 5:
+        m_window->resize(100 + m_random.bounded(900), 100 + m_random.bounded(800));
+        break;
+    case 6: { // Start, answering Yes or No; slow delays are left to the pacing benchmark
+        if (textToNumber(field("nSpomaleni")) > 301)
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        const bool yes = m_random.bounded(2);
+        m_window->surface().setQuestion([yes](QWidget *, const QString &) { return yes; });
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
+        m_ranOnce = true;
+        m_picture = m_window->canvas()->image();
+        break;
+    }
+    }
+}
+
+void TstRandomUse::checkInvariants(const QString &step) const
+{
+    const auto oneOf = [](const QString &text, std::initializer_list<double> values) {
+        for (double value : values) {
+            if (text == numberToText(value))
+                return true;
+        }
+        return false;
+    };
+    QVERIFY2(oneOf(field("nOsKruh"), {0.00005, 0.00007, 0.0001, 0.0002}), qPrintable(step));
+    QVERIFY2(oneOf(field("nKmitočet"), {0.01, 0.02, 0.04}), qPrintable(step));
+    const double delay = textToNumber(field("nSpomaleni"));
+    QVERIFY2(delay >= 1 && delay <= 3000000 && delay == std::floor(delay), qPrintable(step));
+    QCOMPARE(field("nPrvní"), m_ranOnce ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const char *frame : {"frmOhnisko", "frmKmitočet", "frmAnimace"}) {
+        const auto buttons = buttonsOf(frame);
+        QVERIFY2(std::count_if(buttons.begin(), buttons.end(),
+                               [](QRadioButton *b) { return b->isChecked(); }) == 1,
+                 qPrintable(step + QStringLiteral(" in ") + QString::fromUtf8(frame)));
+    }
+    QVERIFY2(m_window->canvas()->image() == m_picture, qPrintable(step));
+}
+
+void TstRandomUse::randomActionsKeepTheInvariants()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("VELTRIN_TEST_SEED")
+                             ? qEnvironmentVariableIntValue("VELTRIN_TEST_SEED")
+                             : QRandomGenerator::global()->generate();
+    qInfo("Random seed %u (replay with VELTRIN_TEST_SEED=%u)", seed, seed);
+    m_random.seed(seed);
+
+    VeltrinWindow window;
+    m_window = &window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    m_picture = window.canvas()->image();
+
+    // Weights: mostly choices, sometimes a run, since a run costs far more than a click.
+    const int weights[] = {40, 25, 10, 5, 8, 8, 1};
+    const int total = std::accumulate(std::begin(weights), std::end(weights), 0);
+    constexpr int actions = 3000;
+    for (int i = 0; i < actions; ++i) {
+        int pick = m_random.bounded(total);
+        int action = 0;
+        while (pick >= weights[action])
+            pick -= weights[action++];
+        act(action);
+        const QString step =
+            QStringLiteral("action %1 (kind %2), seed %3").arg(i).arg(action).arg(seed);
+        checkInvariants(step);
+        if (action == 4 || action == 5) { // what a repaint shows is still the picture
+            const QImage shown =
+                window.canvas()->grab().toImage().convertToFormat(m_picture.format());
+            QVERIFY2(shown == m_picture, qPrintable(step));
+        }
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QTEST_MAIN(TstRandomUse)
+#include "tst_randomuse.moc"
