@@ -1,9 +1,19 @@
 #!/bin/sh
-# Builds Veltrin with warnings as errors and runs every test, headless.
+# Builds Veltrin with warnings as errors and runs every test, headless: once as released, and
+# once more built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh libbenchmark-dev xvfb xauth xdotool imagemagick python3 \
     desktop-file-utils appstream dpkg-dev
+export QT_QPA_PLATFORM=offscreen
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIN_WERROR=ON
 cmake --build build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRIN_WERROR=ON \
+    -DVELTRIN_SANITIZE=ON -DVELTRIN_BUILD_BENCH=OFF
+cmake --build build-sanitize
+LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-sanitize --output-on-failure
