@@ -9,7 +9,7 @@
 
 namespace {
 
-// The window's icon, in every size that the desktop entry's icon comes in.
+// The window's icon, in the small sizes built into the program.
 QIcon applicationIcon()
 {
     QIcon icon;
