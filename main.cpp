@@ -1,4 +1,5 @@
 #include "displaycheck.h"
+#include "platformstartguard.h"
 #include "veltrinwindow.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -35,7 +37,10 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
 
+    // A display that is named but cannot be reached is found only as the toolkit opens it.
+    std::optional<veltrin::PlatformStartGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("Veltrin"));
     QApplication::setApplicationVersion(QStringLiteral(VELTRIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELTRIN_APP_ID));

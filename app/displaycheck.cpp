@@ -28,6 +28,9 @@ QString optionValue(const QStringList &arguments, QStringView name)
     return value;
 }
 
+const QString advice = QStringLiteral(
+    "start Veltrin in a desktop session, or give it a display with ssh -X or xvfb-run");
+
 bool isSet(const QProcessEnvironment &environment, const QString &name)
 {
     return !environment.value(name).isEmpty();
@@ -79,9 +82,12 @@ QString missingDisplayMessage(const QStringList &arguments, const QProcessEnviro
         missing.size() == 1
             ? missing.first() + QStringLiteral(" is not set")
             : QStringLiteral("neither %1 nor %2 is set").arg(missing[0], missing[1]);
-    return QStringLiteral("veltrin: no display to open the window on (%1); start Veltrin in a "
-                          "desktop session, or give it a display with ssh -X or xvfb-run")
-        .arg(unset);
+    return QStringLiteral("veltrin: no display to open the window on (%1); ").arg(unset) + advice;
+}
+
+QString unreachableDisplayMessage(const QString &reason)
+{
+    return QStringLiteral("veltrin: cannot open the window (%1); ").arg(reason) + advice;
 }
 
 } // namespace veltrin

@@ -11,4 +11,8 @@ namespace veltrin {
 /// -platform and -display arguments, QT_QPA_PLATFORM, DISPLAY and the Wayland variables.
 QString missingDisplayMessage(const QStringList &arguments, const QProcessEnvironment &environment);
 
+/// The one line to print when the toolkit could not open the display it was given; reason is
+/// what the toolkit said of it.
+QString unreachableDisplayMessage(const QString &reason);
+
 } // namespace veltrin

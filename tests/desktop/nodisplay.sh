@@ -1,6 +1,6 @@
 #!/bin/sh
-# Started with no display at all, the program says so in one line and exits with status 1,
-# instead of the toolkit's abort. Usage: nodisplay.sh PROGRAM
+# Started with no display at all, or with one it cannot reach, the program says so in one line
+# and exits with status 1, instead of the toolkit's abort. Usage: nodisplay.sh PROGRAM
 set -u
 program=$1
 err=$(mktemp)
@@ -21,6 +21,8 @@ expect_refusal() {
 expect_refusal "neither DISPLAY nor WAYLAND_DISPLAY is set"
 expect_refusal "DISPLAY is not set" QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-9
 expect_refusal "WAYLAND_DISPLAY is not set" QT_QPA_PLATFORM=wayland DISPLAY=:99
+# A display that is named but has no server behind it is found only as the toolkit opens it.
+expect_refusal "could not connect to display :4093" DISPLAY=:4093
 
 # A platform that needs no display still starts: the program is still running when the
 # generous limit stops it.
