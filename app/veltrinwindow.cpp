@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "controlinventory.h"
 #include "handlerguard.h"
+#include "inputhold.h"
 #include "parameterhandlers.h"
 #include "startcommand.h"
 #include "textform.h"
@@ -265,7 +266,10 @@ void VeltrinWindow::cmdStart_Click()
     if (m_running) // input is held during a run; this guards against any that slips through
         return;
     m_running = true;
-    runGuarded(this, QStringLiteral("Start"), [this] { StartCommand::run(*m_surface); });
+    runGuarded(this, QStringLiteral("Start"), [this] {
+        const InputHold hold(windowHandle());
+        StartCommand::run(*m_surface);
+    });
     m_running = false;
 }
 

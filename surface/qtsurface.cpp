@@ -317,8 +317,9 @@ void QtSurface::present()
 
 bool QtSurface::pumpWindowEvents()
 {
-    // Input made now waits in the queue until the run has ended.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Everything, the desktop's close request included, which Qt counts as user input: the
+    // window holds the user's clicks and keys itself until the run has ended.
+    QCoreApplication::processEvents();
     return !m_stopRequested && m_window && m_canvas;
 }
 

@@ -44,7 +44,7 @@ public:
 
     /// Puts everything drawn since the last call on the screen now.
     virtual void present() = 0;
-    /// Lets the window handle pending repaint and close requests (not user input);
+    /// Lets the window handle pending repaint and close requests while the user's input waits;
     /// returns false once the window is closing, so the run stops.
     virtual bool pumpWindowEvents() = 0;
 };

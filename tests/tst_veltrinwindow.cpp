@@ -382,6 +382,30 @@ private slots:
         QVERIFY(!window.isVisible());
         QVERIFY(!window.isRunning());
     }
+
+    void inputDuringARunWaitsUntilItEnds()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // 5 ms after each detector position: a run of about 0.7 s.
+        child<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("50000"));
+        auto *low = child<QRadioButton>(window, "opNízký");
+        // The click goes the way of the desktop's input, through the window, not to the button.
+        const QPoint onLow = low->mapTo(&window, QPoint(7, low->height() / 2));
+        QString frequencyDuringRun;
+        QTimer::singleShot(100, &window, [&] {
+            QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, onLow);
+        });
+        QTimer::singleShot(200, &window,
+                           [&] { frequencyDuringRun = fieldText(window, "nKmitočet"); });
+        QTest::mouseClick(child(window, "cmdStart"), Qt::LeftButton);
+        QCOMPARE(frequencyDuringRun, "0.02");
+        QVERIFY(!low->isChecked());
+        // Handed over once the run has ended.
+        QTRY_VERIFY(low->isChecked());
+        QCOMPARE(fieldText(window, "nKmitočet"), "0.01");
+    }
 };
 
 QTEST_MAIN(TstVeltrinWindow)

@@ -50,6 +50,7 @@ CONTROLS = {
     "High": Control.option_in(_FREQUENCY_FRAME, 120, 360, 975, 255),
     "Middle": Control.option_in(_FREQUENCY_FRAME, 240, 720, 975, 255),
     "Low": Control.option_in(_FREQUENCY_FRAME, 360, 1080, 975, 195),
+    "HScroll1": Control(3600, 480, 2295, 255),
 }
 
 PROMPT = Control(4800, 3840, 3495, 495)  # "Please press button Start"
@@ -156,6 +157,21 @@ class Veltrin:
         """Moves the pointer over the named control and clicks it."""
         self._check_running()
         self.display.click(self.window, *CONTROLS[control].click_point())
+
+    def slowest_animation(self):
+        """Moves the scroll bar to its far end from the keyboard: the longest delay it sets."""
+        self.click("HScroll1")
+        self.display.press_keys(self.window, "End")
+
+    def request_close(self, timeout=10.0):
+        """Closes the window as its close box does and returns the program's exit status."""
+        self._check_running()
+        self.display.request_close(self.window)
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise TimeoutError(f"Veltrin still runs {timeout:g} s after its window closed") \
+                from None
 
     def question_box(self):
         """The "Delete probability" box's window id while it is shown, else None."""

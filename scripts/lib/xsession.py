@@ -13,6 +13,7 @@ import select
 import shutil
 import struct
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -187,6 +188,11 @@ class VirtualDisplay:
         """Focuses the window, then types the keys (xdotool key names)."""
         self.focus(window)
         self._run(["xdotool", "key", "--clearmodifiers", *keys])
+
+    def request_close(self, window):
+        """Asks the window to close, as a window manager's close button does."""
+        self._run([sys.executable, "-B", os.path.join(os.path.dirname(__file__), "wmclose.py"),
+                   window])
 
     def capture(self, window):
         """The window's picture as the X server holds it now."""

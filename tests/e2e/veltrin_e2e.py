@@ -5,9 +5,10 @@ Usage: veltrin_e2e.py PATH_TO_VELTRIN
 Starts a private Xvfb display and the program on it, works the window with real pointer and key
 input, and reads what the window shows back from the server: the prompt before the first run and
 not after it, blue bars after High and Start, red bars beside them after 0.0002, Low, Start and
-No, only the new bars after Yes, and Exit ending the program with status 0. Exits with 77 (skipped)
-where the X tools are missing; on a failure it saves the screen as e2e-failure.png in the current
-directory.
+No, only the new bars after Yes, and Exit ending the program with status 0. Then, in a second
+program, closing the window during a slow run ends it at once with status 0. Exits with 77
+(skipped) where the X tools are missing; on a failure it saves the screen as e2e-failure.png in
+the current directory.
 """
 
 import os
@@ -20,11 +21,13 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
                                 "scripts", "lib"))
 
 from veltrinapp import (AXIS_Y, BARS, DETECTOR_POSITIONS, MIRROR_HALF_HEIGHT,  # noqa: E402
-                        VERTEX_X, Veltrin, bar_positions, last_bars, prompt_pixels, to_pixels)
+                        VERTEX_X, Veltrin, bar_positions, has_bar, last_bars,
+                        prompt_pixels, to_pixels)
 from xsession import VirtualDisplay, missing_packages  # noqa: E402
 
 SKIPPED = 77
 RUN_TIMEOUT = 15  # seconds; a run with the default delay takes well under one
+CLOSE_TIMEOUT = 3  # seconds; the slow run stops at its next detector position, 0.1 s away
 ALL_POSITIONS = list(range(DETECTOR_POSITIONS))
 
 
@@ -123,6 +126,19 @@ def scenario(app):
     check(status == 0, f"Exit ended the program with status {status}")
 
 
+def closing_during_a_run(app):
+    app.wait_until_shown()
+    app.wait_for_picture(lambda image: prompt_pixels(image) > 200, "the window to be drawn")
+    # A tenth of a second at each detector position: the run lasts about 14 s.
+    app.slowest_animation()
+    app.click("Start")
+    during = app.wait_for_picture(lambda image: has_bar(image, 3, "Middle"),
+                                  "the slow run's first bars")
+    check(not last_bars(during), "the run did not go slowly: the scroll bar set no delay")
+    status = app.request_close(timeout=CLOSE_TIMEOUT)
+    check(status == 0, f"closing the window during a run ended the program with status {status}")
+
+
 def missing(image, frequency):
     return sorted(set(ALL_POSITIONS) - set(bar_positions(image, frequency)))
 
@@ -139,9 +155,11 @@ def main(argv):
     # program down with it.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     started = time.monotonic()
-    with VirtualDisplay() as display, Veltrin(display, argv[1]) as app:
+    with VirtualDisplay() as display:
         try:
-            scenario(app)
+            for steps in (scenario, closing_during_a_run):
+                with Veltrin(display, argv[1]) as app:
+                    steps(app)
         except Exception as error:
             if not isinstance(error, (Failure, TimeoutError, RuntimeError)):
                 traceback.print_exc()
