@@ -7,13 +7,13 @@ namespace veltrin {
 
 namespace {
 
-using Kind = ControlSpec::Kind;
-using Font = ControlSpec::Font;
+using Kind = ControlEntry::Kind;
+using Font = ControlEntry::Font;
 
 const QColor silver(192, 192, 192);
 
 // Names keep the Czech spelling of the program's controls.
-const std::array<ControlSpec, 26> inventory{{
+const std::array<ControlEntry, 26> inventory{{
     {"HScroll1", Kind::ScrollBar, nullptr, {3600, 480, 2295, 255}, "", Font::None, {}, true, 25},
     {"frmAnimace",
      Kind::Frame,
@@ -244,12 +244,12 @@ QFont sansSerif(qreal points)
 
 } // namespace
 
-std::span<const ControlSpec> controlInventory()
+std::span<const ControlEntry> controlInventory()
 {
     return inventory;
 }
 
-QFont controlFont(ControlSpec::Font font)
+QFont controlFont(ControlEntry::Font font)
 {
     switch (font) {
     case Font::TimesBold: {

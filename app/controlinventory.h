@@ -10,7 +10,7 @@
 namespace veltrin {
 
 /// One control of the window as it is laid out, in the window's own unit, twips.
-struct ControlSpec
+struct ControlEntry
 {
     enum class Kind {
         ScrollBar,
@@ -35,10 +35,10 @@ struct ControlSpec
 };
 
 /// The window's 26 controls in the order the window creates them.
-std::span<const ControlSpec> controlInventory();
+std::span<const ControlEntry> controlInventory();
 
 /// The font a control asks for; the dialog font where it sets none.
-QFont controlFont(ControlSpec::Font font);
+QFont controlFont(ControlEntry::Font font);
 
 /// Maps the fonts the layout was made with to metric-compatible fonts of the desktop.
 void installFontSubstitutes();

@@ -28,10 +28,10 @@ const QString VeltrinWindow::caption = QStringLiteral("Veltrin - https://veltrin
 
 namespace {
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *container)
+QWidget *createWidget(const ControlEntry &entry, QWidget *container)
 {
-    using Kind = ControlSpec::Kind;
-    switch (spec.kind) {
+    using Kind = ControlEntry::Kind;
+    switch (entry.kind) {
     case Kind::ScrollBar: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
         bar->setRange(0, 32767);
@@ -47,18 +47,18 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *container)
         return bar;
     }
     case Kind::Frame:
-        return new QGroupBox(QString::fromUtf8(spec.text), container);
+        return new QGroupBox(QString::fromUtf8(entry.text), container);
     case Kind::OptionButton:
-        return new QRadioButton(QString::fromUtf8(spec.text), container);
+        return new QRadioButton(QString::fromUtf8(entry.text), container);
     case Kind::TextField:
-        return new QLineEdit(QString::fromUtf8(spec.text), container);
+        return new QLineEdit(QString::fromUtf8(entry.text), container);
     case Kind::FixedTextField: {
-        auto *field = new QLineEdit(QString::fromUtf8(spec.text), container);
+        auto *field = new QLineEdit(QString::fromUtf8(entry.text), container);
         field->setFrame(false);
         return field;
     }
     case Kind::CommandButton: {
-        auto *button = new QPushButton(QString::fromUtf8(spec.text), container);
+        auto *button = new QPushButton(QString::fromUtf8(entry.text), container);
         button->setAutoDefault(false); // neither button is pressed by Enter
         return button;
     }
@@ -95,16 +95,16 @@ QFont fittingDialogFont(const std::vector<QRadioButton *> &buttons)
     }
 }
 
-void applyBackground(QWidget *widget, const ControlSpec &spec)
+void applyBackground(QWidget *widget, const ControlEntry &entry)
 {
     // A push button keeps its standard look, as it does on the desktop the layout was made for.
-    if (!spec.background || spec.kind == ControlSpec::Kind::CommandButton)
+    if (!entry.background || entry.kind == ControlEntry::Kind::CommandButton)
         return;
     // The role the widget fills its background with: Button for an option button, whose
     // indicator keeps its own colour; Base for a text field; Window for a frame.
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, *spec.background);
-    palette.setColor(widget->backgroundRole(), *spec.background);
+    palette.setColor(QPalette::Window, *entry.background);
+    palette.setColor(widget->backgroundRole(), *entry.background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -145,23 +145,24 @@ void VeltrinWindow::createControls()
     std::map<int, QWidget *> byTabIndex;
     // Option buttons that set no font would take their frame's; they take the dialog font.
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
-    for (const ControlSpec &spec : controlInventory()) {
-        if (spec.kind == ControlSpec::Kind::Label) {
-            m_canvas->paintPrompt(twipsToPixels(spec.twips), QString::fromUtf8(spec.text),
-                                  controlFont(spec.font));
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind == ControlEntry::Kind::Label) {
+            m_canvas->paintPrompt(twipsToPixels(entry.twips), QString::fromUtf8(entry.text),
+                                  controlFont(entry.font));
             continue;
         }
-        QWidget *container = spec.container ? control<QWidget>(spec.container) : this;
-        QWidget *widget = createWidget(spec, container);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(twipsToPixels(spec.twips));
-        if (spec.font != ControlSpec::Font::None && spec.font != ControlSpec::Font::Default)
-            widget->setFont(controlFont(spec.font));
-        if (spec.font == ControlSpec::Font::Default && spec.kind == ControlSpec::Kind::OptionButton)
+        QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
+        QWidget *widget = createWidget(entry, container);
+        widget->setObjectName(QString::fromUtf8(entry.name));
+        widget->setGeometry(twipsToPixels(entry.twips));
+        if (entry.font != ControlEntry::Font::None && entry.font != ControlEntry::Font::Default)
+            widget->setFont(controlFont(entry.font));
+        if (entry.font == ControlEntry::Font::Default &&
+            entry.kind == ControlEntry::Kind::OptionButton)
             dialogFontButtons[container].push_back(static_cast<QRadioButton *>(widget));
-        applyBackground(widget, spec);
-        widget->setVisible(spec.visible);
-        byTabIndex[spec.tabIndex] = widget;
+        applyBackground(widget, entry);
+        widget->setVisible(entry.visible);
+        byTabIndex[entry.tabIndex] = widget;
     }
     // One size for a whole frame, so its buttons look alike.
     for (const auto &[frame, buttons] : dialogFontButtons) {

@@ -43,9 +43,9 @@ private:
 
 QRect promptRect()
 {
-    for (const ControlSpec &spec : controlInventory()) {
-        if (spec.kind == ControlSpec::Kind::Label)
-            return twipsToPixels(spec.twips);
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind == ControlEntry::Kind::Label)
+            return twipsToPixels(entry.twips);
     }
     return {};
 }
