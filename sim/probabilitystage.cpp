@@ -37,9 +37,9 @@ bool ProbabilityStage::run(Surface &surface, const RunValues &values)
         pathSum.sumAt(xd, spiralBaseline);
         surface.drawChain(pathSum.spiral());
 
-        const float barX = float(xd + values.barOffset);
+        const float barX = float(xd + values.bars.offset);
         surface.drawLine({barX, float(Y0)}, {barX, float(Y0 - pathSum.probability())},
-                         values.barColour);
+                         values.bars.colour);
         surface.present();
         if (!BusyDelay::wait(values.delayCount, surface))
             return false;

@@ -83,9 +83,7 @@ RunValues RunSetup::run(Surface &surface)
     surface.drawLine({float(X0), float(Y0)}, {float(XS + 500), float(Y0)}); // optical axis
     surface.drawLine({float(X0), float(YTOP)}, {float(X0), float(YBOT)});   // vertex line
 
-    const BarStyle bars = decodeFrequency(surface.text(Field::Kmitocet));
-    values.barOffset = bars.offset;
-    values.barColour = bars.colour;
+    values.bars = decodeFrequency(surface.text(Field::Kmitocet));
     values.rayLength = decodeRayLength(surface.text(Field::OsKruh));
     return values;
 }

@@ -8,21 +8,22 @@ namespace veltrin {
 
 class Surface;
 
+/// How a run's probability bars look: their colour, and how far right of the detector
+/// position they stand, so that runs at different frequencies stand side by side.
+struct BarStyle
+{
+    double offset = 0; ///< twips
+    Colour colour = Colour::rgb(0, 0, 0);
+};
+
 /// The values one run is drawn with, taken from the parameter fields at its start.
 struct RunValues
 {
     double k = 0;          ///< mirror constant, the number in nOsKruh
     double frequency = 0;  ///< radians of phase per twip of path, the number in nKmitočet
     double delayCount = 0; ///< the wait after each detector position, from nSpomaleni
-    double barOffset = 0;  ///< twips right of the detector position
-    Colour barColour = Colour::rgb(0, 0, 0);
+    BarStyle bars;
     double rayLength = 0; ///< length of the reflected rays
-};
-
-struct BarStyle
-{
-    double offset = 0;
-    Colour colour = Colour::rgb(0, 0, 0);
 };
 
 /// Bars of Low, Middle and High stand side by side in red, green and blue; a text that is

@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(values.frequency, frequencyText.toDouble());
         QCOMPARE(values.delayCount, 983011.0);
         QCOMPARE(values.rayLength, rayLength);
-        QCOMPARE(values.barOffset, barOffset);
-        QVERIFY(values.barColour == barColour);
+        QCOMPARE(values.bars.offset, barOffset);
+        QVERIFY(values.bars.colour == barColour);
     }
 
     void textsThatAreNoNumbersDecodeToNothing()
