@@ -63,7 +63,8 @@ int pixelOf(float twips)
 } // namespace
 
 QtSurface::QtSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
-    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox)
+    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox),
+      m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
 {
 }
 
@@ -131,6 +132,7 @@ void QtSurface::setPenWidth(int pixels)
     if (pixels < 1)
         throw SurfaceError(QStringLiteral("A pen %1 pixels wide cannot draw").arg(pixels));
     m_penWidth = pixels;
+    m_lineShape = strokePen(qRgb(255, 255, 255), pixels);
 }
 
 void QtSurface::drawLine(PointF from, PointF to, Colour colour)
@@ -157,7 +159,7 @@ bool QtSurface::fillFromMemo(QPointF a, QPointF b, QRgb colour)
     if (qAlpha(colour) != 255)
         return false;
     QImage &image = m_canvas->image();
-    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, strokePen(colour, m_penWidth), image);
+    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, m_lineShape, image);
     if (!spans)
         return false;
     uchar *const bits = image.bits();

@@ -68,6 +68,7 @@ private:
     DirtyArea m_dirty;
     LineMemo m_lines;
     int m_penWidth = 1;
+    QPen m_lineShape; // the pen's width and ends, as the memo knows lines by; colour aside
     std::optional<Colour> m_penColour;
     bool m_stopRequested = false;
 };
