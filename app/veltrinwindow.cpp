@@ -117,7 +117,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::Window, Canvas::background());
     setPalette(palette);
     setAutoFillBackground(true);
 

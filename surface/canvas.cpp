@@ -24,15 +24,19 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
     const qreal ratio = devicePixelRatioF();
     m_image = QImage(QSize(widthPixels, heightPixels) * ratio, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
+    m_image.fill(background());
+}
+
+QColor Canvas::background()
+{
     const Colour silver = Colour::silver();
-    m_image.fill(QColor(silver.red(), silver.green(), silver.blue()));
+    return QColor(silver.red(), silver.green(), silver.blue());
 }
 
 void Canvas::paintPrompt(const QRect &rect, const QString &text, const QFont &font)
 {
     QPainter painter(&m_image);
-    const Colour silver = Colour::silver();
-    painter.fillRect(rect, QColor(silver.red(), silver.green(), silver.blue()));
+    painter.fillRect(rect, background());
     painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);

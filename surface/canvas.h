@@ -18,6 +18,9 @@ public:
 
     explicit Canvas(QWidget *parent = nullptr);
 
+    /// The window's silver: the picture starts in it, and erasing paints it.
+    static QColor background();
+
     /// The retained picture, in device pixels at the canvas's device pixel ratio.
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
