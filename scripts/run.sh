@@ -11,7 +11,7 @@ else
     echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): showing one run on a virtual X display and saving the window as a PNG."
     scripts/install-deps.sh xvfb xdotool imagemagick python3
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIN_BUILD_TESTS=OFF -DVELTRIN_BUILD_BENCH=OFF
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIN_BUILD_TESTS=OFF -DVELTRIN_BUILD_BENCH=OFF -DVELTRIN_SANITIZE=OFF
 cmake --build build --target veltrin
 if [ "$headless" = no ]; then
     exec build/veltrin
