@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controlinventory.h"
+
+#include "choices.h"
 
 #include <QApplication>
 #include <array>
+#include <vector>
 
 namespace veltrin {
 
@@ -13,7 +17,9 @@ using Font = ControlEntry::Font;
 const QColor silver(192, 192, 192);
 
 // Names keep the Czech spelling of the program's controls.
-const std::array<ControlEntry, 26> inventory{{
+// The controls that are no option button, in the order the window creates them; each frame
+// is followed by its buttons (see withChoices).
+const std::array<ControlEntry, 16> fixedControls{{
     {"HScroll1", Kind::ScrollBar, nullptr, {3600, 480, 2295, 255}, "", Font::None, {}, true, 25},
     {"frmAnimace",
      Kind::Frame,
@@ -24,33 +30,6 @@ const std::array<ControlEntry, 26> inventory{{
      silver,
      false,
      21},
-    {"opPomalá",
-     Kind::OptionButton,
-     "frmAnimace",
-     {120, 840, 855, 255},
-     "Pomalá",
-     Font::Default,
-     silver,
-     true,
-     24},
-    {"opPomalejši",
-     Kind::OptionButton,
-     "frmAnimace",
-     {120, 600, 975, 195},
-     "Pomalejší",
-     Font::Default,
-     silver,
-     true,
-     23},
-    {"opRychlá",
-     Kind::OptionButton,
-     "frmAnimace",
-     {120, 360, 855, 255},
-     "Rychlá",
-     Font::Default,
-     silver,
-     true,
-     22},
     {"nSpomaleni",
      Kind::TextField,
      nullptr,
@@ -114,33 +93,6 @@ const std::array<ControlEntry, 26> inventory{{
      silver,
      true,
      10},
-    {"opNízký",
-     Kind::OptionButton,
-     "frmKmitočet",
-     {360, 1080, 975, 195},
-     "Low",
-     Font::Sans9_75,
-     QColor(255, 0, 0),
-     true,
-     14},
-    {"opStřední",
-     Kind::OptionButton,
-     "frmKmitočet",
-     {240, 720, 975, 255},
-     "Middle",
-     Font::Sans9_75,
-     QColor(128, 255, 128),
-     true,
-     13},
-    {"opKmitVyš",
-     Kind::OptionButton,
-     "frmKmitočet",
-     {120, 360, 975, 255},
-     "High",
-     Font::Sans9_75,
-     QColor(192, 192, 255),
-     true,
-     12},
     {"nAlfa", Kind::TextField, nullptr, {720, 0, 855, 375}, "Alfa", Font::Default, {}, false, 9},
     {"nRovnice",
      Kind::FixedTextField,
@@ -160,42 +112,6 @@ const std::array<ControlEntry, 26> inventory{{
      silver,
      true,
      3},
-    {"opK0002",
-     Kind::OptionButton,
-     "frmOhnisko",
-     {720, 1080, 855, 195},
-     "0.0002",
-     Font::Default,
-     silver,
-     true,
-     7},
-    {"opOhniskoBlízké",
-     Kind::OptionButton,
-     "frmOhnisko",
-     {480, 840, 855, 255},
-     "0.0001",
-     Font::Default,
-     silver,
-     true,
-     6},
-    {"opOhniskoStřední",
-     Kind::OptionButton,
-     "frmOhnisko",
-     {240, 600, 975, 195},
-     "0.00007",
-     Font::Default,
-     silver,
-     true,
-     5},
-    {"opOhniskoVzdálené",
-     Kind::OptionButton,
-     "frmOhnisko",
-     {120, 360, 1095, 255},
-     "0.00005",
-     Font::Default,
-     silver,
-     true,
-     4},
     {"nOsKruh",
      Kind::TextField,
      nullptr,
@@ -242,11 +158,52 @@ QFont sansSerif(qreal points)
     return font;
 }
 
+/// The frame that holds the option buttons of a field, and the font its buttons ask for.
+struct ChoiceFrame
+{
+    const char *frame;
+    Field field;
+    Font buttonFont;
+};
+
+const ChoiceFrame choiceFrames[] = {
+    {"frmAnimace", Field::Spomaleni, Font::Default},
+    {"frmKmitočet", Field::Kmitocet, Font::Sans9_75},
+    {"frmOhnisko", Field::OsKruh, Font::Default},
+};
+
+QColor toQColor(Colour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
+
+/// The fixed controls with each frame's option buttons after it, made from the choices. They
+/// are created from the bottom of the frame up, so that an upper button lies over the one below
+/// where the two touch.
+std::vector<ControlEntry> withChoices()
+{
+    std::vector<ControlEntry> controls;
+    for (const ControlEntry &entry : fixedControls) {
+        controls.push_back(entry);
+        for (const ChoiceFrame &frame : choiceFrames) {
+            if (qstrcmp(frame.frame, entry.name) != 0)
+                continue;
+            const std::span<const Choice> buttons = choicesFor(frame.field);
+            for (auto choice = buttons.rbegin(); choice != buttons.rend(); ++choice)
+                controls.push_back({choice->objectName, Kind::OptionButton, frame.frame,
+                                    choice->twips, choice->caption, frame.buttonFont,
+                                    toQColor(choice->background), true, choice->tabIndex});
+        }
+    }
+    return controls;
+}
+
 } // namespace
 
 std::span<const ControlEntry> controlInventory()
 {
-    return inventory;
+    static const std::vector<ControlEntry> controls = withChoices();
+    return controls;
 }
 
 QFont controlFont(ControlEntry::Font font)
@@ -276,11 +233,6 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-}
-
-QRect twipsToPixels(const QRect &twips)
-{
-    return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};
 }
 
 } // namespace veltrin

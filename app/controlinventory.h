@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
@@ -34,7 +35,8 @@ struct ControlEntry
     int tabIndex;
 };
 
-/// The window's 26 controls in the order the window creates them.
+/// The window's 26 controls in the order the window creates them, its option buttons made from
+/// the choices.
 std::span<const ControlEntry> controlInventory();
 
 /// The font a control asks for; the dialog font where it sets none.
@@ -42,8 +44,5 @@ QFont controlFont(ControlEntry::Font font);
 
 /// Maps the fonts the layout was made with to metric-compatible fonts of the desktop.
 void installFontSubstitutes();
-
-/// Twips to logical pixels, 15 to a pixel.
-QRect twipsToPixels(const QRect &twips);
 
 } // namespace veltrin

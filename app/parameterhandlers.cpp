@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "parameterhandlers.h"
 
+#include "choices.h"
 #include "textform.h"
 
 #include <QLineEdit>
@@ -7,10 +9,20 @@
 
 namespace veltrin {
 
-ParameterHandlers::ParameterHandlers(const QtSurface::FieldEditors &fields, QScrollBar *scrollBar,
-                                     QObject *parent)
+ParameterHandlers::ParameterHandlers(const WindowSurface::FieldEditors &fields,
+                                     QScrollBar *scrollBar, QObject *parent)
     : QObject(parent), m_fields(fields), m_scrollBar(scrollBar)
 {
+}
+
+void ParameterHandlers::choose(const Choice &choice)
+{
+    write(choice.field, choice.value);
+}
+
+void ParameterHandlers::choose(const char *objectName)
+{
+    choose(*choiceNamed(QString::fromUtf8(objectName)));
 }
 
 void ParameterHandlers::write(Field field, double value)

@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "qtsurface.h"
+#include "windowsurface.h"
 
 #include <QObject>
 
 class QScrollBar;
 
 namespace veltrin {
+
+struct Choice;
 
 /// Turns the user's choices into parameter texts: each option button writes the text form of
 /// its value into its field, and the scroll bar writes the animation delay.
@@ -15,30 +18,34 @@ class ParameterHandlers : public QObject
     Q_OBJECT
 
 public:
-    ParameterHandlers(const QtSurface::FieldEditors &fields, QScrollBar *scrollBar,
+    ParameterHandlers(const WindowSurface::FieldEditors &fields, QScrollBar *scrollBar,
                       QObject *parent = nullptr);
 
+    /// What a click on the choice's option button does: writes its value into its field.
+    void choose(const Choice &choice);
+
 public slots:
-    void opOhniskoVzdalene_Click() { write(Field::OsKruh, 0.00005); }
-    void opOhniskoStredni_Click() { write(Field::OsKruh, 0.00007); }
-    void opOhniskoBlizke_Click() { write(Field::OsKruh, 0.0001); }
-    void opK0002_Click() { write(Field::OsKruh, 0.0002); }
+    void opOhniskoVzdalene_Click() { choose("opOhniskoVzdálené"); }
+    void opOhniskoStredni_Click() { choose("opOhniskoStřední"); }
+    void opOhniskoBlizke_Click() { choose("opOhniskoBlízké"); }
+    void opK0002_Click() { choose("opK0002"); }
 
-    void opKmitVys_Click() { write(Field::Kmitocet, 0.04); }
-    void opStredni_Click() { write(Field::Kmitocet, 0.02); }
-    void opNizky_Click() { write(Field::Kmitocet, 0.01); }
+    void opKmitVys_Click() { choose("opKmitVyš"); }
+    void opStredni_Click() { choose("opStřední"); }
+    void opNizky_Click() { choose("opNízký"); }
 
-    void opRychla_Click() { write(Field::Spomaleni, 1); }
-    void opPomalejsi_Click() { write(Field::Spomaleni, 1000000); }
-    void opPomala_Click() { write(Field::Spomaleni, 3000000); }
+    void opRychla_Click() { choose("opRychlá"); }
+    void opPomalejsi_Click() { choose("opPomalejši"); }
+    void opPomala_Click() { choose("opPomalá"); }
 
     /// The delay count is 30 per step of the bar, plus 1: from 1 at the left end to 983011.
     void HScroll1_Change();
 
 private:
+    void choose(const char *objectName);
     void write(Field field, double value);
 
-    QtSurface::FieldEditors m_fields;
+    WindowSurface::FieldEditors m_fields;
     QScrollBar *m_scrollBar;
 };
 

@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "veltrinwindow.h"
 
 #include "accessibletexts.h"
 #include "canvas.h"
+#include "choices.h"
 #include "controlinventory.h"
 #include "handlerguard.h"
-#include "inputhold.h"
+#include "imagesurface.h"
+#include "pacedrun.h"
 #include "parameterhandlers.h"
-#include "startcommand.h"
 #include "textform.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -117,7 +120,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Canvas::background());
+    palette.setColor(QPalette::Window, pictureBackground());
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -141,14 +144,18 @@ void VeltrinWindow::createControls()
     m_canvas = new Canvas(this);
     m_canvas->setObjectName(QStringLiteral("canvas"));
     m_canvas->move(0, 0);
+    connect(m_canvas, &Canvas::pictureRenewed, this, &VeltrinWindow::drawRunsAgain);
+    // What goes beyond the window's own controls is reached from the drawing's context menu
+    // and the shortcuts of its entries: each feature adds its actions to the canvas.
+    m_canvas->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     std::map<int, QWidget *> byTabIndex;
     // Option buttons that set no font would take their frame's; they take the dialog font.
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind == ControlEntry::Kind::Label) {
-            m_canvas->paintPrompt(twipsToPixels(entry.twips), QString::fromUtf8(entry.text),
-                                  controlFont(entry.font));
+            m_canvas->setPrompt({twipsToPixels(entry.twips), QString::fromUtf8(entry.text),
+                                 controlFont(entry.font)});
             continue;
         }
         QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
@@ -184,34 +191,20 @@ void VeltrinWindow::createControls()
     const auto field = [this](const char *name) { return control<QLineEdit>(name); };
     m_fields = {field("nOsKruh"), field("nKmitočet"), field("nSpomaleni"), field("nPrvní"),
                 field("nAlfa")};
-    m_surface = std::make_unique<QtSurface>(this, m_canvas, m_fields);
+    m_surface = std::make_unique<WindowSurface>(this, m_canvas, m_fields);
     m_handlers = new ParameterHandlers(m_fields, control<QScrollBar>("HScroll1"), this);
 }
 
 void VeltrinWindow::wireHandlers()
 {
-    using Handler = void (ParameterHandlers::*)();
-    const std::pair<const char *, Handler> options[] = {
-        {"opOhniskoVzdálené", &ParameterHandlers::opOhniskoVzdalene_Click},
-        {"opOhniskoStřední", &ParameterHandlers::opOhniskoStredni_Click},
-        {"opOhniskoBlízké", &ParameterHandlers::opOhniskoBlizke_Click},
-        {"opK0002", &ParameterHandlers::opK0002_Click},
-        {"opKmitVyš", &ParameterHandlers::opKmitVys_Click},
-        {"opStřední", &ParameterHandlers::opStredni_Click},
-        {"opNízký", &ParameterHandlers::opNizky_Click},
-        {"opRychlá", &ParameterHandlers::opRychla_Click},
-        {"opPomalejši", &ParameterHandlers::opPomalejsi_Click},
-        {"opPomalá", &ParameterHandlers::opPomala_Click},
-    };
-    for (const auto &option : options) {
-        const Handler handler = option.second;
-        const QString name = QString::fromUtf8(option.first);
+    for (const Choice &choice : choices()) {
+        const QString name = QString::fromUtf8(choice.objectName);
         // A button's handler runs whenever it becomes selected, by the user or in code.
-        connect(control<QRadioButton>(option.first), &QRadioButton::toggled, m_handlers,
-                [this, name, handler](bool selected) {
+        connect(control<QRadioButton>(choice.objectName), &QRadioButton::toggled, m_handlers,
+                [this, name, &choice](bool selected) {
                     ParameterHandlers *handlers = m_handlers;
                     if (selected)
-                        runGuarded(this, name, [handlers, handler] { (handlers->*handler)(); });
+                        runGuarded(this, name, [handlers, &choice] { handlers->choose(choice); });
                 });
     }
     connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, m_handlers, [this] {
@@ -229,13 +222,18 @@ void VeltrinWindow::Form_Load()
     const auto write = [this](Field field, const QString &text) {
         m_fields[static_cast<int>(field)]->setText(text);
     };
-    write(Field::OsKruh, numberToText(0.00005));
-    control<QRadioButton>("opOhniskoVzdálené")->setChecked(true);
-    write(Field::Kmitocet, numberToText(0.02));
-    control<QRadioButton>("opStřední")->setChecked(true);
-    write(Field::Prvni, QStringLiteral("0"));
-    control<QRadioButton>("opRychlá")->setChecked(true);
-    write(Field::Spomaleni, QStringLiteral("1"));
+    const auto select = [this](Field field) {
+        control<QRadioButton>(loadedChoice(field).objectName)->setChecked(true);
+    };
+    // Each field is written directly and again by the selected button's handler: the state after
+    // load does not hang on the handlers.
+    write(Field::OsKruh, loadedText(Field::OsKruh));
+    select(Field::OsKruh);
+    write(Field::Kmitocet, loadedText(Field::Kmitocet));
+    select(Field::Kmitocet);
+    write(Field::Prvni, loadedText(Field::Prvni));
+    select(Field::Spomaleni);
+    write(Field::Spomaleni, loadedText(Field::Spomaleni));
     control<QPushButton>("cmdStart")->setFocus();
 }
 
@@ -264,14 +262,42 @@ void VeltrinWindow::showWithWholeScene()
 
 void VeltrinWindow::cmdStart_Click()
 {
-    if (m_running) // input is held during a run; this guards against any that slips through
+    if (m_run) // a press during a run queues nothing
         return;
-    m_running = true;
     runGuarded(this, QStringLiteral("Start"), [this] {
-        const InputHold hold(windowHandle());
-        StartCommand::run(*m_surface);
+        // The set-up, the mirror and its rays at once; the positions follow on the event loop.
+        auto run = std::make_unique<PacedRun>(*m_surface);
+        m_history.begin(run->run().record());
+        if (!isVisible()) // closed while the question was open
+            return;
+        m_run = run.release();
+        m_run->setParent(this);
+        connect(m_run, &PacedRun::positionDrawn, this,
+                [this] { m_history.update(m_run->run().record()); });
+        connect(m_run, &PacedRun::finished, this, &VeltrinWindow::endRun);
+        connect(m_run, &PacedRun::failed, this, [this](const QString &reason) {
+            endRun();
+            reportHandlerFailure(this, QStringLiteral("Start"), reason);
+        });
+        m_run->start();
     });
-    m_running = false;
+}
+
+void VeltrinWindow::endRun()
+{
+    if (!m_run)
+        return;
+    // Not deleted at once: the run may be what called.
+    m_run->stop();
+    m_run->deleteLater();
+    m_run = nullptr;
+    emit runEnded();
+}
+
+void VeltrinWindow::drawRunsAgain()
+{
+    ImageSurface again(m_canvas->image());
+    m_history.drawAgain(again);
 }
 
 void VeltrinWindow::cmdKonec_Click()
@@ -281,9 +307,8 @@ void VeltrinWindow::cmdKonec_Click()
 
 void VeltrinWindow::closeEvent(QCloseEvent *event)
 {
-    // A run in progress stops at its next detector position; the program then ends.
-    if (m_running)
-        m_surface->requestStop();
+    // A run in progress ends here, between two of its positions; the program then ends.
+    endRun();
     event->accept();
 }
 

@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "qtsurface.h"
+#include "runhistory.h"
+#include "windowsurface.h"
 
 #include <QWidget>
 #include <memory>
 
-class QAbstractButton;
 class QScrollBar;
 
 namespace veltrin {
 
 class Canvas;
+class PacedRun;
 class ParameterHandlers;
 
 /// frmVeltrin, the program's one window: the drawing with the 26 controls over it, the load
@@ -29,12 +31,18 @@ public:
     void showWithWholeScene();
 
     Canvas *canvas() const { return m_canvas; }
-    QtSurface &surface() { return *m_surface; }
-    bool isRunning() const { return m_running; }
+    WindowSurface &surface() { return *m_surface; }
+    /// The runs whose bars are on the drawing, the one going on included.
+    const RunHistory &history() const { return m_history; }
+    bool isRunning() const { return m_run != nullptr; }
 
 public slots:
     void cmdStart_Click();
     void cmdKonec_Click();
+
+signals:
+    /// A run has drawn its last position, failed, or stopped with the window.
+    void runEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,13 +52,17 @@ private:
     void wireHandlers();
     void Form_Load();
     void tabToSelectedButtons();
+    void endRun();
+    /// Draws the runs on the drawing again, on a picture made anew.
+    void drawRunsAgain();
     template <typename T> T *control(const char *name) const;
 
     Canvas *m_canvas = nullptr;
-    QtSurface::FieldEditors m_fields{};
-    std::unique_ptr<QtSurface> m_surface;
+    WindowSurface::FieldEditors m_fields{};
+    std::unique_ptr<WindowSurface> m_surface;
     ParameterHandlers *m_handlers = nullptr;
-    bool m_running = false;
+    PacedRun *m_run = nullptr; // the run going on; it goes when it ends
+    RunHistory m_history;
 };
 
 } // namespace veltrin

@@ -1,8 +1,6 @@
-#include "ratioreporter.h"
-
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -15,11 +13,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    using Options = benchmark::ConsoleReporter::OutputOptions;
-    const Options options = isatty(STDOUT_FILENO) ? Options::OO_ColorTabular : Options::OO_Tabular;
-    veltrin::bench::RatioReporter reporter(
-        "BM_ReferenceLoop", {"BM_PathSum", "BM_RunRecording", "BM_RunQtSurface"}, options);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

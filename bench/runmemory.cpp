@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // veltrin-runmemory: the resident memory of the window over many runs in a row. Every run
 // redraws the same scene, so after the first few the figure must stay flat.
 
-#include "startcommand.h"
 #include "veltrinwindow.h"
 
 #include <QApplication>
@@ -10,7 +10,6 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <fstream>
 #include <set>
 #include <unistd.h>
@@ -35,9 +34,8 @@ double mebibytes(long long bytes)
     return double(bytes) / (1024.0 * 1024.0);
 }
 
-/// Runs the Start command again and again from the event loop, each run a separate event as a
-/// click would be, so whatever Qt defers to the loop (deleteLater and the like) is done between
-/// runs as it is in the program.
+/// Presses Start again and again, each time the run before has ended, so that everything Qt
+/// defers to the event loop is done between runs as it is in the program.
 class RunSeries
 {
 public:
@@ -51,30 +49,24 @@ public:
 
     void start()
     {
-        QTimer::singleShot(0, [this] { next(); });
+        QObject::connect(&m_window, &veltrin::VeltrinWindow::runEnded, [this] { ended(); });
+        QTimer::singleShot(0, &m_window, &veltrin::VeltrinWindow::cmdStart_Click);
     }
     bool succeeded() const { return m_succeeded; }
 
 private:
-    void next()
+    void ended()
     {
         ++m_done;
-        // Straight through the command rather than the Start button's guard: a failure ends
-        // the probe instead of waiting for someone to close a message box.
-        try {
-            if (veltrin::StartCommand::run(m_window.surface()) !=
-                veltrin::StartCommand::Outcome::Finished)
-                return fail("the window closed during the run");
-        } catch (const std::exception &error) {
-            return fail(error.what());
-        }
+        if (m_window.history().runs().back().record.probabilities.size() != 142)
+            return fail("the run did not draw every position");
         const long long rss = residentBytes();
         if (m_done == growthFrom)
             m_rssAtGrowthStart = rss;
         if (m_reported.contains(m_done))
             std::printf("after run %4d: RSS %7.1f MiB\n", m_done, mebibytes(rss));
         if (m_done < m_runs) {
-            QTimer::singleShot(0, [this] { next(); });
+            QTimer::singleShot(0, &m_window, &veltrin::VeltrinWindow::cmdStart_Click);
             return;
         }
         if (m_runs >= growthFrom) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "scene.h"
@@ -21,7 +22,7 @@ public:
 
     static constexpr int parameter(int j) { return (scene::AP / 2 - j) - 50; }
     /// Every 500 twips of u a pair of rays is drawn (u = −500 … −3000).
-    static constexpr bool isRaySample(int j) { return parameter(j) % 500 == 0; }
+    static constexpr bool isRaySample(int j) { return parameter(j) % scene::raySpacing == 0; }
 
     /// How far behind the vertex line the mirror lies at parameter u.
     double depth(double u) const { return m_k * u * u; }

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mirrorstage.h"
 
 #include "mirror.h"
-#include "runsetup.h"
+#include "runrecord.h"
 #include "surface.h"
 #include "textform.h"
 
@@ -10,8 +11,6 @@
 namespace veltrin {
 
 namespace {
-
-constexpr float circleRadius = 20;
 
 /// Draws the reflected rays of sample j. The slope comes from the chord between u and u + 50,
 /// and the rays start at the chord's end nearer the axis.
@@ -47,11 +46,11 @@ void MirrorStage::run(Surface &surface, const RunValues &values)
     const Mirror mirror(values.k);
     for (int j = Mirror::firstSample; j <= Mirror::lastSample; ++j) {
         const float x = float(mirror.lowerX(j));
-        surface.drawCircle({x, float(Mirror::lowerY(j))}, circleRadius);
-        surface.drawCircle({x, float(Mirror::upperY(j))}, circleRadius);
+        surface.drawCircle({x, float(Mirror::lowerY(j))}, mirrorCircleRadius);
+        surface.drawCircle({x, float(Mirror::upperY(j))}, mirrorCircleRadius);
         if (!Mirror::isRaySample(j))
             continue;
-        surface.setPenWidth(2);
+        surface.setPenWidth(incomingRayPen);
         surface.drawLine({float(XS), float(Mirror::lowerY(j))}, {x, float(Mirror::lowerY(j))},
                          Colour::rayColour());
         surface.drawLine({float(XS), float(Mirror::upperY(j))}, {x, float(Mirror::upperY(j))},

@@ -1,50 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "probabilitystage.h"
 
-#include "busydelay.h"
 #include "mirror.h"
-#include "pathsum.h"
-#include "runsetup.h"
-#include "surface.h"
-
-#include <utility>
-#include <vector>
+#include "runrecord.h"
 
 namespace veltrin {
 
-bool ProbabilityStage::run(Surface &surface, const RunValues &values)
+ProbabilityStage::ProbabilityStage(Surface &surface, const RunValues &values)
+    : m_surface(surface), m_values(values), m_pathSum(values.k, values.frequency)
 {
     using namespace scene;
     const float baseline = float(spiralBaseline);
-    surface.drawLine({float(X0), baseline}, {float(XS + 500), baseline});
+    surface.drawLine({float(X0), baseline}, {float(lineEnd), baseline});
 
     // The incoming rays, drawn again at every position from beyond the source plane, over the
     // earlier bars: lower and upper ray of each ray sample in turn.
-    std::vector<std::pair<PointF, PointF>> rays;
     const Mirror mirror(values.k);
     for (int j = Mirror::firstSample; j <= Mirror::lastSample; ++j) {
         if (!Mirror::isRaySample(j))
             continue;
         const float x = float(mirror.lowerX(j));
         for (const float y : {float(Mirror::lowerY(j)), float(Mirror::upperY(j))})
-            rays.push_back({{float(XS + 500), y}, {x, y}});
+            m_rays.push_back({{float(lineEnd), y}, {x, y}});
     }
+}
 
-    PathSum pathSum(values.k, values.frequency);
-    for (double xd = X0; xd < XS; xd += detectorStep) {
-        for (const auto &[from, to] : rays)
-            surface.drawLine(from, to);
+double ProbabilityStage::drawNextPosition()
+{
+    using namespace scene;
+    const double xd = detectorX(m_next++);
+    for (const auto &[from, to] : m_rays)
+        m_surface.drawLine(from, to);
 
-        pathSum.sumAt(xd, spiralBaseline);
-        surface.drawChain(pathSum.spiral());
+    m_pathSum.sumAt(xd, spiralBaseline);
+    m_surface.drawChain(m_pathSum.spiral());
 
-        const float barX = float(xd + values.bars.offset);
-        surface.drawLine({barX, float(Y0)}, {barX, float(Y0 - pathSum.probability())},
-                         values.bars.colour);
-        surface.present();
-        if (!BusyDelay::wait(values.delayCount, surface))
-            return false;
-    }
-    return true;
+    const double probability = m_pathSum.probability();
+    const float barX = float(xd + m_values.bars.offset);
+    m_surface.drawLine({barX, float(Y0)}, {barX, float(Y0 - probability)}, m_values.bars.colour);
+    return probability;
 }
 
 } // namespace veltrin

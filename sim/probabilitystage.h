@@ -1,21 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "pathsum.h"
+#include "scene.h"
+#include "surface.h"
+
+#include <utility>
+#include <vector>
 
 namespace veltrin {
 
-class Surface;
 struct RunValues;
 
-/// The last stage of Start: walks the detector along the axis; for each position draws the
-/// Cornu spiral of its path sum below the axis and the probability bar above it, shows both
-/// at once and pauses.
+/// The last stage of Start: walks the detector along the axis, one position at a time; for
+/// each it draws the Cornu spiral of its path sum below the axis and the probability bar above.
 class ProbabilityStage
 {
 public:
-    static constexpr double detectorStep = 60;
-    static constexpr double spiralBaseline = 6200; ///< y where every spiral starts
+    /// Draws the spirals' baseline; no position is drawn yet.
+    ProbabilityStage(Surface &surface, const RunValues &values);
 
-    /// Returns false when the window closed before the last position.
-    static bool run(Surface &surface, const RunValues &values);
+    bool atEnd() const { return m_next == scene::detectorPositions; }
+    /// Draws the next position and returns its probability, the bar's height in twips.
+    double drawNextPosition();
+
+private:
+    Surface &m_surface;
+    const RunValues &m_values;
+    std::vector<std::pair<PointF, PointF>> m_rays; // the incoming rays, drawn again each time
+    PathSum m_pathSum;
+    int m_next = 0;
 };
 
 } // namespace veltrin

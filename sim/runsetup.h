@@ -1,37 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "colour.h"
-
-#include <QString>
+#include "runrecord.h"
 
 namespace veltrin {
 
 class Surface;
 
-/// How a run's probability bars look: their colour, and how far right of the detector
-/// position they stand, so that runs at different frequencies stand side by side.
-struct BarStyle
-{
-    double offset = 0; ///< twips
-    Colour colour = Colour::rgb(0, 0, 0);
-};
-
-/// The values one run is drawn with, taken from the parameter fields at its start.
-struct RunValues
-{
-    double k = 0;          ///< mirror constant, the number in nOsKruh
-    double frequency = 0;  ///< radians of phase per twip of path, the number in nKmitočet
-    double delayCount = 0; ///< the wait after each detector position, from nSpomaleni
-    BarStyle bars;
-    double rayLength = 0; ///< length of the reflected rays
-};
-
-/// Bars of Low, Middle and High stand side by side in red, green and blue; a text that is
-/// none of the three frequencies gives black bars at offset 0.
+/// Bars of Low, Middle and High stand side by side in their colours; a text that is none of
+/// the frequencies gives black bars at offset 0.
 BarStyle decodeFrequency(const QString &text);
 
 /// The reflected rays are long enough to reach past the focus of each mirror; a text that is
-/// none of the four constants gives rays of no length.
+/// none of the mirror constants gives rays of no length.
 double decodeRayLength(const QString &text);
 
 /// The first stage of Start: reads the parameters, hides the prompt on the first run or asks
@@ -39,7 +20,10 @@ double decodeRayLength(const QString &text);
 class RunSetup
 {
 public:
-    static RunValues run(Surface &surface);
+    /// Throws SurfaceError, before anything is drawn, where a field holds no number.
+    static RunRecord run(Surface &surface);
+    /// Draws the set-up of a run again as it went, asking nothing.
+    static void drawAgain(Surface &surface, const RunRecord &record);
 };
 
 } // namespace veltrin

@@ -1,62 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
-#include "colour.h"
+#include "twips.h"
 
-#include <QLoggingCategory>
 #include <QPaintEvent>
 #include <QPainter>
-#include <chrono>
-#include <utility>
 
 namespace veltrin {
-
-namespace {
-
-// Off by default: QT_LOGGING_RULES="veltrin.startup.debug=true" turns it on for the startup probe.
-Q_LOGGING_CATEGORY(lcStartup, "veltrin.startup", QtInfoMsg)
-
-} // namespace
 
 Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(widthPixels, heightPixels);
-    const qreal ratio = devicePixelRatioF();
-    m_image = QImage(QSize(widthPixels, heightPixels) * ratio, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(ratio);
-    m_image.fill(background());
+    setFixedSize(picturePixels);
+    m_image = blankPicture(devicePixelRatioF(), m_prompt);
 }
 
-QColor Canvas::background()
+void Canvas::setPrompt(const Prompt &prompt)
 {
-    const Colour silver = Colour::silver();
-    return QColor(silver.red(), silver.green(), silver.blue());
-}
-
-void Canvas::paintPrompt(const QRect &rect, const QString &text, const QFont &font)
-{
-    QPainter painter(&m_image);
-    painter.fillRect(rect, background());
-    painter.setFont(font);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-    update(rect);
+    m_prompt = prompt;
+    m_image = blankPicture(devicePixelRatioF(), m_prompt);
+    update();
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
-    // The program has started once its first frame is out: this paint, the controls' over it
-    // and the flush, all done before the loop takes the next posted event. The steady clock is
-    // CLOCK_MONOTONIC, which the launcher reads too.
-    static bool firstPaint = true;
-    if (std::exchange(firstPaint, false) && lcStartup().isDebugEnabled()) {
-        QMetaObject::invokeMethod(
-            this,
-            [] {
-                const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                qCDebug(lcStartup, "first paint at %lld ns", static_cast<long long>(now.count()));
-            },
-            Qt::QueuedConnection);
+    // The window may have moved to a screen of another density since the picture was made.
+    if (devicePixelRatioF() != m_image.devicePixelRatio()) {
+        m_image = blankPicture(devicePixelRatioF(), m_prompt);
+        emit pictureRenewed();
+        update(); // all of it, whatever this paint was for
     }
     QPainter painter(this);
     const qreal ratio = m_image.devicePixelRatio();

@@ -1,39 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "picture.h"
 
 #include <QImage>
 #include <QWidget>
 
 namespace veltrin {
 
-/// The window's drawing area. Everything a run draws goes into a retained image, so covering,
-/// minimizing or resizing the window never loses the picture; a repaint only copies from it.
+/// The window's drawing area. Everything a run draws goes into a retained picture, so covering,
+/// minimizing or resizing the window never loses it; a repaint only copies from it. The picture
+/// has as many pixels as the screen the window is on: where the window moves to a screen of
+/// another density, the picture is made anew and pictureRenewed asks for the runs on it.
 class Canvas : public QWidget
 {
     Q_OBJECT
 
 public:
-    /// The scene reaches 12000 x 10000 twips; the margin takes the round ends of wide pens.
-    static constexpr int widthPixels = 12000 / 15 + 10;
-    static constexpr int heightPixels = 10000 / 15 + 10;
-
     explicit Canvas(QWidget *parent = nullptr);
-
-    /// The window's silver: the picture starts in it, and erasing paints it.
-    static QColor background();
 
     /// The retained picture, in device pixels at the canvas's device pixel ratio.
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
 
-    /// Paints the prompt into the picture, underneath whatever a run draws over it.
-    void paintPrompt(const QRect &rect, const QString &text, const QFont &font);
+    /// Sets the words shown until the first run and starts the picture afresh with them.
+    void setPrompt(const Prompt &prompt);
+    const Prompt &prompt() const { return m_prompt; }
 
-    QSize sizeHint() const override { return {widthPixels, heightPixels}; }
+signals:
+    /// The picture was made anew, blank, at a new pixel ratio; the runs on it must be drawn again.
+    void pictureRenewed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    Prompt m_prompt;
     QImage m_image;
 };
 

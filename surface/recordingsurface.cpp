@@ -1,16 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingsurface.h"
+
+#include "choices.h"
 
 namespace veltrin {
 
 RecordingSurface::RecordingSurface()
 {
-    // The texts a freshly loaded window holds.
-    setText(Field::OsKruh, QStringLiteral("0.00005"));
-    setText(Field::Kmitocet, QStringLiteral("0.02"));
-    setText(Field::Spomaleni, QStringLiteral("1"));
-    setText(Field::Prvni, QStringLiteral("0"));
-    setText(Field::Alfa, QStringLiteral("Alfa"));
-    m_operations.clear();
+    for (int i = 0; i < fieldCount; ++i)
+        m_fields[i] = loadedText(Field(i));
 }
 
 RecordingSurface::Operation &RecordingSurface::record(Operation::Kind kind)
@@ -29,11 +27,6 @@ std::vector<RecordingSurface::Operation> RecordingSurface::operationsOf(Operatio
             result.push_back(op);
     }
     return result;
-}
-
-void RecordingSurface::setScaleTwips()
-{
-    record(Operation::Kind::SetScaleTwips);
 }
 
 void RecordingSurface::setPenWidth(int pixels)
@@ -95,16 +88,6 @@ bool RecordingSurface::askYesNo(const QString &prompt)
 void RecordingSurface::present()
 {
     record(Operation::Kind::Present);
-}
-
-bool RecordingSurface::pumpWindowEvents()
-{
-    if (m_pumpsBeforeClose < 0)
-        return true;
-    if (m_pumpsBeforeClose == 0)
-        return false;
-    --m_pumpsBeforeClose;
-    return true;
 }
 
 } // namespace veltrin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "surface.h"
@@ -9,14 +10,14 @@
 namespace veltrin {
 
 /// A surface that draws nothing and writes down every operation in order, so that tests can
-/// see exactly what a run does. Its fields are plain strings; its questions are answered from
-/// a queue of prepared answers (Yes when the queue is empty).
+/// see exactly what a run does. Its fields are plain strings, as a freshly loaded window holds
+/// them; its questions are answered from a queue of prepared answers (Yes when it is empty).
 class RecordingSurface : public Surface
 {
 public:
     struct Operation
     {
-        enum class Kind { SetScaleTwips, SetPenWidth, Line, Circle, Chain, SetText, Ask, Present };
+        enum class Kind { SetPenWidth, Line, Circle, Chain, SetText, Ask, Present };
         Kind kind = Kind::Present;
         int penWidth = 0; // the width in force (for SetPenWidth: the new one)
         PointF from{};    // line start, circle centre
@@ -31,7 +32,6 @@ public:
 
     RecordingSurface();
 
-    void setScaleTwips() override;
     void setPenWidth(int pixels) override;
     void drawLine(PointF from, PointF to, Colour colour) override;
     void drawCircle(PointF centre, float radius) override;
@@ -40,7 +40,6 @@ public:
     void setText(Field field, const QString &text) override;
     bool askYesNo(const QString &prompt) override;
     void present() override;
-    bool pumpWindowEvents() override;
 
     const std::vector<Operation> &operations() const { return m_operations; }
     std::vector<Operation> operationsOf(Operation::Kind kind) const;
@@ -48,8 +47,6 @@ public:
 
     /// Queues the answer to the next question.
     void answerNext(bool yes) { m_answers.push_back(yes); }
-    /// Makes the window report itself closing after the given number of event pumps.
-    void closeAfterPumps(int pumps) { m_pumpsBeforeClose = pumps; }
     /// Leaves chains out of the record, keeping only their count of arrows; for benchmarks.
     void setKeepChainPoints(bool keep) { m_keepChainPoints = keep; }
     long long arrowCount() const { return m_arrowCount; }
@@ -61,7 +58,6 @@ private:
     std::array<QString, fieldCount> m_fields;
     std::deque<bool> m_answers;
     int m_penWidth = 1;
-    int m_pumpsBeforeClose = -1;
     bool m_keepChainPoints = true;
     long long m_arrowCount = 0;
 };

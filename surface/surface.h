@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "colour.h"
@@ -17,15 +18,13 @@ struct PointF
 };
 
 /// Everything a run does to the window: drawing in twips, the parameter fields, the
-/// "Delete probability" question and keeping the window alive. The Start command sees the
-/// window only through this interface. A failing operation throws SurfaceError.
+/// "Delete probability" question and the screen updates. A run sees the window only through
+/// this interface. A failing operation throws SurfaceError.
 class Surface
 {
 public:
     virtual ~Surface() = default;
 
-    /// Makes twips the drawing unit; every run does this before it draws.
-    virtual void setScaleTwips() = 0;
     /// Pen width in whole pixels, whatever the scale; stays until set again.
     virtual void setPenWidth(int pixels) = 0;
     /// A wide pen has round ends reaching half its width beyond each end point.
@@ -44,9 +43,6 @@ public:
 
     /// Puts everything drawn since the last call on the screen now.
     virtual void present() = 0;
-    /// Lets the window handle pending repaint and close requests while the user's input waits;
-    /// returns false once the window is closing, so the run stops.
-    virtual bool pumpWindowEvents() = 0;
 };
 
 } // namespace veltrin

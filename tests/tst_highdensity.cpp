@@ -1,5 +1,7 @@
 #include "canvas.h"
+#include "twips.h"
 #include "veltrinwindow.h"
+#include "windowrun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +45,10 @@ int renderDefaultRun(const QString &folder)
         return 1;
     }
     // The default delay of one count is a tenth of a microsecond per detector position.
-    window.findChild<QPushButton *>(QStringLiteral("cmdStart"))->click();
+    if (!pressStartAndWait(window)) {
+        std::fputs("the run did not end\n", stderr);
+        return 1;
+    }
     if (!question.isEmpty()) {
         std::fprintf(stderr, "a first run asked \"%s\"\n", qPrintable(question));
         return 1;
@@ -188,7 +193,7 @@ private slots:
         const auto &[coarse, fine] = m_rendering;
         QCOMPARE(coarse.layout[u"screenRatio"].toDouble(), 1.0);
         QCOMPARE(coarse.layout[u"pictureRatio"].toDouble(), 1.0);
-        QCOMPARE(coarse.picture.size(), QSize(Canvas::widthPixels, Canvas::heightPixels));
+        QCOMPARE(coarse.picture.size(), QSize(picturePixels.width(), picturePixels.height()));
         QCOMPARE(fine.layout[u"screenRatio"].toDouble(), 2.0);
         QCOMPARE(fine.layout[u"pictureRatio"].toDouble(), 2.0);
         QCOMPARE(fine.picture.size(), coarse.picture.size() * 2);
@@ -203,9 +208,10 @@ private slots:
         const QVariantMap fine = m_rendering[1].layout[u"controls"].toObject().toVariantMap();
         QCOMPARE(coarse.size(), 27); // the window, its 25 controls and the canvas
         // Not maximized: the window shows the whole scene at either ratio.
-        QCOMPARE(
-            coarse[QStringLiteral("frmVeltrin")].toString().section(u' ', 0, 2),
-            QStringLiteral("0,0 %1x%2 shown").arg(Canvas::widthPixels).arg(Canvas::heightPixels));
+        QCOMPARE(coarse[QStringLiteral("frmVeltrin")].toString().section(u' ', 0, 2),
+                 QStringLiteral("0,0 %1x%2 shown")
+                     .arg(picturePixels.width())
+                     .arg(picturePixels.height()));
         QCOMPARE(fine.keys(), coarse.keys());
         for (const QString &name : coarse.keys())
             QCOMPARE(name + u' ' + fine[name].toString(), name + u' ' + coarse[name].toString());
@@ -272,7 +278,7 @@ private slots:
         // times as many pixels (measured 3.99; 2.57 with a single device pixel a point).
         const QRgb foreground = QRgb(m_rendering[1].layout[u"foreground"].toInteger());
         const QRect spirals(QPoint(3000 / 15, 4700 / 15),
-                            QPoint(11000 / 15 - 1, Canvas::heightPixels - 1));
+                            QPoint(11000 / 15 - 1, picturePixels.height() - 1));
         int coarseMarked = 0;
         for (int y = spirals.top(); y <= spirals.bottom(); ++y) {
             for (int x = spirals.left(); x <= spirals.right(); ++x)

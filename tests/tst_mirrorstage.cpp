@@ -19,7 +19,7 @@ constexpr double tolerance = 1e-3; // twips; coordinates reach the surface as fl
 RunValues runMirror(RecordingSurface &surface, const QString &kText)
 {
     surface.setText(Field::OsKruh, kText);
-    const RunValues values = RunSetup::run(surface);
+    const RunValues values = RunSetup::run(surface).values;
     surface.clearOperations();
     MirrorStage::run(surface, values);
     return values;

@@ -1,6 +1,7 @@
 #include "runsetup.h"
 #include "textform.h"
 #include "veltrinwindow.h"
+#include "windowrun.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -175,8 +176,7 @@ private slots:
             questions << prompt;
             return false;
         });
-        auto *start = m_window->findChild<QPushButton *>(QStringLiteral("cmdStart"));
-        QTest::mouseClick(start, Qt::LeftButton);
+        QVERIFY(pressStartAndWait(*m_window));
         QCOMPARE(questions, QStringList());
         QCOMPARE(text(*m_window, "nPrvní"), "1");
 
@@ -184,7 +184,7 @@ private slots:
         choose(*m_window, "opNízký");
         pressKeys(m_bar, Qt::Key_Right, 2);
         QCOMPARE(text(*m_window, "nPrvní"), "1");
-        QTest::mouseClick(start, Qt::LeftButton);
+        QVERIFY(pressStartAndWait(*m_window));
         QCOMPARE(questions, QStringList({"Delete probability"}));
         QCOMPARE(text(*m_window, "nPrvní"), "1");
     }

@@ -1,5 +1,5 @@
 #include "recordingsurface.h"
-#include "startcommand.h"
+#include "run.h"
 
 #include <QTest>
 #include <algorithm>
@@ -64,7 +64,8 @@ private slots:
     void defaultRunWalksTheAxis()
     {
         RecordingSurface surface;
-        QCOMPARE(StartCommand::run(surface), StartCommand::Outcome::Finished);
+        Run run(surface);
+        run.drawToEnd();
         QCOMPARE(surface.arrowCount(), 426000LL);
 
         // Every position draws the incoming rays again, from further right, to the same ends.
@@ -135,7 +136,11 @@ private slots:
         RecordingSurface surface;
         surface.setText(Field::OsKruh, kText);
         surface.setText(Field::Kmitocet, frequencyText);
-        StartCommand::run(surface);
+        Run run(surface);
+        run.drawToEnd();
+        // The run keeps each bar's height, which is what it tells of itself afterwards.
+        const std::vector<double> &kept = run.record().probabilities;
+        QCOMPARE(kept.size(), size_t(142));
 
         const std::vector<Position> positions = positionsOf(surface);
         QCOMPARE(positions.size(), size_t(142));
@@ -143,6 +148,7 @@ private slots:
         double highestAt = 0;
         for (const Position &position : positions) {
             const PointF start = position.spiral.chain.front();
+            const double keptHeight = kept[&position - positions.data()];
             const double xd = start.x;
             const std::complex<double> sum = pathSum(k, frequency, xd);
             const double height = std::norm(sum) * 0.001;
@@ -156,6 +162,7 @@ private slots:
                 qPrintable(
                     QStringLiteral("at %1: %2, not %3").arg(xd).arg(4500 - bar.to.y).arg(height)));
             QVERIFY(height <= 2250);
+            QCOMPARE(float(4500 - keptHeight), bar.to.y);
             // y grows downwards on the surface, the same way as the phasor's imaginary part.
             const PointF end = position.spiral.chain.back();
             QVERIFY(std::abs(end.x - (start.x + sum.real())) < 0.05);
@@ -168,24 +175,6 @@ private slots:
         const double focalLength = 1 / (4 * k);
         QVERIFY2(std::abs(highestAt - (2500 + focalLength)) < 0.05 * focalLength,
                  qPrintable(QStringLiteral("peak at %1").arg(highestAt)));
-    }
-
-    void closingStopsTheRunAtTheNextPosition_data()
-    {
-        QTest::addColumn<int>("pumps");
-        QTest::addRow("closed before the first wait") << 0;
-        QTest::addRow("closed after five positions") << 5;
-    }
-    void closingStopsTheRunAtTheNextPosition()
-    {
-        QFETCH(int, pumps);
-        RecordingSurface surface;
-        surface.setText(Field::Spomaleni, QStringLiteral("0")); // one pump a position
-        surface.closeAfterPumps(pumps);
-
-        QCOMPARE(StartCommand::run(surface), StartCommand::Outcome::WindowClosed);
-        QCOMPARE(positionsOf(surface).size(), size_t(pumps + 1));
-        QCOMPARE(surface.operations().back().kind, Kind::Present);
     }
 };
 

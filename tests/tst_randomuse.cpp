@@ -1,6 +1,7 @@
 #include "canvas.h"
 #include "textform.h"
 #include "veltrinwindow.h"
+#include "windowrun.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -79,8 +80,7 @@ void TstRandomUse::act(int action)
             bar->triggerAction(QAbstractSlider::SliderToMinimum);
         const bool yes = m_random.bounded(2);
         m_window->surface().setQuestion([yes](QWidget *, const QString &) { return yes; });
-        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        QVERIFY(pressStartAndWait(*m_window));
         m_ranOnce = true;
         m_picture = m_window->canvas()->image();
         break;
@@ -113,9 +113,10 @@ void TstRandomUse::checkInvariants(const QString &step) const
 
 void TstRandomUse::randomActionsKeepTheInvariants()
 {
+    // A fixed seed, so that a failure in CI can be replayed; the variable tries others.
     const quint32 seed = qEnvironmentVariableIsSet("VELTRIN_TEST_SEED")
                              ? qEnvironmentVariableIntValue("VELTRIN_TEST_SEED")
-                             : QRandomGenerator::global()->generate();
+                             : 20261209;
     qInfo("Random seed %u (replay with VELTRIN_TEST_SEED=%u)", seed, seed);
     m_random.seed(seed);
 

@@ -5,8 +5,9 @@ Usage: veltrin_e2e.py PATH_TO_VELTRIN
 Starts a private Xvfb display and the program on it, works the window with real pointer and key
 input, and reads what the window shows back from the server: the prompt before the first run and
 not after it, blue bars after High and Start, red bars beside them after 0.0002, Low, Start and
-No, only the new bars after Yes, and Exit ending the program with status 0. Then, in a second
-program, closing the window during a slow run ends it at once with status 0. Exits with 77
+No, only the new bars after Yes, and Exit ending the program with status 0. Then, in two more
+programs, closing the window and clicking Exit during a slow run (after choices and another Start
+made during it) end it at once with status 0. Exits with 77
 (skipped) where the X tools are missing; on a failure it saves the screen as e2e-failure.png in
 the current directory.
 """
@@ -139,6 +140,22 @@ def closing_during_a_run(app):
     check(status == 0, f"closing the window during a run ended the program with status {status}")
 
 
+def exit_during_a_run(app):
+    app.wait_until_shown()
+    app.wait_for_picture(lambda image: prompt_pixels(image) > 200, "the window to be drawn")
+    app.slowest_animation()
+    app.click("Start")
+    app.wait_for_picture(lambda image: has_bar(image, 3, "Middle"), "the slow run's first bars")
+    # Choices and another Start during the run take no effect on it and queue nothing.
+    app.click("0.0002")
+    app.click("High")
+    app.click("Start")
+    during = app.capture()
+    check(not last_bars(during), "the run did not go slowly: the scroll bar set no delay")
+    status = app.exit(timeout=CLOSE_TIMEOUT)
+    check(status == 0, f"Exit during a run ended the program with status {status}")
+
+
 def missing(image, frequency):
     return sorted(set(ALL_POSITIONS) - set(bar_positions(image, frequency)))
 
@@ -157,7 +174,7 @@ def main(argv):
     started = time.monotonic()
     with VirtualDisplay() as display:
         try:
-            for steps in (scenario, closing_during_a_run):
+            for steps in (scenario, closing_during_a_run, exit_during_a_run):
                 with Veltrin(display, argv[1]) as app:
                     steps(app)
         except Exception as error:

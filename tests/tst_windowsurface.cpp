@@ -1,15 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 #include "controlinventory.h"
+#include "imagesurface.h"
 #include "modalbox.h"
 #include "recordingsurface.h"
+#include "run.h"
 #include "runsetup.h"
-#include "startcommand.h"
-#include "veltrinwindow.h"
+#include "twips.h"
+#include "windowrun.h"
 
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 using namespace veltrin;
@@ -23,7 +29,6 @@ class WithoutSpirals : public Surface
 public:
     explicit WithoutSpirals(Surface &inner) : m_inner(inner) {}
 
-    void setScaleTwips() override { m_inner.setScaleTwips(); }
     void setPenWidth(int pixels) override { m_inner.setPenWidth(pixels); }
     void drawLine(PointF from, PointF to, Colour colour) override
     {
@@ -35,7 +40,6 @@ public:
     void setText(Field field, const QString &text) override { m_inner.setText(field, text); }
     bool askYesNo(const QString &prompt) override { return m_inner.askYesNo(prompt); }
     void present() override { m_inner.present(); }
-    bool pumpWindowEvents() override { return m_inner.pumpWindowEvents(); }
 
 private:
     Surface &m_inner;
@@ -48,11 +52,6 @@ QRect promptRect()
             return twipsToPixels(entry.twips);
     }
     return {};
-}
-
-QLineEdit *field(const VeltrinWindow &window, const char *name)
-{
-    return window.findChild<QLineEdit *>(QString::fromUtf8(name));
 }
 
 constexpr QRgb silver = qRgb(192, 192, 192);
@@ -77,9 +76,53 @@ void failOnQuestion(VeltrinWindow &window)
     });
 }
 
+/// Everything the canvas was asked to repaint, in its own pixels.
+class PaintSpy : public QObject
+{
+public:
+    explicit PaintSpy(QWidget *widget) { widget->installEventFilter(this); }
+    QRegion take() { return std::exchange(m_painted, QRegion()); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion m_painted;
+};
+
+/// The pixels that differ between two pictures of one size, outside the region.
+QStringList changedOutside(const QImage &before, const QImage &after, const QRegion &region)
+{
+    QStringList outside;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        for (int x = 0; x < after.width(); ++x) {
+            if (a[x] != b[x] && !region.contains(QPoint(x, y)) && outside.size() < 5)
+                outside << QStringLiteral("(%1, %2)").arg(x).arg(y);
+        }
+    }
+    return outside;
+}
+
+QImage drawnAgain(const VeltrinWindow &window)
+{
+    QImage picture =
+        blankPicture(window.canvas()->image().devicePixelRatio(), window.canvas()->prompt());
+    ImageSurface surface(picture);
+    window.history().drawAgain(surface);
+    surface.present();
+    return picture;
+}
+
 } // namespace
 
-class TstQtSurface : public QObject
+class TstWindowSurface : public QObject
 {
     Q_OBJECT
 
@@ -108,9 +151,7 @@ private slots:
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QImage prompt = window.canvas()->grab().toImage();
-        field(window, "nSpomaleni")->setText(QStringLiteral("0"));
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        QVERIFY(pressStartAndWait(window));
         const QImage drawn = window.canvas()->grab().toImage();
         QVERIFY(drawn != prompt);
 
@@ -131,10 +172,9 @@ private slots:
     {
         // Every point of every spiral, as the run hands them to the surface.
         RecordingSurface recording;
-        recording.setText(Field::Spomaleni, QStringLiteral("0"));
-        StartCommand::run(recording);
-        const int width = Canvas::widthPixels;
-        const int height = Canvas::heightPixels;
+        Run(recording).drawToEnd();
+        const int width = picturePixels.width();
+        const int height = picturePixels.height();
         std::vector<bool> spiral(std::size_t(width) * height);
         for (const auto &op : recording.operationsOf(RecordingSurface::Operation::Kind::Chain)) {
             for (const PointF point : op.chain) {
@@ -149,20 +189,17 @@ private slots:
         failOnQuestion(window);
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        field(window, "nSpomaleni")->setText(QStringLiteral("0"));
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        QVERIFY(pressStartAndWait(window));
         const QImage &picture = window.canvas()->image();
 
         // The same run without its spirals shows which pixels the rays, circles and lines take.
         VeltrinWindow others;
-        field(others, "nSpomaleni")->setText(QStringLiteral("0"));
         WithoutSpirals withoutSpirals(others.surface());
-        StartCommand::run(withoutSpirals);
+        Run(withoutSpirals).drawToEnd();
         withoutSpirals.present();
         const QImage &rest = others.canvas()->image();
 
-        const QRgb foreground = window.canvas()->palette().color(QPalette::Shadow).rgb();
+        const QRgb foreground = SceneColours().foreground;
         QVERIFY(foreground != silver);
         const int belowAxis = (4500 + 150) / 15; // spirals reach no higher than 4700 twips
         int compared = 0;
@@ -182,6 +219,53 @@ private slots:
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
         QVERIFY2(compared > 10000, qPrintable(QString::number(compared)));
+    }
+
+    void everyChangedPixelReachesTheScreen()
+    {
+        VeltrinWindow window;
+        failOnQuestion(window);
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PaintSpy painted(window.canvas());
+        const QImage &picture = window.canvas()->image();
+
+        QImage before = picture;
+        Run run(window.surface());
+        window.surface().present();
+        QStringList missed = changedOutside(before, picture, painted.take());
+        QVERIFY2(missed.isEmpty(), qPrintable("set-up: " + missed.join(u' ')));
+        for (int position = 0; !run.atEnd(); ++position) {
+            before = picture;
+            run.drawNextPosition();
+            missed = changedOutside(before, picture, painted.take());
+            QVERIFY2(missed.isEmpty(),
+                     qPrintable(QStringLiteral("position %1: ").arg(position) + missed.join(u' ')));
+        }
+    }
+
+    void runsDrawnAgainMakeTheSamePicture()
+    {
+        VeltrinWindow window;
+        bool deleteAll = false;
+        window.surface().setQuestion(
+            [&deleteAll](QWidget *, const QString &) { return deleteAll; });
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(pressStartAndWait(window));
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opK0002")),
+                          Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opNízký")),
+                          Qt::LeftButton);
+        QVERIFY(pressStartAndWait(window)); // No: both runs' bars stand side by side
+        QCOMPARE(window.history().runs().size(), size_t(2));
+        QCOMPARE(drawnAgain(window), window.canvas()->image());
+
+        deleteAll = true;
+        QVERIFY(pressStartAndWait(window));
+        QCOMPARE(window.history().runs().size(), size_t(1));
+        QCOMPARE(window.history().runs().front().number, 3);
+        QCOMPARE(drawnAgain(window), window.canvas()->image());
     }
 
     void questionBox_data()
@@ -216,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstQtSurface)
-#include "tst_qtsurface.moc"
+QTEST_MAIN(TstWindowSurface)
+#include "tst_windowsurface.moc"

@@ -1,11 +1,9 @@
-#include "qtsurface.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scenepainter.h"
 
-#include "canvas.h"
 #include "surfaceerror.h"
+#include "twips.h"
 
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -13,8 +11,6 @@
 namespace veltrin {
 
 namespace {
-
-constexpr double twipsPerPixel = 15.0;
 
 /// Whether a stroke from a to b stays within a pixel, too short for QPainter to place exactly.
 bool shorterThanPixel(PointF a, PointF b)
@@ -26,7 +22,7 @@ bool shorterThanPixel(PointF a, PointF b)
 
 QPointF toPixels(PointF point)
 {
-    return {point.x / twipsPerPixel, point.y / twipsPerPixel};
+    return {point.x / double(twipsPerPixel), point.y / double(twipsPerPixel)};
 }
 
 /// The pixels a stroke from a to b may touch, with room for the pen's round ends.
@@ -51,7 +47,7 @@ QPen strokePen(QRgb colour, int width)
 /// than multiplying by 1/15 puts a point on a pixel edge exactly into the next pixel.
 int pixelOf(float twips)
 {
-    // Far off the canvas all pixels are alike; the bound keeps the conversion defined.
+    // Far off the picture all pixels are alike; the bound keeps the conversion defined.
     constexpr int bound = 1 << 28;
     const double pixels = double(twips) / twipsPerPixel;
     if (!(std::abs(pixels) < bound))
@@ -62,57 +58,49 @@ int pixelOf(float twips)
 
 } // namespace
 
-QtSurface::QtSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
-    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox),
-      m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
+ScenePainter::ScenePainter(QImage &image, SceneColours colours)
+    : m_image(image), m_colours(colours), m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
 {
 }
 
-QtSurface::~QtSurface() = default;
-
-QPainter &QtSurface::painter()
+QPainter &ScenePainter::painter()
 {
     if (!m_painter) {
-        if (!m_canvas)
-            throw SurfaceError(QStringLiteral("The drawing area is gone"));
         m_painter.emplace();
-        if (!m_painter->begin(&m_canvas->image())) {
+        if (!m_painter->begin(&m_image)) {
             m_painter.reset();
-            throw SurfaceError(QStringLiteral("Cannot draw on the window"));
+            throw SurfaceError(QStringLiteral("Cannot draw on the picture"));
         }
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         // With a clip of its own, however wide, Qt sets the pixels of thin strokes straight
         // into the picture rather than through its span functions: the same pixels, and the
         // mirror's thousands of small circles in half the time.
-        m_painter->setClipRect(wholePicture(m_canvas->image()));
+        m_painter->setClipRect(wholePicture(m_image));
         m_penColour.reset();
-        // The scheme may have changed while the window handled its events.
-        const QPalette palette = m_canvas->palette();
-        m_foreground = palette.color(QPalette::Shadow).rgba();
-        m_rayColour = palette.color(QPalette::HighlightedText).rgba();
     }
     return *m_painter;
 }
 
-void QtSurface::endPainting()
+QRegion ScenePainter::finish()
 {
     m_painter.reset();
+    return m_dirty.take();
 }
 
-QRgb QtSurface::resolve(Colour colour) const
+QRgb ScenePainter::resolve(Colour colour) const
 {
     switch (colour.kind()) {
     case Colour::Kind::Foreground:
-        return m_foreground;
+        return m_colours.foreground;
     case Colour::Kind::RayColour:
-        return m_rayColour;
+        return m_colours.rays;
     case Colour::Kind::Rgb:
         break;
     }
     return qRgb(colour.red(), colour.green(), colour.blue());
 }
 
-void QtSurface::usePen(Colour colour)
+void ScenePainter::usePen(Colour colour)
 {
     QPainter &p = painter();
     if (m_penColour == colour && p.pen().width() == m_penWidth)
@@ -122,12 +110,7 @@ void QtSurface::usePen(Colour colour)
     m_penColour = colour;
 }
 
-void QtSurface::setScaleTwips()
-{
-    // Twips are this surface's only unit; nothing to switch.
-}
-
-void QtSurface::setPenWidth(int pixels)
+void ScenePainter::setPenWidth(int pixels)
 {
     if (pixels < 1)
         throw SurfaceError(QStringLiteral("A pen %1 pixels wide cannot draw").arg(pixels));
@@ -135,7 +118,7 @@ void QtSurface::setPenWidth(int pixels)
     m_lineShape = strokePen(qRgb(255, 255, 255), pixels);
 }
 
-void QtSurface::drawLine(PointF from, PointF to, Colour colour)
+void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
     if (m_penWidth == 1 && shorterThanPixel(from, to)) {
@@ -153,17 +136,16 @@ void QtSurface::drawLine(PointF from, PointF to, Colour colour)
     m_dirty.add(strokeBounds(a, b, m_penWidth / 2.0 + 1));
 }
 
-bool QtSurface::fillFromMemo(QPointF a, QPointF b, QRgb colour)
+bool ScenePainter::fillFromMemo(QPointF a, QPointF b, QRgb colour)
 {
     // A translucent colour blends, which a plain fill would not.
     if (qAlpha(colour) != 255)
         return false;
-    QImage &image = m_canvas->image();
-    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, m_lineShape, image);
+    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, m_lineShape, m_image);
     if (!spans)
         return false;
-    uchar *const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
+    uchar *const bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
     // Only the pixels that change need to reach the screen: mostly none, where a ray is drawn
     // again over itself.
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
@@ -189,16 +171,16 @@ bool QtSurface::fillFromMemo(QPointF a, QPointF b, QRgb colour)
     return true;
 }
 
-void QtSurface::drawCircle(PointF centre, float radius)
+void ScenePainter::drawCircle(PointF centre, float radius)
 {
     usePen(Colour::foreground());
     const QPointF c = toPixels(centre);
-    const double r = radius / twipsPerPixel;
+    const double r = radius / double(twipsPerPixel);
     m_painter->drawEllipse(c, r, r);
     m_dirty.add(strokeBounds(c, c, r + m_penWidth / 2.0 + 1));
 }
 
-void QtSurface::drawChain(std::span<const PointF> points)
+void ScenePainter::drawChain(std::span<const PointF> points)
 {
     if (points.empty())
         return;
@@ -217,16 +199,15 @@ void QtSurface::drawChain(std::span<const PointF> points)
     markPixels(points.subspan(start), colour);
 }
 
-void QtSurface::markPixels(std::span<const PointF> points, QRgb colour)
+void ScenePainter::markPixels(std::span<const PointF> points, QRgb colour)
 {
-    if (!m_canvas || points.empty())
+    if (points.empty())
         return;
-    QImage &image = m_canvas->image();
-    const double ratio = image.devicePixelRatio();
-    const int width = image.width();
-    const int height = image.height();
-    const qsizetype stride = image.bytesPerLine();
-    uchar *const bits = image.bits();
+    const double ratio = m_image.devicePixelRatio();
+    const int width = m_image.width();
+    const int height = m_image.height();
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar *const bits = m_image.bits();
     colour |= 0xff000000; // the picture has no alpha channel
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     if (ratio == 1) {
@@ -241,9 +222,9 @@ void QtSurface::markPixels(std::span<const PointF> points, QRgb colour)
                 continue;
             const int x = pixelOf(point.x);
             const int y = pixelOf(point.y);
-            pixelLeft = x * twipsPerPixel;
+            pixelLeft = x * double(twipsPerPixel);
             pixelRight = pixelLeft + twipsPerPixel;
-            pixelTop = y * twipsPerPixel;
+            pixelTop = y * double(twipsPerPixel);
             pixelBottom = pixelTop + twipsPerPixel;
             left = std::min(left, x);
             top = std::min(top, y);
@@ -275,62 +256,16 @@ void QtSurface::markPixels(std::span<const PointF> points, QRgb colour)
     markDevicePixels(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
-void QtSurface::markDevicePixels(const QRect &changed)
+void ScenePainter::markDevicePixels(const QRect &changed)
 {
-    const QImage &image = m_canvas->image();
-    const QRect device = changed & image.rect();
-    const double ratio = image.devicePixelRatio();
+    const QRect device = changed & m_image.rect();
+    const double ratio = m_image.devicePixelRatio();
     if (ratio == 1) {
         m_dirty.add(device);
         return;
     }
     m_dirty.add(
         QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect());
-}
-
-QString QtSurface::text(Field field) const
-{
-    const QLineEdit *editor = m_fields[static_cast<int>(field)];
-    if (!editor)
-        throw SurfaceError(QStringLiteral("The window has no field %1").arg(fieldName(field)));
-    return editor->text();
-}
-
-void QtSurface::setText(Field field, const QString &text)
-{
-    QLineEdit *editor = m_fields[static_cast<int>(field)];
-    if (!editor)
-        throw SurfaceError(QStringLiteral("The window has no field %1").arg(fieldName(field)));
-    editor->setText(text);
-}
-
-bool QtSurface::askYesNo(const QString &prompt)
-{
-    present(); // the user answers with the picture in front of them
-    return m_question(m_window, prompt);
-}
-
-void QtSurface::present()
-{
-    endPainting();
-    if (m_canvas && !m_dirty.isEmpty())
-        m_canvas->repaint(m_dirty.take());
-}
-
-bool QtSurface::pumpWindowEvents()
-{
-    // Everything, the desktop's close request included, which Qt counts as user input: the
-    // window holds the user's clicks and keys itself until the run has ended.
-    QCoreApplication::processEvents();
-    return !m_stopRequested && m_window && m_canvas;
-}
-
-bool askWithMessageBox(QWidget *window, const QString &prompt)
-{
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt,
-                    QMessageBox::Yes | QMessageBox::No, window);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace veltrin

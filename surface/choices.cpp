@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "choices.h"
+
+#include "textform.h"
+
+#include <algorithm>
+#include <array>
+
+namespace veltrin {
+
+namespace {
+
+constexpr Colour silver = Colour::silver();
+
+// clang-format off
+const std::array<Choice, 10> table{{
+    // field, button, caption, value, at load, place in the frame, tab index, background, bars, ray length
+    {Field::OsKruh, "opOhniskoVzdálené", "0.00005", 0.00005, true, {120, 360, 1095, 255}, 4, silver, {}, 6000},
+    {Field::OsKruh, "opOhniskoStřední", "0.00007", 0.00007, false, {240, 600, 975, 195}, 5, silver, {}, 4500},
+    {Field::OsKruh, "opOhniskoBlízké", "0.0001", 0.0001, false, {480, 840, 855, 255}, 6, silver, {}, 3500},
+    {Field::OsKruh, "opK0002", "0.0002", 0.0002, false, {720, 1080, 855, 195}, 7, silver, {}, 3100},
+
+    {Field::Kmitocet, "opKmitVyš", "High", 0.04, false, {120, 360, 975, 255}, 12, Colour::rgb(192, 192, 255), {0, Colour::rgb(0, 0, 255)}},
+    {Field::Kmitocet, "opStřední", "Middle", 0.02, true, {240, 720, 975, 255}, 13, Colour::rgb(128, 255, 128), {20, Colour::rgb(0, 255, 0)}},
+    {Field::Kmitocet, "opNízký", "Low", 0.01, false, {360, 1080, 975, 195}, 14, Colour::rgb(255, 0, 0), {40, Colour::rgb(255, 0, 0)}},
+
+    // The speed buttons lie in a frame that is never shown; the scroll bar sets the speed.
+    {Field::Spomaleni, "opRychlá", "Rychlá", 1, true, {120, 360, 855, 255}, 22, silver, {}},
+    {Field::Spomaleni, "opPomalejši", "Pomalejší", 1000000, false, {120, 600, 975, 195}, 23, silver, {}},
+    {Field::Spomaleni, "opPomalá", "Pomalá", 3000000, false, {120, 840, 855, 255}, 24, silver, {}},
+}};
+// clang-format on
+
+} // namespace
+
+QString Choice::text() const
+{
+    return numberToText(value);
+}
+
+std::span<const Choice> choices()
+{
+    return table;
+}
+
+std::span<const Choice> choicesFor(Field field)
+{
+    const auto first = std::ranges::find(table, field, &Choice::field);
+    const auto last = std::find_if(first, table.end(),
+                                   [field](const Choice &choice) { return choice.field != field; });
+    return {first, last};
+}
+
+const Choice &loadedChoice(Field field)
+{
+    const std::span<const Choice> group = choicesFor(field);
+    return *std::ranges::find_if(group, &Choice::selectedAtLoad);
+}
+
+const Choice *choiceNamed(QStringView objectName)
+{
+    const auto found = std::ranges::find_if(table, [objectName](const Choice &choice) {
+        return objectName == QString::fromUtf8(choice.objectName);
+    });
+    return found == table.end() ? nullptr : &*found;
+}
+
+const Choice *choiceWithText(Field field, const QString &text)
+{
+    // The first button in order whose text is equal: the field holds texts, not numbers, and a
+    // text written some other way ("0.020") is no choice at all.
+    for (const Choice &choice : choicesFor(field)) {
+        if (text == choice.text())
+            return &choice;
+    }
+    return nullptr;
+}
+
+QString loadedText(Field field)
+{
+    switch (field) {
+    case Field::OsKruh:
+    case Field::Kmitocet:
+    case Field::Spomaleni:
+        return loadedChoice(field).text();
+    case Field::Prvni:
+        return QStringLiteral("0"); // no run has been made
+    case Field::Alfa:
+        break;
+    }
+    return QStringLiteral("Alfa"); // until a run writes the angle of its last ray
+}
+
+} // namespace veltrin

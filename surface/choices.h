@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "colour.h"
+#include "field.h"
+
+#include <QRect>
+#include <QString>
+#include <span>
+
+namespace veltrin {
+
+/// How a run's probability bars look: their colour, and how far right of the detector
+/// position they stand, so that runs at different frequencies stand side by side.
+struct BarStyle
+{
+    double offset = 0; ///< twips
+    Colour colour = Colour::rgb(0, 0, 0);
+};
+
+/// One option button of the window: the field its click writes, the number it writes there,
+/// what a run makes of that number, and where the button stands in its frame. Every place that
+/// knows the choices reads them here, so a new mirror constant or frequency is one more row.
+struct Choice
+{
+    Field field;            ///< OsKruh (K), Kmitocet (frequency) or Spomaleni (speed)
+    const char *objectName; ///< the option button
+    const char *caption;    ///< shown on the button, as the program's own English text
+    double value;           ///< written into the field as its text form
+    bool selectedAtLoad;
+    QRect twips; ///< within its frame
+    int tabIndex;
+    Colour background;
+    BarStyle bars;        ///< for a frequency: its bars
+    double rayLength = 0; ///< for a mirror constant: reflected rays long enough to pass the focus
+
+    /// The text the button writes, which the run compares the field with.
+    QString text() const;
+};
+
+/// Every option button, grouped by field and, within a group, top to bottom as they stand.
+std::span<const Choice> choices();
+
+/// The buttons that write the field, top to bottom.
+std::span<const Choice> choicesFor(Field field);
+
+/// The button of the field selected when the window loads.
+const Choice &loadedChoice(Field field);
+
+/// The button with this object name, or nullptr.
+const Choice *choiceNamed(QStringView objectName);
+
+/// The button whose text the field holds, or nullptr where it holds no choice's text.
+const Choice *choiceWithText(Field field, const QString &text);
+
+/// The text a field holds once the window has loaded.
+QString loadedText(Field field);
+
+} // namespace veltrin

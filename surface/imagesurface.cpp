@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imagesurface.h"
+
+#include "choices.h"
+
+namespace veltrin {
+
+ImageSurface::ImageSurface(QImage &picture, SceneColours colours) : m_painter(picture, colours)
+{
+    for (int i = 0; i < fieldCount; ++i)
+        m_fields[i] = loadedText(Field(i));
+}
+
+ImageSurface::~ImageSurface()
+{
+    m_painter.finish();
+}
+
+void ImageSurface::setPenWidth(int pixels)
+{
+    m_painter.setPenWidth(pixels);
+}
+
+void ImageSurface::drawLine(PointF from, PointF to, Colour colour)
+{
+    m_painter.drawLine(from, to, colour);
+}
+
+void ImageSurface::drawCircle(PointF centre, float radius)
+{
+    m_painter.drawCircle(centre, radius);
+}
+
+void ImageSurface::drawChain(std::span<const PointF> points)
+{
+    m_painter.drawChain(points);
+}
+
+QString ImageSurface::text(Field field) const
+{
+    return m_fields[static_cast<int>(field)];
+}
+
+void ImageSurface::setText(Field field, const QString &text)
+{
+    m_fields[static_cast<int>(field)] = text;
+}
+
+bool ImageSurface::askYesNo(const QString &)
+{
+    return false;
+}
+
+void ImageSurface::present()
+{
+    m_painter.finish();
+}
+
+} // namespace veltrin

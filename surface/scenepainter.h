@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "dirtyarea.h"
+#include "linememo.h"
+#include "surface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <optional>
+
+namespace veltrin {
+
+/// What the scene's two named colours are drawn in. They are the program's own, whatever the
+/// desktop's colour scheme: the picture is drawn on its own silver.
+struct SceneColours
+{
+    QRgb foreground = qRgb(118, 118, 118); ///< the axis, the mirror and the spirals
+    QRgb rays = qRgb(255, 255, 255);       ///< the light rays
+};
+
+/// Draws the scene in twips on an image, aliased, with the one mapping from twips to the
+/// image's pixels: 15 twips to a pixel at the design scale, times the image's device pixel
+/// ratio. It marks the pixels of sub-pixel spiral arrows itself, so that every point of a spiral
+/// shows in exactly the pixel it lies in, and it fills a line drawn again and again, like the
+/// rays at every detector position, with the pixels QPainter gave it before.
+class ScenePainter
+{
+public:
+    explicit ScenePainter(QImage &image, SceneColours colours = {});
+
+    void setPenWidth(int pixels);
+    void drawLine(PointF from, PointF to, Colour colour);
+    void drawCircle(PointF centre, float radius);
+    void drawChain(std::span<const PointF> points);
+
+    /// Ends painting, so the image may be shown, saved or made anew, and hands over the area
+    /// changed since the last call, in pixels of the design scale.
+    QRegion finish();
+
+private:
+    QPainter &painter();
+    void usePen(Colour colour);
+    QRgb resolve(Colour colour) const;
+    /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
+    bool fillFromMemo(QPointF a, QPointF b, QRgb colour);
+    void markPixels(std::span<const PointF> points, QRgb colour);
+    /// Adds changed device pixels to the area the next screen update shows.
+    void markDevicePixels(const QRect &changed);
+
+    QImage &m_image;
+    SceneColours m_colours;
+    std::optional<QPainter> m_painter;
+    DirtyArea m_dirty;
+    LineMemo m_lines;
+    int m_penWidth = 1;
+    QPen m_lineShape; // the pen's width and ends, as the memo knows lines by; colour aside
+    std::optional<Colour> m_penColour;
+};
+
+} // namespace veltrin

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowsurface.h"
+
+#include "canvas.h"
+#include "surfaceerror.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace veltrin {
+
+WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
+    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox),
+      m_painter(canvas->image())
+{
+}
+
+ScenePainter &WindowSurface::painter()
+{
+    if (!m_canvas)
+        throw SurfaceError(QStringLiteral("The drawing area is gone"));
+    return m_painter;
+}
+
+void WindowSurface::setPenWidth(int pixels)
+{
+    m_painter.setPenWidth(pixels);
+}
+
+void WindowSurface::drawLine(PointF from, PointF to, Colour colour)
+{
+    painter().drawLine(from, to, colour);
+}
+
+void WindowSurface::drawCircle(PointF centre, float radius)
+{
+    painter().drawCircle(centre, radius);
+}
+
+void WindowSurface::drawChain(std::span<const PointF> points)
+{
+    painter().drawChain(points);
+}
+
+QLineEdit *WindowSurface::editor(Field field) const
+{
+    QLineEdit *editor = m_fields[static_cast<int>(field)];
+    if (!editor)
+        throw SurfaceError(QStringLiteral("The window has no field %1").arg(fieldName(field)));
+    return editor;
+}
+
+QString WindowSurface::text(Field field) const
+{
+    return editor(field)->text();
+}
+
+void WindowSurface::setText(Field field, const QString &text)
+{
+    editor(field)->setText(text);
+}
+
+bool WindowSurface::askYesNo(const QString &prompt)
+{
+    present(); // the user answers with the picture in front of them
+    return m_question(m_window, prompt);
+}
+
+void WindowSurface::present()
+{
+    const QRegion changed = m_painter.finish();
+    if (m_canvas && !changed.isEmpty())
+        m_canvas->repaint(changed);
+}
+
+bool askWithMessageBox(QWidget *window, const QString &prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt,
+                    QMessageBox::Yes | QMessageBox::No, window);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace veltrin

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "scenepainter.h"
+#include "surface.h"
+
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace veltrin {
+
+class Canvas;
+
+/// The surface of the real window: a run draws on the canvas's picture through a ScenePainter,
+/// reads and writes the window's hidden fields, asks its question in a message box, and each
+/// screen update repaints just what changed.
+class WindowSurface : public Surface
+{
+public:
+    using FieldEditors = std::array<QLineEdit *, fieldCount>;
+    /// Asks a Yes/No question on behalf of the window; true for Yes.
+    using Question = std::function<bool(QWidget *window, const QString &prompt)>;
+
+    /// The window parents the question box; the editors are indexed by Field.
+    WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields);
+
+    /// Replaces the question box, for tests that answer it themselves.
+    void setQuestion(Question question) { m_question = std::move(question); }
+
+    void setPenWidth(int pixels) override;
+    void drawLine(PointF from, PointF to, Colour colour) override;
+    void drawCircle(PointF centre, float radius) override;
+    void drawChain(std::span<const PointF> points) override;
+    QString text(Field field) const override;
+    void setText(Field field, const QString &text) override;
+    bool askYesNo(const QString &prompt) override;
+    void present() override;
+
+private:
+    ScenePainter &painter();
+    QLineEdit *editor(Field field) const;
+
+    QPointer<QWidget> m_window;
+    QPointer<Canvas> m_canvas;
+    FieldEditors m_fields;
+    Question m_question;
+    ScenePainter m_painter;
+};
+
+/// The "Delete probability" kind of box: Yes and No, Yes the default, no icon, the
+/// program's name as caption.
+bool askWithMessageBox(QWidget *window, const QString &prompt);
+
+} // namespace veltrin
