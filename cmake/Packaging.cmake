@@ -6,8 +6,8 @@ include(GNUInstallDirs)
 # desktop which entry it belongs to. It is the teaching site's address in reverse.
 set(VELTRIN_APP_ID org.example.veltrin)
 set(VELTRIN_HOMEPAGE https://veltrin.example.org)
-# No licence has been granted yet; set the SPDX name here once one is.
-set(VELTRIN_LICENSE LicenseRef-proprietary)
+# The SPDX name of the licence (full text in LICENSE), for the metainfo.
+set(VELTRIN_LICENSE GPL-3.0-or-later)
 # Sizes of the PNG icons kept in data/icons (scripts/render-icons.sh renders them from the SVG).
 set(VELTRIN_ICON_SIZES 16 22 24 32 48 64 128 256)
 
@@ -44,6 +44,7 @@ endif()
 set(CPACK_PACKAGE_NAME veltrin)
 set(CPACK_PACKAGE_VENDOR "The Veltrin developers")
 set(CPACK_PACKAGE_CONTACT "The Veltrin developers <veltrin@example.org>")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_HOMEPAGE_URL ${VELTRIN_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Wrapped for the package's control data, which shows each line as it is.
