@@ -25,6 +25,18 @@ qt_add_resources(veltrin icons PREFIX /icons BASE data/icons FILES ${icon_files}
 install(TARGETS veltrin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
 
 if(UNIX AND NOT APPLE)
+    # A stripped install (cpack, or cmake --install --strip) also drops the compiler's notes, as
+    # Debian's own packaging does.
+    install(CODE "set(veltrin_strip \"${CMAKE_STRIP}\")
+                  set(veltrin_program ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:veltrin>)")
+    install(CODE [[
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND "${veltrin_strip}" --remove-section=.comment
+                                    --remove-section=.note
+                                    "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${veltrin_program}"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endif()]])
+
     set(data_dir ${CMAKE_CURRENT_BINARY_DIR}/data)
     configure_file(data/veltrin.desktop.in ${data_dir}/${VELTRIN_APP_ID}.desktop @ONLY)
     configure_file(data/veltrin.metainfo.xml.in ${data_dir}/${VELTRIN_APP_ID}.metainfo.xml @ONLY)
