@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh libbenchmark-dev xvfb xauth xdotool imagemagick python3 \
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELTRIN_WERROR=ON
