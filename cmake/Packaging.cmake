@@ -5,7 +5,11 @@ include(GNUInstallDirs)
 # The application id names the desktop entry, the icon and the metainfo, and the window tells the
 # desktop which entry it belongs to. It is the teaching site's address in reverse.
 set(VELTRIN_APP_ID org.example.veltrin)
+# The homepage is a placeholder until the project has a site, and this is the only place that
+# names it: the package's control data, its copyright file and the metainfo take it from here.
+# The metainfo's screenshot is docs/screenshot.png, to be published at the address below.
 set(VELTRIN_HOMEPAGE https://veltrin.example.org)
+set(VELTRIN_SCREENSHOT_URL ${VELTRIN_HOMEPAGE}/screenshot.png)
 set(VELTRIN_CONTACT "The Veltrin developers <veltrin@example.org>")
 # The SPDX name of the licence (full text in LICENSE), for the metainfo.
 set(VELTRIN_LICENSE GPL-3.0-or-later)
