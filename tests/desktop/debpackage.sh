@@ -1,7 +1,7 @@
 #!/bin/sh
-# Builds the Debian package with cpack and checks its control data, its file list, and that the
-# program unpacked from it starts (it refuses cleanly for want of a display).
-# Usage: debpackage.sh BUILD_DIR APP_ID VERSION ICON_SIZE...
+# Builds the Debian package with cpack and checks its control data, its file list, its changelog,
+# and that the program unpacked from it starts (it refuses cleanly for want of a display).
+# Usage: debpackage.sh BUILD_DIR APP_ID PACKAGE_VERSION ICON_SIZE...
 set -u
 build=$1 id=$2 version=$3
 shift 3
@@ -38,7 +38,7 @@ for name in $names; do
         fail "Depends names $name, which is no installed package"
 done
 
-# Exactly the program and its desktop files, under /usr.
+# Exactly the program, its desktop files, its manual page and Debian's documents, under /usr.
 dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
 {
     echo ./usr/bin/veltrin
@@ -48,10 +48,20 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     done
     echo "./usr/share/icons/hicolor/scalable/apps/$id.svg"
+    echo ./usr/share/man/man1/veltrin.1.gz
+    echo ./usr/share/doc/veltrin/copyright
+    echo ./usr/share/doc/veltrin/changelog.Debian.gz
+    echo ./usr/share/lintian/overrides/veltrin
 } | sort >"$work/expected"
 diff "$work/expected" "$work/files" || fail "unexpected file list (- expected, + packaged)"
 
 dpkg-deb --extract "$deb" "$work/root"
+
+# The changelog's newest entry is this package, so a new version cannot ship a stale one.
+top=$(gzip -dc "$work/root/usr/share/doc/veltrin/changelog.Debian.gz" | head -n 1)
+echo "$top" | grep -q "^veltrin ($version) " ||
+    fail "the changelog's newest entry is '$top', not version $version"
+
 env -i "$work/root/usr/bin/veltrin" 2>"$work/err"
 status=$?
 if [ "$status" -ne 1 ] || ! grep -q DISPLAY "$work/err"; then
