@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How long the program takes from launch to its first painted window, and its peak memory by
 then, on the offscreen platform and under an Xvfb server of its own.
 

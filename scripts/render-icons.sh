@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icon's PNG sizes from its SVG. The PNGs are kept in the source tree so that a build
 # needs no SVG renderer; run this after changing data/icons/veltrin.svg (needs rsvg-convert, from
 # Debian's librsvg2-bin).

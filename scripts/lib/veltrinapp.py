@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Veltrin on an X display, seen and used from outside: where its controls are, where a run
 puts its probability bars, and the steps a user takes."""
 

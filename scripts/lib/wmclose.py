@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Asks a window to close, as a window manager's close button does: sends it the
 WM_DELETE_WINDOW message of the WM_PROTOCOLS it takes part in. xdotool has no command for this,
 and a virtual display has no window manager to do it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private virtual X display on which a program is used as a person would use it.
 
 The display is an Xvfb server of its own, on a display number the server picks, guarded by a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack and checks its control data, its file list, its changelog,
 # and that the program unpacked from it starts (it refuses cleanly for want of a display).
 # Usage: debpackage.sh BUILD_DIR APP_ID PACKAGE_VERSION ICON_SIZE...

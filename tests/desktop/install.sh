@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and checks that the desktop finds everything in its
 # standard place, and that the desktop entry and the AppStream metainfo validate.
 # Usage: install.sh BUILD_DIR APP_ID VERSION ICON_SIZE...

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started with no display at all, or with one it cannot reach, the program says so in one line
 # and exits with status 1, instead of the toolkit's abort. Usage: nodisplay.sh PROGRAM
 set -u

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Veltrin used as a person would use it, in a real X server.
 
 Usage: veltrin_e2e.py PATH_TO_VELTRIN
