@@ -8,8 +8,9 @@ namespace veltrin {
 
 void reportHandlerFailure(QWidget *window, const QString &handler, const QString &reason)
 {
-    QMessageBox::critical(window, QCoreApplication::applicationName(),
-                          QStringLiteral("%1 was stopped.\n\n%2").arg(handler, reason));
+    QMessageBox::critical(
+        window, QCoreApplication::applicationName(),
+        QCoreApplication::translate("HandlerGuard", "%1 was stopped.\n\n%2").arg(handler, reason));
 }
 
 } // namespace veltrin

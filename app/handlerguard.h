@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -22,7 +23,9 @@ template <typename Handler> void runGuarded(QWidget *window, const QString &hand
     } catch (const std::exception &error) {
         reportHandlerFailure(window, handler, QString::fromStdString(error.what()));
     } catch (...) {
-        reportHandlerFailure(window, handler, QStringLiteral("An unknown error occurred."));
+        reportHandlerFailure(
+            window, handler,
+            QCoreApplication::translate("HandlerGuard", "An unknown error occurred."));
     }
 }
 

@@ -6,6 +6,8 @@
 #include "surfaceerror.h"
 #include "textform.h"
 
+#include <QCoreApplication>
+
 namespace veltrin {
 
 namespace {
@@ -15,7 +17,8 @@ double readNumber(const QString &text, Field field)
     try {
         return textToNumber(text);
     } catch (const SurfaceError &) {
-        throw SurfaceError(QStringLiteral("The field %1 holds \"%2\", which is not a number.")
+        throw SurfaceError(QCoreApplication::translate(
+                               "RunSetup", "The field %1 holds \"%2\", which is not a number.")
                                .arg(fieldName(field), text));
     }
 }
@@ -78,7 +81,8 @@ RunRecord RunSetup::run(Surface &surface)
     record.values.rayLength = decodeRayLength(record.kText);
 
     if (!record.firstRun)
-        record.erasedAll = surface.askYesNo(QStringLiteral("Delete probability"));
+        record.erasedAll =
+            surface.askYesNo(QCoreApplication::translate("RunSetup", "Delete probability"));
     drawSetUp(surface, record);
     return record;
 }

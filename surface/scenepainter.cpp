@@ -4,6 +4,7 @@
 #include "surfaceerror.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -69,7 +70,8 @@ QPainter &ScenePainter::painter()
         m_painter.emplace();
         if (!m_painter->begin(&m_image)) {
             m_painter.reset();
-            throw SurfaceError(QStringLiteral("Cannot draw on the picture"));
+            throw SurfaceError(
+                QCoreApplication::translate("ScenePainter", "Cannot draw on the picture"));
         }
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         // With a clip of its own, however wide, Qt sets the pixels of thin strokes straight
@@ -113,7 +115,9 @@ void ScenePainter::usePen(Colour colour)
 void ScenePainter::setPenWidth(int pixels)
 {
     if (pixels < 1)
-        throw SurfaceError(QStringLiteral("A pen %1 pixels wide cannot draw").arg(pixels));
+        throw SurfaceError(
+            QCoreApplication::translate("ScenePainter", "A pen %1 pixels wide cannot draw")
+                .arg(pixels));
     m_penWidth = pixels;
     m_lineShape = strokePen(qRgb(255, 255, 255), pixels);
 }

@@ -3,6 +3,7 @@
 
 #include "surfaceerror.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,7 +13,9 @@ namespace veltrin {
 QString numberToText(double value)
 {
     if (!std::isfinite(value))
-        throw SurfaceError(QStringLiteral("%1 has no text form in a parameter field").arg(value));
+        throw SurfaceError(
+            QCoreApplication::translate("TextForm", "%1 has no text form in a parameter field")
+                .arg(value));
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0, which reads back as the same number
     // Fixed notation of the largest double has 309 digits before the point.
@@ -31,7 +34,8 @@ double textToNumber(const QString &text)
     const auto result = std::from_chars(begin, end, value, std::chars_format::fixed);
     // toLatin1 turns characters outside Latin-1 into '?', which no number contains.
     if (latin.isEmpty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
-        throw SurfaceError(QStringLiteral("\"%1\" is not a number").arg(text));
+        throw SurfaceError(
+            QCoreApplication::translate("TextForm", "\"%1\" is not a number").arg(text));
     return value;
 }
 

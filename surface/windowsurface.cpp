@@ -19,7 +19,8 @@ WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors
 ScenePainter &WindowSurface::painter()
 {
     if (!m_canvas)
-        throw SurfaceError(QStringLiteral("The drawing area is gone"));
+        throw SurfaceError(
+            QCoreApplication::translate("WindowSurface", "The drawing area is gone"));
     return m_painter;
 }
 
@@ -47,7 +48,9 @@ QLineEdit *WindowSurface::editor(Field field) const
 {
     QLineEdit *editor = m_fields[static_cast<int>(field)];
     if (!editor)
-        throw SurfaceError(QStringLiteral("The window has no field %1").arg(fieldName(field)));
+        throw SurfaceError(
+            QCoreApplication::translate("WindowSurface", "The window has no field %1")
+                .arg(fieldName(field)));
     return editor;
 }
 
