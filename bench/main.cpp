@@ -18,7 +18,8 @@ int main(int argc, char **argv)
     using Options = benchmark::ConsoleReporter::OutputOptions;
     const Options options = isatty(STDOUT_FILENO) ? Options::OO_ColorTabular : Options::OO_Tabular;
     veltrin::bench::RatioReporter reporter(
-        "BM_ReferenceLoop", {"BM_PathSum", "BM_RunRecording", "BM_RunQtSurface"}, options);
+        "BM_ReferenceLoop",
+        {"BM_PathSum", "BM_RunRecording", "BM_RunQtSurface", "BM_CloseUpUpdate"}, options);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
