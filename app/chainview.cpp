@@ -117,23 +117,28 @@ void ChainView::paintArrows(QPainter &painter, const QTransform &toView) const
     const double pixels = m_closeUp->arrowLength() * toView.m11();
     const bool headed = pixels >= smallestHeadedArrow;
     const double headLength = std::clamp(0.35 * pixels, 4.0, 10.0);
-    // Thousands of arrows too short for heads go as hairlines, which draw many times faster
-    // than any wider pen.
-    const double penWidth = headed ? 1.6 : 1.0;
 
     std::vector<QPointF> points(chain.size());
     std::ranges::transform(chain, points.begin(), [&](PointF p) { return toView.map(toQt(p)); });
 
-    // Neighbouring arrows of one shade go as one line.
+    // Neighbouring arrows of one shade go as one line. Arrows shorter than about a pixel are
+    // joined into segments about a pixel long, which look the same and stroke far faster.
+    std::vector<QPointF> line;
     const int n = int(arrows.size());
     for (int first = 0; first < n;) {
         const int shade = MirrorColours::shadeOf(arrows[first].sample);
         int last = first;
         while (last + 1 < n && MirrorColours::shadeOf(arrows[last + 1].sample) == shade)
             ++last;
+        line.assign(1, points[std::size_t(first)]);
+        for (int a = first + 1; a <= last + 1; ++a) {
+            const QPointF step = points[std::size_t(a)] - line.back();
+            if (a == last + 1 || headed || step.manhattanLength() >= 1.2)
+                line.push_back(points[std::size_t(a)]);
+        }
         const QColor colour = MirrorColours::shade(shade);
-        painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(&points[std::size_t(first)], last - first + 2);
+        painter.setPen(QPen(colour, 1.8, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        painter.drawPolyline(line.data(), int(line.size()));
         if (headed) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
