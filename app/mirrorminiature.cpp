@@ -142,8 +142,9 @@ void MirrorMiniature::paintMarks(QPainter &painter, const QTransform &toView) co
     painter.drawText(
         QPointF(focus.x() - focusHalf, focus.y() - above - (apart ? 0 : metrics.height())),
         focusLabel);
+    // Clear of the mirror when the detector stands at its vertex.
     painter.drawText(
-        QPointF(std::max(axisStart.x(), detector.x() - detectorHalf), detector.y() - above),
+        QPointF(std::max(axisStart.x() + 8, detector.x() - detectorHalf), detector.y() - above),
         detectorLabel);
 }
 
