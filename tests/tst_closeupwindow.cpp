@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -15,7 +16,7 @@ class TstCloseUpWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void keysStepThePositionAndCtrlCCopiesItsFigures()
+    void keysStepThePositionCtrlCCopiesItsFiguresAndTheChoiceSetsTheArrows()
     {
         // The window writes decimal commas here; the copied line keeps its dots.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -59,6 +60,14 @@ private slots:
         QVERIFY(probability > 0);
         QVERIFY(std::abs(fields[probability + 1].toDouble() - window.closeUp().probability()) <=
                 0.0005);
+
+        // All arrows unless the choice says fewer.
+        QCOMPARE(window.closeUp().arrows().size(), std::size_t(3000));
+        auto *arrows = window.findChild<QComboBox *>();
+        QVERIFY(arrows);
+        arrows->setCurrentIndex(arrows->findText(QStringLiteral("30")));
+        QCOMPARE(window.closeUp().arrows().size(), std::size_t(30));
+        QVERIFY(window.numbersLine().contains(QLatin1String("arrows\t30\t")));
     }
 };
 
