@@ -44,7 +44,7 @@ public:
     QString numbersLine() const;
 
 public slots:
-    /// Moves to a detector position; one beyond either end goes to that end.
+    /// Moves to a detector position; an index beyond either end goes to that end.
     void setPosition(int index);
     /// Sums with that many arrows, one of CloseUp::arrowCounts; other counts are ignored.
     void setArrowCount(int count);
