@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chainview.h"
+#include "closeupwindow.h"
 #include "pacedrun.h"
 #include "pathsum.h"
 #include "recordingsurface.h"
@@ -10,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QImage>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -144,6 +147,30 @@ void BM_RunQtSurface(benchmark::State &state)
     }
 }
 
+void BM_CloseUpUpdate(benchmark::State &state)
+{
+    // One step of the close-up window to the next position: the sum, the figures, and the
+    // whole window drawn afresh into an image of its size.
+    const RatioToReference ratio(state);
+    CloseUpWindow window;
+    window.setRun(defaultK, defaultFrequency, QColor(0, 255, 0));
+    window.setArrowCount(int(state.range(0)));
+    window.show();
+    const ChainView *chain = window.findChild<ChainView *>();
+    if (!chain || chain->width() < 100) {
+        state.SkipWithError("The window did not lay out its views");
+        return;
+    }
+    QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+    int position = 0;
+    for (auto _ : state) {
+        position = (position + 1) % scene::detectorPositions;
+        window.setPosition(position);
+        window.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void BM_Pacing(benchmark::State &state)
 {
     // One iteration is one detector position and the pause after it, drawn into the recording
@@ -181,6 +208,11 @@ BENCHMARK(BM_ReferenceLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PathSum)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunRecording)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunQtSurface)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CloseUpUpdate)
+    ->ArgName("arrows")
+    ->Arg(3000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 // A count is 0.1 µs: 100 µs, 10 ms, 50 ms and the far end of the scroll bar, 98.3 ms.
 BENCHMARK(BM_Pacing)
     ->ArgName("count")

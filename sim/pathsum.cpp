@@ -4,6 +4,7 @@
 #include "cossin.h"
 #include "mirror.h"
 
+#include <cassert>
 #include <cmath>
 
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -32,14 +33,18 @@ VELTRIN_AVX2_CLONE void phasesOf(double xd, double frequency, const double *inco
 
 } // namespace
 
-PathSum::PathSum(double k, double frequency)
-    : m_frequency(frequency), m_incoming(Mirror::sampleCount), m_depth(Mirror::sampleCount),
-      m_height2(Mirror::sampleCount), m_phase(Mirror::sampleCount), m_cos(Mirror::sampleCount),
-      m_sin(Mirror::sampleCount), m_spiral(Mirror::sampleCount + 1)
+PathSum::PathSum(double k, double frequency) : PathSum(k, frequency, Mirror::sampleCount) {}
+
+PathSum::PathSum(double k, double frequency, int arrows)
+    : m_frequency(frequency), m_stride(Mirror::sampleCount / arrows),
+      m_firstSample(Mirror::firstSample + m_stride / 2), m_arrowLength(arrowLength * m_stride),
+      m_incoming(arrows), m_depth(arrows), m_height2(arrows), m_phase(arrows), m_cos(arrows),
+      m_sin(arrows), m_spiral(arrows + 1)
 {
+    assert(arrows > 0 && Mirror::sampleCount % arrows == 0);
     const Mirror mirror(k);
-    for (int i = 0; i < Mirror::sampleCount; ++i) {
-        const int j = Mirror::firstSample + i;
+    for (int i = 0; i < arrows; ++i) {
+        const int j = sampleOf(i);
         const double xm = mirror.depth(Mirror::parameter(j));
         const double height = Mirror::lowerY(j) - scene::Y0;
         m_depth[i] = xm;
@@ -52,7 +57,7 @@ PathSum::PathSum(double k, double frequency)
 
 void PathSum::sumAt(double xd, double startY)
 {
-    const int n = Mirror::sampleCount;
+    const int n = int(m_phase.size());
     phasesOf(xd, m_frequency, m_incoming.data(), m_depth.data(), m_height2.data(), m_phase.data(),
              n);
     cosSinOf(m_phase, m_cos, m_sin);
@@ -61,8 +66,8 @@ void PathSum::sumAt(double xd, double startY)
     double cy = startY;
     m_spiral[0] = {float(cx), float(cy)};
     for (int i = 0; i < n; ++i) {
-        cx += arrowLength * m_cos[i];
-        cy += arrowLength * m_sin[i];
+        cx += m_arrowLength * m_cos[i];
+        cy += m_arrowLength * m_sin[i];
         m_spiral[i + 1] = {float(cx), float(cy)};
     }
     m_probability = ((cy - startY) * (cy - startY) + (cx - xd) * (cx - xd)) * probabilityScale;

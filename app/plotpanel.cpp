@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plotpanel.h"
+
+#include <QPainter>
+
+namespace veltrin {
+
+QColor PlotPanel::ink()
+{
+    return {40, 40, 40};
+}
+
+QColor PlotPanel::faintInk()
+{
+    return {150, 150, 150};
+}
+
+PlotPanel::PlotPanel(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlotPanel::setTitle(const QString &title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    update();
+}
+
+QRect PlotPanel::contentRect() const
+{
+    const int titleHeight = fontMetrics().height() + margin / 2;
+    return rect().adjusted(margin, margin + titleHeight, -margin, -margin);
+}
+
+void PlotPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(ink());
+    painter.drawText(rect().adjusted(margin, margin / 2 + 2, -margin, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_title);
+    painter.setFont(font());
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintContent(painter);
+}
+
+} // namespace veltrin
