@@ -7,6 +7,7 @@
 #include "controlinventory.h"
 #include "handlerguard.h"
 #include "imagesurface.h"
+#include "lookcloser.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
 #include "textform.h"
@@ -129,6 +130,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     wireHandlers();
     Form_Load();
     tabToSelectedButtons();
+    new LookCloser(*this);
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
@@ -280,6 +282,7 @@ void VeltrinWindow::cmdStart_Click()
             reportHandlerFailure(this, QStringLiteral("Start"), reason);
         });
         m_run->start();
+        emit runStarted();
     });
 }
 

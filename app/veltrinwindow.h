@@ -41,6 +41,8 @@ public slots:
     void cmdKonec_Click();
 
 signals:
+    /// A run has been set up and its positions are about to come.
+    void runStarted();
     /// A run has drawn its last position, failed, or stopped with the window.
     void runEnded();
 

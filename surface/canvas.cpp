@@ -3,6 +3,7 @@
 
 #include "twips.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -20,6 +21,14 @@ void Canvas::setPrompt(const Prompt &prompt)
     m_prompt = prompt;
     m_image = blankPicture(devicePixelRatioF(), m_prompt);
     update();
+}
+
+void Canvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    const QPointF twips = event->position() * twipsPerPixel;
+    emit pressedAt({float(twips.x()), float(twips.y())});
 }
 
 void Canvas::paintEvent(QPaintEvent *event)

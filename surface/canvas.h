@@ -2,6 +2,7 @@
 #pragma once
 
 #include "picture.h"
+#include "surface.h"
 
 #include <QImage>
 #include <QWidget>
@@ -30,9 +31,12 @@ public:
 signals:
     /// The picture was made anew, blank, at a new pixel ratio; the runs on it must be drawn again.
     void pictureRenewed();
+    /// The picture was clicked at a point of the scene, in twips.
+    void pressedAt(veltrin::PointF twips);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     Prompt m_prompt;

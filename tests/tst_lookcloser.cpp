@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas.h"
+#include "closeup.h"
+#include "closeupwindow.h"
+#include "lookcloser.h"
+#include "scene.h"
+#include "windowrun.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace veltrin;
+
+namespace {
+
+/// Where a click on the canvas lands for a point of the scene in twips.
+QPoint pixelOf(double xTwips, double yTwips)
+{
+    return QPointF(xTwips / twipsPerPixel, yTwips / twipsPerPixel).toPoint();
+}
+
+CloseUpWindow *closeUpOf(const VeltrinWindow &window)
+{
+    return window.findChild<LookCloser *>()->closeUp();
+}
+
+} // namespace
+
+class TstLookCloser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingOpensBeforeTheFirstRunNorDuringOne()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QPoint onBars = pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100);
+        QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, onBars);
+        QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(!closeUpOf(window));
+
+        window.findChild<QLineEdit *>(QStringLiteral("nSpomaleni"))->setText("1000000");
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!window.history().runs().back().record.probabilities.empty());
+        QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, onBars);
+        QVERIFY(!closeUpOf(window));
+    }
+
+    void aClickOrCtrlLOpensTheLastRunAndALaterRunFollows()
+    {
+        VeltrinWindow window;
+        window.surface().setQuestion([](QWidget *, const QString &) { return false; });
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(pressStartAndWait(window));
+
+        // The green bar of position 60 stands 20 twips right of its detector.
+        QTest::mouseClick(window.canvas(), Qt::LeftButton, {},
+                          pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100));
+        CloseUpWindow *closeUp = closeUpOf(window);
+        QVERIFY(closeUp && closeUp->isVisible());
+        QCOMPARE(closeUp->position(), 60);
+        QCOMPARE(closeUp->closeUp().k(), 0.00005);
+        QCOMPARE(closeUp->closeUp().probability(),
+                 window.history().runs().back().record.probabilities[60]);
+
+        closeUp->close();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(closeUp->isVisible());
+        const std::vector<double> &bars = window.history().runs().back().record.probabilities;
+        QCOMPARE(closeUp->closeUp().probability(), *std::max_element(bars.begin(), bars.end()));
+
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opK0002")),
+                          Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opKmitVyš")),
+                          Qt::LeftButton);
+        QVERIFY(pressStartAndWait(window));
+        QCOMPARE(closeUp->closeUp().k(), 0.0002);
+        QCOMPARE(closeUp->closeUp().frequency(), 0.04);
+    }
+};
+
+QTEST_MAIN(TstLookCloser)
+#include "tst_lookcloser.moc"
