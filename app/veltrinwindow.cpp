@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -306,6 +307,14 @@ void VeltrinWindow::drawRunsAgain()
 void VeltrinWindow::cmdKonec_Click()
 {
     close();
+}
+
+void VeltrinWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The menu key, wherever the focus is, opens the drawing's menu: the keyboard's way to it.
+    if (event->reason() == QContextMenuEvent::Keyboard && !m_canvas->actions().isEmpty())
+        QMenu::exec(m_canvas->actions(), m_canvas->mapToGlobal(m_canvas->rect().center()), nullptr,
+                    this);
 }
 
 void VeltrinWindow::closeEvent(QCloseEvent *event)
