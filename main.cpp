@@ -1,5 +1,6 @@
 #include "displaycheck.h"
 #include "platformstartguard.h"
+#include "translations.h"
 #include "veltrinwindow.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VELTRIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELTRIN_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
+    veltrin::installTranslations(app);
 
     veltrin::VeltrinWindow window;
     window.showWithWholeScene();

@@ -4,6 +4,7 @@
 #include "choices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <array>
 #include <vector>
 
@@ -43,7 +44,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::FixedTextField,
      nullptr,
      {9480, 2160, 2055, 375},
-     "Probability",
+     QT_TRANSLATE_NOOP("Controls", "Probability"),
      Font::Sans12,
      silver,
      true,
@@ -52,7 +53,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::FixedTextField,
      nullptr,
      {9480, 5040, 2055, 375},
-     "Cornu spirals",
+     QT_TRANSLATE_NOOP("Controls", "Cornu spirals"),
      Font::Sans12,
      silver,
      true,
@@ -61,7 +62,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::CommandButton,
      nullptr,
      {9240, 360, 1215, 375},
-     "Exit",
+     QT_TRANSLATE_NOOP("Controls", "Exit"),
      Font::TimesBold,
      silver,
      true,
@@ -88,7 +89,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::Frame,
      nullptr,
      {600, 3720, 1455, 1335},
-     "Frequency",
+     QT_TRANSLATE_NOOP("Controls", "Frequency"),
      Font::Sans12,
      silver,
      true,
@@ -107,7 +108,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::Frame,
      nullptr,
      {600, 2160, 1695, 1335},
-     "Parabola  K",
+     QT_TRANSLATE_NOOP("Controls", "Parabola  K"),
      Font::Sans12,
      silver,
      true,
@@ -125,7 +126,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::FixedTextField,
      nullptr,
      {3120, 0, 4095, 495},
-     "Veltrin (antenna)",
+     QT_TRANSLATE_NOOP("Controls", "Veltrin (antenna)"),
      Font::TimesBold,
      silver,
      true,
@@ -134,7 +135,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::CommandButton,
      nullptr,
      {7800, 360, 1215, 375},
-     "Start",
+     QT_TRANSLATE_NOOP("Controls", "Start"),
      Font::TimesBold,
      silver,
      true,
@@ -143,7 +144,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      Kind::Label,
      nullptr,
      {4800, 3840, 3495, 495},
-     "Please press button Start",
+     QT_TRANSLATE_NOOP("Controls", "Please press button Start"),
      Font::TimesBold,
      silver,
      true,
@@ -204,6 +205,11 @@ std::span<const ControlEntry> controlInventory()
 {
     static const std::vector<ControlEntry> controls = withChoices();
     return controls;
+}
+
+QString shownText(const ControlEntry &entry)
+{
+    return QCoreApplication::translate("Controls", entry.text);
 }
 
 QFont controlFont(ControlEntry::Font font)

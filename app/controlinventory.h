@@ -28,7 +28,7 @@ struct ControlEntry
     Kind kind;
     const char *container; ///< the frame it lies in, or nullptr for the window
     QRect twips;           ///< relative to the container
-    const char *text;
+    const char *text;      ///< shown translated in the context "Controls" where it is marked so
     Font font;
     std::optional<QColor> background;
     bool visible;
@@ -38,6 +38,9 @@ struct ControlEntry
 /// The window's 26 controls in the order the window creates them, its option buttons made from
 /// the choices.
 std::span<const ControlEntry> controlInventory();
+
+/// The text a control shows: its caption in the desktop's language where the program has one.
+QString shownText(const ControlEntry &entry);
 
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlEntry::Font font);

@@ -3,6 +3,7 @@
 
 #include "accessibletexts.h"
 #include "canvas.h"
+#include "captionfit.h"
 #include "choices.h"
 #include "controlinventory.h"
 #include "handlerguard.h"
@@ -52,18 +53,18 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
         return bar;
     }
     case Kind::Frame:
-        return new QGroupBox(QString::fromUtf8(entry.text), container);
+        return new QGroupBox(shownText(entry), container);
     case Kind::OptionButton:
-        return new QRadioButton(QString::fromUtf8(entry.text), container);
+        return new QRadioButton(shownText(entry), container);
     case Kind::TextField:
-        return new QLineEdit(QString::fromUtf8(entry.text), container);
+        return new QLineEdit(shownText(entry), container);
     case Kind::FixedTextField: {
-        auto *field = new QLineEdit(QString::fromUtf8(entry.text), container);
+        auto *field = new QLineEdit(shownText(entry), container);
         field->setFrame(false);
         return field;
     }
     case Kind::CommandButton: {
-        auto *button = new QPushButton(QString::fromUtf8(entry.text), container);
+        auto *button = new QPushButton(shownText(entry), container);
         button->setAutoDefault(false); // neither button is pressed by Enter
         return button;
     }
@@ -153,12 +154,13 @@ void VeltrinWindow::createControls()
     m_canvas->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     std::map<int, QWidget *> byTabIndex;
+    std::vector<QWidget *> captioned; // shown with a caption of their own
     // Option buttons that set no font would take their frame's; they take the dialog font.
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind == ControlEntry::Kind::Label) {
-            m_canvas->setPrompt({twipsToPixels(entry.twips), QString::fromUtf8(entry.text),
-                                 controlFont(entry.font)});
+            m_canvas->setPrompt(
+                {twipsToPixels(entry.twips), shownText(entry), controlFont(entry.font)});
             continue;
         }
         QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
@@ -173,6 +175,8 @@ void VeltrinWindow::createControls()
         applyBackground(widget, entry);
         widget->setVisible(entry.visible);
         byTabIndex[entry.tabIndex] = widget;
+        if (entry.visible && entry.kind != ControlEntry::Kind::TextField && !container->isHidden())
+            captioned.push_back(widget);
     }
     // One size for a whole frame, so its buttons look alike.
     for (const auto &[frame, buttons] : dialogFontButtons) {
@@ -180,6 +184,8 @@ void VeltrinWindow::createControls()
         for (QRadioButton *button : buttons)
             button->setFont(font);
     }
+    for (QWidget *widget : captioned)
+        growToFitCaption(widget);
     // Only controls that take the focus go into the chain: Qt moves a frame there together
     // with its buttons, which would undo the order given to the buttons themselves.
     QWidget *previous = nullptr;

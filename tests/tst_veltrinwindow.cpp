@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 #include "modalbox.h"
+#include "translations.h"
+#include "twips.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
@@ -13,6 +15,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTranslator>
 
 using namespace veltrin;
 
@@ -129,6 +132,20 @@ QString captionOf(const QWidget *widget)
         return frame->title();
     return qobject_cast<const QLineEdit *>(widget)->text();
 }
+
+/// The program speaks the language while this lives.
+class SpokenIn
+{
+public:
+    explicit SpokenIn(const QLocale &language) { installTranslations(*qApp, language); }
+    ~SpokenIn()
+    {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+};
 
 } // namespace
 
@@ -257,8 +274,17 @@ private slots:
         QVERIFY(widget->isEnabled());
     }
 
+    void everyVisibleCaptionFits_data()
+    {
+        QTest::addColumn<QLocale>("language");
+        QTest::addRow("English") << QLocale(QLocale::English);
+        QTest::addRow("Czech") << QLocale(QLocale::Czech);
+        QTest::addRow("German") << QLocale(QLocale::German);
+    }
     void everyVisibleCaptionFits()
     {
+        QFETCH(QLocale, language);
+        const SpokenIn spoken(language);
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -286,6 +312,20 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 15);
+        // A control grown for a longer caption covers no other.
+        for (const Expected &control : expectedControls) {
+            const QWidget *grown = child(window, QString::fromUtf8(control.name));
+            const QRect design = twipsToPixels(control.twips);
+            if (grown->geometry() == design)
+                continue;
+            QCOMPARE(grown->pos(), design.topLeft());
+            for (const QWidget *other :
+                 grown->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(other == grown || other == window.canvas() || !other->isVisible() ||
+                             !other->geometry().intersects(grown->geometry()),
+                         qPrintable(grown->objectName() + " covers " + other->objectName()));
+            }
+        }
     }
 
     void tabVisitsTheVisibleControlsInTabIndexOrder_data()

@@ -15,6 +15,38 @@
         <source>Low</source>
         <translation>Nízká</translation>
     </message>
+    <message>
+        <source>Probability</source>
+        <translation>Pravděpodobnost</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornuovy spirály</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvence</translation>
+    </message>
+    <message>
+        <source>Parabola  K</source>
+        <translation>Parabola  K</translation>
+    </message>
+    <message>
+        <source>Veltrin (antenna)</source>
+        <translation>Veltrin (anténa)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Start</translation>
+    </message>
 </context>
 <context>
     <name>HandlerGuard</name>

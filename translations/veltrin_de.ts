@@ -15,6 +15,38 @@
         <source>Low</source>
         <translation>Niedrig</translation>
     </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornu-Spiralen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Parabola  K</source>
+        <translation>Parabel  K</translation>
+    </message>
+    <message>
+        <source>Veltrin (antenna)</source>
+        <translation>Veltrin (Antenne)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Bitte auf Start drücken</translation>
+    </message>
 </context>
 <context>
     <name>HandlerGuard</name>
