@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "picture.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -38,6 +40,12 @@ struct ControlEntry
 /// The window's 26 controls in the order the window creates them, its option buttons made from
 /// the choices.
 std::span<const ControlEntry> controlInventory();
+
+/// The words a Label entry paints on the drawing until the first run.
+Prompt promptOf(const ControlEntry &label);
+
+/// The words the drawing shows before any run, where the window shows them.
+Prompt drawingPrompt();
 
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlEntry::Font font);
