@@ -9,6 +9,7 @@
 #include "imagesurface.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
+#include "shareactions.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -129,6 +130,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     wireHandlers();
     Form_Load();
     tabToSelectedButtons();
+    new ShareActions(this);
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
