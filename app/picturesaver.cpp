@@ -3,6 +3,7 @@
 
 #include "wholefile.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <cmath>
 
@@ -23,10 +24,15 @@ QString PictureSaver::save(const QImage &picture, const QString &path)
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
 
-    return WholeFile::write(path, [&image](QIODevice &file) {
-        QImageWriter writer(&file, "png");
-        return writer.write(image) ? QString() : writer.errorString();
-    });
+    // Made in memory first: the file is written only once the picture is whole, and the PNG
+    // library never meets a disk that fails it half way.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        return writer.errorString();
+    return WholeFile::write(path, png);
 }
 
 } // namespace veltrin

@@ -7,7 +7,6 @@
 #include "textform.h"
 #include "wholefile.h"
 
-#include <QIODevice>
 #include <QStringList>
 #include <cmath>
 
@@ -66,10 +65,7 @@ QByteArray ProbabilityCsv::text(std::span<const RunHistory::Entry> runs)
 
 QString ProbabilityCsv::save(std::span<const RunHistory::Entry> runs, const QString &path)
 {
-    const QByteArray bytes = text(runs);
-    return WholeFile::write(path, [&bytes](QIODevice &file) {
-        return file.write(bytes) == bytes.size() ? QString() : file.errorString();
-    });
+    return WholeFile::write(path, text(runs));
 }
 
 } // namespace veltrin

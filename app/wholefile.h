@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <functional>
-
-class QIODevice;
 
 namespace veltrin {
 
@@ -14,9 +12,8 @@ namespace veltrin {
 class WholeFile
 {
 public:
-    /// Writes what fill writes, which returns why it could not, or an empty string. Returns why
-    /// the file could not be written, or an empty string once it is.
-    static QString write(const QString &path, const std::function<QString(QIODevice &)> &fill);
+    /// Returns why the file could not be written, or an empty string once it is.
+    static QString write(const QString &path, const QByteArray &bytes);
 };
 
 } // namespace veltrin
