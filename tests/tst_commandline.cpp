@@ -39,11 +39,6 @@ Finished runWithoutDisplay(const QStringList &arguments)
             QString::fromLocal8Bit(program.readAllStandardError())};
 }
 
-QStringList lines(const QString &text)
-{
-    return text.split(u'\n', Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 class TstCommandLine : public QObject
@@ -84,7 +79,7 @@ private slots:
         if (error.isEmpty())
             return;
         // The toolkit may add its own remarks on the environment; the program says one line.
-        const QStringList said = lines(finished.error).filter(QStringLiteral("veltrin:"));
+        const QStringList said = finished.error.split(u'\n').filter(QStringLiteral("veltrin:"));
         QCOMPARE(said.size(), 1);
         QVERIFY2(said.first().contains(error), qPrintable(said.first()));
     }
