@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "displaycheck.h"
+#include "headlessrun.h"
 #include "platformstartguard.h"
 #include "translations.h"
 #include "veltrinwindow.h"
@@ -23,10 +26,33 @@ QIcon applicationIcon()
     return icon;
 }
 
+/// Reads the command line with a core application, which opens no display.
+veltrin::CommandLine readCommandLine(int argc, char *argv[])
+{
+    QCoreApplication core(argc, argv);
+    veltrin::installTranslations(core);
+    return veltrin::CommandLine(QCoreApplication::arguments());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Veltrin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELTRIN_VERSION));
+    const veltrin::CommandLine commandLine = readCommandLine(argc, argv);
+    switch (commandLine.outcome()) {
+    case veltrin::CommandLine::Outcome::Exit:
+        std::fputs(qPrintable(commandLine.output()), stdout);
+        if (!commandLine.error().isEmpty())
+            std::fputs(qPrintable(commandLine.error() + u'\n'), stderr);
+        return commandLine.exitStatus();
+    case veltrin::CommandLine::Outcome::WriteFiles:
+        return veltrin::HeadlessRun::exec(argc, argv, commandLine.options());
+    case veltrin::CommandLine::Outcome::OpenWindow:
+        break;
+    }
+
     // Without a display the toolkit would abort with a core dump; say what is missing instead.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -42,13 +68,12 @@ int main(int argc, char *argv[])
     std::optional<veltrin::PlatformStartGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
-    QApplication::setApplicationName(QStringLiteral("Veltrin"));
-    QApplication::setApplicationVersion(QStringLiteral(VELTRIN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELTRIN_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
     veltrin::installTranslations(app);
 
     veltrin::VeltrinWindow window;
+    commandLine.options().applyTo(window);
     window.showWithWholeScene();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include "controlinventory.h"
 
 #include "choices.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -232,6 +233,20 @@ QFont controlFont(ControlEntry::Font font)
         break;
     }
     return QApplication::font();
+}
+
+Prompt promptOf(const ControlEntry &label)
+{
+    return {twipsToPixels(label.twips), shownText(label), controlFont(label.font)};
+}
+
+Prompt drawingPrompt()
+{
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind == Kind::Label)
+            return promptOf(entry);
+    }
+    return {};
 }
 
 void installFontSubstitutes()

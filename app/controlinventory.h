@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "picture.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -41,6 +43,12 @@ std::span<const ControlEntry> controlInventory();
 
 /// The text a control shows: its caption in the desktop's language where the program has one.
 QString shownText(const ControlEntry &entry);
+
+/// The words a Label entry paints on the drawing until the first run.
+Prompt promptOf(const ControlEntry &label);
+
+/// The words the drawing shows before any run, where the window shows them.
+Prompt drawingPrompt();
 
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlEntry::Font font);

@@ -35,7 +35,7 @@ void ParameterHandlers::HScroll1_Change()
     const int position = m_scrollBar->value();
     write(Field::Spomaleni, position);
     const double count = textToNumber(m_fields[static_cast<int>(Field::Spomaleni)]->text());
-    write(Field::Spomaleni, count * 30 + 1);
+    write(Field::Spomaleni, delayCount(count));
 }
 
 } // namespace veltrin

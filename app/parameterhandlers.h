@@ -18,6 +18,12 @@ class ParameterHandlers : public QObject
     Q_OBJECT
 
 public:
+    /// The scroll bar's right end; its left end, 0, is the fastest.
+    static constexpr int slowestPosition = 32767;
+
+    /// The delay count the scroll bar writes for a position: 30 per step, plus 1.
+    static double delayCount(double position) { return position * 30 + 1; }
+
     ParameterHandlers(const WindowSurface::FieldEditors &fields, QScrollBar *scrollBar,
                       QObject *parent = nullptr);
 
@@ -38,7 +44,7 @@ public slots:
     void opPomalejsi_Click() { choose("opPomalejši"); }
     void opPomala_Click() { choose("opPomalá"); }
 
-    /// The delay count is 30 per step of the bar, plus 1: from 1 at the left end to 983011.
+    /// Writes the delay count of the bar's position: from 1 at the left end to 983011.
     void HScroll1_Change();
 
 private:

@@ -11,6 +11,7 @@
 #include "lookcloser.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
+#include "shareactions.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -40,7 +41,7 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
     switch (entry.kind) {
     case Kind::ScrollBar: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
-        bar->setRange(0, 32767);
+        bar->setRange(0, ParameterHandlers::slowestPosition);
         bar->setSingleStep(1);
         bar->setPageStep(1);
         // The delay changes only when the bar comes to rest, not while the thumb is dragged.
@@ -133,6 +134,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     Form_Load();
     tabToSelectedButtons();
     new LookCloser(*this);
+    new ShareActions(this);
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
@@ -159,8 +161,7 @@ void VeltrinWindow::createControls()
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind == ControlEntry::Kind::Label) {
-            m_canvas->setPrompt(
-                {twipsToPixels(entry.twips), shownText(entry), controlFont(entry.font)});
+            m_canvas->setPrompt(promptOf(entry));
             continue;
         }
         QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
@@ -250,10 +251,12 @@ void VeltrinWindow::tabToSelectedButtons()
 {
     // Tab enters a frame at its selected button. Qt would pick the button that last had the
     // focus, at first the frame's first; from here on that is always the selected one, since
-    // clicking a button or moving it with the arrow keys both focuses and selects it.
+    // clicking a button or moving it with the arrow keys both focuses and selects it. A button
+    // selected in code, as the command line does, is not focused, so it is given the tab stop.
     for (QRadioButton *button : findChildren<QRadioButton *>()) {
-        if (!button->isChecked())
-            button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus));
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 

@@ -36,6 +36,9 @@ public:
     const RunHistory &history() const { return m_history; }
     bool isRunning() const { return m_run != nullptr; }
 
+    /// Lets Tab enter each frame at its selected button, also after a choice made in code.
+    void tabToSelectedButtons();
+
 public slots:
     void cmdStart_Click();
     void cmdKonec_Click();
@@ -54,7 +57,6 @@ private:
     void createControls();
     void wireHandlers();
     void Form_Load();
-    void tabToSelectedButtons();
     void endRun();
     /// Draws the runs on the drawing again, on a picture made anew.
     void drawRunsAgain();

@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh libbenchmark-dev xvfb xauth xdotool imagemagick python3 \
-    desktop-file-utils appstream dpkg-dev lintian
+    desktop-file-utils appstream dpkg-dev lintian poppler-utils locales
 export QT_QPA_PLATFORM=offscreen
 
 # Every option that decides what is built is set here, whatever an earlier command (the run

@@ -77,6 +77,12 @@ const Choice *choiceWithText(Field field, const QString &text)
     return nullptr;
 }
 
+QString captionFor(Field field, const QString &text)
+{
+    const Choice *choice = choiceWithText(field, text);
+    return choice ? QString::fromUtf8(choice->caption) : text;
+}
+
 QString loadedText(Field field)
 {
     switch (field) {

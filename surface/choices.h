@@ -53,6 +53,10 @@ const Choice *choiceNamed(QStringView objectName);
 /// The button whose text the field holds, or nullptr where it holds no choice's text.
 const Choice *choiceWithText(Field field, const QString &text);
 
+/// How a run's choice is named where its numbers are kept or printed: the caption of the button
+/// whose text the field held, or the text itself where it held no choice's text.
+QString captionFor(Field field, const QString &text);
+
 /// The text a field holds once the window has loaded.
 QString loadedText(Field field);
 

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "headlessrun.h"
+
+#include "choices.h"
+#include "controlinventory.h"
+#include "imagesurface.h"
+#include "parameterhandlers.h"
+#include "picturesaver.h"
+#include "platformstartguard.h"
+#include "probabilitycsv.h"
+#include "run.h"
+#include "textform.h"
+#include "translations.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <vector>
+
+namespace veltrin {
+
+int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
+{
+    // The last -platform counts, so this one wins over any given; a platform theme named in the
+    // environment might want a display of its own.
+    static char platformOption[] = "-platform";
+    static char offscreen[] = "offscreen";
+    std::vector<char *> arguments(argv, argv + argc);
+    arguments.insert(arguments.end(), {platformOption, offscreen, nullptr});
+    int count = argc + 2;
+    qunsetenv("QT_QPA_PLATFORMTHEME");
+
+    std::optional<PlatformStartGuard> guard(std::in_place);
+    QGuiApplication app(count, arguments.data());
+    guard.reset();
+    installFontSubstitutes();
+    installTranslations(app);
+
+    QStringList failures;
+    try {
+        failures = HeadlessRun(options).writeFiles(options);
+    } catch (const std::exception &error) {
+        failures << QStringLiteral("veltrin: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    for (const QString &line : failures)
+        std::fputs(qPrintable(line + u'\n'), stderr);
+    return failures.isEmpty() ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
+HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1, drawingPrompt()))
+{
+    ImageSurface surface(m_picture);
+    for (const Choice *choice : {options.k, options.frequency}) {
+        if (choice)
+            surface.setText(choice->field, choice->text());
+    }
+    if (options.speed) {
+        surface.setText(Field::Spomaleni,
+                        numberToText(ParameterHandlers::delayCount(*options.speed)));
+    }
+    Run run(surface);
+    m_history.begin(run.record());
+    run.drawToEnd();
+    m_history.update(run.record());
+    surface.present();
+}
+
+QStringList HeadlessRun::writeFiles(const StartOptions &options) const
+{
+    QStringList failures;
+    const auto check = [&failures](const QString &path, const QString &reason) {
+        if (!reason.isEmpty()) {
+            failures
+                << tr("veltrin: cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
+        }
+    };
+    if (!options.picturePath.isEmpty())
+        check(options.picturePath, PictureSaver::save(m_picture, options.picturePath));
+    if (!options.probabilitiesPath.isEmpty()) {
+        check(options.probabilitiesPath,
+              ProbabilityCsv::save(m_history.runs(), options.probabilitiesPath));
+    }
+    return failures;
+}
+
+} // namespace veltrin

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+namespace veltrin {
+
+/// One page on what the picture shows, and what to try with it.
+class HelpDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit HelpDialog(QWidget *parent = nullptr);
+
+    /// The page, as HTML in the program's own words.
+    static QString page();
+};
+
+} // namespace veltrin

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "runhistory.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QRectF>
+#include <optional>
+#include <span>
+
+class QPagedPaintDevice;
+
+namespace veltrin {
+
+/// Puts the drawing on a page: as large as the page allows with its proportions kept, and below
+/// it a line naming the runs on it.
+class PicturePrinter
+{
+    Q_DECLARE_TR_FUNCTIONS(veltrin::PicturePrinter)
+
+public:
+    /// The line below the picture: each run's number, K and frequency.
+    static QString caption(std::span<const RunHistory::Entry> runs);
+
+    /// Paints one page on the printer (or into its PDF file). Returns where the picture went, in
+    /// the printer's pixels, or nothing where the printer could not be started.
+    static std::optional<QRectF> print(QPagedPaintDevice &printer, const QImage &picture,
+                                       const QString &caption);
+};
+
+} // namespace veltrin

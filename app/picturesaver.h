@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace veltrin {
+
+/// Writes the drawing to a PNG file pixel for pixel, at the resolution of the screen it was
+/// drawn for, whole or not at all.
+class PictureSaver
+{
+public:
+    /// Returns why the file could not be written, or an empty string once it is.
+    static QString save(const QImage &picture, const QString &path);
+};
+
+} // namespace veltrin

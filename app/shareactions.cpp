@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shareactions.h"
+
+#include "canvas.h"
+#include "choices.h"
+#include "helpdialog.h"
+#include "pictureprinter.h"
+#include "picturesaver.h"
+#include "probabilitycsv.h"
+#include "veltrinwindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QtGlobal>
+
+namespace veltrin {
+
+namespace {
+
+/// The desktop's bindings for a standard key, or the usual one where the desktop has none.
+QList<QKeySequence> shortcuts(QKeySequence::StandardKey key, const QKeySequence &usual)
+{
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+    return bindings.isEmpty() ? QList<QKeySequence>{usual} : bindings;
+}
+
+} // namespace
+
+ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(window)
+{
+    m_askFileName = [](QWidget *parent, const QString &caption, const QString &proposed,
+                       const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+    };
+    setObjectName(QStringLiteral("shareActions"));
+    addEntry(tr("&Save picture…"), shortcuts(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
+             &ShareActions::savePicture);
+    addEntry(tr("&Copy picture"), shortcuts(QKeySequence::Copy, Qt::CTRL | Qt::Key_C),
+             &ShareActions::copyPicture);
+    addEntry(tr("&Print…"), shortcuts(QKeySequence::Print, Qt::CTRL | Qt::Key_P),
+             &ShareActions::print);
+    addEntry(tr("Save p&robabilities…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+             &ShareActions::saveProbabilities);
+    addEntry({}, {}, nullptr);
+    addEntry(tr("&Help"), shortcuts(QKeySequence::HelpContents, Qt::Key_F1),
+             &ShareActions::showHelp);
+    addEntry(tr("&About Veltrin"), {}, &ShareActions::showAbout);
+    addEntry({}, {}, nullptr);
+    QAction *quit =
+        addEntry(tr("&Quit"), shortcuts(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), nullptr);
+    connect(quit, &QAction::triggered, m_window, &QWidget::close);
+}
+
+QAction *ShareActions::addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
+                                void (ShareActions::*slot)())
+{
+    auto *action = new QAction(text, m_window->canvas());
+    action->setSeparator(text.isEmpty());
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    m_window->canvas()->addAction(action);
+    return action;
+}
+
+QString ShareActions::proposedName(const QString &suffix) const
+{
+    const auto runs = m_window->history().runs();
+    if (runs.empty())
+        return QStringLiteral("veltrin.") + suffix;
+    const RunRecord &last = runs.back().record;
+    return QStringLiteral("veltrin-K%1-%2.%3")
+        .arg(last.kText, captionFor(Field::Kmitocet, last.frequencyText).toLower(), suffix);
+}
+
+QString ShareActions::askFileName(const QString &caption, const QString &suffix,
+                                  const QString &filter)
+{
+    if (m_folder.isEmpty()) {
+        const auto location =
+            suffix == u"png" ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation;
+        const QString standard = QStandardPaths::writableLocation(location);
+        m_folder = QFileInfo(standard).isDir() ? standard : QDir::homePath();
+    }
+    const QString path =
+        m_askFileName(m_window, caption, QDir(m_folder).filePath(proposedName(suffix)), filter);
+    if (!path.isEmpty())
+        m_folder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void ShareActions::reportFailure(const QString &message)
+{
+    QMessageBox::warning(m_window, QCoreApplication::applicationName(), message);
+}
+
+void ShareActions::savePicture()
+{
+    const QString path =
+        askFileName(tr("Save picture"), QStringLiteral("png"), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    const QString reason = PictureSaver::save(m_window->canvas()->image(), path);
+    if (!reason.isEmpty())
+        reportFailure(tr("The picture could not be saved as %1:\n%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void ShareActions::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(m_window->canvas()->image());
+}
+
+void ShareActions::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(proposedName(QStringLiteral("pdf")));
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(tr("Print picture"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto runs = m_window->history().runs();
+    if (!PicturePrinter::print(printer, m_window->canvas()->image(),
+                               PicturePrinter::caption(runs))) {
+        const QString where = printer.outputFileName().isEmpty()
+                                  ? printer.printerName()
+                                  : QDir::toNativeSeparators(printer.outputFileName());
+        reportFailure(tr("The picture could not be printed on %1.").arg(where));
+    }
+}
+
+void ShareActions::saveProbabilities()
+{
+    const QString path = askFileName(tr("Save probabilities"), QStringLiteral("csv"),
+                                     tr("Comma-separated values (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString reason = ProbabilityCsv::save(m_window->history().runs(), path);
+    if (!reason.isEmpty())
+        reportFailure(tr("The probabilities could not be saved as %1:\n%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void ShareActions::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpDialog(m_window);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void ShareActions::showAbout()
+{
+    QMessageBox::about(
+        m_window, tr("About Veltrin"),
+        tr("<h3>Veltrin %1</h3>"
+           "<p>How a parabolic mirror gathers light, told with the arrows of quantum "
+           "electrodynamics.</p>"
+           "<p>Veltrin is free software: you may share and change it under the terms of the GNU "
+           "General Public License, version 3 or (at your option) any later version "
+           "(GPL-3.0-or-later). It comes with no warranty.</p>"
+           "<p>Made with Qt %2, running on Qt %3.</p>")
+            .arg(QCoreApplication::applicationVersion(), QStringLiteral(QT_VERSION_STR),
+                 QString::fromLatin1(qVersion())));
+}
+
+} // namespace veltrin

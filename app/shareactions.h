@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QKeySequence;
+class QWidget;
+
+namespace veltrin {
+
+class HelpDialog;
+class VeltrinWindow;
+
+/// What the drawing's context menu offers beyond the window's own controls: keep and share what
+/// a run shows (save, copy and print the picture, save the probabilities), help, about, quit.
+/// Each entry shows its shortcut, which works anywhere in the window.
+class ShareActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Asks where to save: the dialog's parent and caption, the name proposed and the filter;
+    /// returns the name chosen, or an empty string where the user cancelled.
+    using AskFileName = std::function<QString(QWidget *parent, const QString &caption,
+                                              const QString &proposed, const QString &filter)>;
+
+    /// Adds the entries to the window's drawing.
+    explicit ShareActions(VeltrinWindow *window);
+
+    /// Replaces the desktop's file dialog, for tests that choose the file themselves.
+    void setAskFileName(AskFileName ask) { m_askFileName = std::move(ask); }
+
+    /// The name a save proposes, with this suffix: what the last run on the drawing was made
+    /// with, as in veltrin-K0.00005-middle.png.
+    QString proposedName(const QString &suffix) const;
+
+public slots:
+    void savePicture();
+    void copyPicture();
+    void print();
+    void saveProbabilities();
+    void showHelp();
+    void showAbout();
+
+private:
+    QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
+                      void (ShareActions::*slot)());
+    /// The file to write, asked in the folder last saved to.
+    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
+    void reportFailure(const QString &message);
+
+    VeltrinWindow *m_window;
+    AskFileName m_askFileName;
+    QString m_folder; // where the last file was saved, proposed for the next
+    QPointer<HelpDialog> m_help;
+};
+
+} // namespace veltrin

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas.h"
+#include "choices.h"
+#include "commandline.h"
+#include "probabilitycsv.h"
+#include "veltrinwindow.h"
+#include "windowrun.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace veltrin;
+
+namespace {
+
+struct Finished
+{
+    int status = -1;
+    QString output;
+    QString error;
+};
+
+/// The program started where there is no display at all, as from a plain console or a job.
+Finished runWithoutDisplay(const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELTRIN_PROGRAM), arguments);
+    if (!program.waitForFinished(30'000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+} // namespace
+
+class TstCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answersWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // a part of what it prints on standard output
+        QTest::addColumn<QString>("error");  // a part of its one line on standard error
+        QTest::addRow("help") << QStringList{"--help"} << 0 << "--save-picture <FILE.png>"
+                              << "";
+        QTest::addRow("version") << QStringList{"--version"} << 0 << "Veltrin 1.0"
+                                 << "";
+        QTest::addRow("K that is no button's") << QStringList{"--k", "0.0003"} << 2 << ""
+                                               << "0.00005, 0.00007, 0.0001, 0.0002";
+        QTest::addRow("frequency that is no button's")
+            << QStringList{"--frequency", "ultraviolet", "--save-picture", "x.png"} << 2 << ""
+            << "high, middle, low";
+        QTest::addRow("speed beyond the bar") << QStringList{"--speed", "32768"} << 2 << ""
+                                              << "0 to 32767";
+        QTest::addRow("a folder that is not there")
+            << QStringList{"--save-picture", "/nonexistent/veltrin.png"} << 1 << ""
+            << "/nonexistent/veltrin.png";
+    }
+    void answersWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        const Finished finished = runWithoutDisplay(arguments);
+        QCOMPARE(finished.status, status);
+        QVERIFY2(finished.output.contains(output), qPrintable(finished.output));
+        if (error.isEmpty())
+            return;
+        // The toolkit may add its own remarks on the environment; the program says one line.
+        const QStringList said = finished.error.split(u'\n').filter(QStringLiteral("veltrin:"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().contains(error), qPrintable(said.first()));
+    }
+
+    void filesWithoutAWindowAreWhatTheWindowShowsAndSaves()
+    {
+        const QStringList choices{"--k", "0.0002", "--frequency", "high"};
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("run.png"));
+        const QString numbers = dir.filePath(QStringLiteral("run.csv"));
+        const Finished finished = runWithoutDisplay(
+            choices + QStringList{"--save-picture", picture, "--save-probabilities", numbers});
+        QCOMPARE(finished.status, 0);
+
+        VeltrinWindow window;
+        CommandLine(QStringList{"veltrin"} + choices).options().applyTo(window);
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(pressStartAndWait(window));
+        const RunRecord &record = window.history().runs().back().record;
+        QCOMPARE(record.kText, "0.0002");
+        QCOMPARE(captionFor(Field::Kmitocet, record.frequencyText), "High");
+
+        const QImage shown = window.canvas()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32), shown);
+        QFile csv(numbers);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), ProbabilityCsv::text(window.history().runs()));
+    }
+
+    void windowOpensWithTheChoicesAndRuns()
+    {
+        const CommandLine line(
+            QStringList{"veltrin", "--k", "0.00007", "--speed", "3", "--run", "-platform", "x"});
+        QCOMPARE(line.outcome(), CommandLine::Outcome::OpenWindow);
+        VeltrinWindow window;
+        QSignalSpy ended(&window, &VeltrinWindow::runEnded);
+        line.options().applyTo(window);
+        window.showWithWholeScene();
+        QVERIFY(ended.wait());
+        QCOMPARE(window.history().runs().back().record.kText, "0.00007");
+        QCOMPARE(window.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->value(), 3);
+        // Tab enters the frame at the button chosen, not at the one the window loaded with.
+        const auto tabStop = [&window](const char *name) {
+            const auto *button = window.findChild<QRadioButton *>(QString::fromUtf8(name));
+            return bool(button->focusPolicy() & Qt::TabFocus);
+        };
+        QVERIFY(tabStop("opOhniskoStřední"));
+        QVERIFY(!tabStop("opOhniskoVzdálené"));
+    }
+};
+
+QTEST_MAIN(TstCommandLine)
+#include "tst_commandline.moc"

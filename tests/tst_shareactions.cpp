@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas.h"
+#include "helpdialog.h"
+#include "modalbox.h"
+#include "pictureprinter.h"
+#include "probabilitycsv.h"
+#include "shareactions.h"
+#include "veltrinwindow.h"
+#include "windowrun.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <clocale>
+#include <csignal>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace veltrin;
+
+namespace {
+
+/// The CSV's rows, each split into its fields; fails on a line that does not end in CRLF.
+QList<QStringList> readCsv(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QStringList> rows;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines.first(lines.size() - 1)) {
+        if (!line.endsWith('\r'))
+            return {};
+        rows << QString::fromUtf8(line.chopped(1)).split(u',');
+    }
+    return rows;
+}
+
+void choose(VeltrinWindow &window, const char *button)
+{
+    QTest::mouseClick(window.findChild<QRadioButton *>(QString::fromUtf8(button)), Qt::LeftButton);
+}
+
+/// Decimal commas for the C library, from a locale made for the test where none is installed.
+bool useDecimalCommas(const QString &folder)
+{
+    const char *const name = "de_DE.UTF-8";
+    if (!std::setlocale(LC_NUMERIC, name)) {
+        QProcess::execute(QStringLiteral("localedef"),
+                          {"-i", "de_DE", "-f", "UTF-8", folder + QStringLiteral("/de_DE.UTF-8")});
+        qputenv("LOCPATH", folder.toLocal8Bit());
+        std::setlocale(LC_NUMERIC, name);
+    }
+    return *std::localeconv()->decimal_point == ',';
+}
+
+} // namespace
+
+class TstShareActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_window.emplace();
+        m_window->surface().setQuestion([this](QWidget *, const QString &) { return m_yes; });
+        m_actions = m_window->findChild<ShareActions *>();
+        m_actions->setAskFileName(
+            [this](QWidget *, const QString &caption, const QString &proposed, const QString &) {
+                m_asked << caption << QFileInfo(proposed).fileName();
+                return m_chosen;
+            });
+        m_window->showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowActive(&*m_window));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void shortcutsReachTheEntriesAndNameTheFile()
+    {
+        // Before any run the name says only whose picture it is; after it, how it was made.
+        QTest::keyClick(&*m_window, Qt::Key_S, Qt::ControlModifier);
+        choose(*m_window, "opOhniskoBlízké");
+        choose(*m_window, "opNízký");
+        QVERIFY(pressStartAndWait(*m_window));
+        QTest::keyClick(&*m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_asked, QStringList({"Save picture", "veltrin.png", "Save probabilities",
+                                       "veltrin-K0.0001-low.csv"}));
+
+        QTest::keyClick(&*m_window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->image(), m_window->canvas()->image());
+        QTest::keyClick(&*m_window, Qt::Key_F1);
+        QTRY_VERIFY(m_window->findChild<HelpDialog *>()->isVisible());
+        QTest::keyClick(&*m_window, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void probabilitiesAreTheBarsOfTheRunsOnTheDrawing()
+    {
+        QTemporaryDir dir;
+        m_chosen = dir.filePath(QStringLiteral("bars.csv"));
+        const auto saveAndRead = [this] {
+            m_actions->saveProbabilities();
+            return readCsv(m_chosen);
+        };
+        QVERIFY(pressStartAndWait(*m_window));
+        choose(*m_window, "opNízký");
+        m_yes = false; // the second run keeps the first one's bars
+        QVERIFY(pressStartAndWait(*m_window));
+        QList<QStringList> rows = saveAndRead();
+        const auto runs = m_window->history().runs();
+        QCOMPARE(runs.size(), std::size_t(2));
+        QCOMPARE(rows.size(), 1 + 2 * int(runs[0].record.probabilities.size()));
+        QCOMPARE(rows[0].first(), "run");
+        const double scale = rows[1][5].toDouble() * rows[1][5].toDouble() / rows[1][4].toDouble();
+        for (qsizetype row = 1; row < rows.size(); ++row) {
+            const QStringList &fields = rows[row];
+            const std::size_t index = (row - 1) % runs[0].record.probabilities.size();
+            const RunHistory::Entry &run = runs[(row - 1) / runs[0].record.probabilities.size()];
+            QCOMPARE(fields[0].toInt(), run.number);
+            QCOMPARE(fields[1], "0.00005");
+            QCOMPARE(fields[2], run.number == 1 ? "Middle" : "Low");
+            if (index == 0)
+                QCOMPARE(fields[3], "0"); // at the vertex line
+            // The same number read back, and the resultant's square in step with it.
+            QCOMPARE(fields[4].toDouble(), run.record.probabilities[index]);
+            QVERIFY(qFuzzyCompare(fields[5].toDouble() * fields[5].toDouble(),
+                                  fields[4].toDouble() * scale));
+        }
+
+        m_yes = true; // erases both, and their rows go with them
+        QVERIFY(pressStartAndWait(*m_window));
+        rows = saveAndRead();
+        QCOMPARE(rows.size(), 1 + int(m_window->history().runs()[0].record.probabilities.size()));
+        QCOMPARE(rows.last().first(), "3");
+    }
+
+    void numbersKeepTheirDotInALanguageWithDecimalCommas()
+    {
+        QTemporaryDir dir;
+        QVERIFY(useDecimalCommas(dir.path()));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(pressStartAndWait(*m_window));
+        const QByteArray text = ProbabilityCsv::text(m_window->history().runs());
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_NUMERIC, "C");
+        const QList<QByteArray> second = text.split('\n').at(2).trimmed().split(',');
+        QCOMPARE(second.size(), 6); // no decimal comma adds a field
+        QCOMPARE(second[4].toDouble(), m_window->history().runs()[0].record.probabilities[1]);
+    }
+
+    void aFailedSaveKeepsTheOldFileAndTheProgram_data()
+    {
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<bool>("writeFails"); // else the folder does not exist
+        QTest::addRow("picture, no folder") << true << false;
+        QTest::addRow("picture, write fails") << true << true;
+        QTest::addRow("probabilities, no folder") << false << false;
+        QTest::addRow("probabilities, write fails") << false << true;
+    }
+    void aFailedSaveKeepsTheOldFileAndTheProgram()
+    {
+        QFETCH(bool, picture);
+        QFETCH(bool, writeFails);
+        QVERIFY(pressStartAndWait(*m_window));
+        QTemporaryDir dir;
+        m_chosen = dir.filePath(writeFails ? "old.file" : "missing/new.file");
+        if (writeFails) {
+            QFile old(m_chosen);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+
+        QString message;
+        whenMessageBoxOpens(&*m_window, [&message](QMessageBox *box) {
+            message = box->text();
+            box->close();
+        });
+        // Files may grow no larger than a kilobyte: the write fails part way.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limits{};
+        getrlimit(RLIMIT_FSIZE, &limits);
+        rlimit small = limits;
+        small.rlim_cur = writeFails ? 1024 : limits.rlim_cur;
+        setrlimit(RLIMIT_FSIZE, &small);
+        picture ? m_actions->savePicture() : m_actions->saveProbabilities();
+        setrlimit(RLIMIT_FSIZE, &limits);
+
+        QVERIFY2(message.contains(m_chosen), qPrintable(message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+                 writeFails ? QStringList{"old.file"} : QStringList{});
+        if (writeFails) {
+            QFile old(m_chosen);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), "old");
+        }
+        QVERIFY(m_window->isVisible());
+        QVERIFY(pressStartAndWait(*m_window));
+    }
+
+    void printsToAPdfWithThePicturesProportions()
+    {
+        QVERIFY(pressStartAndWait(*m_window));
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        const QImage &image = m_window->canvas()->image();
+        QVERIFY(PicturePrinter::print(printer, image, QStringLiteral("Run 1: K 0.00005, Middle")));
+
+        // The page as a viewer shows it: the rows and columns with much of the picture's silver.
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {"-r", "100", "-png", "-singlefile", printer.outputFileName(),
+                                    dir.filePath(QStringLiteral("page"))}),
+                 0);
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        std::vector<int> silverInRow(page.height()), silverInColumn(page.width());
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const bool silver = page.pixel(x, y) == qRgb(192, 192, 192);
+                silverInRow[y] += silver;
+                silverInColumn[x] += silver;
+            }
+        }
+        const auto count = [](const std::vector<int> &silver, int least) {
+            return std::ranges::count_if(silver, [least](int n) { return n > least; });
+        };
+        const double rows = count(silverInRow, page.width() / 8);
+        const double columns = count(silverInColumn, int(rows) / 8);
+        QVERIFY(columns > page.width() / 2);
+        const double ratio = double(image.width()) / image.height();
+        QVERIFY2(qAbs(columns / rows - ratio) < 0.01 * ratio,
+                 qPrintable(QStringLiteral("%1 x %2").arg(columns).arg(rows)));
+    }
+
+private:
+    std::optional<VeltrinWindow> m_window;
+    ShareActions *m_actions = nullptr;
+    bool m_yes = false;
+    QString m_chosen; // what the file dialog answers
+    QStringList m_asked;
+};
+
+QTEST_MAIN(TstShareActions)
+#include "tst_shareactions.moc"
