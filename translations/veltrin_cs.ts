@@ -279,6 +279,101 @@
     </message>
 </context>
 <context>
+    <name>veltrin::CommandLine</name>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture or --save-probabilities Veltrin opens no window and needs no
+display: it makes one run with the options given and writes the files.</source>
+        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
+
+S volbou --save-picture nebo --save-probabilities Veltrin neotevře okno a nepotřebuje
+displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Vypíše nápovědu k volbám příkazové řádky.</translation>
+    </message>
+    <message>
+        <source>Choose the mirror&apos;s K: %1.</source>
+        <translation>Zvolí konstantu zrcadla K: %1.</translation>
+    </message>
+    <message>
+        <source>VALUE</source>
+        <translation>HODNOTA</translation>
+    </message>
+    <message>
+        <source>Choose the light&apos;s frequency.</source>
+        <translation>Zvolí frekvenci světla.</translation>
+    </message>
+    <message>
+        <source>Set the animation&apos;s scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
+        <translation>Nastaví posuvník rychlosti animace na N, od 0 (tak rychle, jak počítač stíhá kreslit) po %1 (nejpomaleji).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Press Start once the window is shown.</source>
+        <translation>Jakmile se okno objeví, stiskne Start.</translation>
+    </message>
+    <message>
+        <source>Make one run with no window, save its picture as a PNG file and exit.</source>
+        <translation>Provede jeden výpočet bez okna, uloží jeho obrázek jako soubor PNG a skončí.</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>SOUBOR.png</translation>
+    </message>
+    <message>
+        <source>Make one run with no window, save its probabilities as comma-separated values and exit. Together with --save-picture, the one run writes both files.</source>
+        <translation>Provede jeden výpočet bez okna, uloží jeho pravděpodobnosti jako hodnoty oddělené čárkami (CSV) a skončí. Spolu s --save-picture zapíše tentýž výpočet oba soubory.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>SOUBOR.csv</translation>
+    </message>
+    <message>
+        <source>(see veltrin --help)</source>
+        <translation>(viz veltrin --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; %2</source>
+        <translation>nečekaný argument „%1“ %2</translation>
+    </message>
+    <message>
+        <source>--k %1 is none of the mirror constants; choose one of %2</source>
+        <translation>--k %1 není žádná z konstant zrcadla; zvolte jednu z %2</translation>
+    </message>
+    <message>
+        <source>--frequency %1 is none of the frequencies; choose one of %2</source>
+        <translation>--frequency %1 není žádná z frekvencí; zvolte jednu z %2</translation>
+    </message>
+    <message>
+        <source>--speed %1 is not a whole number from 0 to %2</source>
+        <translation>--speed %1 není celé číslo od 0 do %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::HeadlessRun</name>
+    <message>
+        <source>veltrin: cannot write %1: %2</source>
+        <translation>veltrin: nelze zapsat %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::HelpDialog</name>
+    <message>
+        <source>Veltrin Help</source>
+        <translation>Nápověda k programu Veltrin</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Co obrázek ukazuje&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Zrcadlo.&lt;/b&gt; Vlevo stojí parabolické zrcadlo x = K&amp;middot;y&amp;sup2;, jako anténní talíř otočený na bok. Zprava přichází světlo jako rovnoběžný svazek: dvanáct vodorovných čar jsou některé z jeho paprsků a po odrazu se sbíhají u ohniska, 1/(4K) vpravo od vrcholu zrcadla. Větší K znamená hlubší talíř s bližším ohniskem.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Dráhy.&lt;/b&gt; Kvantová elektrodynamika nenechá světlo jít po jediném paprsku. Ptá se: kolika způsoby se světlo může dostat ze zdroje do detektoru na ose? Každý bod zrcadla dává jednu dráhu: ze zdroje do tohoto bodu a odtud do detektoru. Veltrin bere 3000 bodů zrcadla.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Šipky.&lt;/b&gt; Každá dráha přidá malou šipku, všechny stejně dlouhé. Směr šipky je jako ručička hodin, která se otáčí, jak světlo letí: čím delší dráha a čím vyšší frekvence, tím víc se otočila.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spirály.&lt;/b&gt; Pod osou se šipky jedné polohy detektoru skládají za sebou, hrot k patě. Kde se sousední dráhy liší délkou, šipky se stáčejí proti sobě a svinou se do Cornuovy spirály, která nikam nevede. Kde jsou všechny dráhy skoro stejně dlouhé, v ohnisku, míří šipky stejným směrem a spojnice od paty první k hrotu poslední, výslednice, je dlouhá.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sloupce.&lt;/b&gt; Po stisknutí tlačítka Start projde detektor osu zleva doprava, 142 poloh. V každé je druhá mocnina délky výslednice pravděpodobnost, že světlo dorazí právě sem; kreslí se jako sloupec nad osou: červeně pro nízkou, zeleně pro střední a modře pro vysokou frekvenci. Nejvyšší sloupce stojí v ohnisku.&lt;/p&gt;&lt;h2&gt;Co vyzkoušet&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Zvolte jinou frekvenci a stiskněte znovu Start. Na otázku &amp;bdquo;Smazat pravděpodobnosti?&amp;ldquo; odpovězte &lt;b&gt;Ne&lt;/b&gt;: sloupce zůstanou a výpočty stojí vedle sebe. Čím vyšší frekvence, tím užší vrchol.&lt;/li&gt;&lt;li&gt;Zvolte jiné K: vrchol se posune a talíř soustředí světlo blíž k sobě.&lt;/li&gt;&lt;li&gt;Podívejte se blíže na jednu polohu detektoru: po výpočtu klepněte na její sloupec a otevře se okno s jejími šipkami, drahami a čísly; z klávesnice použijte v místní nabídce kresby položku &lt;b&gt;Podívat se blíže&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Uchovejte, co vidíte: klepnutím pravým tlačítkem na kresbu obrázek uložíte (Ctrl+S), zkopírujete (Ctrl+C), vytisknete (Ctrl+P) nebo uložíte čísla sloupců pro tabulkový procesor (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; ukáže, jak obrázky a čísla vytvořit bez otevření okna.&lt;/li&gt;&lt;li&gt;Posuvník pod nadpisem výpočet zpomalí, abyste viděli, jak se každá spirála stáčí.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LookCloser</name>
     <message>
         <source>Look closer…</source>
@@ -313,6 +408,96 @@
     <message>
         <source>shortest + one wavelength</source>
         <translation>nejkratší + jedna vlnová délka</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PicturePrinter</name>
+    <message>
+        <source>Veltrin, before any run</source>
+        <translation>Veltrin, před prvním výpočtem</translation>
+    </message>
+    <message>
+        <source>Run %1: K %2, %3</source>
+        <translation>Výpočet %1: K %2, %3</translation>
+    </message>
+    <message>
+        <source>Veltrin: %1</source>
+        <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ShareActions</name>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>&amp;Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Tisk…</translation>
+    </message>
+    <message>
+        <source>Save p&amp;robabilities…</source>
+        <translation>Uložit p&amp;ravděpodobnosti…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;About Veltrin</source>
+        <translation>&amp;O programu Veltrin</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Obrázek nelze uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Tisk obrázku</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed on %1.</source>
+        <translation>Obrázek nelze vytisknout na %1.</translation>
+    </message>
+    <message>
+        <source>Save probabilities</source>
+        <translation>Uložit pravděpodobnosti</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Hodnoty oddělené čárkami (*.csv)</translation>
+    </message>
+    <message>
+        <source>The probabilities could not be saved as %1:
+%2</source>
+        <translation>Pravděpodobnosti nelze uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>About Veltrin</source>
+        <translation>O programu Veltrin</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.&lt;/p&gt;&lt;p&gt;Veltrin je svobodný software: smíte jej šířit a upravovat za podmínek licence GNU General Public License, verze 3 nebo (podle vaší volby) kterékoli pozdější verze (GPL-3.0-or-later). Je poskytován bez jakékoli záruky.&lt;/p&gt;&lt;p&gt;Vytvořeno s Qt %2, běží na Qt %3.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -279,6 +279,101 @@
     </message>
 </context>
 <context>
+    <name>veltrin::CommandLine</name>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture or --save-probabilities Veltrin opens no window and needs no
+display: it makes one run with the options given and writes the files.</source>
+        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
+
+Mit --save-picture oder --save-probabilities öffnet Veltrin kein Fenster und braucht
+keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Kommandozeilenoptionen.</translation>
+    </message>
+    <message>
+        <source>Choose the mirror&apos;s K: %1.</source>
+        <translation>Wählt die Spiegelkonstante K: %1.</translation>
+    </message>
+    <message>
+        <source>VALUE</source>
+        <translation>WERT</translation>
+    </message>
+    <message>
+        <source>Choose the light&apos;s frequency.</source>
+        <translation>Wählt die Frequenz des Lichts.</translation>
+    </message>
+    <message>
+        <source>Set the animation&apos;s scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
+        <translation>Stellt den Schieberegler der Animation auf N, von 0 (so schnell der Rechner zeichnet) bis %1 (am langsamsten).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Press Start once the window is shown.</source>
+        <translation>Drückt Start, sobald das Fenster erscheint.</translation>
+    </message>
+    <message>
+        <source>Make one run with no window, save its picture as a PNG file and exit.</source>
+        <translation>Rechnet einen Durchlauf ohne Fenster, speichert sein Bild als PNG-Datei und beendet sich.</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>DATEI.png</translation>
+    </message>
+    <message>
+        <source>Make one run with no window, save its probabilities as comma-separated values and exit. Together with --save-picture, the one run writes both files.</source>
+        <translation>Rechnet einen Durchlauf ohne Fenster, speichert seine Wahrscheinlichkeiten als kommagetrennte Werte (CSV) und beendet sich. Zusammen mit --save-picture schreibt derselbe Durchlauf beide Dateien.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>DATEI.csv</translation>
+    </message>
+    <message>
+        <source>(see veltrin --help)</source>
+        <translation>(siehe veltrin --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; %2</source>
+        <translation>unerwartetes Argument „%1“ %2</translation>
+    </message>
+    <message>
+        <source>--k %1 is none of the mirror constants; choose one of %2</source>
+        <translation>--k %1 ist keine der Spiegelkonstanten; wählen Sie eine von %2</translation>
+    </message>
+    <message>
+        <source>--frequency %1 is none of the frequencies; choose one of %2</source>
+        <translation>--frequency %1 ist keine der Frequenzen; wählen Sie eine von %2</translation>
+    </message>
+    <message>
+        <source>--speed %1 is not a whole number from 0 to %2</source>
+        <translation>--speed %1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::HeadlessRun</name>
+    <message>
+        <source>veltrin: cannot write %1: %2</source>
+        <translation>veltrin: %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::HelpDialog</name>
+    <message>
+        <source>Veltrin Help</source>
+        <translation>Hilfe zu Veltrin</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Was das Bild zeigt&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Der Spiegel.&lt;/b&gt; Links steht ein Parabolspiegel, x = K&amp;middot;y&amp;sup2;, wie eine auf die Seite gelegte Satellitenschüssel. Von rechts kommt Licht als paralleles Bündel: Die zwölf waagerechten Linien sind einige seiner Strahlen, und nach dem Spiegel laufen sie nahe dem Brennpunkt zusammen, 1/(4K) rechts vom Scheitel des Spiegels. Ein größeres K ist eine tiefere Schüssel mit näherem Brennpunkt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Wege.&lt;/b&gt; Die Quantenelektrodynamik lässt das Licht nicht einen einzigen Strahl nehmen. Sie fragt: Auf wie vielen Wegen kann das Licht von der Quelle zu einem Detektor auf der Achse gelangen? Jeder Punkt des Spiegels gibt einen Weg: von der Quelle zu diesem Punkt und von dort zum Detektor. Veltrin nimmt 3000 Punkte des Spiegels.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Zeiger.&lt;/b&gt; Jeder Weg trägt einen kleinen Zeiger bei, alle gleich lang. Die Richtung eines Zeigers ist wie ein Uhrzeiger, der sich dreht, während das Licht unterwegs ist: Je länger der Weg und je höher die Frequenz, desto weiter hat er sich gedreht.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Spiralen.&lt;/b&gt; Unter der Achse werden die Zeiger einer Detektorposition aneinandergehängt, Spitze an Ende. Wo sich benachbarte Wege in der Länge unterscheiden, drehen sich die Zeiger gegeneinander und rollen sich zu einer Cornu-Spirale auf, die nirgendwohin führt. Wo alle Wege fast gleich lang sind, im Brennpunkt, zeigen die Zeiger in dieselbe Richtung, und die Verbindung vom Ende des ersten zur Spitze des letzten, die Resultierende, ist lang.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Balken.&lt;/b&gt; Nach Start wandert der Detektor von links nach rechts über die Achse, 142 Positionen. An jeder ist das Quadrat der Länge der Resultierenden die Wahrscheinlichkeit, dass das Licht dort ankommt; sie wird als Balken über der Achse gezeichnet: rot für niedrige, grün für mittlere und blau für hohe Frequenz. Die Balken sind im Brennpunkt am höchsten.&lt;/p&gt;&lt;h2&gt;Zum Ausprobieren&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Wählen Sie eine andere Frequenz und drücken Sie noch einmal Start. Auf die Frage &amp;bdquo;Wahrscheinlichkeiten löschen?&amp;ldquo; antworten Sie &lt;b&gt;Nein&lt;/b&gt;: Die Balken bleiben, und die Durchläufe stehen nebeneinander. Je höher die Frequenz, desto schmaler der Gipfel.&lt;/li&gt;&lt;li&gt;Wählen Sie ein anderes K: Der Gipfel wandert, und die Schüssel sammelt das Licht näher bei sich.&lt;/li&gt;&lt;li&gt;Sehen Sie sich eine Detektorposition genauer an: Klicken Sie nach einem Durchlauf auf ihren Balken, und ein Fenster mit ihren Zeigern, Wegen und Zahlen öffnet sich; mit der Tastatur über den Eintrag &lt;b&gt;Genauer ansehen&amp;hellip;&lt;/b&gt; im Kontextmenü der Zeichnung (Strg+L).&lt;/li&gt;&lt;li&gt;Behalten Sie, was Sie sehen: Mit der rechten Maustaste auf die Zeichnung speichern (Strg+S), kopieren (Strg+C) oder drucken (Strg+P) Sie das Bild oder speichern die Zahlen der Balken für eine Tabellenkalkulation (Strg+Umschalt+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; zeigt, wie Bilder und Zahlen ohne Fenster entstehen.&lt;/li&gt;&lt;li&gt;Der Schieberegler unter dem Titel verlangsamt den Durchlauf, sodass Sie zusehen können, wie sich jede Spirale aufrollt.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LookCloser</name>
     <message>
         <source>Look closer…</source>
@@ -313,6 +408,96 @@
     <message>
         <source>shortest + one wavelength</source>
         <translation>kürzeste + eine Wellenlänge</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PicturePrinter</name>
+    <message>
+        <source>Veltrin, before any run</source>
+        <translation>Veltrin, vor dem ersten Durchlauf</translation>
+    </message>
+    <message>
+        <source>Run %1: K %2, %3</source>
+        <translation>Durchlauf %1: K %2, %3</translation>
+    </message>
+    <message>
+        <source>Veltrin: %1</source>
+        <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ShareActions</name>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Save p&amp;robabilities…</source>
+        <translation>&amp;Wahrscheinlichkeiten speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Veltrin</source>
+        <translation>&amp;Über Veltrin</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild ließ sich nicht als %1 speichern:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed on %1.</source>
+        <translation>Das Bild ließ sich nicht auf %1 drucken.</translation>
+    </message>
+    <message>
+        <source>Save probabilities</source>
+        <translation>Wahrscheinlichkeiten speichern</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The probabilities could not be saved as %1:
+%2</source>
+        <translation>Die Wahrscheinlichkeiten ließen sich nicht als %1 speichern:
+%2</translation>
+    </message>
+    <message>
+        <source>About Veltrin</source>
+        <translation>Über Veltrin</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der Quantenelektrodynamik.&lt;/p&gt;&lt;p&gt;Veltrin ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Sie wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>
