@@ -103,9 +103,22 @@ void applyBackground(QWidget *widget, const ControlEntry &entry)
     // A push button keeps its standard look, as it does on the desktop the layout was made for.
     if (!entry.background || entry.kind == ControlEntry::Kind::CommandButton)
         return;
+    // A control on a ground of its own takes all its colours from the program, not only the
+    // ground: the style's standard colours, with dark text, set in every role and group so that
+    // a dark desktop scheme reaches none of them, then or later.
+    const QPalette standard = widget->style()->standardPalette();
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role == QPalette::NoRole)
+                continue;
+            const auto colourGroup = QPalette::ColorGroup(group);
+            const auto colourRole = QPalette::ColorRole(role);
+            palette.setBrush(colourGroup, colourRole, standard.brush(colourGroup, colourRole));
+        }
+    }
     // The role the widget fills its background with: Button for an option button, whose
     // indicator keeps its own colour; Base for a text field; Window for a frame.
-    QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, *entry.background);
     palette.setColor(widget->backgroundRole(), *entry.background);
     widget->setPalette(palette);

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -119,6 +120,33 @@ QRect captionRoom(const QWidget *widget)
     return field->contentsRect()
         .marginsRemoved(field->textMargins())
         .adjusted(lineEditMargin, 0, -lineEditMargin, 0);
+}
+
+/// A dark colour scheme as a desktop would give it: light text on dark grounds.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        dark.setColor(role, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+
+/// The window after a default run, with the controls that follow the desktop's colours painted
+/// over: the scroll bar and the push buttons.
+QImage windowAfterARun()
+{
+    VeltrinWindow window;
+    window.showWithWholeScene();
+    if (!QTest::qWaitForWindowExposed(&window) || !pressStartAndWait(window))
+        return {};
+    QImage look = window.grab().toImage();
+    QPainter painter(&look);
+    for (const char *name : {"HScroll1", "cmdStart", "cmdKonec"})
+        painter.fillRect(child(window, name)->geometry(), Qt::magenta);
+    return look;
 }
 
 QString captionOf(const QWidget *widget)
@@ -255,6 +283,25 @@ private slots:
             break;
         }
         QVERIFY(widget->isEnabled());
+    }
+
+    void darkColourSchemeLeavesTheWindowAsItIs()
+    {
+        const QImage light = windowAfterARun();
+        const QPalette desktop = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        const QImage dark = windowAfterARun();
+        QApplication::setPalette(desktop);
+        QVERIFY(!light.isNull() && !dark.isNull());
+        QCOMPARE(dark.size(), light.size());
+        QStringList differing;
+        for (int y = 0; y < light.height() && differing.size() < 5; ++y) {
+            for (int x = 0; x < light.width() && differing.size() < 5; ++x) {
+                if (light.pixel(x, y) != dark.pixel(x, y))
+                    differing << QStringLiteral("(%1, %2)").arg(x).arg(y);
+            }
+        }
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 
     void everyVisibleCaptionFits()
