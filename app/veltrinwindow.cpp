@@ -133,7 +133,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, pictureBackground());
+    palette.setColor(QPalette::Window, QColor::fromRgb(SceneStyle().background));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -309,7 +309,7 @@ void VeltrinWindow::endRun()
 
 void VeltrinWindow::drawRunsAgain()
 {
-    ImageSurface again(m_canvas->image());
+    ImageSurface again(m_canvas->image(), m_canvas->sceneStyle());
     m_history.drawAgain(again);
 }
 

@@ -12,24 +12,34 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(picturePixels);
-    m_image = blankPicture(devicePixelRatioF(), m_prompt);
+    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
 }
 
 void Canvas::setPrompt(const Prompt &prompt)
 {
     m_prompt = prompt;
-    m_image = blankPicture(devicePixelRatioF(), m_prompt);
+    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
     update();
+}
+
+void Canvas::setSceneStyle(const SceneStyle &style)
+{
+    m_style = style;
+    renew();
+}
+
+void Canvas::renew()
+{
+    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
+    emit pictureRenewed();
+    update(); // all of it, whatever a paint under way was for
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
     // The window may have moved to a screen of another density since the picture was made.
-    if (devicePixelRatioF() != m_image.devicePixelRatio()) {
-        m_image = blankPicture(devicePixelRatioF(), m_prompt);
-        emit pictureRenewed();
-        update(); // all of it, whatever this paint was for
-    }
+    if (devicePixelRatioF() != m_image.devicePixelRatio())
+        renew();
     QPainter painter(this);
     const qreal ratio = m_image.devicePixelRatio();
     for (const QRect &rect : event->region()) {

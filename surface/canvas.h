@@ -27,15 +27,25 @@ public:
     void setPrompt(const Prompt &prompt);
     const Prompt &prompt() const { return m_prompt; }
 
+    /// Sets the style the scene is drawn in and starts the picture afresh in it; pictureRenewed
+    /// asks for the runs on it.
+    void setSceneStyle(const SceneStyle &style);
+    const SceneStyle &sceneStyle() const { return m_style; }
+
 signals:
-    /// The picture was made anew, blank, at a new pixel ratio; the runs on it must be drawn again.
+    /// The picture was made anew, blank, at a new pixel ratio or in a new style; the runs on it
+    /// must be drawn again.
     void pictureRenewed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    /// Makes the picture anew, blank, and asks for the runs on it.
+    void renew();
+
     Prompt m_prompt;
+    SceneStyle m_style;
     QImage m_image;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scenestyle.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -17,11 +19,8 @@ struct Prompt
     QFont font;
 };
 
-/// The window's silver: every picture starts in it, and erasing paints it.
-QColor pictureBackground();
-
-/// The picture before any run: silver, with the prompt. ratio is how many of its pixels make a
-/// pixel of the design scale.
-QImage blankPicture(qreal ratio, const Prompt &prompt);
+/// The picture before any run: the style's ground, with the prompt. ratio is how many of its
+/// pixels make a pixel of the design scale.
+QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style = {});
 
 } // namespace veltrin

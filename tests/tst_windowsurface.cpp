@@ -199,7 +199,7 @@ private slots:
         withoutSpirals.present();
         const QImage &rest = others.canvas()->image();
 
-        const QRgb foreground = SceneColours().foreground;
+        const QRgb foreground = SceneStyle().foreground;
         QVERIFY(foreground != silver);
         const int belowAxis = (4500 + 150) / 15; // spirals reach no higher than 4700 twips
         int compared = 0;
