@@ -18,9 +18,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleOptionButton>
+#include <QStyle>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -69,33 +70,6 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
         break;
     }
     return nullptr;
-}
-
-bool captionFits(const QRadioButton *button, const QFont &font)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const QRect room =
-        button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(button->text()) <= room.width() &&
-           metrics.height() <= room.height();
-}
-
-/// The dialog font at the largest pixel size, not above its own, at which every caption of the
-/// buttons fits beside its indicator: the layout was made for a narrower font than Linux's.
-QFont fittingDialogFont(const std::vector<QRadioButton *> &buttons)
-{
-    constexpr int smallestReadable = 8; // pixels
-    QFont font = QApplication::font();
-    for (int pixels = QFontInfo(font).pixelSize();; --pixels) {
-        font.setPixelSize(pixels);
-        const bool fits = std::ranges::all_of(
-            buttons, [&font](const QRadioButton *button) { return captionFits(button, font); });
-        if (fits || pixels <= smallestReadable)
-            return font;
-    }
 }
 
 void applyBackground(QWidget *widget, const ControlEntry &entry)
@@ -184,11 +158,19 @@ void VeltrinWindow::createControls()
         widget->setVisible(entry.visible);
         byTabIndex[entry.tabIndex] = widget;
     }
-    // One size for a whole frame, so its buttons look alike.
+    // One size for a whole frame, so its buttons look alike: the dialog font at the largest
+    // pixel size, not above its own, at which every caption fits beside its indicator, for the
+    // layout was made for a narrower font than Linux's.
     for (const auto &[frame, buttons] : dialogFontButtons) {
-        const QFont font = fittingDialogFont(buttons);
+        const QFont font = ScaledLayout::fittingFont(buttons, QApplication::font());
         for (QRadioButton *button : buttons)
             button->setFont(font);
+    }
+    // The layout as made is the design the window scales.
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind != ControlEntry::Kind::Label)
+            m_layout.add(control<QWidget>(entry.name),
+                         entry.kind == ControlEntry::Kind::FixedTextField);
     }
     // Only controls that take the focus go into the chain: Qt moves a frame there together
     // with its buttons, which would undo the order given to the buttons themselves.
@@ -261,9 +243,29 @@ void VeltrinWindow::tabToSelectedButtons()
     }
 }
 
+void VeltrinWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void VeltrinWindow::layOut()
+{
+    // Below an eighth of its size nothing can be read; the drawing keeps pixels to draw on.
+    constexpr double smallestScale = 0.125;
+    const double scale = std::max(smallestScale, ScaledLayout::scaleToFit(size()));
+    const QSize scene = scaledRect(QRect(QPoint(0, 0), picturePixels), scale).size();
+    // Where the window's proportions differ from the drawing's, the scene stands in the middle.
+    const QPoint origin(std::max(0, (width() - scene.width()) / 2),
+                        std::max(0, (height() - scene.height()) / 2));
+    m_canvas->move(origin);
+    m_canvas->setScale(scale);
+    m_layout.apply(scale, origin, 1);
+}
+
 void VeltrinWindow::showWithWholeScene()
 {
-    const QSize scene = m_canvas->size();
+    const QSize scene = picturePixels;
     const QScreen *screen = this->screen();
     const QSize available = screen ? screen->availableSize() : scene;
     resize(scene);
@@ -280,6 +282,9 @@ void VeltrinWindow::cmdStart_Click()
     runGuarded(this, QStringLiteral("Start"), [this] {
         // The set-up, the mirror and its rays at once; the positions follow on the event loop.
         auto run = std::make_unique<PacedRun>(*m_surface);
+        // The set-up on the screen now, and the picture free to be made anew, at another scale
+        // or in another style, before the first position is drawn.
+        m_surface->present();
         m_history.begin(run->run().record());
         if (!isVisible()) // closed while the question was open
             return;

@@ -12,13 +12,13 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(picturePixels);
-    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
 }
 
 void Canvas::setPrompt(const Prompt &prompt)
 {
     m_prompt = prompt;
-    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
     update();
 }
 
@@ -28,9 +28,36 @@ void Canvas::setSceneStyle(const SceneStyle &style)
     renew();
 }
 
+void Canvas::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    setFixedSize(scaledRect(QRect(QPoint(0, 0), picturePixels), scale).size());
+    renew();
+}
+
+double Canvas::pictureRatio() const
+{
+    return devicePixelRatioF() * m_scale;
+}
+
+void Canvas::repaintScene(const QRegion &changed)
+{
+    if (m_scale == 1) {
+        repaint(changed);
+        return;
+    }
+    QRegion shown;
+    for (const QRect &rect : changed)
+        shown += QRectF(QPointF(rect.topLeft()) * m_scale, QSizeF(rect.size()) * m_scale)
+                     .toAlignedRect();
+    repaint(shown);
+}
+
 void Canvas::renew()
 {
-    m_image = blankPicture(devicePixelRatioF(), m_prompt, m_style);
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
     emit pictureRenewed();
     update(); // all of it, whatever a paint under way was for
 }
@@ -38,10 +65,11 @@ void Canvas::renew()
 void Canvas::paintEvent(QPaintEvent *event)
 {
     // The window may have moved to a screen of another density since the picture was made.
-    if (devicePixelRatioF() != m_image.devicePixelRatio())
+    if (pictureRatio() != m_image.devicePixelRatio())
         renew();
     QPainter painter(this);
-    const qreal ratio = m_image.devicePixelRatio();
+    // A pixel of the canvas is a pixel of the picture, at any scale.
+    const qreal ratio = devicePixelRatioF();
     for (const QRect &rect : event->region()) {
         // Within a plain rectangle the copy is one straight blit; within the region of several
         // it goes span by span, and from about a hundred rows on through Qt's thread pool,

@@ -9,8 +9,9 @@
 namespace veltrin {
 
 /// The window's drawing area. Everything a run draws goes into a retained picture, so covering,
-/// minimizing or resizing the window never loses it; a repaint only copies from it. The picture
-/// has as many pixels as the screen the window is on: where the window moves to a screen of
+/// minimizing or resizing the window never loses it; a repaint only copies from it. The drawing
+/// is shown at a scale, the window's, and its picture has as many pixels as the drawing takes on
+/// the screen the window is on: where the scale changes, or the window moves to a screen of
 /// another density, the picture is made anew and pictureRenewed asks for the runs on it.
 class Canvas : public QWidget
 {
@@ -19,7 +20,8 @@ class Canvas : public QWidget
 public:
     explicit Canvas(QWidget *parent = nullptr);
 
-    /// The retained picture, in device pixels at the canvas's device pixel ratio.
+    /// The retained picture: its device pixel ratio is the scale times the screen's, so that
+    /// its logical pixels are those of the design scale.
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
 
@@ -32,6 +34,13 @@ public:
     void setSceneStyle(const SceneStyle &style);
     const SceneStyle &sceneStyle() const { return m_style; }
 
+    /// Shows the drawing at this scale of its design size, with a picture made anew for it.
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+
+    /// Repaints at once what changed on the picture, given in pixels of the design scale.
+    void repaintScene(const QRegion &changed);
+
 signals:
     /// The picture was made anew, blank, at a new pixel ratio or in a new style; the runs on it
     /// must be drawn again.
@@ -43,9 +52,12 @@ protected:
 private:
     /// Makes the picture anew, blank, and asks for the runs on it.
     void renew();
+    /// How many device pixels of the picture make a pixel of the design scale.
+    double pictureRatio() const;
 
     Prompt m_prompt;
     SceneStyle m_style;
+    double m_scale = 1;
     QImage m_image;
 };
 

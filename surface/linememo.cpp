@@ -1,5 +1,7 @@
 #include "linememo.h"
 
+#include "picture.h"
+
 #include <QPainter>
 #include <bit>
 #include <cmath>
@@ -69,6 +71,7 @@ LineMemo::Spans LineMemo::rasterize(QPointF a, QPointF b, const QPen &pen)
 {
     {
         QPainter painter(&m_scratch);
+        followPictureRatio(painter, m_scratch);
         painter.setRenderHint(QPainter::Antialiasing, false);
         QPen white(pen);
         white.setColor(Qt::white);

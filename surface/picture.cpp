@@ -7,6 +7,13 @@
 
 namespace veltrin {
 
+void followPictureRatio(QPainter &painter, const QImage &picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    if (ratio < 1)
+        painter.scale(ratio, ratio);
+}
+
 QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style)
 {
     QImage image(QSizeF(QSizeF(picturePixels) * ratio).toSize(), QImage::Format_RGB32);
@@ -14,6 +21,7 @@ QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style)
     const QColor ground = QColor::fromRgb(style.background);
     image.fill(ground);
     QPainter painter(&image);
+    followPictureRatio(painter, image);
     painter.fillRect(prompt.rect, ground);
     painter.setFont(prompt.font);
     // In the style's colour whatever the desktop's colour scheme, like everything on the picture.

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
+
 namespace veltrin {
 
 /// The words the drawing shows until the first run, painted on the picture itself so that the
@@ -18,6 +20,10 @@ struct Prompt
     QString text;
     QFont font;
 };
+
+/// Makes a painter on the picture take its device pixel ratio below 1 too, as it takes one above
+/// 1: QPainter by itself counts such a ratio as 1. Call it right after the painter begins.
+void followPictureRatio(QPainter &painter, const QImage &picture);
 
 /// The picture before any run: the style's ground, with the prompt. ratio is how many of its
 /// pixels make a pixel of the design scale.

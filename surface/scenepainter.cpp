@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenepainter.h"
 
+#include "picture.h"
 #include "surfaceerror.h"
 #include "twips.h"
 
@@ -79,6 +80,7 @@ QPainter &ScenePainter::painter()
             m_painter.reset();
             throw SurfaceError(QStringLiteral("Cannot draw on the picture"));
         }
+        followPictureRatio(*m_painter, m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         // With a clip of its own, however wide, Qt sets the pixels of thin strokes straight
         // into the picture rather than through its span functions: the same pixels, and the

@@ -304,11 +304,20 @@ private slots:
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 
+    void everyVisibleCaptionFits_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addRow("as laid out") << 1.0;
+        QTest::addRow("on a screen of 640 x 480") << 480.0 / 676;
+        QTest::addRow("on a projector of 1920 x 1080") << 1080.0 / 676;
+    }
     void everyVisibleCaptionFits()
     {
+        QFETCH(double, scale);
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(window.size() * scale);
         int checked = 0;
         for (const QWidget *widget : window.findChildren<QWidget *>()) {
             if (!widget->isVisible() || widget == window.canvas() ||

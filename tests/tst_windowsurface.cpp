@@ -6,6 +6,7 @@
 #include "recordingsurface.h"
 #include "run.h"
 #include "runsetup.h"
+#include "scene.h"
 #include "twips.h"
 #include "windowrun.h"
 
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 #include <utility>
@@ -108,16 +110,6 @@ QStringList changedOutside(const QImage &before, const QImage &after, const QReg
         }
     }
     return outside;
-}
-
-QImage drawnAgain(const VeltrinWindow &window)
-{
-    QImage picture =
-        blankPicture(window.canvas()->image().devicePixelRatio(), window.canvas()->prompt());
-    ImageSurface surface(picture);
-    window.history().drawAgain(surface);
-    surface.present();
-    return picture;
 }
 
 } // namespace
@@ -266,6 +258,34 @@ private slots:
         QCOMPARE(window.history().runs().size(), size_t(1));
         QCOMPARE(window.history().runs().front().number, 3);
         QCOMPARE(drawnAgain(window), window.canvas()->image());
+    }
+
+    void runGoesOnThroughResizes()
+    {
+        VeltrinWindow window;
+        failOnQuestion(window);
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QLineEdit *>(QStringLiteral("nSpomaleni"))
+            ->setText(QStringLiteral("30000")); // 3 ms a position
+        QSignalSpy ended(&window, &VeltrinWindow::runEnded);
+        const QSize size = window.size();
+
+        // Before the first position, and again halfway: each time the picture is made anew at
+        // the new size and the run goes on drawing on it.
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
+        window.resize(size * 2);
+        QCOMPARE(window.canvas()->image().devicePixelRatio(), 2.0);
+        QTRY_VERIFY(window.history().runs().back().record.probabilities.size() > 70);
+        window.resize(size * 3 / 2);
+        QCOMPARE(window.canvas()->image().devicePixelRatio(), 1.5);
+        QVERIFY(ended.wait());
+
+        // Nothing lost and nothing twice: the picture is the whole run drawn at the last size.
+        QCOMPARE(window.history().runs().back().record.probabilities.size(),
+                 std::size_t(scene::detectorPositions));
+        QVERIFY(window.canvas()->image() == drawnAgain(window));
     }
 
     void questionBox_data()

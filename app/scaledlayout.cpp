@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scaledlayout.h"
+
+#include "indicatorstyle.h"
+#include "twips.h"
+
+#include <QFontInfo>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <map>
+
+namespace veltrin {
+
+namespace {
+
+bool captionFits(const QRadioButton *button, const QFont &font, bool lineHeight)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room =
+        button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(button->text()) <= room.width() &&
+           (!lineHeight || metrics.height() <= room.height());
+}
+
+QFont scaledFont(QFont font, double factor)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(std::max(1.0, font.pointSizeF() * factor));
+    return font;
+}
+
+} // namespace
+
+ScaledLayout::ScaledLayout() = default;
+ScaledLayout::~ScaledLayout() = default;
+
+double ScaledLayout::scaleToFit(QSize size)
+{
+    return std::min(double(size.width()) / picturePixels.width(),
+                    double(size.height()) / picturePixels.height());
+}
+
+QFont ScaledLayout::fittingFont(const std::vector<QRadioButton *> &buttons, QFont font,
+                                bool lineHeight)
+{
+    constexpr int smallestReadable = 8; // pixels
+    for (int pixels = QFontInfo(font).pixelSize();; --pixels) {
+        font.setPixelSize(pixels);
+        const bool fits = std::ranges::all_of(buttons, [&](const QRadioButton *button) {
+            return captionFits(button, font, lineHeight);
+        });
+        if (fits || pixels <= smallestReadable)
+            return font;
+    }
+}
+
+void ScaledLayout::add(QWidget *control, bool caption)
+{
+    std::optional<QFont> font;
+    if (control->testAttribute(Qt::WA_SetFont))
+        font = control->font();
+    m_entries.push_back({control, control->geometry(), font, caption});
+    if (qobject_cast<QRadioButton *>(control)) {
+        if (!m_indicators)
+            m_indicators = std::make_unique<IndicatorStyle>();
+        control->setStyle(m_indicators.get());
+    }
+}
+
+void ScaledLayout::apply(double scale, QPoint origin, double labelScale)
+{
+    if (m_indicators)
+        m_indicators->setScale(scale);
+    std::map<QWidget *, std::vector<QRadioButton *>> frames;
+    for (const Entry &entry : m_entries) {
+        QWidget *control = entry.control;
+        if (!control)
+            continue;
+        const bool inWindow = control->parentWidget() && control->parentWidget()->isWindow();
+        control->setGeometry(
+            scaledRect(entry.design, scale).translated(inWindow ? origin : QPoint()));
+        if (!entry.font)
+            continue;
+        const double factor = entry.caption ? scale * labelScale : scale;
+        control->setFont(factor == 1 ? *entry.font : scaledFont(*entry.font, factor));
+        if (auto *button = qobject_cast<QRadioButton *>(control); button && scale != 1)
+            frames[button->parentWidget()].push_back(button);
+    }
+    // An indicator's size is rounded to whole pixels, and the style's margins keep theirs, so a
+    // scaled caption may run out of width beside its indicator. The heights scale with the
+    // fonts; and at the design scale the layout's fonts stand as they are.
+    for (const auto &[frame, buttons] : frames) {
+        const QFont font = fittingFont(buttons, buttons.front()->font(), false);
+        for (QRadioButton *button : buttons)
+            button->setFont(font);
+    }
+}
+
+} // namespace veltrin
