@@ -3,6 +3,7 @@
 
 #include "textform.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -20,9 +21,9 @@ const std::array<Choice, 10> table{{
     {Field::OsKruh, "opOhniskoBlízké", "0.0001", 0.0001, false, {480, 840, 855, 255}, 6, silver, {}, 3500},
     {Field::OsKruh, "opK0002", "0.0002", 0.0002, false, {720, 1080, 855, 195}, 7, silver, {}, 3100},
 
-    {Field::Kmitocet, "opKmitVyš", "High", 0.04, false, {120, 360, 975, 255}, 12, Colour::rgb(192, 192, 255), {0, Colour::rgb(0, 0, 255)}},
-    {Field::Kmitocet, "opStřední", "Middle", 0.02, true, {240, 720, 975, 255}, 13, Colour::rgb(128, 255, 128), {20, Colour::rgb(0, 255, 0)}},
-    {Field::Kmitocet, "opNízký", "Low", 0.01, false, {360, 1080, 975, 195}, 14, Colour::rgb(255, 0, 0), {40, Colour::rgb(255, 0, 0)}},
+    {Field::Kmitocet, "opKmitVyš", QT_TRANSLATE_NOOP("Controls", "High"), 0.04, false, {120, 360, 975, 255}, 12, Colour::rgb(192, 192, 255), {0, Colour::rgb(0, 0, 255)}},
+    {Field::Kmitocet, "opStřední", QT_TRANSLATE_NOOP("Controls", "Middle"), 0.02, true, {240, 720, 975, 255}, 13, Colour::rgb(128, 255, 128), {20, Colour::rgb(0, 255, 0)}},
+    {Field::Kmitocet, "opNízký", QT_TRANSLATE_NOOP("Controls", "Low"), 0.01, false, {360, 1080, 975, 195}, 14, Colour::rgb(255, 0, 0), {40, Colour::rgb(255, 0, 0)}},
 
     // The speed buttons lie in a frame that is never shown; the scroll bar sets the speed.
     {Field::Spomaleni, "opRychlá", "Rychlá", 1, true, {120, 360, 855, 255}, 22, silver, {}},

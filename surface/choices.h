@@ -25,7 +25,7 @@ struct Choice
 {
     Field field;            ///< OsKruh (K), Kmitocet (frequency) or Spomaleni (speed)
     const char *objectName; ///< the option button
-    const char *caption;    ///< shown on the button, as the program's own English text
+    const char *caption;    ///< shown on the button, translated in the context "Controls"
     double value;           ///< written into the field as its text form
     bool selectedAtLoad;
     QRect twips; ///< within its frame
