@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -34,6 +35,30 @@ QFont scaledFont(QFont font, double factor)
     else
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * factor));
     return font;
+}
+
+/// Gives a caption a larger font, up to the one given, as far as its text fits its field.
+void growCaption(QWidget *control, const QFont &largest)
+{
+    const auto *field = qobject_cast<const QLineEdit *>(control);
+    if (!field || control->font().pointSizeF() <= 0 || largest.pointSizeF() <= 0)
+        return;
+    constexpr int lineEditMargin = 2; // QLineEdit keeps this much free on each side
+    const QRect room = field->contentsRect().marginsRemoved(field->textMargins());
+    const int width = room.width() - 2 * lineEditMargin;
+    const QFont scaled = control->font();
+    // In steps of a tenth of the growth, from the largest down.
+    for (int step = 10; step > 0; --step) {
+        QFont font = scaled;
+        font.setPointSizeF(scaled.pointSizeF() +
+                           (largest.pointSizeF() - scaled.pointSizeF()) * step / 10);
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(field->text()) <= width &&
+            metrics.height() <= room.height()) {
+            control->setFont(font);
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -88,8 +113,9 @@ void ScaledLayout::apply(double scale, QPoint origin, double labelScale)
             scaledRect(entry.design, scale).translated(inWindow ? origin : QPoint()));
         if (!entry.font)
             continue;
-        const double factor = entry.caption ? scale * labelScale : scale;
-        control->setFont(factor == 1 ? *entry.font : scaledFont(*entry.font, factor));
+        control->setFont(scale == 1 ? *entry.font : scaledFont(*entry.font, scale));
+        if (entry.caption && labelScale > 1)
+            growCaption(control, scaledFont(*entry.font, scale * labelScale));
         if (auto *button = qobject_cast<QRadioButton *>(control); button && scale != 1)
             frames[button->parentWidget()].push_back(button);
     }

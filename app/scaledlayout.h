@@ -35,13 +35,13 @@ public:
                              bool lineHeight = true);
 
     /// Takes the control's place and its font, where it sets one, as they are now as its design.
-    /// A caption's font also grows with the label scale. An option button takes a style whose
+    /// A caption's font may also grow with the label scale. An option button takes a style whose
     /// indicator scales.
     void add(QWidget *control, bool caption = false);
 
-    /// Places every control at the scale, those of the window from origin on, and gives the
-    /// captions fonts of the label scale on top. The option buttons of a frame share the largest
-    /// font at which all their captions fit.
+    /// Places every control at the scale, those of the window from origin on, and lets the
+    /// captions grow by up to the label scale on top, as far as their fields have room. The
+    /// option buttons of a frame share the largest font at which all their captions fit.
     void apply(double scale, QPoint origin, double labelScale);
 
 private:

@@ -9,6 +9,7 @@
 #include "imagesurface.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
+#include "projectorview.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -116,6 +117,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     wireHandlers();
     Form_Load();
     tabToSelectedButtons();
+    new ProjectorView(*this);
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
@@ -260,7 +262,18 @@ void VeltrinWindow::layOut()
                         std::max(0, (height() - scene.height()) / 2));
     m_canvas->move(origin);
     m_canvas->setScale(scale);
-    m_layout.apply(scale, origin, 1);
+    m_layout.apply(scale, origin, m_canvas->sceneStyle().labelScale);
+}
+
+void VeltrinWindow::setSceneStyle(const SceneStyle &style)
+{
+    // From the event loop, between two positions of a run, when nothing is being drawn.
+    m_surface->setSceneStyle(style);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(style.background));
+    setPalette(palette);
+    m_canvas->setSceneStyle(style);
+    layOut();
 }
 
 void VeltrinWindow::showWithWholeScene()

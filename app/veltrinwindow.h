@@ -38,6 +38,10 @@ public:
     const RunHistory &history() const { return m_history; }
     bool isRunning() const { return m_run != nullptr; }
 
+    /// Shows the scene in this style from now on: the runs on the drawing are drawn again in
+    /// it, a run going on goes on in it, and the captions take its size.
+    void setSceneStyle(const SceneStyle &style);
+
 public slots:
     void cmdStart_Click();
     void cmdKonec_Click();

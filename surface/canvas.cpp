@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
+#include "scenelegend.h"
 #include "twips.h"
 
 #include <QPaintEvent>
@@ -77,6 +78,11 @@ void Canvas::paintEvent(QPaintEvent *event)
         painter.setClipRect(rect);
         const QRectF source(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio);
         painter.drawImage(QRectF(rect), m_image, source);
+    }
+    if (m_style.legend) {
+        painter.setClipRegion(event->region());
+        painter.scale(m_scale, m_scale);
+        SceneLegend::paint(painter, m_style);
     }
 }
 

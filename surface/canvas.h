@@ -12,7 +12,8 @@ namespace veltrin {
 /// minimizing or resizing the window never loses it; a repaint only copies from it. The drawing
 /// is shown at a scale, the window's, and its picture has as many pixels as the drawing takes on
 /// the screen the window is on: where the scale changes, or the window moves to a screen of
-/// another density, the picture is made anew and pictureRenewed asks for the runs on it.
+/// another density, the picture is made anew and pictureRenewed asks for the runs on it. A style
+/// with a legend has it painted over the picture.
 class Canvas : public QWidget
 {
     Q_OBJECT

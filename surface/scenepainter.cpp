@@ -40,7 +40,7 @@ QRectF wholePicture(const QImage &image)
     return QRectF(QPointF(-1, -1), image.deviceIndependentSize() + QSizeF(2, 2));
 }
 
-QPen strokePen(QRgb colour, int width)
+QPen strokePen(QRgb colour, qreal width)
 {
     return QPen(QColor::fromRgba(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
@@ -97,10 +97,10 @@ QRegion ScenePainter::finish()
     return m_dirty.take();
 }
 
-void ScenePainter::usePen(Colour colour, int width)
+void ScenePainter::usePen(Colour colour, qreal width)
 {
     QPainter &p = painter();
-    if (m_penColour == colour && p.pen().width() == width)
+    if (m_penColour == colour && p.pen().widthF() == width)
         return;
     p.setPen(strokePen(m_style.shown(colour), width));
     p.setBrush(Qt::NoBrush);
@@ -118,7 +118,7 @@ void ScenePainter::setPenWidth(int pixels)
 void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
-    const int width = m_style.penWidth(m_penWidth, colour);
+    const qreal width = m_style.penWidth(m_penWidth, colour);
     const QRgb shown = m_style.shown(colour);
     if (width == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
@@ -135,7 +135,7 @@ void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
     m_dirty.add(strokeBounds(a, b, width / 2.0 + 1));
 }
 
-bool ScenePainter::fillFromMemo(QPointF a, QPointF b, int width, QRgb colour)
+bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
 {
     // A translucent colour blends, which a plain fill would not.
     if (qAlpha(colour) != 255)
@@ -173,7 +173,7 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, int width, QRgb colour)
 
 void ScenePainter::drawCircle(PointF centre, float radius)
 {
-    const int width = m_style.penWidth(m_penWidth, Colour::foreground());
+    const qreal width = m_style.penWidth(m_penWidth, Colour::foreground());
     usePen(Colour::foreground(), width);
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);

@@ -36,9 +36,9 @@ public:
 
 private:
     QPainter &painter();
-    void usePen(Colour colour, int width);
+    void usePen(Colour colour, qreal width);
     /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
-    bool fillFromMemo(QPointF a, QPointF b, int width, QRgb colour);
+    bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour);
     void markPixels(std::span<const PointF> points, QRgb colour);
     /// Adds changed device pixels to the area the next screen update shows.
     void markDevicePixels(const QRect &changed);

@@ -4,6 +4,7 @@
 #include "colour.h"
 
 #include <QRgb>
+#include <QtGlobal>
 #include <vector>
 
 namespace veltrin {
@@ -27,12 +28,19 @@ struct SceneStyle
     QRgb prompt = qRgb(0, 0, 0);           ///< the words before the first run
     std::vector<Recolour> bars;            ///< bars in colours other than the run's own
     int rayWidening = 0;                   ///< pixels added to the pen the run draws rays with
-    int barWidening = 0;                   ///< pixels added to the pen of a recoloured bar
+    qreal barWidth = 0;   ///< pixels a recoloured bar is drawn with; 0 keeps the run's pen
+    qreal labelScale = 1; ///< how much larger the captions of the scene's parts are, at most
+    bool legend = false;  ///< a legend naming the frequencies by their colours
+
+    /// For a projector: every part at least 3 to 1 against the ground, white; the frequencies in
+    /// colours that viewers with any of the common colour-vision deficiencies tell apart; thicker
+    /// rays and bars, larger captions and a legend.
+    static SceneStyle projector();
 
     /// The colour a run's colour is shown in.
     QRgb shown(Colour colour) const;
     /// The width a line is drawn with that the run draws with a pen this wide in this colour.
-    int penWidth(int pixels, Colour colour) const;
+    qreal penWidth(int pixels, Colour colour) const;
 };
 
 } // namespace veltrin

@@ -307,17 +307,22 @@ private slots:
     void everyVisibleCaptionFits_data()
     {
         QTest::addColumn<double>("scale");
-        QTest::addRow("as laid out") << 1.0;
-        QTest::addRow("on a screen of 640 x 480") << 480.0 / 676;
-        QTest::addRow("on a projector of 1920 x 1080") << 1080.0 / 676;
+        QTest::addColumn<bool>("projectorView");
+        QTest::addRow("as laid out") << 1.0 << false;
+        QTest::addRow("on a screen of 640 x 480") << 480.0 / 676 << false;
+        QTest::addRow("in the projector view") << 1.0 << true;
+        QTest::addRow("in the projector view on 1920 x 1080") << 1080.0 / 676 << true;
     }
     void everyVisibleCaptionFits()
     {
         QFETCH(double, scale);
+        QFETCH(bool, projectorView);
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.resize(window.size() * scale);
+        if (projectorView)
+            window.setSceneStyle(SceneStyle::projector());
         int checked = 0;
         for (const QWidget *widget : window.findChildren<QWidget *>()) {
             if (!widget->isVisible() || widget == window.canvas() ||
