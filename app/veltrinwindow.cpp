@@ -10,6 +10,7 @@
 #include "pacedrun.h"
 #include "parameterhandlers.h"
 #include "projectorview.h"
+#include "rundescription.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -322,6 +323,8 @@ void VeltrinWindow::endRun()
     m_run->stop();
     m_run->deleteLater();
     m_run = nullptr;
+    // What the run showed, in words; the widget tells assistive technology of the change.
+    m_canvas->setAccessibleDescription(RunDescription::of(m_history));
     emit runEnded();
 }
 
