@@ -10,7 +10,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,15 +31,6 @@ const char *const renderOption = "-render-into";
 const QString pictureFile = QStringLiteral("picture.png");
 const QString shownFile = QStringLiteral("shown.png");
 const QString layoutFile = QStringLiteral("layout.json");
-
-QString rectText(const QRect &rect)
-{
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height());
-}
 
 /// The child's side: shows the window, runs Start once with the defaults, makes the window
 /// windowScale times its size, and leaves the retained picture, the canvas as it paints itself,
@@ -78,8 +68,11 @@ int renderDefaultRun(const QString &folder, int windowScale)
     }
     for (const QWidget *widget : widgets) {
         const QRect rect(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-        controls[widget->objectName()] = QStringLiteral("%1 %2 %3px")
-                                             .arg(rectText(rect))
+        controls[widget->objectName()] = QStringLiteral("%1,%2 %3x%4 %5 %6px")
+                                             .arg(rect.x())
+                                             .arg(rect.y())
+                                             .arg(rect.width())
+                                             .arg(rect.height())
                                              .arg(widget->isVisible() ? "shown" : "hidden")
                                              .arg(QFontInfo(widget->font()).pixelSize());
     }
@@ -89,8 +82,14 @@ int renderDefaultRun(const QString &folder, int windowScale)
     layout[u"pictureRatio"] = canvas.image().devicePixelRatio();
     layout[u"foreground"] = qint64(canvas.palette().color(QPalette::Shadow).rgb());
     layout[u"controls"] = controls;
-    layout[u"window"] = rectText(window.geometry());
-    layout[u"screen"] = rectText(window.screen()->geometry());
+    // Every control shown on the screen, or its name.
+    QStringList offScreen;
+    for (const QWidget *widget : std::as_const(widgets)) {
+        const QRect rect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        if (widget->isVisible() && !window.screen()->geometry().contains(rect))
+            offScreen << widget->objectName();
+    }
+    layout[u"offScreen"] = offScreen.join(u' ');
 
     const QDir dir(folder);
     QFile file(dir.filePath(layoutFile));
@@ -112,14 +111,11 @@ struct Rendering
 /// Qt's offscreen screen of 800 x 800 would have the window maximized, at 400 x 400 at ratio 2.
 const char *const uhdScreen = R"({"screens": [{"name": "UHD", "x": 0, "y": 0,
                                    "width": 3840, "height": 2160, "logicalDpi": 96}]})";
-/// Smaller than the scene: 640 x 480, and 1280 x 960 at ratio 2.
+/// Smaller than the scene.
 const char *const vgaScreen = R"({"screens": [{"name": "VGA", "x": 0, "y": 0,
                                    "width": 640, "height": 480, "logicalDpi": 96}]})";
-const char *const denseVgaScreen = R"({"screens": [{"name": "VGA2", "x": 0, "y": 0,
-                                        "width": 1280, "height": 960, "logicalDpi": 96}]})";
 
-/// One rendering: the screen's scale factor, the screen, and how many times its size the window
-/// is made after the run.
+/// The screen's scale factor, the screen, and how many times its size the window is made.
 struct Setup
 {
     int screenScale;
@@ -127,13 +123,10 @@ struct Setup
     int windowScale;
 };
 
-enum Name { Coarse, Fine, Grown, Small, DenseSmall, renderingCount };
+enum Name { Coarse, Fine, Grown, Small, renderingCount };
 
-const Setup setups[renderingCount] = {{1, uhdScreen, 1},
-                                      {2, uhdScreen, 1},
-                                      {1, uhdScreen, 2},
-                                      {1, vgaScreen, 1},
-                                      {2, denseVgaScreen, 1}};
+const Setup setups[renderingCount] = {
+    {1, uhdScreen, 1}, {2, uhdScreen, 1}, {1, uhdScreen, 2}, {1, vgaScreen, 1}};
 
 std::unique_ptr<QProcess> startRendering(const Setup &setup, const QString &folder)
 {
@@ -152,15 +145,6 @@ std::unique_ptr<QProcess> startRendering(const Setup &setup, const QString &fold
     process->start(QCoreApplication::applicationFilePath(),
                    {QString::fromLatin1(renderOption), folder, QString::number(setup.windowScale)});
     return process;
-}
-
-/// A rectangle as the child writes it, "x,y wxh".
-QRect rectFrom(const QString &text)
-{
-    const QStringList numbers = text.split(QRegularExpression(QStringLiteral("[, x]")));
-    if (numbers.size() < 4)
-        return {};
-    return {numbers[0].toInt(), numbers[1].toInt(), numbers[2].toInt(), numbers[3].toInt()};
 }
 
 constexpr QRgb silver = qRgb(192, 192, 192);
@@ -370,106 +354,50 @@ private slots:
 
     void grownWindowDrawsTheSceneAtTwiceTheResolution()
     {
-        const Rendering &coarse = m_rendering[Coarse];
+        const QImage &coarse = m_rendering[Coarse].picture;
         const Rendering &grown = m_rendering[Grown];
-        QCOMPARE(grown.layout[u"screenRatio"].toDouble(), 1.0);
         QCOMPARE(grown.layout[u"pictureRatio"].toDouble(), 2.0);
-        QCOMPARE(grown.picture.size(), coarse.picture.size() * 2);
         QVERIFY(grown.shown == grown.picture);
         // Drawn afresh, not enlarged: every arrow's pixel as on a screen of twice the density.
         QVERIFY(grown.picture == m_rendering[Fine].picture);
 
         // Each bar, green for a default run, twice as tall within a pixel of the design scale.
-        const QRgb green = qRgb(0, 255, 0);
-        const auto barRows = [green](const QImage &image, int x, int columns) {
-            int top = INT_MAX;
-            int bottom = INT_MIN;
+        const auto barRows = [](const QImage &image, int x, int columns) {
+            int top = INT_MAX, bottom = -1;
             for (int y = 0; y < image.height(); ++y) {
                 for (int column = x; column < x + columns; ++column) {
-                    if (image.pixel(column, y) == green) {
-                        top = std::min(top, y);
-                        bottom = std::max(bottom, y);
-                    }
+                    if (image.pixel(column, y) == qRgb(0, 255, 0))
+                        top = std::min(top, y), bottom = y;
                 }
             }
-            return top <= bottom ? bottom - top + 1 : 0;
+            return std::max(0, bottom - top + 1);
         };
         int bars = 0;
-        QStringList wrong;
-        for (int x = 0; x < coarse.picture.width(); ++x) {
-            const int height = barRows(coarse.picture, x, 1);
-            if (height <= 0)
-                continue;
-            ++bars;
+        for (int x = 0; x < coarse.width(); ++x) {
+            const int height = barRows(coarse, x, 1);
+            bars += height > 0;
             const int grownHeight = barRows(grown.picture, 2 * x, 2);
-            if (std::abs(grownHeight - 2 * height) > 2 && wrong.size() < 5)
-                wrong << QStringLiteral("x %1: %2 and %3").arg(x).arg(height).arg(grownHeight);
-        }
-        QVERIFY2(bars > 100, qPrintable(QString::number(bars)));
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", ")));
-
-        // The controls in their places and their fonts, both twice the size.
-        const QVariantMap before = coarse.layout[u"controls"].toObject().toVariantMap();
-        const QVariantMap after = grown.layout[u"controls"].toObject().toVariantMap();
-        QCOMPARE(after.keys(), before.keys());
-        for (const QString &name : before.keys()) {
-            const QStringList was = before[name].toString().split(u' ');
-            const QStringList is = after[name].toString().split(u' ');
-            const QRect place = rectFrom(was[0] + u' ' + was[1]);
-            QCOMPARE(rectFrom(is[0] + u' ' + is[1]), QRect(place.topLeft() * 2, place.size() * 2));
-            if (was[2] != u"shown" || name == u"canvas" || name == u"HScroll1" ||
-                name == u"frmVeltrin")
-                continue; // they show no text of their own
-            const int pixels = was[3].chopped(2).toInt();
-            const int grownPixels = is[3].chopped(2).toInt();
             QVERIFY2(
-                std::abs(grownPixels - 2 * pixels) <= 1,
-                qPrintable(
-                    QStringLiteral("%1: %2 and %3 px").arg(name).arg(pixels).arg(grownPixels)));
+                height == 0 || std::abs(grownHeight - 2 * height) <= 2,
+                qPrintable(QStringLiteral("x %1: %2, %3").arg(x).arg(height).arg(grownHeight)));
         }
+        QVERIFY(bars > 100);
     }
 
-    void smallScreenShowsEveryControl_data()
+    void smallScreenShowsEverything()
     {
-        QTest::addColumn<int>("rendering");
-        QTest::addRow("640 x 480") << int(Small);
-        QTest::addRow("1280 x 960 at ratio 2") << int(DenseSmall);
-    }
-    void smallScreenShowsEveryControl()
-    {
-        QFETCH(int, rendering);
-        const QJsonObject &layout = m_rendering[rendering].layout;
-        const QRect screen = rectFrom(layout[u"screen"].toString());
-        const QRect window = rectFrom(layout[u"window"].toString());
-        QCOMPARE(screen.size(), QSize(640, 480));
-        QVERIFY(screen.contains(window));
-        const QVariantMap controls = layout[u"controls"].toObject().toVariantMap();
-        int shown = 0;
-        for (const QString &name : controls.keys()) {
-            const QString place = controls[name].toString();
-            if (!place.contains(u" shown ") || name == u"frmVeltrin")
-                continue;
-            ++shown;
-            const QRect rect = rectFrom(place).translated(window.topLeft());
-            QVERIFY2(screen.contains(rect), qPrintable(name + u' ' + place));
-        }
-        QCOMPARE(shown, 17); // the drawing and the 16 visible controls
-
-        // The scene drawn at the window's scale, all of it: what is drawn spans the part of the
-        // picture it spans at the design scale, times the picture's ratio.
-        const double ratio = layout[u"pictureRatio"].toDouble();
+        const Rendering &small = m_rendering[Small];
+        QCOMPARE(small.layout[u"offScreen"].toString(), QString());
+        // All of the scene, at the window's scale: what is drawn spans, within two pixels, the
+        // part of the picture it spans at the design scale times the picture's ratio.
+        const double ratio = small.layout[u"pictureRatio"].toDouble();
+        QVERIFY(ratio < 1);
         const QRect design = drawnBounds(m_rendering[Coarse].picture);
-        const QRect drawn = drawnBounds(m_rendering[rendering].picture);
         const QRect expected =
             QRectF(QPointF(design.topLeft()) * ratio, QSizeF(design.size()) * ratio).toRect();
-        const QMargins difference(drawn.left() - expected.left(), drawn.top() - expected.top(),
-                                  drawn.right() - expected.right(),
-                                  drawn.bottom() - expected.bottom());
-        for (const int edge :
-             {difference.left(), difference.top(), difference.right(), difference.bottom()})
-            QVERIFY2(std::abs(edge) <= 2, qPrintable(QStringLiteral("%1 against %2 at ratio %3")
-                                                         .arg(rectText(drawn), rectText(expected))
-                                                         .arg(ratio)));
+        const QRect drawn = drawnBounds(small.picture);
+        QVERIFY(expected.adjusted(-2, -2, 2, 2).contains(drawn) &&
+                drawn.contains(expected.adjusted(2, 2, -2, -2)));
     }
 
 private:

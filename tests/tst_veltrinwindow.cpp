@@ -122,18 +122,6 @@ QRect captionRoom(const QWidget *widget)
         .adjusted(lineEditMargin, 0, -lineEditMargin, 0);
 }
 
-/// A dark colour scheme as a desktop would give it: light text on dark grounds.
-QPalette darkPalette()
-{
-    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
-        dark.setColor(role, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    return dark;
-}
-
 /// The window after a default run, with the controls that follow the desktop's colours painted
 /// over: the scroll bar and the push buttons.
 QImage windowAfterARun()
@@ -289,19 +277,13 @@ private slots:
     {
         const QImage light = windowAfterARun();
         const QPalette desktop = QApplication::palette();
-        QApplication::setPalette(darkPalette());
+        // A dark scheme: from a dark grey, Qt makes the text white and the fields black.
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(53, 53, 53)));
         const QImage dark = windowAfterARun();
         QApplication::setPalette(desktop);
         QVERIFY(!light.isNull() && !dark.isNull());
         QCOMPARE(dark.size(), light.size());
-        QStringList differing;
-        for (int y = 0; y < light.height() && differing.size() < 5; ++y) {
-            for (int x = 0; x < light.width() && differing.size() < 5; ++x) {
-                if (light.pixel(x, y) != dark.pixel(x, y))
-                    differing << QStringLiteral("(%1, %2)").arg(x).arg(y);
-            }
-        }
-        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
+        QVERIFY(dark == light);
     }
 
     void everyVisibleCaptionFits_data()

@@ -266,23 +266,18 @@ private slots:
         failOnQuestion(window);
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QLineEdit *>(QStringLiteral("nSpomaleni"))
-            ->setText(QStringLiteral("30000")); // 3 ms a position
+        window.surface().setText(Field::Spomaleni, QStringLiteral("30000")); // 3 ms a position
         QSignalSpy ended(&window, &VeltrinWindow::runEnded);
-        const QSize size = window.size();
-
-        // Before the first position, and again halfway: each time the picture is made anew at
-        // the new size and the run goes on drawing on it.
+        // Before the first position, and again halfway, the picture is made anew at the new
+        // size, and the run goes on drawing on it.
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
                           Qt::LeftButton);
-        window.resize(size * 2);
-        QCOMPARE(window.canvas()->image().devicePixelRatio(), 2.0);
+        window.resize(window.size() * 2);
         QTRY_VERIFY(window.history().runs().back().record.probabilities.size() > 70);
-        window.resize(size * 3 / 2);
-        QCOMPARE(window.canvas()->image().devicePixelRatio(), 1.5);
+        window.resize(window.size() * 3 / 4);
         QVERIFY(ended.wait());
-
         // Nothing lost and nothing twice: the picture is the whole run drawn at the last size.
+        QCOMPARE(window.canvas()->image().devicePixelRatio(), 1.5);
         QCOMPARE(window.history().runs().back().record.probabilities.size(),
                  std::size_t(scene::detectorPositions));
         QVERIFY(window.canvas()->image() == drawnAgain(window));
