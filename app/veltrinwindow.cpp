@@ -274,7 +274,9 @@ void VeltrinWindow::setSceneStyle(const SceneStyle &style)
     palette.setColor(QPalette::Window, QColor::fromRgb(style.background));
     setPalette(palette);
     m_canvas->setSceneStyle(style);
-    layOut();
+    // The captions take the style's size at the scale the window has; a window not yet shown
+    // keeps the design scale until it is.
+    m_layout.apply(m_canvas->scale(), m_canvas->pos(), style.labelScale);
 }
 
 void VeltrinWindow::showWithWholeScene()
