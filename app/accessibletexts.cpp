@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibletexts.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace veltrin {
@@ -16,23 +18,31 @@ struct AccessibleText
 // The fixed texts are text fields, which a screen reader would otherwise announce as unnamed
 // edits; option buttons, frames and command buttons are named by their own captions.
 const AccessibleText texts[] = {
-    {"canvas", "Drawing of the mirror and the probability",
-     "The parabolic mirror x = K times y squared with the incoming rays and their reflections; "
-     "the Cornu spiral of arrows added head to tail for the detector's current position on the "
-     "axis; and, above the axis, the probability that the light arrives at each position, drawn "
-     "as bars: red for Low, green for Middle and blue for High frequency. Before the first run "
-     "it asks you to press Start."},
-    {"HScroll1", "Animation delay",
-     "Further to the right, the run waits longer at each detector position."},
-    {"nZáhlaví", "Veltrin (antenna)", nullptr},
-    {"nRovnice", "Mirror equation: x = K times y squared", nullptr},
-    {"nPravděpodobnost", "Probability", "Title of the probability plot"},
-    {"nCornu", "Cornu spirals", "Title of the spiral plot"},
-    {"cmdStart", nullptr, "Runs the simulation with the chosen mirror, frequency and delay."},
-    {"cmdKonec", nullptr, "Ends the program."},
-    {"opNízký", nullptr, "Its probability bars are red."},
-    {"opStřední", nullptr, "Its probability bars are green."},
-    {"opKmitVyš", nullptr, "Its probability bars are blue."},
+    {"canvas", QT_TRANSLATE_NOOP("AccessibleTexts", "Drawing of the mirror and the probability"),
+     QT_TRANSLATE_NOOP(
+         "AccessibleTexts",
+         "The parabolic mirror x = K times y squared with the incoming rays and their "
+         "reflections; the Cornu spiral of arrows added head to tail for the detector's current "
+         "position on the axis; and, above the axis, the probability that the light arrives at "
+         "each position, drawn as bars: red for Low, green for Middle and blue for High "
+         "frequency. Before the first run it asks you to press Start.")},
+    {"HScroll1", QT_TRANSLATE_NOOP("AccessibleTexts", "Animation delay"),
+     QT_TRANSLATE_NOOP("AccessibleTexts",
+                       "Further to the right, the run waits longer at each detector position.")},
+    {"nZáhlaví", QT_TRANSLATE_NOOP("AccessibleTexts", "Veltrin (antenna)"), nullptr},
+    {"nRovnice", QT_TRANSLATE_NOOP("AccessibleTexts", "Mirror equation: x = K times y squared"),
+     nullptr},
+    {"nPravděpodobnost", QT_TRANSLATE_NOOP("AccessibleTexts", "Probability"),
+     QT_TRANSLATE_NOOP("AccessibleTexts", "Title of the probability plot")},
+    {"nCornu", QT_TRANSLATE_NOOP("AccessibleTexts", "Cornu spirals"),
+     QT_TRANSLATE_NOOP("AccessibleTexts", "Title of the spiral plot")},
+    {"cmdStart", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts",
+                       "Runs the simulation with the chosen mirror, frequency and delay.")},
+    {"cmdKonec", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Ends the program.")},
+    {"opNízký", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are red.")},
+    {"opStřední", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are green.")},
+    {"opKmitVyš", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are blue.")},
 };
 
 } // namespace
@@ -44,9 +54,10 @@ void setAccessibleTexts(QWidget &window)
         if (!widget)
             continue;
         if (text.name)
-            widget->setAccessibleName(QString::fromUtf8(text.name));
+            widget->setAccessibleName(QCoreApplication::translate("AccessibleTexts", text.name));
         if (text.description)
-            widget->setAccessibleDescription(QString::fromUtf8(text.description));
+            widget->setAccessibleDescription(
+                QCoreApplication::translate("AccessibleTexts", text.description));
     }
 }
 

@@ -7,16 +7,12 @@
 #include "veltrinwindow.h"
 
 #include <QAction>
+#include <QColor>
 #include <algorithm>
 
 namespace veltrin {
 
 namespace {
-
-QColor toQColor(Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
 
 } // namespace
 
@@ -70,8 +66,14 @@ void LookCloser::show(int position)
     if (!m_closeUp) // a window of its own, which goes with the main window
         m_closeUp = new CloseUpWindow(&m_window);
     const RunValues &values = m_window.history().runs().back().record.values;
-    m_closeUp->showRun(values.k, values.frequency, toQColor(values.bars.colour));
+    m_closeUp->showRun(values.k, values.frequency, barColour(values));
     m_closeUp->setPosition(position);
+}
+
+QColor LookCloser::barColour(const RunValues &values) const
+{
+    // As the drawing shows the run's bars, in the projector view too.
+    return QColor::fromRgb(m_window.canvas()->sceneStyle().shown(values.bars.colour));
 }
 
 void LookCloser::runEnded()
@@ -79,7 +81,7 @@ void LookCloser::runEnded()
     updateAction();
     if (m_closeUp && m_closeUp->isVisible() && !m_window.history().isEmpty()) {
         const RunValues &values = m_window.history().runs().back().record.values;
-        m_closeUp->setRun(values.k, values.frequency, toQColor(values.bars.colour));
+        m_closeUp->setRun(values.k, values.frequency, barColour(values));
     }
 }
 

@@ -7,10 +7,12 @@
 #include <QPointer>
 
 class QAction;
+class QColor;
 
 namespace veltrin {
 
 class CloseUpWindow;
+struct RunValues;
 class VeltrinWindow;
 
 /// Opens the close-up of one detector position of the last run on the drawing: with a click on
@@ -34,6 +36,7 @@ public:
 
 private:
     void show(int position);
+    QColor barColour(const RunValues &values) const;
     void runEnded();
     void updateAction();
 

@@ -41,6 +41,8 @@ ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(wi
         return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
     };
     setObjectName(QStringLiteral("shareActions"));
+    if (!m_window->canvas()->actions().isEmpty()) // after the entries that change the view
+        addEntry({}, {}, nullptr);
     addEntry(tr("&Save picture…"), shortcuts(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
              &ShareActions::savePicture);
     addEntry(tr("&Copy picture"), shortcuts(QKeySequence::Copy, Qt::CTRL | Qt::Key_C),

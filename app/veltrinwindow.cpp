@@ -11,6 +11,8 @@
 #include "lookcloser.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
+#include "projectorview.h"
+#include "rundescription.h"
 #include "shareactions.h"
 #include "textform.h"
 #include "twips.h"
@@ -22,9 +24,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleOptionButton>
+#include <QStyle>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -75,41 +78,27 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
     return nullptr;
 }
 
-bool captionFits(const QRadioButton *button, const QFont &font)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const QRect room =
-        button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
-    const QFontMetrics metrics(font);
-    return metrics.horizontalAdvance(button->text()) <= room.width() &&
-           metrics.height() <= room.height();
-}
-
-/// The dialog font at the largest pixel size, not above its own, at which every caption of the
-/// buttons fits beside its indicator: the layout was made for a narrower font than Linux's.
-QFont fittingDialogFont(const std::vector<QRadioButton *> &buttons)
-{
-    constexpr int smallestReadable = 8; // pixels
-    QFont font = QApplication::font();
-    for (int pixels = QFontInfo(font).pixelSize();; --pixels) {
-        font.setPixelSize(pixels);
-        const bool fits = std::ranges::all_of(
-            buttons, [&font](const QRadioButton *button) { return captionFits(button, font); });
-        if (fits || pixels <= smallestReadable)
-            return font;
-    }
-}
-
 void applyBackground(QWidget *widget, const ControlEntry &entry)
 {
     // A push button keeps its standard look, as it does on the desktop the layout was made for.
     if (!entry.background || entry.kind == ControlEntry::Kind::CommandButton)
         return;
+    // A control on a ground of its own takes all its colours from the program, not only the
+    // ground: the style's standard colours, with dark text, set in every role and group so that
+    // a dark desktop scheme reaches none of them, then or later.
+    const QPalette standard = widget->style()->standardPalette();
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            if (role == QPalette::NoRole)
+                continue;
+            const auto colourGroup = QPalette::ColorGroup(group);
+            const auto colourRole = QPalette::ColorRole(role);
+            palette.setBrush(colourGroup, colourRole, standard.brush(colourGroup, colourRole));
+        }
+    }
     // The role the widget fills its background with: Button for an option button, whose
     // indicator keeps its own colour; Base for a text field; Window for a frame.
-    QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, *entry.background);
     palette.setColor(widget->backgroundRole(), *entry.background);
     widget->setPalette(palette);
@@ -124,7 +113,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, pictureBackground());
+    palette.setColor(QPalette::Window, QColor::fromRgb(SceneStyle().background));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -134,6 +123,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     Form_Load();
     tabToSelectedButtons();
     new LookCloser(*this);
+    new ProjectorView(*this);
     new ShareActions(this);
 }
 
@@ -179,14 +169,22 @@ void VeltrinWindow::createControls()
         if (entry.visible && entry.kind != ControlEntry::Kind::TextField && !container->isHidden())
             captioned.push_back(widget);
     }
-    // One size for a whole frame, so its buttons look alike.
+    // One size for a whole frame, so its buttons look alike: the dialog font at the largest
+    // pixel size, not above its own, at which every caption fits beside its indicator, for the
+    // layout was made for a narrower font than Linux's.
     for (const auto &[frame, buttons] : dialogFontButtons) {
-        const QFont font = fittingDialogFont(buttons);
+        const QFont font = ScaledLayout::fittingFont(buttons, QApplication::font());
         for (QRadioButton *button : buttons)
             button->setFont(font);
     }
     for (QWidget *widget : captioned)
         growToFitCaption(widget);
+    // The layout as made is the design the window scales.
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind != ControlEntry::Kind::Label)
+            m_layout.add(control<QWidget>(entry.name),
+                         entry.kind == ControlEntry::Kind::FixedTextField);
+    }
     // Only controls that take the focus go into the chain: Qt moves a frame there together
     // with its buttons, which would undo the order given to the buttons themselves.
     QWidget *previous = nullptr;
@@ -260,9 +258,42 @@ void VeltrinWindow::tabToSelectedButtons()
     }
 }
 
+void VeltrinWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void VeltrinWindow::layOut()
+{
+    // Below an eighth of its size nothing can be read; the drawing keeps pixels to draw on.
+    constexpr double smallestScale = 0.125;
+    const double scale = std::max(smallestScale, ScaledLayout::scaleToFit(size()));
+    const QSize scene = scaledRect(QRect(QPoint(0, 0), picturePixels), scale).size();
+    // Where the window's proportions differ from the drawing's, the scene stands in the middle.
+    const QPoint origin(std::max(0, (width() - scene.width()) / 2),
+                        std::max(0, (height() - scene.height()) / 2));
+    m_canvas->move(origin);
+    m_canvas->setScale(scale);
+    m_layout.apply(scale, origin, m_canvas->sceneStyle().labelScale);
+}
+
+void VeltrinWindow::setSceneStyle(const SceneStyle &style)
+{
+    // From the event loop, between two positions of a run, when nothing is being drawn.
+    m_surface->setSceneStyle(style);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(style.background));
+    setPalette(palette);
+    m_canvas->setSceneStyle(style);
+    // The captions take the style's size at the scale the window has; a window not yet shown
+    // keeps the design scale until it is.
+    m_layout.apply(m_canvas->scale(), m_canvas->pos(), style.labelScale);
+}
+
 void VeltrinWindow::showWithWholeScene()
 {
-    const QSize scene = m_canvas->size();
+    const QSize scene = picturePixels;
     const QScreen *screen = this->screen();
     const QSize available = screen ? screen->availableSize() : scene;
     resize(scene);
@@ -279,6 +310,9 @@ void VeltrinWindow::cmdStart_Click()
     runGuarded(this, QStringLiteral("Start"), [this] {
         // The set-up, the mirror and its rays at once; the positions follow on the event loop.
         auto run = std::make_unique<PacedRun>(*m_surface);
+        // The set-up on the screen now, and the picture free to be made anew, at another scale
+        // or in another style, before the first position is drawn.
+        m_surface->present();
         m_history.begin(run->run().record());
         if (!isVisible()) // closed while the question was open
             return;
@@ -304,12 +338,14 @@ void VeltrinWindow::endRun()
     m_run->stop();
     m_run->deleteLater();
     m_run = nullptr;
+    // What the run showed, in words; the widget tells assistive technology of the change.
+    m_canvas->setAccessibleDescription(RunDescription::of(m_history));
     emit runEnded();
 }
 
 void VeltrinWindow::drawRunsAgain()
 {
-    ImageSurface again(m_canvas->image());
+    ImageSurface again(m_canvas->image(), m_canvas->sceneStyle());
     m_history.drawAgain(again);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runhistory.h"
+#include "scaledlayout.h"
 #include "windowsurface.h"
 
 #include <QWidget>
@@ -27,7 +28,8 @@ public:
     explicit VeltrinWindow(QWidget *parent = nullptr);
     ~VeltrinWindow() override;
 
-    /// Shows the window with the whole scene in view, or maximized on a smaller screen.
+    /// Shows the window at the scene's design size, or maximized on a smaller screen, where the
+    /// whole scene scales down to fit.
     void showWithWholeScene();
 
     Canvas *canvas() const { return m_canvas; }
@@ -38,6 +40,10 @@ public:
 
     /// Lets Tab enter each frame at its selected button, also after a choice made in code.
     void tabToSelectedButtons();
+
+    /// Shows the scene in this style from now on: the runs on the drawing are drawn again in
+    /// it, a run going on goes on in it, and the captions take its size.
+    void setSceneStyle(const SceneStyle &style);
 
 public slots:
     void cmdStart_Click();
@@ -52,11 +58,14 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void wireHandlers();
     void Form_Load();
+    /// Scales the scene to fit the window, proportions kept: drawing, controls and fonts.
+    void layOut();
     void endRun();
     /// Draws the runs on the drawing again, on a picture made anew.
     void drawRunsAgain();
@@ -68,6 +77,7 @@ private:
     ParameterHandlers *m_handlers = nullptr;
     PacedRun *m_run = nullptr; // the run going on; it goes when it ends
     RunHistory m_history;
+    ScaledLayout m_layout;
 };
 
 } // namespace veltrin

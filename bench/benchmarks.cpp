@@ -7,6 +7,7 @@
 #include "referenceloop.h"
 #include "run.h"
 #include "scene.h"
+#include "twips.h"
 #include "veltrinwindow.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,9 @@ class ShownWindow
 public:
     ShownWindow()
     {
-        m_window.showWithWholeScene();
+        // At its design size, the scene's scale 1, on whatever screen the platform has.
+        m_window.resize(picturePixels);
+        m_window.show();
         QWindow *handle = m_window.windowHandle();
         const QDeadlineTimer deadline(5000);
         while (handle && !handle->isExposed() && !deadline.hasExpired())

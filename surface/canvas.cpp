@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 
+#include "scenelegend.h"
 #include "twips.h"
 
 #include <QMouseEvent>
@@ -13,34 +14,72 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(picturePixels);
-    m_image = blankPicture(devicePixelRatioF(), m_prompt);
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
 }
 
 void Canvas::setPrompt(const Prompt &prompt)
 {
     m_prompt = prompt;
-    m_image = blankPicture(devicePixelRatioF(), m_prompt);
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
     update();
+}
+
+void Canvas::setSceneStyle(const SceneStyle &style)
+{
+    m_style = style;
+    renew();
+}
+
+void Canvas::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    setFixedSize(scaledRect(QRect(QPoint(0, 0), picturePixels), scale).size());
+    renew();
+}
+
+double Canvas::pictureRatio() const
+{
+    return devicePixelRatioF() * m_scale;
+}
+
+void Canvas::repaintScene(const QRegion &changed)
+{
+    if (m_scale == 1) {
+        repaint(changed);
+        return;
+    }
+    QRegion shown;
+    for (const QRect &rect : changed)
+        shown += QRectF(QPointF(rect.topLeft()) * m_scale, QSizeF(rect.size()) * m_scale)
+                     .toAlignedRect();
+    repaint(shown);
+}
+
+void Canvas::renew()
+{
+    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
+    emit pictureRenewed();
+    update(); // all of it, whatever a paint under way was for
 }
 
 void Canvas::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    const QPointF twips = event->position() * twipsPerPixel;
+    const QPointF twips = event->position() / m_scale * twipsPerPixel;
     emit pressedAt({float(twips.x()), float(twips.y())});
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
     // The window may have moved to a screen of another density since the picture was made.
-    if (devicePixelRatioF() != m_image.devicePixelRatio()) {
-        m_image = blankPicture(devicePixelRatioF(), m_prompt);
-        emit pictureRenewed();
-        update(); // all of it, whatever this paint was for
-    }
+    if (pictureRatio() != m_image.devicePixelRatio())
+        renew();
     QPainter painter(this);
-    const qreal ratio = m_image.devicePixelRatio();
+    // A pixel of the canvas is a pixel of the picture, at any scale.
+    const qreal ratio = devicePixelRatioF();
     for (const QRect &rect : event->region()) {
         // Within a plain rectangle the copy is one straight blit; within the region of several
         // it goes span by span, and from about a hundred rows on through Qt's thread pool,
@@ -48,6 +87,11 @@ void Canvas::paintEvent(QPaintEvent *event)
         painter.setClipRect(rect);
         const QRectF source(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio);
         painter.drawImage(QRectF(rect), m_image, source);
+    }
+    if (m_style.legend) {
+        painter.setClipRegion(event->region());
+        painter.scale(m_scale, m_scale);
+        SceneLegend::paint(painter, m_style);
     }
 }
 

@@ -10,9 +10,11 @@
 namespace veltrin {
 
 /// The window's drawing area. Everything a run draws goes into a retained picture, so covering,
-/// minimizing or resizing the window never loses it; a repaint only copies from it. The picture
-/// has as many pixels as the screen the window is on: where the window moves to a screen of
-/// another density, the picture is made anew and pictureRenewed asks for the runs on it.
+/// minimizing or resizing the window never loses it; a repaint only copies from it. The drawing
+/// is shown at a scale, the window's, and its picture has as many pixels as the drawing takes on
+/// the screen the window is on: where the scale changes, or the window moves to a screen of
+/// another density, the picture is made anew and pictureRenewed asks for the runs on it. A style
+/// with a legend has it painted over the picture.
 class Canvas : public QWidget
 {
     Q_OBJECT
@@ -20,7 +22,8 @@ class Canvas : public QWidget
 public:
     explicit Canvas(QWidget *parent = nullptr);
 
-    /// The retained picture, in device pixels at the canvas's device pixel ratio.
+    /// The retained picture: its device pixel ratio is the scale times the screen's, so that
+    /// its logical pixels are those of the design scale.
     QImage &image() { return m_image; }
     const QImage &image() const { return m_image; }
 
@@ -28,8 +31,21 @@ public:
     void setPrompt(const Prompt &prompt);
     const Prompt &prompt() const { return m_prompt; }
 
+    /// Sets the style the scene is drawn in and starts the picture afresh in it; pictureRenewed
+    /// asks for the runs on it.
+    void setSceneStyle(const SceneStyle &style);
+    const SceneStyle &sceneStyle() const { return m_style; }
+
+    /// Shows the drawing at this scale of its design size, with a picture made anew for it.
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+
+    /// Repaints at once what changed on the picture, given in pixels of the design scale.
+    void repaintScene(const QRegion &changed);
+
 signals:
-    /// The picture was made anew, blank, at a new pixel ratio; the runs on it must be drawn again.
+    /// The picture was made anew, blank, at a new pixel ratio or in a new style; the runs on it
+    /// must be drawn again.
     void pictureRenewed();
     /// The picture was clicked at a point of the scene, in twips.
     void pressedAt(veltrin::PointF twips);
@@ -39,7 +55,14 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    /// Makes the picture anew, blank, and asks for the runs on it.
+    void renew();
+    /// How many device pixels of the picture make a pixel of the design scale.
+    double pictureRatio() const;
+
     Prompt m_prompt;
+    SceneStyle m_style;
+    double m_scale = 1;
     QImage m_image;
 };
 

@@ -5,8 +5,8 @@
 
 namespace veltrin {
 
-/// A drawing colour: a fixed RGB value, or one of the two desktop scheme colours that the
-/// surface resolves only when it draws, so the picture follows the user's colour scheme.
+/// A drawing colour: a fixed RGB value, or one of the scene's two named colours. The style the
+/// picture is drawn in says what each is shown as (see SceneStyle).
 class Colour
 {
 public:
@@ -16,11 +16,11 @@ public:
     {
         return {Kind::Rgb, std::uint8_t(red), std::uint8_t(green), std::uint8_t(blue)};
     }
-    /// The window's foreground: the scheme's three-dimensional dark shadow.
+    /// The scene's foreground: the axis, the mirror and the spirals.
     static constexpr Colour foreground() { return {Kind::Foreground, 0, 0, 0}; }
-    /// The colour of the light rays: the scheme's highlighted-text colour.
+    /// The colour of the light rays.
     static constexpr Colour rayColour() { return {Kind::RayColour, 0, 0, 0}; }
-    /// The window's background, also the colour that erases.
+    /// The picture's ground, also the colour that erases.
     static constexpr Colour silver() { return rgb(192, 192, 192); }
 
     constexpr Kind kind() const { return m_kind; }

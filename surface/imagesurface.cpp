@@ -3,9 +3,11 @@
 
 #include "choices.h"
 
+#include <utility>
+
 namespace veltrin {
 
-ImageSurface::ImageSurface(QImage &picture, SceneColours colours) : m_painter(picture, colours)
+ImageSurface::ImageSurface(QImage &picture, SceneStyle style) : m_painter(picture, std::move(style))
 {
     for (int i = 0; i < fieldCount; ++i)
         m_fields[i] = loadedText(Field(i));

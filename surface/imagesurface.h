@@ -14,7 +14,7 @@ namespace veltrin {
 class ImageSurface : public Surface
 {
 public:
-    explicit ImageSurface(QImage &picture, SceneColours colours = {});
+    explicit ImageSurface(QImage &picture, SceneStyle style = {});
     ~ImageSurface() override;
 
     void setPenWidth(int pixels) override;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linememo.h"
 
+#include "picture.h"
+
 #include <QPainter>
 #include <bit>
 #include <cmath>
@@ -70,6 +72,7 @@ LineMemo::Spans LineMemo::rasterize(QPointF a, QPointF b, const QPen &pen)
 {
     {
         QPainter painter(&m_scratch);
+        followPictureRatio(painter, m_scratch);
         painter.setRenderHint(QPainter::Antialiasing, false);
         QPen white(pen);
         white.setColor(Qt::white);

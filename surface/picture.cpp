@@ -1,29 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture.h"
 
-#include "colour.h"
 #include "twips.h"
 
 #include <QPainter>
 
 namespace veltrin {
 
-QColor pictureBackground()
+void followPictureRatio(QPainter &painter, const QImage &picture)
 {
-    const Colour silver = Colour::silver();
-    return QColor(silver.red(), silver.green(), silver.blue());
+    const qreal ratio = picture.devicePixelRatio();
+    if (ratio < 1)
+        painter.scale(ratio, ratio);
 }
 
-QImage blankPicture(qreal ratio, const Prompt &prompt)
+QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style)
 {
     QImage image(QSizeF(QSizeF(picturePixels) * ratio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    image.fill(pictureBackground());
+    const QColor ground = QColor::fromRgb(style.background);
+    image.fill(ground);
     QPainter painter(&image);
-    painter.fillRect(prompt.rect, pictureBackground());
+    followPictureRatio(painter, image);
+    painter.fillRect(prompt.rect, ground);
     painter.setFont(prompt.font);
-    // Dark on the silver whatever the desktop's colour scheme, like everything on the picture.
-    painter.setPen(Qt::black);
+    // In the style's colour whatever the desktop's colour scheme, like everything on the picture.
+    painter.setPen(QColor::fromRgb(style.prompt));
     painter.drawText(prompt.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, prompt.text);
     return image;
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scenestyle.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
+
+class QPainter;
 
 namespace veltrin {
 
@@ -17,11 +21,12 @@ struct Prompt
     QFont font;
 };
 
-/// The window's silver: every picture starts in it, and erasing paints it.
-QColor pictureBackground();
+/// Makes a painter on the picture take its device pixel ratio below 1 too, as it takes one above
+/// 1: QPainter by itself counts such a ratio as 1. Call it right after the painter begins.
+void followPictureRatio(QPainter &painter, const QImage &picture);
 
-/// The picture before any run: silver, with the prompt. ratio is how many of its pixels make a
-/// pixel of the design scale.
-QImage blankPicture(qreal ratio, const Prompt &prompt);
+/// The picture before any run: the style's ground, with the prompt. ratio is how many of its
+/// pixels make a pixel of the design scale.
+QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style = {});
 
 } // namespace veltrin

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scenepainter.h"
 
+#include "picture.h"
 #include "surfaceerror.h"
 #include "twips.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace veltrin {
 
@@ -39,7 +41,7 @@ QRectF wholePicture(const QImage &image)
     return QRectF(QPointF(-1, -1), image.deviceIndependentSize() + QSizeF(2, 2));
 }
 
-QPen strokePen(QRgb colour, int width)
+QPen strokePen(QRgb colour, qreal width)
 {
     return QPen(QColor::fromRgba(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
@@ -59,9 +61,16 @@ int pixelOf(float twips)
 
 } // namespace
 
-ScenePainter::ScenePainter(QImage &image, SceneColours colours)
-    : m_image(image), m_colours(colours), m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
+ScenePainter::ScenePainter(QImage &image, SceneStyle style)
+    : m_image(image), m_style(std::move(style)),
+      m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
 {
+}
+
+void ScenePainter::setStyle(SceneStyle style)
+{
+    m_style = std::move(style);
+    m_penColour.reset();
 }
 
 QPainter &ScenePainter::painter()
@@ -73,6 +82,7 @@ QPainter &ScenePainter::painter()
             throw SurfaceError(
                 QCoreApplication::translate("ScenePainter", "Cannot draw on the picture"));
         }
+        followPictureRatio(*m_painter, m_image);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         // With a clip of its own, however wide, Qt sets the pixels of thin strokes straight
         // into the picture rather than through its span functions: the same pixels, and the
@@ -89,25 +99,12 @@ QRegion ScenePainter::finish()
     return m_dirty.take();
 }
 
-QRgb ScenePainter::resolve(Colour colour) const
-{
-    switch (colour.kind()) {
-    case Colour::Kind::Foreground:
-        return m_colours.foreground;
-    case Colour::Kind::RayColour:
-        return m_colours.rays;
-    case Colour::Kind::Rgb:
-        break;
-    }
-    return qRgb(colour.red(), colour.green(), colour.blue());
-}
-
-void ScenePainter::usePen(Colour colour)
+void ScenePainter::usePen(Colour colour, qreal width)
 {
     QPainter &p = painter();
-    if (m_penColour == colour && p.pen().width() == m_penWidth)
+    if (m_penColour == colour && p.pen().widthF() == width)
         return;
-    p.setPen(strokePen(resolve(colour), m_penWidth));
+    p.setPen(strokePen(m_style.shown(colour), width));
     p.setBrush(Qt::NoBrush);
     m_penColour = colour;
 }
@@ -125,27 +122,30 @@ void ScenePainter::setPenWidth(int pixels)
 void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
-    if (m_penWidth == 1 && shorterThanPixel(from, to)) {
+    const qreal width = m_style.penWidth(m_penWidth, colour);
+    const QRgb shown = m_style.shown(colour);
+    if (width == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
         const PointF ends[] = {from, to};
-        markPixels(ends, resolve(colour));
+        markPixels(ends, shown);
         return;
     }
     const QPointF a = toPixels(from);
     const QPointF b = toPixels(to);
-    if (fillFromMemo(a, b, resolve(colour)))
+    if (fillFromMemo(a, b, width, shown))
         return;
-    usePen(colour);
+    usePen(colour, width);
     m_painter->drawLine(a, b);
-    m_dirty.add(strokeBounds(a, b, m_penWidth / 2.0 + 1));
+    m_dirty.add(strokeBounds(a, b, width / 2.0 + 1));
 }
 
-bool ScenePainter::fillFromMemo(QPointF a, QPointF b, QRgb colour)
+bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
 {
     // A translucent colour blends, which a plain fill would not.
     if (qAlpha(colour) != 255)
         return false;
-    const LineMemo::Spans *spans = m_lines.pixelsOf(a, b, m_lineShape, m_image);
+    const LineMemo::Spans *spans = m_lines.pixelsOf(
+        a, b, width == m_penWidth ? m_lineShape : strokePen(qRgb(255, 255, 255), width), m_image);
     if (!spans)
         return false;
     uchar *const bits = m_image.bits();
@@ -177,11 +177,12 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, QRgb colour)
 
 void ScenePainter::drawCircle(PointF centre, float radius)
 {
-    usePen(Colour::foreground());
+    const qreal width = m_style.penWidth(m_penWidth, Colour::foreground());
+    usePen(Colour::foreground(), width);
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);
     m_painter->drawEllipse(c, r, r);
-    m_dirty.add(strokeBounds(c, c, r + m_penWidth / 2.0 + 1));
+    m_dirty.add(strokeBounds(c, c, r + width / 2.0 + 1));
 }
 
 void ScenePainter::drawChain(std::span<const PointF> points)
@@ -189,8 +190,8 @@ void ScenePainter::drawChain(std::span<const PointF> points)
     if (points.empty())
         return;
     painter();
-    const QRgb colour = resolve(Colour::foreground());
-    const bool thinPen = m_penWidth == 1;
+    const QRgb colour = m_style.shown(Colour::foreground());
+    const bool thinPen = m_style.penWidth(m_penWidth, Colour::foreground()) == 1;
     std::size_t start = 0;
     for (std::size_t i = 1; i < points.size(); ++i) {
         if (thinPen && shorterThanPixel(points[i - 1], points[i]))

@@ -3,6 +3,7 @@
 
 #include "dirtyarea.h"
 #include "linememo.h"
+#include "scenestyle.h"
 #include "surface.h"
 
 #include <QImage>
@@ -11,23 +12,18 @@
 
 namespace veltrin {
 
-/// What the scene's two named colours are drawn in. They are the program's own, whatever the
-/// desktop's colour scheme: the picture is drawn on its own silver.
-struct SceneColours
-{
-    QRgb foreground = qRgb(118, 118, 118); ///< the axis, the mirror and the spirals
-    QRgb rays = qRgb(255, 255, 255);       ///< the light rays
-};
-
-/// Draws the scene in twips on an image, aliased, with the one mapping from twips to the
-/// image's pixels: 15 twips to a pixel at the design scale, times the image's device pixel
+/// Draws the scene in twips on an image, in a style, aliased, with the one mapping from twips to
+/// the image's pixels: 15 twips to a pixel at the design scale, times the image's device pixel
 /// ratio. It marks the pixels of sub-pixel spiral arrows itself, so that every point of a spiral
 /// shows in exactly the pixel it lies in, and it fills a line drawn again and again, like the
 /// rays at every detector position, with the pixels QPainter gave it before.
 class ScenePainter
 {
 public:
-    explicit ScenePainter(QImage &image, SceneColours colours = {});
+    explicit ScenePainter(QImage &image, SceneStyle style = {});
+
+    /// Draws from now on in another style; what is drawn stays as it is.
+    void setStyle(SceneStyle style);
 
     void setPenWidth(int pixels);
     void drawLine(PointF from, PointF to, Colour colour);
@@ -40,16 +36,15 @@ public:
 
 private:
     QPainter &painter();
-    void usePen(Colour colour);
-    QRgb resolve(Colour colour) const;
+    void usePen(Colour colour, qreal width);
     /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
-    bool fillFromMemo(QPointF a, QPointF b, QRgb colour);
+    bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour);
     void markPixels(std::span<const PointF> points, QRgb colour);
     /// Adds changed device pixels to the area the next screen update shows.
     void markDevicePixels(const QRect &changed);
 
     QImage &m_image;
-    SceneColours m_colours;
+    SceneStyle m_style;
     std::optional<QPainter> m_painter;
     DirtyArea m_dirty;
     LineMemo m_lines;

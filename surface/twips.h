@@ -25,4 +25,14 @@ constexpr QRect twipsToPixels(const QRect &twips)
             twips.height() / twipsPerPixel};
 }
 
+/// A place in pixels of the design scale at another scale: each edge is scaled and rounded, so
+/// that places that meet at the design scale meet at every scale. Unchanged at scale 1.
+inline QRect scaledRect(const QRect &pixels, double scale)
+{
+    const int left = qRound(pixels.x() * scale);
+    const int top = qRound(pixels.y() * scale);
+    return {left, top, qRound((pixels.x() + pixels.width()) * scale) - left,
+            qRound((pixels.y() + pixels.height()) * scale) - top};
+}
+
 } // namespace veltrin

@@ -74,7 +74,7 @@ void WindowSurface::present()
 {
     const QRegion changed = m_painter.finish();
     if (m_canvas && !changed.isEmpty())
-        m_canvas->repaint(changed);
+        m_canvas->repaintScene(changed);
 }
 
 bool askWithMessageBox(QWidget *window, const QString &prompt)

@@ -30,6 +30,8 @@ public:
 
     /// Replaces the question box, for tests that answer it themselves.
     void setQuestion(Question question) { m_question = std::move(question); }
+    /// Draws from now on in this style; between a run's positions, when nothing is being drawn.
+    void setSceneStyle(const SceneStyle &style) { m_painter.setStyle(style); }
 
     void setPenWidth(int pixels) override;
     void drawLine(PointF from, PointF to, Colour colour) override;

@@ -10,10 +10,13 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -29,9 +32,10 @@ const QString pictureFile = QStringLiteral("picture.png");
 const QString shownFile = QStringLiteral("shown.png");
 const QString layoutFile = QStringLiteral("layout.json");
 
-/// The child's side: shows the window, runs Start once with the defaults and leaves the
-/// retained picture, the canvas as it paints itself, and where every named control lies.
-int renderDefaultRun(const QString &folder)
+/// The child's side: shows the window, runs Start once with the defaults, makes the window
+/// windowScale times its size, and leaves the retained picture, the canvas as it paints itself,
+/// and where every named control lies.
+int renderDefaultRun(const QString &folder, int windowScale)
 {
     VeltrinWindow window;
     QString question;
@@ -53,6 +57,8 @@ int renderDefaultRun(const QString &folder)
         std::fprintf(stderr, "a first run asked \"%s\"\n", qPrintable(question));
         return 1;
     }
+    if (windowScale != 1)
+        window.resize(window.size() * windowScale);
 
     QJsonObject controls;
     QList<const QWidget *> widgets{&window};
@@ -76,6 +82,14 @@ int renderDefaultRun(const QString &folder)
     layout[u"pictureRatio"] = canvas.image().devicePixelRatio();
     layout[u"foreground"] = qint64(canvas.palette().color(QPalette::Shadow).rgb());
     layout[u"controls"] = controls;
+    // Every control shown on the screen, or its name.
+    QStringList offScreen;
+    for (const QWidget *widget : std::as_const(widgets)) {
+        const QRect rect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        if (widget->isVisible() && !window.screen()->geometry().contains(rect))
+            offScreen << widget->objectName();
+    }
+    layout[u"offScreen"] = offScreen.join(u' ');
 
     const QDir dir(folder);
     QFile file(dir.filePath(layoutFile));
@@ -95,21 +109,41 @@ struct Rendering
 
 /// A 3840 x 2160 screen: 1920 x 1080 logical pixels at ratio 2, where the whole scene fits.
 /// Qt's offscreen screen of 800 x 800 would have the window maximized, at 400 x 400 at ratio 2.
-const char *const screenConfig = R"({"screens": [{"name": "UHD", "x": 0, "y": 0,
-                                      "width": 3840, "height": 2160, "logicalDpi": 96}]})";
+const char *const uhdScreen = R"({"screens": [{"name": "UHD", "x": 0, "y": 0,
+                                   "width": 3840, "height": 2160, "logicalDpi": 96}]})";
+/// Smaller than the scene.
+const char *const vgaScreen = R"({"screens": [{"name": "VGA", "x": 0, "y": 0,
+                                   "width": 640, "height": 480, "logicalDpi": 96}]})";
 
-std::unique_ptr<QProcess> startRendering(int scale, const QString &folder, const QString &screen)
+/// The screen's scale factor, the screen, and how many times its size the window is made.
+struct Setup
 {
+    int screenScale;
+    const char *screen;
+    int windowScale;
+};
+
+enum Name { Coarse, Fine, Grown, Small, renderingCount };
+
+const Setup setups[renderingCount] = {
+    {1, uhdScreen, 1}, {2, uhdScreen, 1}, {1, uhdScreen, 2}, {1, vgaScreen, 1}};
+
+std::unique_ptr<QProcess> startRendering(const Setup &setup, const QString &folder)
+{
+    QFile config(QDir(folder).filePath(QStringLiteral("screen.json")));
+    if (!config.open(QIODevice::WriteOnly) || config.write(setup.screen) <= 0)
+        return nullptr;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Either would change the ratio the scale factor sets.
     env.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
     env.remove(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screen);
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+               QStringLiteral("offscreen:configfile=") + config.fileName());
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(setup.screenScale));
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
     process->start(QCoreApplication::applicationFilePath(),
-                   {QString::fromLatin1(renderOption), folder});
+                   {QString::fromLatin1(renderOption), folder, QString::number(setup.windowScale)});
     return process;
 }
 
@@ -141,6 +175,19 @@ void forEachDrawnBlock(const QImage &coarse, const QImage &fine, Visit visit)
     }
 }
 
+/// Where anything is drawn on the picture.
+QRect drawnBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != silver)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
 std::map<QRgb, int> colourCounts(const QImage &image)
 {
     std::map<QRgb, int> counts;
@@ -161,23 +208,20 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_folder.isValid());
-        const QString screen = m_folder.filePath(QStringLiteral("screen.json"));
-        QFile config(screen);
-        QVERIFY(config.open(QIODevice::WriteOnly) && config.write(screenConfig) > 0);
-        config.close();
-        std::unique_ptr<QProcess> processes[2];
-        for (int scale : {1, 2}) {
-            const QString folder = m_folder.filePath(QString::number(scale));
+        std::unique_ptr<QProcess> processes[renderingCount];
+        for (int i = 0; i < renderingCount; ++i) {
+            const QString folder = m_folder.filePath(QString::number(i));
             QVERIFY(QDir().mkpath(folder));
-            processes[scale - 1] = startRendering(scale, folder, screen);
+            processes[i] = startRendering(setups[i], folder);
+            QVERIFY(processes[i]);
         }
-        for (int scale : {1, 2}) {
-            QProcess &process = *processes[scale - 1];
+        for (int i = 0; i < renderingCount; ++i) {
+            QProcess &process = *processes[i];
             QVERIFY2(process.waitForFinished(30000), qPrintable(process.errorString()));
             QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                      process.readAllStandardError().constData());
-            const QDir dir(m_folder.filePath(QString::number(scale)));
-            Rendering &rendering = m_rendering[scale - 1];
+            const QDir dir(m_folder.filePath(QString::number(i)));
+            Rendering &rendering = m_rendering[i];
             QVERIFY(rendering.picture.load(dir.filePath(pictureFile)));
             QVERIFY(rendering.shown.load(dir.filePath(shownFile)));
             rendering.picture.convertTo(QImage::Format_RGB32);
@@ -190,7 +234,8 @@ private slots:
 
     void pictureAtScreenResolution()
     {
-        const auto &[coarse, fine] = m_rendering;
+        const Rendering &coarse = m_rendering[Coarse];
+        const Rendering &fine = m_rendering[Fine];
         QCOMPARE(coarse.layout[u"screenRatio"].toDouble(), 1.0);
         QCOMPARE(coarse.layout[u"pictureRatio"].toDouble(), 1.0);
         QCOMPARE(coarse.picture.size(), QSize(picturePixels.width(), picturePixels.height()));
@@ -204,8 +249,9 @@ private slots:
 
     void layoutKeptAtBothRatios()
     {
-        const QVariantMap coarse = m_rendering[0].layout[u"controls"].toObject().toVariantMap();
-        const QVariantMap fine = m_rendering[1].layout[u"controls"].toObject().toVariantMap();
+        const QVariantMap coarse =
+            m_rendering[Coarse].layout[u"controls"].toObject().toVariantMap();
+        const QVariantMap fine = m_rendering[Fine].layout[u"controls"].toObject().toVariantMap();
         QCOMPARE(coarse.size(), 27); // the window, its 25 controls and the canvas
         // Not maximized: the window shows the whole scene at either ratio.
         QCOMPARE(coarse[QStringLiteral("frmVeltrin")].toString().section(u' ', 0, 2),
@@ -219,8 +265,8 @@ private slots:
 
     void samePictureAtBothRatios()
     {
-        const QImage &coarse = m_rendering[0].picture;
-        const QImage &fine = m_rendering[1].picture;
+        const QImage &coarse = m_rendering[Coarse].picture;
+        const QImage &fine = m_rendering[Fine].picture;
         if (fine.size() != coarse.size() * 2)
             QSKIP("the pictures do not match in size");
 
@@ -255,8 +301,8 @@ private slots:
 
     void detailFinerThanLogicalPixel()
     {
-        const QImage &coarse = m_rendering[0].picture;
-        const QImage &fine = m_rendering[1].picture;
+        const QImage &coarse = m_rendering[Coarse].picture;
+        const QImage &fine = m_rendering[Fine].picture;
         if (fine.size() != coarse.size() * 2)
             QSKIP("the pictures do not match in size");
 
@@ -276,7 +322,7 @@ private slots:
         // pixel, so about half the runs along a row start at an odd column (measured 50.5 %;
         // none if the points snapped to logical pixels), and as a one-pixel pen it covers four
         // times as many pixels (measured 3.99; 2.57 with a single device pixel a point).
-        const QRgb foreground = QRgb(m_rendering[1].layout[u"foreground"].toInteger());
+        const QRgb foreground = QRgb(m_rendering[Fine].layout[u"foreground"].toInteger());
         const QRect spirals(QPoint(3000 / 15, 4700 / 15),
                             QPoint(11000 / 15 - 1, picturePixels.height() - 1));
         int coarseMarked = 0;
@@ -306,17 +352,65 @@ private slots:
                  qPrintable(QStringLiteral("%1 of %2").arg(oddRuns).arg(runs)));
     }
 
+    void grownWindowDrawsTheSceneAtTwiceTheResolution()
+    {
+        const QImage &coarse = m_rendering[Coarse].picture;
+        const Rendering &grown = m_rendering[Grown];
+        QCOMPARE(grown.layout[u"pictureRatio"].toDouble(), 2.0);
+        QVERIFY(grown.shown == grown.picture);
+        // Drawn afresh, not enlarged: every arrow's pixel as on a screen of twice the density.
+        QVERIFY(grown.picture == m_rendering[Fine].picture);
+
+        // Each bar, green for a default run, twice as tall within a pixel of the design scale.
+        const auto barRows = [](const QImage &image, int x, int columns) {
+            int top = INT_MAX, bottom = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int column = x; column < x + columns; ++column) {
+                    if (image.pixel(column, y) == qRgb(0, 255, 0))
+                        top = std::min(top, y), bottom = y;
+                }
+            }
+            return std::max(0, bottom - top + 1);
+        };
+        int bars = 0;
+        for (int x = 0; x < coarse.width(); ++x) {
+            const int height = barRows(coarse, x, 1);
+            bars += height > 0;
+            const int grownHeight = barRows(grown.picture, 2 * x, 2);
+            QVERIFY2(
+                height == 0 || std::abs(grownHeight - 2 * height) <= 2,
+                qPrintable(QStringLiteral("x %1: %2, %3").arg(x).arg(height).arg(grownHeight)));
+        }
+        QVERIFY(bars > 100);
+    }
+
+    void smallScreenShowsEverything()
+    {
+        const Rendering &small = m_rendering[Small];
+        QCOMPARE(small.layout[u"offScreen"].toString(), QString());
+        // All of the scene, at the window's scale: what is drawn spans, within two pixels, the
+        // part of the picture it spans at the design scale times the picture's ratio.
+        const double ratio = small.layout[u"pictureRatio"].toDouble();
+        QVERIFY(ratio < 1);
+        const QRect design = drawnBounds(m_rendering[Coarse].picture);
+        const QRect expected =
+            QRectF(QPointF(design.topLeft()) * ratio, QSizeF(design.size()) * ratio).toRect();
+        const QRect drawn = drawnBounds(small.picture);
+        QVERIFY(expected.adjusted(-2, -2, 2, 2).contains(drawn) &&
+                drawn.contains(expected.adjusted(2, 2, -2, -2)));
+    }
+
 private:
     QTemporaryDir m_folder;
-    Rendering m_rendering[2]; // at ratio 1 and 2
+    Rendering m_rendering[renderingCount];
 };
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String(renderOption))
-        return renderDefaultRun(arguments[2]);
+    if (arguments.size() == 4 && arguments[1] == QLatin1String(renderOption))
+        return renderDefaultRun(arguments[2], arguments[3].toInt());
     TstHighDensity test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -73,8 +73,9 @@ void TstRandomUse::act(int action)
         m_window->hide();
         m_window->show();
         break;
-    case 5:
+    case 5: // the scene scales with the window: the runs on it are drawn afresh at the new size
         m_window->resize(100 + m_random.bounded(900), 100 + m_random.bounded(800));
+        m_picture = drawnAgain(*m_window);
         break;
     case 6: { // Start, answering Yes or No; slow delays are left to the pacing benchmark
         if (textToNumber(field("nSpomaleni")) > 301)

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -122,6 +123,21 @@ QRect captionRoom(const QWidget *widget)
     return field->contentsRect()
         .marginsRemoved(field->textMargins())
         .adjusted(lineEditMargin, 0, -lineEditMargin, 0);
+}
+
+/// The window after a default run, with the controls that follow the desktop's colours painted
+/// over: the scroll bar and the push buttons.
+QImage windowAfterARun()
+{
+    VeltrinWindow window;
+    window.showWithWholeScene();
+    if (!QTest::qWaitForWindowExposed(&window) || !pressStartAndWait(window))
+        return {};
+    QImage look = window.grab().toImage();
+    QPainter painter(&look);
+    for (const char *name : {"HScroll1", "cmdStart", "cmdKonec"})
+        painter.fillRect(child(window, name)->geometry(), Qt::magenta);
+    return look;
 }
 
 QString captionOf(const QWidget *widget)
@@ -274,20 +290,47 @@ private slots:
         QVERIFY(widget->isEnabled());
     }
 
+    void darkColourSchemeLeavesTheWindowAsItIs()
+    {
+        const QImage light = windowAfterARun();
+        const QPalette desktop = QApplication::palette();
+        // A dark scheme: from a dark grey, Qt makes the text white and the fields black.
+        QApplication::setPalette(QPalette(QColor(53, 53, 53), QColor(53, 53, 53)));
+        const QImage dark = windowAfterARun();
+        QApplication::setPalette(desktop);
+        QVERIFY(!light.isNull() && !dark.isNull());
+        QCOMPARE(dark.size(), light.size());
+        QVERIFY(dark == light);
+    }
+
     void everyVisibleCaptionFits_data()
     {
         QTest::addColumn<QLocale>("language");
-        QTest::addRow("English") << QLocale(QLocale::English);
-        QTest::addRow("Czech") << QLocale(QLocale::Czech);
-        QTest::addRow("German") << QLocale(QLocale::German);
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("projectorView");
+        const QLocale english(QLocale::English);
+        const QLocale german(QLocale::German);
+        const double small = 480.0 / 676;
+        QTest::addRow("as laid out") << english << 1.0 << false;
+        QTest::addRow("in Czech") << QLocale(QLocale::Czech) << 1.0 << false;
+        QTest::addRow("in German") << german << 1.0 << false;
+        QTest::addRow("on a screen of 640 x 480") << english << small << false;
+        QTest::addRow("in German on a screen of 640 x 480") << german << small << false;
+        QTest::addRow("in the projector view") << english << 1.0 << true;
+        QTest::addRow("in the projector view on 1920 x 1080") << english << 1080.0 / 676 << true;
     }
     void everyVisibleCaptionFits()
     {
         QFETCH(QLocale, language);
+        QFETCH(double, scale);
+        QFETCH(bool, projectorView);
         const SpokenIn spoken(language);
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(window.size() * scale);
+        if (projectorView)
+            window.setSceneStyle(SceneStyle::projector());
         int checked = 0;
         for (const QWidget *widget : window.findChildren<QWidget *>()) {
             if (!widget->isVisible() || widget == window.canvas() ||
@@ -312,6 +355,8 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 15);
+        if (scale != 1 || projectorView)
+            return;
         // A control grown for a longer caption covers no other.
         for (const Expected &control : expectedControls) {
             const QWidget *grown = child(window, QString::fromUtf8(control.name));

@@ -6,6 +6,7 @@
 #include "recordingsurface.h"
 #include "run.h"
 #include "runsetup.h"
+#include "scene.h"
 #include "twips.h"
 #include "windowrun.h"
 
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 #include <utility>
@@ -110,16 +112,6 @@ QStringList changedOutside(const QImage &before, const QImage &after, const QReg
     return outside;
 }
 
-QImage drawnAgain(const VeltrinWindow &window)
-{
-    QImage picture =
-        blankPicture(window.canvas()->image().devicePixelRatio(), window.canvas()->prompt());
-    ImageSurface surface(picture);
-    window.history().drawAgain(surface);
-    surface.present();
-    return picture;
-}
-
 } // namespace
 
 class TstWindowSurface : public QObject
@@ -199,7 +191,7 @@ private slots:
         withoutSpirals.present();
         const QImage &rest = others.canvas()->image();
 
-        const QRgb foreground = SceneColours().foreground;
+        const QRgb foreground = SceneStyle().foreground;
         QVERIFY(foreground != silver);
         const int belowAxis = (4500 + 150) / 15; // spirals reach no higher than 4700 twips
         int compared = 0;
@@ -266,6 +258,29 @@ private slots:
         QCOMPARE(window.history().runs().size(), size_t(1));
         QCOMPARE(window.history().runs().front().number, 3);
         QCOMPARE(drawnAgain(window), window.canvas()->image());
+    }
+
+    void runGoesOnThroughResizes()
+    {
+        VeltrinWindow window;
+        failOnQuestion(window);
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.surface().setText(Field::Spomaleni, QStringLiteral("30000")); // 3 ms a position
+        QSignalSpy ended(&window, &VeltrinWindow::runEnded);
+        // Before the first position, and again halfway, the picture is made anew at the new
+        // size, and the run goes on drawing on it.
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
+        window.resize(window.size() * 2);
+        QTRY_VERIFY(window.history().runs().back().record.probabilities.size() > 70);
+        window.resize(window.size() * 3 / 4);
+        QVERIFY(ended.wait());
+        // Nothing lost and nothing twice: the picture is the whole run drawn at the last size.
+        QCOMPARE(window.canvas()->image().devicePixelRatio(), 1.5);
+        QCOMPARE(window.history().runs().back().record.probabilities.size(),
+                 std::size_t(scene::detectorPositions));
+        QVERIFY(window.canvas()->image() == drawnAgain(window));
     }
 
     void questionBox_data()

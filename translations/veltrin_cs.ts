@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>Drawing of the mirror and the probability</source>
+        <translation>Kresba zrcadla a pravděpodobnosti</translation>
+    </message>
+    <message>
+        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector&apos;s current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
+        <translation>Parabolické zrcadlo x = K krát y na druhou s dopadajícími paprsky a jejich odrazy; Cornuova spirála ze šipek složených za sebou pro aktuální polohu detektoru na ose; a nad osou pravděpodobnost, že světlo dorazí do jednotlivých poloh, kreslená jako sloupce: červeně pro nízkou, zeleně pro střední a modře pro vysokou frekvenci. Před prvním výpočtem vyzývá ke stisknutí tlačítka Start.</translation>
+    </message>
+    <message>
+        <source>Animation delay</source>
+        <translation>Zpomalení animace</translation>
+    </message>
+    <message>
+        <source>Further to the right, the run waits longer at each detector position.</source>
+        <translation>Čím víc vpravo, tím déle výpočet čeká v každé poloze detektoru.</translation>
+    </message>
+    <message>
+        <source>Veltrin (antenna)</source>
+        <translation>Veltrin (anténa)</translation>
+    </message>
+    <message>
+        <source>Mirror equation: x = K times y squared</source>
+        <translation>Rovnice zrcadla: x = K krát y na druhou</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Pravděpodobnost</translation>
+    </message>
+    <message>
+        <source>Title of the probability plot</source>
+        <translation>Nadpis grafu pravděpodobnosti</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornuovy spirály</translation>
+    </message>
+    <message>
+        <source>Title of the spiral plot</source>
+        <translation>Nadpis kresby spirál</translation>
+    </message>
+    <message>
+        <source>Runs the simulation with the chosen mirror, frequency and delay.</source>
+        <translation>Spustí simulaci se zvoleným zrcadlem, frekvencí a zpomalením.</translation>
+    </message>
+    <message>
+        <source>Ends the program.</source>
+        <translation>Ukončí program.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are red.</source>
+        <translation>Její sloupce pravděpodobnosti jsou červené.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are green.</source>
+        <translation>Její sloupce pravděpodobnosti jsou zelené.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are blue.</source>
+        <translation>Její sloupce pravděpodobnosti jsou modré.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>High</source>
@@ -61,6 +124,37 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Došlo k neznámé chybě.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDescription</name>
+    <message>
+        <source>Run %1: %2 frequency, mirror K = %3.</source>
+        <translation>Výpočet %1: frekvence %2, zrcadlo K = %3.</translation>
+    </message>
+    <message>
+        <source>The probability peaks %L1 units right of the mirror&apos;s vertex line.</source>
+        <translation>Pravděpodobnost je nejvyšší %L1 jednotek vpravo od tečny ve vrcholu zrcadla.</translation>
+    </message>
+    <message>
+        <source>The focus, 1/(4K), lies %L1 units right of it.</source>
+        <translation>Ohnisko, 1/(4K), leží %L1 jednotek vpravo od ní.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
+        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 % největší možné výšky sloupce.</translation>
+    </message>
+    <message>
+        <source>The run stopped after %1 of %2 detector positions.</source>
+        <translation>Výpočet skončil po %1 z %2 poloh detektoru.</translation>
+    </message>
+    <message>
+        <source>One run is on the drawing.</source>
+        <translation>Na kresbě je jeden výpočet.</translation>
+    </message>
+    <message>
+        <source>%1 runs are on the drawing.</source>
+        <translation>Počet výpočtů na kresbě: %1.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +517,13 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>Veltrin: %1</source>
         <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ProjectorView</name>
+    <message>
+        <source>Projector view</source>
+        <translation>Zobrazení pro projektor</translation>
     </message>
 </context>
 <context>

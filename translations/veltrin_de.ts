@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>Drawing of the mirror and the probability</source>
+        <translation>Zeichnung des Spiegels und der Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector&apos;s current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
+        <translation>Der Parabolspiegel x = K mal y Quadrat mit den einfallenden Strahlen und ihren Reflexionen; die Cornu-Spirale aus aneinandergehängten Zeigern für die jeweilige Position des Detektors auf der Achse; und über der Achse die Wahrscheinlichkeit, dass das Licht an jeder Position ankommt, als Balken gezeichnet: rot für niedrige, grün für mittlere und blau für hohe Frequenz. Vor dem ersten Durchlauf bittet sie, Start zu drücken.</translation>
+    </message>
+    <message>
+        <source>Animation delay</source>
+        <translation>Verzögerung der Animation</translation>
+    </message>
+    <message>
+        <source>Further to the right, the run waits longer at each detector position.</source>
+        <translation>Je weiter rechts, desto länger wartet der Durchlauf an jeder Detektorposition.</translation>
+    </message>
+    <message>
+        <source>Veltrin (antenna)</source>
+        <translation>Veltrin (Antenne)</translation>
+    </message>
+    <message>
+        <source>Mirror equation: x = K times y squared</source>
+        <translation>Spiegelgleichung: x = K mal y Quadrat</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Title of the probability plot</source>
+        <translation>Titel des Wahrscheinlichkeitsdiagramms</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <translation>Cornu-Spiralen</translation>
+    </message>
+    <message>
+        <source>Title of the spiral plot</source>
+        <translation>Titel der Spiralen</translation>
+    </message>
+    <message>
+        <source>Runs the simulation with the chosen mirror, frequency and delay.</source>
+        <translation>Startet die Simulation mit dem gewählten Spiegel, der Frequenz und der Verzögerung.</translation>
+    </message>
+    <message>
+        <source>Ends the program.</source>
+        <translation>Beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are red.</source>
+        <translation>Ihre Wahrscheinlichkeitsbalken sind rot.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are green.</source>
+        <translation>Ihre Wahrscheinlichkeitsbalken sind grün.</translation>
+    </message>
+    <message>
+        <source>Its probability bars are blue.</source>
+        <translation>Ihre Wahrscheinlichkeitsbalken sind blau.</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>High</source>
@@ -61,6 +124,37 @@
     <message>
         <source>An unknown error occurred.</source>
         <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>RunDescription</name>
+    <message>
+        <source>Run %1: %2 frequency, mirror K = %3.</source>
+        <translation>Durchlauf %1: Frequenz %2, Spiegel K = %3.</translation>
+    </message>
+    <message>
+        <source>The probability peaks %L1 units right of the mirror&apos;s vertex line.</source>
+        <translation>Die Wahrscheinlichkeit ist %L1 Einheiten rechts der Scheiteltangente des Spiegels am größten.</translation>
+    </message>
+    <message>
+        <source>The focus, 1/(4K), lies %L1 units right of it.</source>
+        <translation>Der Brennpunkt, 1/(4K), liegt %L1 Einheiten rechts davon.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
+        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 % der größtmöglichen Balkenhöhe.</translation>
+    </message>
+    <message>
+        <source>The run stopped after %1 of %2 detector positions.</source>
+        <translation>Der Durchlauf endete nach %1 von %2 Detektorpositionen.</translation>
+    </message>
+    <message>
+        <source>One run is on the drawing.</source>
+        <translation>Auf der Zeichnung ist ein Durchlauf.</translation>
+    </message>
+    <message>
+        <source>%1 runs are on the drawing.</source>
+        <translation>Auf der Zeichnung sind %1 Durchläufe.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +517,13 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>Veltrin: %1</source>
         <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ProjectorView</name>
+    <message>
+        <source>Projector view</source>
+        <translation>Ansicht für Projektor</translation>
     </message>
 </context>
 <context>

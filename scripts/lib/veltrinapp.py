@@ -2,6 +2,7 @@
 """Veltrin on an X display, seen and used from outside: where its controls are, where a run
 puts its probability bars, and the steps a user takes."""
 
+import os
 import subprocess
 
 from xsession import wait_until
@@ -113,6 +114,8 @@ class Veltrin:
         self.display = display
         env = {k: v for k, v in display.env.items() if k not in _LOOK_VARIABLES}
         env["QT_QPA_PLATFORM"] = "xcb"
+        # Nor from the user's settings, where the projector view may be left on.
+        env["XDG_CONFIG_HOME"] = os.path.join(display.env["XDG_RUNTIME_DIR"], "config")
         self.process = display.launch([program], env=env)
         self.window = None
 

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas.h"
+#include "choices.h"
+#include "veltrinwindow.h"
+#include "windowrun.h"
+
+#include <QAction>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+using namespace veltrin;
+
+namespace {
+
+QAction *projectorAction(const VeltrinWindow &window)
+{
+    const QList<QAction *> actions = window.canvas()->actions();
+    const auto found = std::ranges::find(actions, QStringLiteral("Projector view"), &QAction::text);
+    return found == actions.end() ? nullptr : *found;
+}
+
+std::array<double, 3> linearRgb(QRgb colour)
+{
+    std::array<double, 3> rgb{qRed(colour) / 255.0, qGreen(colour) / 255.0, qBlue(colour) / 255.0};
+    for (double &c : rgb)
+        c = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return rgb;
+}
+
+/// WCAG 2 contrast ratio, from relative luminance.
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb colour) {
+        const auto [r, g, b] = linearRgb(colour);
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+/// Machado, Oliveira and Fernandes (2009) at severity 1.0, on linear sRGB, row by row.
+const std::map<const char *, std::array<double, 9>> colourVisions{
+    {"protanopia",
+     {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998}},
+    {"deuteranopia",
+     {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881}},
+    {"tritanopia",
+     {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900}},
+};
+
+/// CIELAB (D65) of the colour as the colour vision sees it.
+std::array<double, 3> labSeenWith(QRgb colour, const std::array<double, 9> &m)
+{
+    const auto [r, g, b] = linearRgb(colour);
+    double seen[3];
+    for (int i = 0; i < 3; ++i)
+        seen[i] = std::clamp(m[3 * i] * r + m[3 * i + 1] * g + m[3 * i + 2] * b, 0.0, 1.0);
+    const double xyz[] = {(0.4124 * seen[0] + 0.3576 * seen[1] + 0.1805 * seen[2]) / 0.95047,
+                          0.2126 * seen[0] + 0.7152 * seen[1] + 0.0722 * seen[2],
+                          (0.0193 * seen[0] + 0.1192 * seen[1] + 0.9505 * seen[2]) / 1.08883};
+    double f[3];
+    for (int i = 0; i < 3; ++i)
+        f[i] = xyz[i] > 216.0 / 24389 ? std::cbrt(xyz[i]) : (24389.0 / 27 * xyz[i] + 16) / 116;
+    return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+}
+
+} // namespace
+
+class TstProjectorView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin")).clear(); }
+
+    void everyPartStandsOutFromItsGround_data()
+    {
+        QTest::addColumn<bool>("projector");
+        QTest::addRow("normal view") << false;
+        QTest::addRow("projector view") << true;
+    }
+    void everyPartStandsOutFromItsGround()
+    {
+        QFETCH(bool, projector);
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        projectorAction(window)->setChecked(projector);
+        window.surface().setQuestion([](QWidget *, const QString &) { return false; });
+        for (const Choice &frequency : choicesFor(Field::Kmitocet)) { // each keeps the bars before
+            QTest::mouseClick(window.findChild<QRadioButton *>(frequency.objectName),
+                              Qt::LeftButton);
+            QVERIFY(pressStartAndWait(window));
+        }
+
+        // Every colour on the picture, against the ground, the colour of its corner.
+        const QImage &picture = window.canvas()->image();
+        std::map<QRgb, int> colours;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                ++colours[picture.pixel(x, y)];
+        }
+        // Ground, foreground, rays and the bars of three frequencies; aliased, no blends.
+        QCOMPARE(colours.size(), std::size_t(6));
+        const QRgb ground = picture.pixel(0, 0);
+        for (const auto &[colour, count] : colours) {
+            const double ratio = contrast(colour, ground);
+            qInfo("%s on %s: %.2f to 1, %d pixels", qPrintable(QColor(colour).name()),
+                  qPrintable(QColor(ground).name()), ratio, count);
+            QVERIFY2(!projector || colour == ground || ratio >= 3,
+                     qPrintable(QColor(colour).name()));
+        }
+
+        // Switching draws the runs again in the other view, and back to the very same pixels.
+        const QImage shown = picture;
+        projectorAction(window)->toggle();
+        QVERIFY(picture != shown && picture == drawnAgain(window));
+        projectorAction(window)->toggle();
+        QVERIFY(picture == shown);
+        // The view is remembered: the next start opens in it.
+        QCOMPARE(projectorAction(VeltrinWindow())->isChecked(), projector);
+    }
+
+    void frequenciesStayApartInEveryColourVision()
+    {
+        constexpr double noticeable = 2.3; // CIE76 (Sharma and Trussell, 1997)
+        const SceneStyle style = SceneStyle::projector();
+        const std::span<const Choice> frequencies = choicesFor(Field::Kmitocet);
+        for (const auto &[vision, matrix] : colourVisions) {
+            for (std::size_t i = 0; i < frequencies.size(); ++i) {
+                for (std::size_t j = i + 1; j < frequencies.size(); ++j) {
+                    const auto a = labSeenWith(style.shown(frequencies[i].bars.colour), matrix);
+                    const auto b = labSeenWith(style.shown(frequencies[j].bars.colour), matrix);
+                    const double deltaE = std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+                    qInfo("%s: %s and %s, delta E %.1f", vision, frequencies[i].caption,
+                          frequencies[j].caption, deltaE);
+                    QVERIFY2(deltaE > noticeable, vision);
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TstProjectorView)
+#include "tst_projectorview.moc"
