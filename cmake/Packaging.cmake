@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing and packaging: the program with its desktop entry, icons and AppStream metainfo in
 # the places a freedesktop desktop looks for them, and a Debian package made from the same rules.
 include(GNUInstallDirs)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Veltrin needs to build, run and test on Debian 12, as root or through sudo.
 set -eu
 if [ "$(id -u)" -eq 0 ]; then SUDO=; else SUDO=sudo; fi

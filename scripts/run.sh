@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Veltrin and opens its window. Where there is no display, makes one run without a window
 # instead and saves its picture as a PNG.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Veltrin with warnings as errors and runs every test, headless: once as released, and
 # once more built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
 set -eu
