@@ -345,6 +345,10 @@ void VeltrinWindow::endRun()
 
 void VeltrinWindow::drawRunsAgain()
 {
+    // The picture may be made anew as a run puts a position on the screen, before the run has
+    // told the history of it.
+    if (m_run)
+        m_history.update(m_run->run().record());
     ImageSurface again(m_canvas->image(), m_canvas->sceneStyle());
     m_history.drawAgain(again);
 }
