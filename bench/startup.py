@@ -48,6 +48,10 @@ def startup_environment(base):
     env["QT_MESSAGE_PATTERN"] = "%{time boot} %{message}"
     # Logging goes to stderr even where Qt would rather use the system log.
     env["QT_FORCE_STDERR_LOGGING"] = "1"
+    # The program as it starts the first time: none of the user's settings, such as a projector
+    # view left on.
+    env["XDG_CONFIG_HOME"] = os.path.join(env.get("XDG_RUNTIME_DIR", tempfile.gettempdir()),
+                                          "veltrin-startup-config")
     return env
 
 
