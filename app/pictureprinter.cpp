@@ -17,7 +17,7 @@ QString PicturePrinter::caption(std::span<const RunHistory::Entry> runs)
         parts << tr("Run %1: K %2, %3")
                      .arg(entry.number)
                      .arg(entry.record.kText,
-                          captionFor(Field::Kmitocet, entry.record.frequencyText));
+                          shownCaptionFor(Field::Kmitocet, entry.record.frequencyText));
     }
     return tr("Veltrin: %1").arg(parts.join(QStringLiteral("; ")));
 }

@@ -18,10 +18,7 @@ QString RunDescription::of(const RunHistory &history)
         return {};
     const RunHistory::Entry &last = history.runs().back();
     const RunRecord &record = last.record;
-    const Choice *frequency = choiceWithText(Field::Kmitocet, record.frequencyText);
-    const QString frequencyName = frequency
-                                      ? QCoreApplication::translate("Controls", frequency->caption)
-                                      : record.frequencyText;
+    const QString frequencyName = shownCaptionFor(Field::Kmitocet, record.frequencyText);
     QStringList sentences;
     sentences << tr("Run %1: %2 frequency, mirror K = %3.")
                      .arg(last.number)

@@ -77,6 +77,17 @@ const Choice *choiceWithText(Field field, const QString &text)
     return nullptr;
 }
 
+QString Choice::shownCaption() const
+{
+    return QCoreApplication::translate("Controls", caption);
+}
+
+QString shownCaptionFor(Field field, const QString &text)
+{
+    const Choice *choice = choiceWithText(field, text);
+    return choice ? choice->shownCaption() : text;
+}
+
 QString captionFor(Field field, const QString &text)
 {
     const Choice *choice = choiceWithText(field, text);

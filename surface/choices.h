@@ -36,6 +36,8 @@ struct Choice
 
     /// The text the button writes, which the run compares the field with.
     QString text() const;
+    /// The caption as the window shows it, in the desktop's language.
+    QString shownCaption() const;
 };
 
 /// Every option button, grouped by field and, within a group, top to bottom as they stand.
@@ -56,6 +58,8 @@ const Choice *choiceWithText(Field field, const QString &text);
 /// How a run's choice is named where its numbers are kept or printed: the caption of the button
 /// whose text the field held, or the text itself where it held no choice's text.
 QString captionFor(Field field, const QString &text);
+/// The same as the window shows it, in the desktop's language: for what a person reads.
+QString shownCaptionFor(Field field, const QString &text);
 
 /// The text a field holds once the window has loaded.
 QString loadedText(Field field);

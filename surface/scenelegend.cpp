@@ -4,7 +4,6 @@
 #include "choices.h"
 #include "twips.h"
 
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,11 +29,6 @@ QFont legendFont(const SceneStyle &style)
     return font;
 }
 
-QString captionOf(const Choice &choice)
-{
-    return QCoreApplication::translate("Controls", choice.caption);
-}
-
 } // namespace
 
 QRect SceneLegend::area(const SceneStyle &style)
@@ -43,7 +37,7 @@ QRect SceneLegend::area(const SceneStyle &style)
     int width = 0;
     for (const Choice &choice : choicesFor(Field::Kmitocet))
         width += (width ? entryGap : 0) + patch.width() + patchGap +
-                 metrics.horizontalAdvance(captionOf(choice));
+                 metrics.horizontalAdvance(choice.shownCaption());
     return {right - width, rowTop, width, rowHeight};
 }
 
@@ -61,7 +55,7 @@ void SceneLegend::paint(QPainter &painter, const SceneStyle &style)
         const QRect swatch(QPoint(x, row.center().y() - patch.height() / 2), patch);
         painter.fillRect(swatch, QColor::fromRgb(style.shown(choice.bars.colour)));
         x += patch.width() + patchGap;
-        const QString caption = captionOf(choice);
+        const QString caption = choice.shownCaption();
         painter.setPen(QColor::fromRgb(style.foreground));
         painter.drawText(QRect(x, row.top(), metrics.horizontalAdvance(caption), row.height()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
