@@ -108,7 +108,8 @@ void BM_PathSum(benchmark::State &state)
     for (auto _ : state) {
         PathSum pathSum(defaultK, defaultFrequency);
         for (int i = 0; i < scene::detectorPositions; ++i) {
-            pathSum.sumAt(scene::detectorX(i), scene::spiralBaseline);
+            pathSum.sumAt({scene::detectorX(i), scene::Y0},
+                          {scene::detectorX(i), scene::spiralBaseline});
             benchmark::DoNotOptimize(pathSum.probability());
         }
         benchmark::ClobberMemory();

@@ -11,24 +11,22 @@ namespace veltrin {
 
 namespace {
 
-constexpr Colour silver = Colour::silver();
-
 // clang-format off
 const std::array<Choice, 10> table{{
-    // field, button, caption, value, at load, place in the frame, tab index, background, bars, ray length
-    {Field::OsKruh, "opOhniskoVzdálené", "0.00005", 0.00005, true, {120, 360, 1095, 255}, 4, silver, {}, 6000},
-    {Field::OsKruh, "opOhniskoStřední", "0.00007", 0.00007, false, {240, 600, 975, 195}, 5, silver, {}, 4500},
-    {Field::OsKruh, "opOhniskoBlízké", "0.0001", 0.0001, false, {480, 840, 855, 255}, 6, silver, {}, 3500},
-    {Field::OsKruh, "opK0002", "0.0002", 0.0002, false, {720, 1080, 855, 195}, 7, silver, {}, 3100},
+    // field, button, caption, value, at load, bars, ray length
+    {Field::OsKruh, "opOhniskoVzdálené", "0.00005", 0.00005, true, {}, 6000},
+    {Field::OsKruh, "opOhniskoStřední", "0.00007", 0.00007, false, {}, 4500},
+    {Field::OsKruh, "opOhniskoBlízké", "0.0001", 0.0001, false, {}, 3500},
+    {Field::OsKruh, "opK0002", "0.0002", 0.0002, false, {}, 3100},
 
-    {Field::Kmitocet, "opKmitVyš", QT_TRANSLATE_NOOP("Controls", "High"), 0.04, false, {120, 360, 975, 255}, 12, Colour::rgb(192, 192, 255), {0, Colour::rgb(0, 0, 255)}},
-    {Field::Kmitocet, "opStřední", QT_TRANSLATE_NOOP("Controls", "Middle"), 0.02, true, {240, 720, 975, 255}, 13, Colour::rgb(128, 255, 128), {20, Colour::rgb(0, 255, 0)}},
-    {Field::Kmitocet, "opNízký", QT_TRANSLATE_NOOP("Controls", "Low"), 0.01, false, {360, 1080, 975, 195}, 14, Colour::rgb(255, 0, 0), {40, Colour::rgb(255, 0, 0)}},
+    {Field::Kmitocet, "opKmitVyš", QT_TRANSLATE_NOOP("Controls", "High"), 0.04, false, {0, Colour::rgb(0, 0, 255)}},
+    {Field::Kmitocet, "opStřední", QT_TRANSLATE_NOOP("Controls", "Middle"), 0.02, true, {20, Colour::rgb(0, 255, 0)}},
+    {Field::Kmitocet, "opNízký", QT_TRANSLATE_NOOP("Controls", "Low"), 0.01, false, {40, Colour::rgb(255, 0, 0)}},
 
     // The speed buttons lie in a frame that is never shown; the scroll bar sets the speed.
-    {Field::Spomaleni, "opRychlá", "Rychlá", 1, true, {120, 360, 855, 255}, 22, silver, {}},
-    {Field::Spomaleni, "opPomalejši", "Pomalejší", 1000000, false, {120, 600, 975, 195}, 23, silver, {}},
-    {Field::Spomaleni, "opPomalá", "Pomalá", 3000000, false, {120, 840, 855, 255}, 24, silver, {}},
+    {Field::Spomaleni, "opRychlá", "Rychlá", 1, true, {}},
+    {Field::Spomaleni, "opPomalejši", "Pomalejší", 1000000, false, {}},
+    {Field::Spomaleni, "opPomalá", "Pomalá", 3000000, false, {}},
 }};
 // clang-format on
 

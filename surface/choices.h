@@ -4,7 +4,6 @@
 #include "colour.h"
 #include "field.h"
 
-#include <QRect>
 #include <QString>
 #include <span>
 
@@ -18,9 +17,10 @@ struct BarStyle
     Colour colour = Colour::rgb(0, 0, 0);
 };
 
-/// One option button of the window: the field its click writes, the number it writes there,
-/// what a run makes of that number, and where the button stands in its frame. Every place that
-/// knows the choices reads them here, so a new mirror constant or frequency is one more row.
+/// One choice the window offers with an option button: the field its click writes, the number it
+/// writes there, and what a run makes of that number. Every place that knows the choices reads
+/// them here, so a new mirror constant or frequency is one more row (and the button's place in
+/// the window's layout).
 struct Choice
 {
     Field field;            ///< OsKruh (K), Kmitocet (frequency) or Spomaleni (speed)
@@ -28,9 +28,6 @@ struct Choice
     const char *caption;    ///< shown on the button, translated in the context "Controls"
     double value;           ///< written into the field as its text form
     bool selectedAtLoad;
-    QRect twips; ///< within its frame
-    int tabIndex;
-    Colour background;
     BarStyle bars;        ///< for a frequency: its bars
     double rayLength = 0; ///< for a mirror constant: reflected rays long enough to pass the focus
 

@@ -27,6 +27,11 @@ public:
     constexpr int red() const { return m_red; }
     constexpr int green() const { return m_green; }
     constexpr int blue() const { return m_blue; }
+    /// An RGB value as 0xffRRGGBB, the form the painter takes.
+    constexpr unsigned argb() const
+    {
+        return 0xff000000u | unsigned(m_red) << 16 | unsigned(m_green) << 8 | unsigned(m_blue);
+    }
 
     friend constexpr bool operator==(Colour, Colour) = default;
 

@@ -35,9 +35,9 @@ std::vector<Drawn> runDrawing(const QString &k, const QString &frequency)
     return drawn;
 }
 
-double distance(PointF a, PointF b)
+double distance(Vec2 a, Vec2 b)
 {
-    return std::hypot(double(a.x) - b.x, double(a.y) - b.y);
+    return std::hypot(a.x - b.x, a.y - b.y);
 }
 
 /// The height below the axis of the mirror point through which light from the source plane
@@ -90,9 +90,11 @@ private slots:
         QCOMPARE(drawn.size(), std::size_t(142));
         for (const int position : {0, 1, 57, 84, 140, 141}) {
             const CloseUp closeUp(k.toDouble(), frequency.toDouble(), 3000, position);
-            const std::span<const PointF> chain = closeUp.chain();
+            const std::span<const Vec2> chain = closeUp.chain();
             const Drawn &run = drawn[std::size_t(position)];
-            QVERIFY(std::ranges::equal(chain, run.spiral));
+            QVERIFY(std::ranges::equal(chain, run.spiral, [](Vec2 ours, PointF drawn) {
+                return float(ours.x) == drawn.x && float(ours.y) == drawn.y;
+            }));
             // The bar rises from the axis by the probability, rounded as the run rounds it.
             QCOMPARE(run.bar.to.y, float(4500 - closeUp.probability()));
 
@@ -104,7 +106,7 @@ private slots:
                 x += length * std::cos(arrow.phase);
                 y += length * std::sin(arrow.phase);
             }
-            QVERIFY(distance({float(x), float(y)}, chain.back()) < 0.01);
+            QVERIFY(distance({x, y}, chain.back()) < 0.01);
             QVERIFY(std::abs(closeUp.resultantLength() - distance(chain.front(), chain.back())) <
                     0.01);
         }

@@ -5,7 +5,7 @@
 
 using namespace veltrin;
 
-Q_DECLARE_METATYPE(veltrin::PointF)
+Q_DECLARE_METATYPE(veltrin::Vec2)
 Q_DECLARE_METATYPE(std::optional<int>)
 
 class TstDetectorPositions : public QObject
@@ -16,9 +16,9 @@ private slots:
     void pointsOfTheDrawing_data()
     {
         QTest::addColumn<double>("offset");
-        QTest::addColumn<PointF>("point");
+        QTest::addColumn<Vec2>("point");
         QTest::addColumn<std::optional<int>>("expected");
-        const auto row = [](const char *name, double offset, PointF point,
+        const auto row = [](const char *name, double offset, Vec2 point,
                             std::optional<int> expected) {
             QTest::addRow("%s", name) << offset << point << expected;
         };
@@ -43,7 +43,7 @@ private slots:
     void pointsOfTheDrawing()
     {
         QFETCH(double, offset);
-        QFETCH(PointF, point);
+        QFETCH(Vec2, point);
         QFETCH(std::optional<int>, expected);
         QCOMPARE(DetectorPositions::at(point, offset), expected);
     }

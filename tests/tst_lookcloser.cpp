@@ -4,6 +4,7 @@
 #include "closeupwindow.h"
 #include "lookcloser.h"
 #include "scene.h"
+#include "twips.h"
 #include "windowrun.h"
 
 #include <QLineEdit>

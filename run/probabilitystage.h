@@ -29,6 +29,7 @@ private:
     const RunValues &m_values;
     std::vector<std::pair<PointF, PointF>> m_rays; // the incoming rays, drawn again each time
     PathSum m_pathSum;
+    std::vector<PointF> m_spiral; // the sum's chain as the surface takes it
     int m_next = 0;
 };
 

@@ -45,7 +45,7 @@ void LookCloser::openAt(PointF twips)
     if (m_window.isRunning() || m_window.history().isEmpty())
         return;
     const RunRecord &last = m_window.history().runs().back().record;
-    if (const std::optional<int> position = DetectorPositions::at(twips, last.values.bars.offset))
+    if (const std::optional<int> position = DetectorPositions::at({twips.x, twips.y}, last.values.bars.offset))
         show(*position);
 }
 

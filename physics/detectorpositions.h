@@ -2,7 +2,7 @@
 #pragma once
 
 #include "scene.h"
-#include "surface.h"
+#include "vec2.h"
 
 #include <optional>
 
@@ -17,7 +17,7 @@ public:
     /// stood barOffset right of their detector: above the axis the nearest bar's, on and below
     /// it the nearest spiral's start. Nothing outside the band of columns, half a step either
     /// side of the first and the last, or above or below the mirror.
-    static std::optional<int> at(PointF point, double barOffset);
+    static std::optional<int> at(Vec2 point, double barOffset);
 };
 
 } // namespace veltrin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runsetup.h"
 
-#include "scene.h"
+#include "scenemarks.h"
 #include "surface.h"
 #include "surfaceerror.h"
 #include "textform.h"

@@ -19,7 +19,7 @@ namespace {
 
 constexpr double hoverReach = 6; // pixels from an arrow that still count as over it
 
-QPointF toQt(PointF point)
+QPointF toQt(Vec2 point)
 {
     return {point.x, point.y};
 }
@@ -77,9 +77,9 @@ QTransform ChainView::chainToView() const
 {
     if (!m_closeUp)
         return {};
-    const std::span<const PointF> chain = m_closeUp->chain();
-    const auto [minX, maxX] = std::ranges::minmax(chain, {}, &PointF::x);
-    const auto [minY, maxY] = std::ranges::minmax(chain, {}, &PointF::y);
+    const std::span<const Vec2> chain = m_closeUp->chain();
+    const auto [minX, maxX] = std::ranges::minmax(chain, {}, &Vec2::x);
+    const auto [minY, maxY] = std::ranges::minmax(chain, {}, &Vec2::y);
     const QRectF bounds(QPointF(minX.x, minY.y), QPointF(maxX.x, maxY.y));
     // Room for the resultant's head and the marker ring at the edges.
     const QRectF room = QRectF(contentRect()).adjusted(12, 12, -12, -12);
@@ -101,7 +101,7 @@ void ChainView::paintContent(QPainter &painter)
     painter.setClipRect(contentRect());
     paintArrows(painter, toView);
     paintResultant(painter, toView);
-    const std::span<const PointF> chain = m_closeUp->chain();
+    const std::span<const Vec2> chain = m_closeUp->chain();
     if (m_marked >= 0 && m_marked + 1 < int(chain.size())) {
         const QPointF middle = (toQt(chain[m_marked]) + toQt(chain[m_marked + 1])) / 2;
         ArrowPainter::ring(painter, toView.map(middle));
@@ -113,13 +113,13 @@ void ChainView::paintContent(QPainter &painter)
 void ChainView::paintArrows(QPainter &painter, const QTransform &toView) const
 {
     const std::span<const CloseUp::Arrow> arrows = m_closeUp->arrows();
-    const std::span<const PointF> chain = m_closeUp->chain();
+    const std::span<const Vec2> chain = m_closeUp->chain();
     const double pixels = m_closeUp->arrowLength() * toView.m11();
     const bool headed = pixels >= smallestHeadedArrow;
     const double headLength = std::clamp(0.35 * pixels, 4.0, 10.0);
 
     std::vector<QPointF> points(chain.size());
-    std::ranges::transform(chain, points.begin(), [&](PointF p) { return toView.map(toQt(p)); });
+    std::ranges::transform(chain, points.begin(), [&](Vec2 p) { return toView.map(toQt(p)); });
 
     // Neighbouring arrows of one shade go as one line. Arrows shorter than about a pixel are
     // joined into segments about a pixel long, which look the same and stroke far faster.
@@ -153,7 +153,7 @@ void ChainView::paintArrows(QPainter &painter, const QTransform &toView) const
 
 void ChainView::paintResultant(QPainter &painter, const QTransform &toView) const
 {
-    const std::span<const PointF> chain = m_closeUp->chain();
+    const std::span<const Vec2> chain = m_closeUp->chain();
     const QPointF tail = toView.map(toQt(chain.front()));
     const QPointF tip = toView.map(toQt(chain.back()));
     const QPointF along = tip - tail;
@@ -227,7 +227,7 @@ int ChainView::arrowAt(QPointF pixel) const
         return -1;
     const QPointF at = toChain.map(pixel);
     const double reach = hoverReach * toChain.m11();
-    const std::span<const PointF> chain = m_closeUp->chain();
+    const std::span<const Vec2> chain = m_closeUp->chain();
     int nearest = -1;
     double nearestDistance = reach;
     for (std::size_t a = 0; a + 1 < chain.size(); ++a) {

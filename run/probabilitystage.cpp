@@ -3,6 +3,9 @@
 
 #include "mirror.h"
 #include "runrecord.h"
+#include "scenemarks.h"
+
+#include <algorithm>
 
 namespace veltrin {
 
@@ -32,8 +35,13 @@ double ProbabilityStage::drawNextPosition()
     for (const auto &[from, to] : m_rays)
         m_surface.drawLine(from, to);
 
-    m_pathSum.sumAt(xd, spiralBaseline);
-    m_surface.drawChain(m_pathSum.spiral());
+    m_pathSum.sumAt({xd, Y0}, {xd, spiralBaseline});
+    const std::span<const Vec2> chain = m_pathSum.chain();
+    m_spiral.resize(chain.size());
+    std::ranges::transform(chain, m_spiral.begin(), [](Vec2 p) {
+        return PointF{float(p.x), float(p.y)};
+    });
+    m_surface.drawChain(m_spiral);
 
     const double probability = m_pathSum.probability();
     const float barX = float(xd + m_values.bars.offset);

@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scene.h"
 #include "twips.h"
 
-// Where everything of a run stands, in twips: x to the right, y downwards from the top left
-// of the window's client area.
+// Where a run's drawing puts what is not the experiment itself, in twips, and the pens it uses.
 namespace veltrin::scene {
-
-inline constexpr double X0 = 2500;          ///< the mirror's vertex line; first detector position
-inline constexpr double XS = 11000;         ///< the source plane; paths are measured from here
-inline constexpr double Y0 = 4500;          ///< the optical axis
-inline constexpr int AP = 6000;             ///< the mirror's height (aperture)
-inline constexpr double YTOP = Y0 - AP / 2; ///< upper end of the mirror
-inline constexpr double YBOT = Y0 + AP / 2; ///< lower end of the mirror
 
 /// The axis and the spirals' baseline run this far right, and from here the incoming rays are
 /// drawn again at every detector position: a little beyond the source plane.
@@ -37,17 +30,5 @@ inline constexpr int erasePen = 3;
 
 inline constexpr float mirrorCircleRadius = 20; ///< each mirror sample is a small circle
 inline constexpr int incomingRayPen = 2;        ///< the rays as the mirror stage draws them
-inline constexpr int raySpacing = 500;          ///< a pair of rays every 500 twips of u
-
-inline constexpr double spiralBaseline = Y0 + 1700; ///< y where every spiral starts
-inline constexpr double detectorStep = 60;          ///< between detector positions
-/// Detector positions from the vertex line up to, not including, the source plane: 142.
-inline constexpr int detectorPositions = int((XS - X0 + detectorStep - 1) / detectorStep);
-
-/// Where the detector stands at position index (0 .. detectorPositions − 1).
-constexpr double detectorX(int index)
-{
-    return X0 + detectorStep * index;
-}
 
 } // namespace veltrin::scene

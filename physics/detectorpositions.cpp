@@ -6,7 +6,7 @@
 
 namespace veltrin {
 
-std::optional<int> DetectorPositions::at(PointF point, double barOffset)
+std::optional<int> DetectorPositions::at(Vec2 point, double barOffset)
 {
     using namespace scene;
     const double halfStep = detectorStep / 2;

@@ -3,6 +3,7 @@
 
 #include "mirror.h"
 #include "runrecord.h"
+#include "scenemarks.h"
 #include "surface.h"
 #include "textform.h"
 

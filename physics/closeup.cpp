@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "closeup.h"
 
-#include "scene.h"
 #include "mirror.h"
 #include "pathsum.h"
+#include "scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,22 +16,22 @@ CloseUp::CloseUp(double k, double frequency, int arrowCount, int position)
     using namespace scene;
     const double xd = detectorX();
     // The sum of the run itself, started where the run starts its spiral, so that with every
-    // sample the chain is the run's to the last bit.
-    PathSum pathSum(k, frequency, arrowCount);
-    pathSum.sumAt(xd, scene::spiralBaseline);
-    m_chain.assign(pathSum.spiral().begin(), pathSum.spiral().end());
-    m_probability = pathSum.probability();
+    // sample the chain is the run's to the last bit. Each arrow of a coarser sum stands for as
+    // many samples as it is longer, so that the chain still spans the whole mirror.
+    const std::vector<MirrorPoint> points = Mirror(k).lowerHalf(arrowCount);
     m_arrowLength = PathSum::arrowLength * Mirror::sampleCount / arrowCount;
+    PathSum pathSum(points, frequency, Source::beam(), m_arrowLength);
+    pathSum.sumAt({xd, Y0}, {xd, spiralBaseline});
+    m_chain.assign(pathSum.chain().begin(), pathSum.chain().end());
+    m_probability = pathSum.probability();
 
-    const Mirror mirror(k);
     const std::span<const double> phases = pathSum.phases();
     m_arrows.reserve(phases.size());
     for (std::size_t i = 0; i < phases.size(); ++i) {
-        const int j = pathSum.sampleOf(int(i));
-        const double mirrorX = mirror.lowerX(j);
-        const double height = Mirror::lowerY(j) - Y0;
-        const double path = (XS - mirrorX) + std::hypot(xd - mirrorX, height);
-        m_arrows.push_back({j, height, mirrorX - X0, path, phases[i]});
+        const MirrorPoint &point = points[i];
+        const double height = point.y - Y0;
+        const double path = (XS - point.x()) + std::hypot(xd - point.x(), height);
+        m_arrows.push_back({point.sample, height, point.depth, path, phases[i]});
     }
     const auto shortest = std::ranges::min_element(m_arrows, {}, &Arrow::pathLength);
     m_leastTimeArrow = int(shortest - m_arrows.begin());
@@ -49,12 +49,12 @@ double CloseUp::detectorDistance() const
 
 double CloseUp::focalLength() const
 {
-    return 1 / (4 * m_k);
+    return scene::focalLength(m_k);
 }
 
 double CloseUp::resultantLength() const
 {
-    return std::sqrt(m_probability / PathSum::probabilityScale);
+    return PathSum::resultantLengthOf(m_probability);
 }
 
 } // namespace veltrin

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface.h"
+#include "vec2.h"
 
 #include <array>
 #include <span>
@@ -47,7 +47,7 @@ public:
 
     std::span<const Arrow> arrows() const { return m_arrows; }
     /// The first arrow's tail and every arrow's head, in twips, where the run draws its spiral.
-    std::span<const PointF> chain() const { return m_chain; }
+    std::span<const Vec2> chain() const { return m_chain; }
     /// Every arrow's length, twips.
     double arrowLength() const { return m_arrowLength; }
     /// From the first arrow's tail to the last arrow's head, twips.
@@ -66,7 +66,7 @@ private:
     double m_probability = 0;
     int m_leastTimeArrow = 0;
     std::vector<Arrow> m_arrows;
-    std::vector<PointF> m_chain;
+    std::vector<Vec2> m_chain;
 };
 
 } // namespace veltrin

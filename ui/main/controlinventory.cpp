@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace {
 using Kind = ControlEntry::Kind;
 using Font = ControlEntry::Font;
 
-const QColor silver(192, 192, 192);
+const QColor silver = QColor::fromRgb(Colour::silver().argb());
 
 // Names keep the Czech spelling of the program's controls.
 // The controls that are no option button, in the order the window creates them; each frame
@@ -160,6 +161,39 @@ QFont sansSerif(qreal points)
     return font;
 }
 
+/// Where an option button stands in its frame, its place in the tab order and its ground.
+struct ButtonPlace
+{
+    const char *name;
+    QRect twips;
+    int tabIndex;
+    QColor background;
+};
+
+// clang-format off
+const ButtonPlace buttonPlaces[] = {
+    {"opOhniskoVzdálené", {120, 360, 1095, 255}, 4, silver},
+    {"opOhniskoStřední", {240, 600, 975, 195}, 5, silver},
+    {"opOhniskoBlízké", {480, 840, 855, 255}, 6, silver},
+    {"opK0002", {720, 1080, 855, 195}, 7, silver},
+    {"opKmitVyš", {120, 360, 975, 255}, 12, QColor(192, 192, 255)},
+    {"opStřední", {240, 720, 975, 255}, 13, QColor(128, 255, 128)},
+    {"opNízký", {360, 1080, 975, 195}, 14, QColor(255, 0, 0)},
+    {"opRychlá", {120, 360, 855, 255}, 22, silver},
+    {"opPomalejši", {120, 600, 975, 195}, 23, silver},
+    {"opPomalá", {120, 840, 855, 255}, 24, silver},
+};
+// clang-format on
+
+const ButtonPlace &placeOf(const Choice &choice)
+{
+    const auto place = std::ranges::find_if(buttonPlaces, [&](const ButtonPlace &place) {
+        return qstrcmp(place.name, choice.objectName) == 0;
+    });
+    Q_ASSERT(place != std::end(buttonPlaces));
+    return *place;
+}
+
 /// The frame that holds the option buttons of a field, and the font its buttons ask for.
 struct ChoiceFrame
 {
@@ -174,11 +208,6 @@ const ChoiceFrame choiceFrames[] = {
     {"frmOhnisko", Field::OsKruh, Font::Default},
 };
 
-QColor toQColor(Colour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
-
 /// The fixed controls with each frame's option buttons after it, made from the choices. They
 /// are created from the bottom of the frame up, so that an upper button lies over the one below
 /// where the two touch.
@@ -191,10 +220,12 @@ std::vector<ControlEntry> withChoices()
             if (qstrcmp(frame.frame, entry.name) != 0)
                 continue;
             const std::span<const Choice> buttons = choicesFor(frame.field);
-            for (auto choice = buttons.rbegin(); choice != buttons.rend(); ++choice)
+            for (auto choice = buttons.rbegin(); choice != buttons.rend(); ++choice) {
+                const ButtonPlace &place = placeOf(*choice);
                 controls.push_back({choice->objectName, Kind::OptionButton, frame.frame,
-                                    choice->twips, choice->caption, frame.buttonFont,
-                                    toQColor(choice->background), true, choice->tabIndex});
+                                    place.twips, choice->caption, frame.buttonFont,
+                                    place.background, true, place.tabIndex});
+            }
         }
     }
     return controls;

@@ -22,12 +22,12 @@ struct SceneStyle
         QRgb to;
     };
 
-    QRgb background = qRgb(192, 192, 192); ///< the picture's ground, and what erases (silver)
-    QRgb foreground = qRgb(118, 118, 118); ///< the axis, the mirror and the spirals
-    QRgb rays = qRgb(255, 255, 255);       ///< the light rays
-    QRgb prompt = qRgb(0, 0, 0);           ///< the words before the first run
-    std::vector<Recolour> bars;            ///< bars in colours other than the run's own
-    int rayWidening = 0;                   ///< pixels added to the pen the run draws rays with
+    QRgb background = Colour::silver().argb(); ///< the picture's ground, and what erases (silver)
+    QRgb foreground = qRgb(118, 118, 118);     ///< the axis, the mirror and the spirals
+    QRgb rays = qRgb(255, 255, 255);           ///< the light rays
+    QRgb prompt = qRgb(0, 0, 0);               ///< the words before the first run
+    std::vector<Recolour> bars;                ///< bars in colours other than the run's own
+    int rayWidening = 0;                       ///< pixels added to the pen the run draws rays with
     qreal barWidth = 0;   ///< pixels a recoloured bar is drawn with; 0 keeps the run's pen
     qreal labelScale = 1; ///< how much larger the captions of the scene's parts are, at most
     bool legend = false;  ///< a legend naming the frequencies by their colours
