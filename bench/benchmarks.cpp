@@ -3,6 +3,8 @@
 #include "closeupwindow.h"
 #include "pacedrun.h"
 #include "pathsum.h"
+#include "photonrandom.h"
+#include "planephotons.h"
 #include "recordingsurface.h"
 #include "referenceloop.h"
 #include "run.h"
@@ -206,12 +208,33 @@ void BM_Pacing(benchmark::State &state)
     state.counters["cpu_share"] = cpu / measured;
 }
 
+void BM_PhotonsSampled(benchmark::State &state)
+{
+    // A million photons from a map of the whole plane at 20 twips (425 × 300 points), peaked as
+    // a focus is: the running sums and a binary search for each, and a point within its cell.
+    const PlaneGrid grid{.firstX = 10, .firstY = -2990, .step = 20, .columns = 425, .rows = 300};
+    std::vector<double> map(std::size_t(grid.columns * grid.rows));
+    for (int row = 0; row < grid.rows; ++row)
+        for (int column = 0; column < grid.columns; ++column) {
+            const double dx = (column - 100) / 8.0;
+            const double dy = (row - 150) / 4.0;
+            map[std::size_t(row * grid.columns + column)] = 1 / (1 + dx * dx + dy * dy);
+        }
+    PhotonRandom random(1);
+    for (auto _ : state) {
+        const PlanePhotons photons(grid, map);
+        for (int n = 0; n < 1'000'000; ++n)
+            benchmark::DoNotOptimize(photons.draw(random));
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_ReferenceLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PathSum)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunRecording)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunQtSurface)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PhotonsSampled)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CloseUpUpdate)
     ->ArgName("arrows")
     ->Arg(3000)
