@@ -3,10 +3,37 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <utility>
 
 namespace veltrin {
+
+namespace {
+
+// A square's column and row packed into one key: the plane is far smaller than 2³¹ squares.
+std::int64_t keyOf(std::int64_t column, std::int64_t row)
+{
+    return column * (std::int64_t(1) << 32) + row;
+}
+
+} // namespace
+
+void PhotonTally::add(Vec2 hit)
+{
+    m_hits.push_back(hit);
+    const std::int64_t key =
+        keyOf(std::int64_t(std::floor(hit.x / m_cell)), std::int64_t(std::floor(hit.y / m_cell)));
+    const std::size_t count = ++m_perSquare[key];
+    if (count > m_densestCount) {
+        m_densestCount = count;
+        m_densest = key;
+    }
+}
+
+void PhotonTally::clear()
+{
+    m_hits.clear();
+    m_perSquare.clear();
+    m_densestCount = 0;
+}
 
 std::size_t PhotonTally::near(Vec2 at, double radius) const
 {
@@ -23,16 +50,12 @@ double PhotonTally::shareNear(Vec2 at, double radius) const
     return m_hits.empty() ? 0 : double(near(at, radius)) / double(m_hits.size());
 }
 
-Vec2 PhotonTally::densest(double cell) const
+Vec2 PhotonTally::densest() const
 {
-    std::map<std::pair<long, long>, std::size_t> counts;
-    for (const Vec2 p : m_hits)
-        ++counts[{long(std::floor(p.x / cell)), long(std::floor(p.y / cell))}];
-    const auto most = std::ranges::max_element(
-        counts, [](const auto &a, const auto &b) { return a.second < b.second; });
-    if (most == counts.end())
-        return {};
-    return {(double(most->first.first) + 0.5) * cell, (double(most->first.second) + 0.5) * cell};
+    // Undo the packing: the row is the low half, taken as signed.
+    const std::int64_t row = std::int64_t(std::int32_t(std::uint32_t(m_densest & 0xffffffff)));
+    const std::int64_t column = (m_densest - row) >> 32;
+    return {(double(column) + 0.5) * m_cell, (double(row) + 0.5) * m_cell};
 }
 
 } // namespace veltrin

@@ -4,7 +4,9 @@
 #include "vec2.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace veltrin {
@@ -14,8 +16,11 @@ namespace veltrin {
 class PhotonTally
 {
 public:
-    void add(Vec2 hit) { m_hits.push_back(hit); }
-    void clear() { m_hits.clear(); }
+    /// Where most photons are is counted in squares of side `cell`, twips.
+    explicit PhotonTally(double cell = 250) : m_cell(cell) {}
+
+    void add(Vec2 hit);
+    void clear();
     std::size_t size() const { return m_hits.size(); }
     std::span<const Vec2> hits() const { return m_hits; }
 
@@ -23,12 +28,16 @@ public:
     std::size_t near(Vec2 at, double radius) const;
     /// The share of all photons that landed within `radius` of `at`; 0 with none.
     double shareNear(Vec2 at, double radius) const;
-    /// The middle of the square of side `cell`, on a grid of such squares from the origin,
-    /// where most photons landed. Only when there are photons.
-    Vec2 densest(double cell) const;
+    /// The middle of the square where most photons landed (of equals, the first to get there).
+    /// Only when there are photons.
+    Vec2 densest() const;
 
 private:
+    double m_cell;
     std::vector<Vec2> m_hits;
+    std::unordered_map<std::int64_t, std::size_t> m_perSquare;
+    std::int64_t m_densest = 0;
+    std::size_t m_densestCount = 0;
 };
 
 } // namespace veltrin
