@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "choices.h"
+#include "mapcommand.h"
 #include "parameterhandlers.h"
 
 #include <QCommandLineParser>
@@ -100,6 +101,7 @@ void CommandLine::read(const QStringList &arguments)
            "exit. Together with --save-picture, the one run writes both files."),
         tr("FILE.csv"));
     parser.addOptions({k, frequency, speed, run, picture, probabilities});
+    MapCommand::addOptions(parser);
     for (const char *name : toolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -126,6 +128,10 @@ void CommandLine::read(const QStringList &arguments)
                                             .arg(parser.positionalArguments().first(), tryHelp));
     }
 
+    if (MapCommand::isAsked(parser)) {
+        const MapCommand::Outcome map = MapCommand::exec(parser);
+        return exitWith(map.status, {}, map.error);
+    }
     if (parser.isSet(k)) {
         m_options.k = choiceFor(Field::OsKruh, parser.value(k));
         if (!m_options.k) {
