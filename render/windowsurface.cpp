@@ -5,14 +5,15 @@
 #include "surfaceerror.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 
 namespace veltrin {
 
 WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
-    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox),
-      m_painter(canvas->image())
+    : PainterSurface(canvas->image()), m_window(window), m_canvas(canvas), m_fields(fields),
+      m_question(askWithMessageBox)
 {
 }
 
@@ -22,26 +23,6 @@ ScenePainter &WindowSurface::painter()
         throw SurfaceError(
             QCoreApplication::translate("WindowSurface", "The drawing area is gone"));
     return m_painter;
-}
-
-void WindowSurface::setPenWidth(int pixels)
-{
-    m_painter.setPenWidth(pixels);
-}
-
-void WindowSurface::drawLine(PointF from, PointF to, Colour colour)
-{
-    painter().drawLine(from, to, colour);
-}
-
-void WindowSurface::drawCircle(PointF centre, float radius)
-{
-    painter().drawCircle(centre, radius);
-}
-
-void WindowSurface::drawChain(std::span<const PointF> points)
-{
-    painter().drawChain(points);
 }
 
 QLineEdit *WindowSurface::editor(Field field) const
@@ -82,7 +63,18 @@ bool askWithMessageBox(QWidget *window, const QString &prompt)
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt,
                     QMessageBox::Yes | QMessageBox::No, window);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    // Not modal: a modal box would keep the desktop from closing the window while it is open.
+    // The window itself starts nothing new while it asks.
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop answered;
+    int answer = QMessageBox::No;
+    QObject::connect(&box, &QDialog::finished, &answered, [&answered, &answer](int result) {
+        answer = result;
+        answered.quit();
+    });
+    box.show();
+    answered.exec();
+    return answer == QMessageBox::Yes;
 }
 
 } // namespace veltrin

@@ -202,6 +202,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::AxisPhotons</name>
+    <message>
+        <source>Photons along the axis, and the bars they follow</source>
+        <translation>Fotony na ose a sloupce, které sledují</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Zatím nedopadl žádný foton.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
+        <translation>Na osu dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchWindow</name>
     <message>
         <source>Experiment bench</source>
@@ -370,6 +385,18 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Mapa se počítá.</translation>
     </message>
     <message>
+        <source>The brightest point is %1 twips from the vertex line and %2 twips %3, with a probability of %4 twips of bar.</source>
+        <translation>Nejjasnější bod leží %1 twipů od tečny ve vrcholu a %2 twipů %3, s pravděpodobností %4 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>above the axis</source>
+        <translation>nad osou</translation>
+    </message>
+    <message>
+        <source>below the axis</source>
+        <translation>pod osou</translation>
+    </message>
+    <message>
         <source>circle</source>
         <translation>kružnice</translation>
     </message>
@@ -428,18 +455,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>The picture could not be printed.</source>
         <translation>Obrázek se nepodařilo vytisknout.</translation>
-    </message>
-    <message>
-        <source>The brightest point is %1 twips from the vertex line and %2 twips %3, with a probability of %4 twips of bar.</source>
-        <translation>Nejjasnější bod leží %1 twipů od tečny ve vrcholu a %2 twipů %3, s pravděpodobností %4 twipů sloupce.</translation>
-    </message>
-    <message>
-        <source>above the axis</source>
-        <translation>nad osou</translation>
-    </message>
-    <message>
-        <source>below the axis</source>
-        <translation>pod osou</translation>
     </message>
 </context>
 <context>
@@ -692,10 +707,6 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
         <translation>(viz veltrin --help)</translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot; %2</source>
-        <translation>nečekaný argument „%1“ %2</translation>
-    </message>
-    <message>
         <source>--k %1 is none of the mirror constants; choose one of %2</source>
         <translation>--k %1 není žádná z konstant zrcadla; zvolte jednu z %2</translation>
     </message>
@@ -706,6 +717,30 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>--speed %1 is not a whole number from 0 to %2</source>
         <translation>--speed %1 není celé číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>nečekaný argument „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once; one run writes one file of each</source>
+        <translation>%1 je zadáno víckrát; jeden běh zapíše od každého jeden soubor</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name, or - for the standard output</source>
+        <translation>%1 potřebuje název souboru, nebo - pro standardní výstup</translation>
+    </message>
+    <message>
+        <source>%1 %2: the file is written as .%3; name it so</source>
+        <translation>%1 %2: soubor se zapisuje jako .%3; pojmenujte ho tak</translation>
+    </message>
+    <message>
+        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
+        <translation>--save-picture i --save-probabilities uvádějí %1; každé potřebuje vlastní soubor</translation>
     </message>
 </context>
 <context>
@@ -861,6 +896,49 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::PhotonControls</name>
+    <message>
+        <source>&amp;Send photons</source>
+        <translation>&amp;Vysílat fotony</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Smazat</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it</source>
+        <translation>&amp;Poslech</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Po&amp;zastavit</translation>
+    </message>
+    <message>
+        <source>Photons a second</source>
+        <translation>Fotonů za sekundu</translation>
+    </message>
+    <message>
+        <source>as fast as it draws</source>
+        <translation>tak rychle, jak stíhá kreslit</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 za sekundu</translation>
+    </message>
+    <message>
+        <source>A click for each photon, and a tone whose pitch follows the probability</source>
+        <translation>Cvaknutí za každý foton a tón, jehož výška sleduje pravděpodobnost</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it (no sound)</source>
+        <translation>&amp;Poslech (bez zvuku)</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <translation>Fotonů: %1</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::PicturePrinter</name>
     <message>
         <source>Veltrin, before any run</source>
@@ -876,10 +954,40 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::ProbabilitySound</name>
+    <message>
+        <source>No sound device: the sound stays off.</source>
+        <translation>Žádné zvukové zařízení: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
+        <translation>Zvukové zařízení neumí přehrát zvuk programu: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the sound stays off.</source>
+        <translation>Zvukové zařízení selhalo: zvuk zůstává vypnutý.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ProjectorView</name>
     <message>
         <source>Projector view</source>
         <translation>Zobrazení pro projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SettingsStore</name>
+    <message>
+        <source>veltrin: settings not kept, the defaults apply: %1: %2</source>
+        <translation>veltrin: nastavení se neukládá, platí výchozí: %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>není soubor nastavení</translation>
     </message>
 </context>
 <context>
@@ -959,6 +1067,13 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>&amp;Experiment bench…</source>
         <translation>&amp;Experimentální stůl…</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
     </message>
 </context>
 </TS>
