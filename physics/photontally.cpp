@@ -18,7 +18,11 @@ std::int64_t keyOf(std::int64_t column, std::int64_t row)
 
 void PhotonTally::add(Vec2 hit)
 {
-    m_hits.push_back(hit);
+    ++m_count;
+    if (m_hits.capacity() == 0)
+        m_hits.reserve(mostKept); // no copying of a growing list in the middle of a frame
+    if (m_hits.size() < mostKept)
+        m_hits.push_back(hit);
     const std::int64_t key =
         keyOf(std::int64_t(std::floor(hit.x / m_cell)), std::int64_t(std::floor(hit.y / m_cell)));
     const std::size_t count = ++m_perSquare[key];
@@ -31,6 +35,7 @@ void PhotonTally::add(Vec2 hit)
 void PhotonTally::clear()
 {
     m_hits.clear();
+    m_count = 0;
     m_perSquare.clear();
     m_densestCount = 0;
 }

@@ -45,11 +45,14 @@ void BenchPhotons::land(int count)
 {
     if (!canLand() || count <= 0)
         return;
-    const std::size_t first = m_tally.size();
-    for (int n = 0; n < count; ++n)
-        m_tally.add(m_photons->draw(m_random));
+    m_latest.clear();
+    for (int n = 0; n < count; ++n) {
+        const Vec2 hit = m_photons->draw(m_random);
+        m_latest.push_back(hit);
+        m_tally.add(hit);
+    }
     m_sound->click();
-    emit landed(first);
+    emit landed();
 }
 
 void BenchPhotons::clear()

@@ -7,6 +7,8 @@
 
 #include <QObject>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace veltrin {
 
@@ -34,6 +36,8 @@ public:
     bool canLand() const;
 
     const PhotonTally &tally() const { return m_tally; }
+    /// The photons that landed last, all of them (the tally keeps only so many).
+    std::span<const Vec2> latest() const { return m_latest; }
     PhotonStream &stream() const { return *m_stream; }
     ProbabilitySound &sound() const { return *m_sound; }
 
@@ -43,8 +47,8 @@ public slots:
     void clear();
 
 signals:
-    /// The photons from `first` on have just landed.
-    void landed(std::size_t first);
+    /// The latest() photons have just landed.
+    void landed();
     void cleared();
 
 private:
@@ -52,6 +56,7 @@ private:
     std::unique_ptr<MapPhotons> m_photons;
     PhotonRandom m_random;
     PhotonTally m_tally;
+    std::vector<Vec2> m_latest;
     PhotonStream *m_stream;
     ProbabilitySound *m_sound;
 };

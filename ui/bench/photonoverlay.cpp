@@ -33,7 +33,7 @@ PhotonOverlay::PhotonOverlay(MapView &view, BenchPhotons &photons, Prediction &p
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(view.rect());
     view.installEventFilter(this);
-    connect(&photons, &BenchPhotons::landed, this, &PhotonOverlay::drawDots);
+    connect(&photons, &BenchPhotons::landed, this, [this] { drawDots(m_photons.latest()); });
     connect(&photons, &BenchPhotons::cleared, this, &PhotonOverlay::redrawDots);
     redrawDots();
 }
@@ -92,19 +92,18 @@ void PhotonOverlay::redrawDots()
     m_dots = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     m_dots.setDevicePixelRatio(ratio);
     m_dots.fill(Qt::transparent);
-    drawDots(0);
+    drawDots(m_photons.tally().hits());
 }
 
-void PhotonOverlay::drawDots(std::size_t first)
+void PhotonOverlay::drawDots(std::span<const Vec2> hits)
 {
     // Straight into the image's pixels: at the fastest rate a frame brings tens of thousands.
-    const auto hits = m_photons.tally().hits();
     const qreal ratio = m_dots.devicePixelRatio();
     const int side = std::max(2, int(std::lround(2 * ratio)));
     const int width = m_dots.width();
     const int height = m_dots.height();
-    for (std::size_t i = first; i < hits.size(); ++i) {
-        const QPointF pixel = m_view.pixelOf(hits[i]) * ratio;
+    for (const Vec2 hit : hits) {
+        const QPointF pixel = m_view.pixelOf(hit) * ratio;
         const int x0 = int(pixel.x()) - side / 2;
         const int y0 = int(pixel.y()) - side / 2;
         for (int y = std::max(0, y0); y < std::min(height, y0 + side); ++y) {
@@ -144,7 +143,9 @@ void PhotonOverlay::paintEvent(QPaintEvent *event)
                         .arg(label, percent(m_scores[i].photonShare),
                              percent(m_scores[i].probabilityShare));
         const QSizeF size = QSizeF(painter.fontMetrics().size(0, label)) + QSizeF(6, 2);
-        const QRectF box(QPointF(at.x() + radius + 4, at.y() - size.height() / 2), size);
+        QRectF box(QPointF(at.x() + radius + 4, at.y() - size.height() / 2), size);
+        if (box.right() > width()) // to the mark's left where the right has no room
+            box.moveRight(at.x() - radius - 4);
         painter.fillRect(box, QColor(0, 0, 0, 170));
         painter.setPen(Qt::white);
         painter.drawText(box, Qt::AlignCenter, label);

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <span>
 #include <vector>
 
 namespace veltrin {
@@ -38,7 +39,7 @@ protected:
 
 private:
     void redrawDots();
-    void drawDots(std::size_t first);
+    void drawDots(std::span<const Vec2> hits);
     void mark(Vec2 mapPoint);
 
     MapView &m_view;

@@ -38,7 +38,7 @@ PhotonPanel::PhotonPanel(MapView &view, QWidget *parent)
     : QWidget(parent), m_view(view), m_photons(new BenchPhotons(this)),
       m_overlay(new PhotonOverlay(view, *m_photons, m_prediction)),
       m_controls(new PhotonControls(m_photons->stream(), m_photons->sound(), this)),
-      m_showMap(new QCheckBox(tr("Show &map"), this)),
+      m_showMap(new QCheckBox(tr("Show m&ap"), this)),
       m_predict(new QPushButton(tr("P&redict first"), this)),
       m_reveal(new QPushButton(tr("Re&veal"), this)), m_status(new QLabel(this))
 {
