@@ -5,10 +5,10 @@
 #include "closeup.h"
 #include "closeupnumbers.h"
 #include "colourlegend.h"
-#include "scene.h"
 #include "mirrorminiature.h"
 #include "numberspanel.h"
 #include "pathtimegraph.h"
+#include "scene.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -49,9 +49,8 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CloseUpWindow::copyNumbers);
 
-    // Until a run says otherwise, the mirror and light of a freshly loaded main window, whose
-    // Middle frequency draws green bars.
-    setRun(m_k, m_frequency, QColor(0, 255, 0));
+    // Until a run says otherwise, the mirror and light of a freshly loaded main window.
+    setRun(m_k, m_frequency, QColor::fromRgb(loadedChoice(Field::Kmitocet).bars.colour.argb()));
 }
 
 CloseUpWindow::~CloseUpWindow() = default;
