@@ -202,6 +202,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::AxisPhotons</name>
+    <message>
+        <source>Photons along the axis, and the bars they follow</source>
+        <translation>Fotony na ose a sloupce, které sledují</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Zatím nedopadl žádný foton.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
+        <translation>Na osu dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ChainView</name>
     <message>
         <source>%1 twips</source>
@@ -433,10 +448,6 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
         <translation>(viz veltrin --help)</translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot; %2</source>
-        <translation>nečekaný argument „%1“ %2</translation>
-    </message>
-    <message>
         <source>--k %1 is none of the mirror constants; choose one of %2</source>
         <translation>--k %1 není žádná z konstant zrcadla; zvolte jednu z %2</translation>
     </message>
@@ -447,6 +458,30 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>--speed %1 is not a whole number from 0 to %2</source>
         <translation>--speed %1 není celé číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>nečekaný argument „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once; one run writes one file of each</source>
+        <translation>%1 je zadáno víckrát; jeden běh zapíše od každého jeden soubor</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name, or - for the standard output</source>
+        <translation>%1 potřebuje název souboru, nebo - pro standardní výstup</translation>
+    </message>
+    <message>
+        <source>%1 %2: the file is written as .%3; name it so</source>
+        <translation>%1 %2: soubor se zapisuje jako .%3; pojmenujte ho tak</translation>
+    </message>
+    <message>
+        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
+        <translation>--save-picture i --save-probabilities uvádějí %1; každé potřebuje vlastní soubor</translation>
     </message>
 </context>
 <context>
@@ -505,6 +540,49 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::PhotonControls</name>
+    <message>
+        <source>&amp;Send photons</source>
+        <translation>&amp;Vysílat fotony</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Smazat</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it</source>
+        <translation>&amp;Poslech</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Po&amp;zastavit</translation>
+    </message>
+    <message>
+        <source>Photons a second</source>
+        <translation>Fotonů za sekundu</translation>
+    </message>
+    <message>
+        <source>as fast as it draws</source>
+        <translation>tak rychle, jak stíhá kreslit</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 za sekundu</translation>
+    </message>
+    <message>
+        <source>A click for each photon, and a tone whose pitch follows the probability</source>
+        <translation>Cvaknutí za každý foton a tón, jehož výška sleduje pravděpodobnost</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it (no sound)</source>
+        <translation>&amp;Poslech (bez zvuku)</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <translation>Fotonů: %1</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::PicturePrinter</name>
     <message>
         <source>Veltrin, before any run</source>
@@ -520,10 +598,40 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::ProbabilitySound</name>
+    <message>
+        <source>No sound device: the sound stays off.</source>
+        <translation>Žádné zvukové zařízení: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
+        <translation>Zvukové zařízení neumí přehrát zvuk programu: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the sound stays off.</source>
+        <translation>Zvukové zařízení selhalo: zvuk zůstává vypnutý.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ProjectorView</name>
     <message>
         <source>Projector view</source>
         <translation>Zobrazení pro projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SettingsStore</name>
+    <message>
+        <source>veltrin: settings not kept, the defaults apply: %1: %2</source>
+        <translation>veltrin: nastavení se neukládá, platí výchozí: %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>není soubor nastavení</translation>
     </message>
 </context>
 <context>
@@ -599,6 +707,13 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.&lt;/p&gt;&lt;p&gt;Veltrin je svobodný software: smíte jej šířit a upravovat za podmínek licence GNU General Public License, verze 3 nebo (podle vaší volby) kterékoli pozdější verze (GPL-3.0-or-later). Je poskytován bez jakékoli záruky.&lt;/p&gt;&lt;p&gt;Vytvořeno s Qt %2, běží na Qt %3.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
     </message>
 </context>
 </TS>

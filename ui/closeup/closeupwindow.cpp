@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "closeupwindow.h"
 
+#include "axisphotons.h"
 #include "chainview.h"
 #include "closeup.h"
 #include "closeupnumbers.h"
@@ -85,6 +86,8 @@ void CloseUpWindow::createControls()
     m_graph->setAccessibleName(m_graph->title());
     m_numbers = new NumbersPanel(this);
     connect(m_chain, &ChainView::hoveredArrowChanged, this, &CloseUpWindow::markArrow);
+    m_photons = new AxisPhotons(this);
+    connect(this, &CloseUpWindow::positionChanged, m_photons, &AxisPhotons::setPosition);
 }
 
 QLayout *CloseUpWindow::createLayout()
@@ -118,6 +121,7 @@ QLayout *CloseUpWindow::createLayout()
     auto *layout = new QVBoxLayout;
     layout->addLayout(controls);
     layout->addLayout(views, 1);
+    layout->addWidget(m_photons);
     return layout;
 }
 
@@ -134,6 +138,7 @@ void CloseUpWindow::setRun(double k, double frequency, const QColor &barColour)
     m_k = k;
     m_frequency = frequency;
     m_chain->setResultantColour(barColour);
+    m_photons->setRun(k, frequency, barColour);
     refresh();
 }
 

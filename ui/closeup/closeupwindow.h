@@ -13,6 +13,7 @@ class QSlider;
 
 namespace veltrin {
 
+class AxisPhotons;
 class ChainView;
 class CloseUp;
 class MirrorMiniature;
@@ -41,6 +42,7 @@ public:
     int position() const { return m_position; }
     int arrowCount() const { return m_arrowCount; }
     const CloseUp &closeUp() const { return *m_closeUp; }
+    AxisPhotons &photons() const { return *m_photons; }
     /// The figures as Ctrl+C copies them: keys and values separated by tabs, the position
     /// first, a dot as the decimal point.
     QString numbersLine() const;
@@ -74,6 +76,7 @@ private:
     MirrorMiniature *m_mirror = nullptr;
     PathTimeGraph *m_graph = nullptr;
     NumbersPanel *m_numbers = nullptr;
+    AxisPhotons *m_photons = nullptr;
 };
 
 } // namespace veltrin
