@@ -90,6 +90,7 @@ BenchWindow::BenchWindow(QWidget *parent)
     createLayout();
     createActions();
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
+    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
@@ -474,12 +475,19 @@ QString BenchWindow::description() const
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
-    return tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with a "
-              "probability of %4 twips of bar.")
-               .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
-                    peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
-                    QLocale().toString(peak.value, 'f', 1)) +
-           u' ' + keeps;
+    QString text = tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with "
+                      "a probability of %4 twips of bar.")
+                       .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
+                            peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
+                            QLocale().toString(peak.value, 'f', 1));
+    if (const auto focus = m_computer->wholeMirrorFocus(); focus && focus->value > 0) {
+        text += u' ' + tr("That is %1% of the whole mirror's focus, which lies %2 twips from the "
+                          "vertex line and %3 twips %4.")
+                           .arg(QLocale().toString(100 * peak.value / focus->value, 'f', 0),
+                                twips(focus->at.x), twips(std::abs(focus->at.y)),
+                                focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
+    }
+    return text + u' ' + keeps;
 }
 
 void BenchWindow::updateDescription()

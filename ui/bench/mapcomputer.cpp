@@ -28,6 +28,19 @@ void MapComputer::setGrids(std::vector<MapGrid> grids)
     m_grids = std::move(grids);
 }
 
+std::optional<ProbabilityMap::Peak> MapComputer::wholeMirrorFocus() const
+{
+    if (m_focusOf == uncut(m_experiment))
+        return m_focus;
+    return std::nullopt;
+}
+
+Experiment MapComputer::uncut(Experiment experiment)
+{
+    experiment.cut = MirrorCut::whole();
+    return experiment;
+}
+
 bool MapComputer::isFinished() const
 {
     return m_map && m_map->grid() == m_grids.back() && m_map->experiment() == m_experiment;
@@ -41,6 +54,12 @@ void MapComputer::compute(const Experiment &experiment)
     m_experiment = experiment;
     m_map.reset();
     const quint64 generation = ++m_generation;
+    // A drag across the mirror changes only its cut: the focus found for the whole mirror holds.
+    const bool findFocus = !(m_focus && m_focusOf == uncut(experiment));
+    if (findFocus) {
+        m_focus.reset();
+        m_focusOf = uncut(experiment);
+    }
 
     auto worker = std::make_unique<Worker>();
     Worker *self = worker.get();
@@ -76,6 +95,15 @@ void MapComputer::deliver(quint64 generation, std::shared_ptr<const ProbabilityM
         return;
     m_map = std::move(map);
     emit mapReady(m_map);
+}
+
+void MapComputer::deliverFocus(const Experiment &of, ProbabilityMap::Peak focus)
+{
+    // Found for an earlier cut of the same mirror, it holds all the same.
+    if (!(of == m_focusOf) || m_focus)
+        return;
+    m_focus = focus;
+    emit focusFound();
 }
 
 void MapComputer::reportProgress(quint64 generation, int done, int total)
