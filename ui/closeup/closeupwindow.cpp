@@ -49,6 +49,8 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CloseUpWindow::copyNumbers);
+    auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
+    connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
     // Until a run says otherwise, the mirror and light of a freshly loaded main window.
     setRun(m_k, m_frequency, QColor::fromRgb(loadedChoice(Field::Kmitocet).bars.colour.argb()));
