@@ -75,4 +75,46 @@ ProbabilityMap::Peak ProbabilityMap::brightest() const
     return {{m_grid.x(column), m_grid.y(row)}, *peak};
 }
 
+std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(const Experiment &experiment,
+                                                                     std::stop_token stop)
+{
+    Experiment whole = experiment;
+    whole.cut = MirrorCut::whole();
+    const std::optional<ProbabilityMap> coarse = compute(whole, MapGrid::coarse(), stop);
+    if (!coarse)
+        return std::nullopt;
+    const std::vector<MirrorPoint> points = whole.points();
+    std::vector<PathSum> sums;
+    for (double wavenumber : whole.wavenumbers())
+        sums.emplace_back(points, wavenumber, whole.source);
+    auto valueAt = [&](Vec2 mapPoint) {
+        double sum = 0;
+        for (PathSum &pathSum : sums)
+            sum += Experiment::probabilityOf(pathSum.resultantAt(MapGrid::sceneOf(mapPoint)));
+        return sum / double(sums.size());
+    };
+    Peak peak = coarse->brightest();
+    peak.value = valueAt(peak.at);
+    const double step = MapGrid::full().step();
+    for (bool climbed = true; climbed && !stop.stop_requested();) {
+        climbed = false;
+        const Peak here = peak;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                const Vec2 next{here.at.x + dx * step, here.at.y + dy * step};
+                if ((dx == 0 && dy == 0) || next.x < 0 || next.x >= MapGrid::xEnd ||
+                    next.y < MapGrid::yLow || next.y >= MapGrid::yEnd)
+                    continue;
+                if (const double value = valueAt(next); value > peak.value) {
+                    peak = {next, value};
+                    climbed = true;
+                }
+            }
+        }
+    }
+    if (stop.stop_requested())
+        return std::nullopt;
+    return peak;
+}
+
 } // namespace veltrin

@@ -53,6 +53,12 @@ public:
     /// The brightest point (the first of equals, by rows from the lowest).
     Peak brightest() const;
 
+    /// The whole mirror's focus for the experiment's shape, source and light: the brightest point
+    /// of its coarse map, then followed uphill in steps of the full map's with every sample.
+    /// Nothing if `stop` is asked for first.
+    static std::optional<Peak> wholeMirrorFocus(const Experiment &experiment,
+                                                std::stop_token stop = {});
+
 private:
     ProbabilityMap(const Experiment &experiment, const MapGrid &grid);
     std::size_t index(int column, int row) const

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -69,7 +70,7 @@ private:
     MirrorCut m_after;
 };
 
-enum Preset { Whole, Vertex, Edges, Grating, Zones };
+enum Preset { Whole, Vertex, Edges, Grating, Zones, ByHand };
 
 QString twips(double value)
 {
@@ -91,6 +92,7 @@ BenchWindow::BenchWindow(QWidget *parent)
     createLayout();
     createActions();
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
+    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
@@ -109,6 +111,8 @@ void BenchWindow::createControls()
     connect(m_photons, &PhotonPanel::changed, this, &BenchWindow::updateDescription);
 
     m_strip = new MirrorStrip(this);
+    m_mapView->installEventFilter(this);
+    m_strip->installEventFilter(this);
     connect(m_strip, &MirrorStrip::cutChanging, this, [this](const MirrorCut &cut) {
         Experiment experiment = m_experiment;
         experiment.cut = cut;
@@ -166,7 +170,8 @@ void BenchWindow::createControls()
     m_preset->setObjectName(QStringLiteral("predvolba"));
     m_preset->setAccessibleName(tr("Mirror preset"));
     m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
-                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector")});
+                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
+                        tr("Cut by hand")});
     m_period = new QSpinBox(this);
     m_period->setObjectName(QStringLiteral("perioda"));
     m_period->setRange(20, 3000);
@@ -181,6 +186,9 @@ void BenchWindow::createControls()
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("popis"));
     m_summary->setWordWrap(true);
+    // Room for the longest description, so that the map does not move as it changes.
+    m_summary->setMinimumHeight(3 * m_summary->fontMetrics().lineSpacing());
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prubeh"));
     m_progress->setAccessibleName(tr("Full map computed"));
@@ -369,6 +377,15 @@ void BenchWindow::showControls()
     };
     mark(m_kMarked, m_experiment.shape.k());
     mark(m_wavenumberNamed, m_experiment.wavenumber);
+    // The preset the mirror is cut as, or none.
+    const QSignalBlocker presetBlocker(m_preset);
+    const MirrorCut &cut = m_experiment.cut;
+    m_preset->setCurrentIndex(cut == MirrorCut::whole()                      ? Whole
+                              : cut == MirrorCut::vertexStrip()              ? Vertex
+                              : cut == MirrorCut::edges()                    ? Edges
+                              : cut == MirrorCut::grating(m_period->value()) ? Grating
+                              : cut == m_zones                               ? Zones
+                                                                             : ByHand);
 }
 
 void BenchWindow::applyPreset()
@@ -383,10 +400,13 @@ void BenchWindow::applyPreset()
     case Grating:
         return cutMirror(MirrorCut::grating(m_period->value()),
                          tr("Grating of %1 twips").arg(m_period->value()));
+    case ByHand:
+        return showControls();
     case Zones: {
         Experiment whole = m_experiment;
         whole.cut = MirrorCut::whole();
-        return cutMirror(whole.zonesFor(detector()), tr("Zones for the detector"));
+        m_zones = whole.zonesFor(detector());
+        return cutMirror(m_zones, tr("Zones for the detector"));
     }
     }
 }
@@ -480,12 +500,19 @@ QString BenchWindow::description() const
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
-    return tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with a "
-              "probability of %4 twips of bar.")
-               .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
-                    peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
-                    QLocale().toString(peak.value, 'f', 1)) +
-           u' ' + keeps;
+    QString text = tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with "
+                      "a probability of %4 twips of bar.")
+                       .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
+                            peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
+                            QLocale().toString(peak.value, 'f', 1));
+    if (const auto focus = m_computer->wholeMirrorFocus(); focus && focus->value > 0) {
+        text += u' ' + tr("That is %1% of the whole mirror's focus, which lies %2 twips from the "
+                          "vertex line and %3 twips %4.")
+                           .arg(QLocale().toString(100 * peak.value / focus->value, 'f', 0),
+                                twips(focus->at.x), twips(std::abs(focus->at.y)),
+                                focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
+    }
+    return text + u' ' + keeps;
 }
 
 void BenchWindow::updateDescription()
@@ -502,16 +529,12 @@ void BenchWindow::alignStrip()
     m_strip->setStripArea(area.top() + offset.y(), area.height());
 }
 
-void BenchWindow::resizeEvent(QResizeEvent *event)
+bool BenchWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    alignStrip();
-}
-
-void BenchWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    alignStrip();
+    // The strips stay beside the map's rows however the layout moves either.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        alignStrip();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString BenchWindow::caption() const

@@ -28,6 +28,19 @@ void MapComputer::setGrids(std::vector<MapGrid> grids)
     m_grids = std::move(grids);
 }
 
+std::optional<ProbabilityMap::Peak> MapComputer::wholeMirrorFocus() const
+{
+    if (m_focusOf == uncut(m_experiment))
+        return m_focus;
+    return std::nullopt;
+}
+
+Experiment MapComputer::uncut(Experiment experiment)
+{
+    experiment.cut = MirrorCut::whole();
+    return experiment;
+}
+
 bool MapComputer::isFinished() const
 {
     return m_map && m_map->grid() == m_grids.back() && m_map->experiment() == m_experiment;
@@ -41,11 +54,17 @@ void MapComputer::compute(const Experiment &experiment)
     m_experiment = experiment;
     m_map.reset();
     const quint64 generation = ++m_generation;
+    // A drag across the mirror changes only its cut: the focus found for the whole mirror holds.
+    const bool findFocus = !(m_focus && m_focusOf == uncut(experiment));
+    if (findFocus) {
+        m_focus.reset();
+        m_focusOf = uncut(experiment);
+    }
 
     auto worker = std::make_unique<Worker>();
     Worker *self = worker.get();
-    worker->thread =
-        std::jthread([this, self, generation, experiment, grids = m_grids](std::stop_token stop) {
+    worker->thread = std::jthread(
+        [this, self, generation, experiment, findFocus, grids = m_grids](std::stop_token stop) {
             for (std::size_t i = 0; i < grids.size() && !stop.stop_requested(); ++i) {
                 const bool last = i + 1 == grids.size();
                 ProbabilityMap::Progress progress;
@@ -63,6 +82,14 @@ void MapComputer::compute(const Experiment &experiment)
                 auto shared = std::make_shared<const ProbabilityMap>(std::move(*map));
                 QMetaObject::invokeMethod(
                     this, [=, this] { deliver(generation, shared); }, Qt::QueuedConnection);
+                // What the pupil's mirror is measured against, once the coarse map is shown.
+                if (i == 0 && findFocus) {
+                    if (const auto focus = ProbabilityMap::wholeMirrorFocus(experiment, stop)) {
+                        QMetaObject::invokeMethod(
+                            this, [=, this] { deliverFocus(uncut(experiment), *focus); },
+                            Qt::QueuedConnection);
+                    }
+                }
             }
             self->finished = true;
         });
@@ -76,6 +103,15 @@ void MapComputer::deliver(quint64 generation, std::shared_ptr<const ProbabilityM
         return;
     m_map = std::move(map);
     emit mapReady(m_map);
+}
+
+void MapComputer::deliverFocus(const Experiment &of, ProbabilityMap::Peak focus)
+{
+    // Found for an earlier cut of the same mirror, it holds all the same.
+    if (!(of == m_focusOf) || m_focus)
+        return;
+    m_focus = focus;
+    emit focusFound();
 }
 
 void MapComputer::reportProgress(quint64 generation, int done, int total)
