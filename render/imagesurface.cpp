@@ -7,7 +7,8 @@
 
 namespace veltrin {
 
-ImageSurface::ImageSurface(QImage &picture, SceneStyle style) : m_painter(picture, std::move(style))
+ImageSurface::ImageSurface(QImage &picture, SceneStyle style)
+    : PainterSurface(picture, std::move(style))
 {
     for (int i = 0; i < fieldCount; ++i)
         m_fields[i] = loadedText(Field(i));
@@ -16,26 +17,6 @@ ImageSurface::ImageSurface(QImage &picture, SceneStyle style) : m_painter(pictur
 ImageSurface::~ImageSurface()
 {
     m_painter.finish();
-}
-
-void ImageSurface::setPenWidth(int pixels)
-{
-    m_painter.setPenWidth(pixels);
-}
-
-void ImageSurface::drawLine(PointF from, PointF to, Colour colour)
-{
-    m_painter.drawLine(from, to, colour);
-}
-
-void ImageSurface::drawCircle(PointF centre, float radius)
-{
-    m_painter.drawCircle(centre, radius);
-}
-
-void ImageSurface::drawChain(std::span<const PointF> points)
-{
-    m_painter.drawChain(points);
 }
 
 QString ImageSurface::text(Field field) const

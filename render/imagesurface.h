@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scenepainter.h"
-#include "surface.h"
+#include "paintersurface.h"
 
 #include <array>
 
@@ -11,16 +10,12 @@ namespace veltrin {
 /// A run's surface without a window: draws on a picture through a ScenePainter and keeps the
 /// parameter fields as plain texts, as a freshly loaded window holds them. For a picture made
 /// anew from the runs on it, and for a run made without any display.
-class ImageSurface : public Surface
+class ImageSurface : public PainterSurface
 {
 public:
     explicit ImageSurface(QImage &picture, SceneStyle style = {});
     ~ImageSurface() override;
 
-    void setPenWidth(int pixels) override;
-    void drawLine(PointF from, PointF to, Colour colour) override;
-    void drawCircle(PointF centre, float radius) override;
-    void drawChain(std::span<const PointF> points) override;
     QString text(Field field) const override;
     void setText(Field field, const QString &text) override;
     /// No one is there to answer: No, which keeps what is drawn.
@@ -29,7 +24,6 @@ public:
     void present() override;
 
 private:
-    ScenePainter m_painter;
     std::array<QString, fieldCount> m_fields;
 };
 

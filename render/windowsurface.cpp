@@ -11,8 +11,8 @@
 namespace veltrin {
 
 WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
-    : m_window(window), m_canvas(canvas), m_fields(fields), m_question(askWithMessageBox),
-      m_painter(canvas->image())
+    : PainterSurface(canvas->image()), m_window(window), m_canvas(canvas), m_fields(fields),
+      m_question(askWithMessageBox)
 {
 }
 
@@ -22,26 +22,6 @@ ScenePainter &WindowSurface::painter()
         throw SurfaceError(
             QCoreApplication::translate("WindowSurface", "The drawing area is gone"));
     return m_painter;
-}
-
-void WindowSurface::setPenWidth(int pixels)
-{
-    m_painter.setPenWidth(pixels);
-}
-
-void WindowSurface::drawLine(PointF from, PointF to, Colour colour)
-{
-    painter().drawLine(from, to, colour);
-}
-
-void WindowSurface::drawCircle(PointF centre, float radius)
-{
-    painter().drawCircle(centre, radius);
-}
-
-void WindowSurface::drawChain(std::span<const PointF> points)
-{
-    painter().drawChain(points);
 }
 
 QLineEdit *WindowSurface::editor(Field field) const

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scenepainter.h"
-#include "surface.h"
+#include "paintersurface.h"
 
 #include <QPointer>
 #include <array>
@@ -18,7 +17,7 @@ class Canvas;
 /// The surface of the real window: a run draws on the canvas's picture through a ScenePainter,
 /// reads and writes the window's hidden fields, asks its question in a message box, and each
 /// screen update repaints just what changed.
-class WindowSurface : public Surface
+class WindowSurface : public PainterSurface
 {
 public:
     using FieldEditors = std::array<QLineEdit *, fieldCount>;
@@ -33,24 +32,22 @@ public:
     /// Draws from now on in this style; between a run's positions, when nothing is being drawn.
     void setSceneStyle(const SceneStyle &style) { m_painter.setStyle(style); }
 
-    void setPenWidth(int pixels) override;
-    void drawLine(PointF from, PointF to, Colour colour) override;
-    void drawCircle(PointF centre, float radius) override;
-    void drawChain(std::span<const PointF> points) override;
     QString text(Field field) const override;
     void setText(Field field, const QString &text) override;
     bool askYesNo(const QString &prompt) override;
     void present() override;
 
+protected:
+    /// Throws where the drawing area is gone.
+    ScenePainter &painter() override;
+
 private:
-    ScenePainter &painter();
     QLineEdit *editor(Field field) const;
 
     QPointer<QWidget> m_window;
     QPointer<Canvas> m_canvas;
     FieldEditors m_fields;
     Question m_question;
-    ScenePainter m_painter;
 };
 
 /// The "Delete probability" kind of box: Yes and No, Yes the default, no icon, the

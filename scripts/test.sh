@@ -4,7 +4,7 @@
 # once more built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh libbenchmark-dev xvfb xauth xdotool imagemagick python3 \
+scripts/install-deps.sh libbenchmark-dev libgtest-dev xvfb xauth xdotool imagemagick python3 \
     desktop-file-utils appstream dpkg-dev lintian poppler-utils locales
 export QT_QPA_PLATFORM=offscreen
 

@@ -202,6 +202,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::AxisPhotons</name>
+    <message>
+        <source>Photons along the axis, and the bars they follow</source>
+        <translation>Fotony na ose a sloupce, které sledují</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Zatím nedopadl žádný foton.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
+        <translation>Na osu dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ChainView</name>
     <message>
         <source>%1 twips</source>
@@ -601,6 +616,49 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::PhotonControls</name>
+    <message>
+        <source>&amp;Send photons</source>
+        <translation>&amp;Vysílat fotony</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Smazat</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it</source>
+        <translation>&amp;Poslech</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Po&amp;zastavit</translation>
+    </message>
+    <message>
+        <source>Photons a second</source>
+        <translation>Fotonů za sekundu</translation>
+    </message>
+    <message>
+        <source>as fast as it draws</source>
+        <translation>tak rychle, jak stíhá kreslit</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 za sekundu</translation>
+    </message>
+    <message>
+        <source>A click for each photon, and a tone whose pitch follows the probability</source>
+        <translation>Cvaknutí za každý foton a tón, jehož výška sleduje pravděpodobnost</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it (no sound)</source>
+        <translation>&amp;Poslech (bez zvuku)</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <translation>Fotonů: %1</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::PicturePrinter</name>
     <message>
         <source>Veltrin, before any run</source>
@@ -613,6 +671,21 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>Veltrin: %1</source>
         <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ProbabilitySound</name>
+    <message>
+        <source>No sound device: the sound stays off.</source>
+        <translation>Žádné zvukové zařízení: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
+        <translation>Zvukové zařízení neumí přehrát zvuk programu: zvuk zůstává vypnutý.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the sound stays off.</source>
+        <translation>Zvukové zařízení selhalo: zvuk zůstává vypnutý.</translation>
     </message>
 </context>
 <context>

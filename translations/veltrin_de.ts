@@ -202,6 +202,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::AxisPhotons</name>
+    <message>
+        <source>Photons along the axis, and the bars they follow</source>
+        <translation>Photonen auf der Achse und die Balken, denen sie folgen</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Noch ist kein Photon angekommen.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
+        <translation>%1 Photonen sind auf der Achse angekommen, die meisten %2 Twips von der Scheiteltangente.</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ChainView</name>
     <message>
         <source>%1 twips</source>
@@ -601,6 +616,49 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     </message>
 </context>
 <context>
+    <name>veltrin::PhotonControls</name>
+    <message>
+        <source>&amp;Send photons</source>
+        <translation>Photonen &amp;senden</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it</source>
+        <translation>&amp;Hören</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Photons a second</source>
+        <translation>Photonen pro Sekunde</translation>
+    </message>
+    <message>
+        <source>as fast as it draws</source>
+        <translation>so schnell, wie gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 pro Sekunde</translation>
+    </message>
+    <message>
+        <source>A click for each photon, and a tone whose pitch follows the probability</source>
+        <translation>Ein Klicken für jedes Photon und ein Ton, dessen Höhe der Wahrscheinlichkeit folgt</translation>
+    </message>
+    <message>
+        <source>&amp;Hear it (no sound)</source>
+        <translation>&amp;Hören (kein Ton)</translation>
+    </message>
+    <message>
+        <source>Photons: %1</source>
+        <translation>Photonen: %1</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::PicturePrinter</name>
     <message>
         <source>Veltrin, before any run</source>
@@ -613,6 +671,21 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>Veltrin: %1</source>
         <translation>Veltrin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ProbabilitySound</name>
+    <message>
+        <source>No sound device: the sound stays off.</source>
+        <translation>Kein Audiogerät: der Ton bleibt aus.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
+        <translation>Das Audiogerät kann den Ton des Programms nicht abspielen: der Ton bleibt aus.</translation>
+    </message>
+    <message>
+        <source>The sound device failed: the sound stays off.</source>
+        <translation>Das Audiogerät ist ausgefallen: der Ton bleibt aus.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "closeupwindow.h"
 
+#include "axisphotons.h"
 #include "chainview.h"
 #include "closekeys.h"
 #include "closeup.h"
@@ -104,6 +105,8 @@ void CloseUpWindow::createControls()
     m_graph->setAccessibleName(m_graph->title());
     m_numbers = new NumbersPanel(m_views);
     connect(m_chain, &ChainView::hoveredArrowChanged, this, &CloseUpWindow::markArrow);
+    m_photons = new AxisPhotons(this);
+    connect(this, &CloseUpWindow::positionChanged, m_photons, &AxisPhotons::setPosition);
 }
 
 void CloseUpWindow::createActions()
@@ -167,6 +170,7 @@ QLayout *CloseUpWindow::createLayout()
     inside->addLayout(position);
     inside->addLayout(choices);
     inside->addWidget(m_views, 1);
+    inside->addWidget(m_photons);
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("closeUpScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -232,6 +236,7 @@ void CloseUpWindow::setRun(double k, double frequency, const QColor &barColour)
     m_highestBar = whole->highestProbability();
     m_table = m_arrowCount == 3000 ? std::move(whole) : nullptr;
     m_chain->setResultantColour(barColour);
+    m_photons->setRun(k, frequency, barColour);
     refresh();
 }
 

@@ -12,6 +12,7 @@ class QSlider;
 
 namespace veltrin {
 
+class AxisPhotons;
 class ChainView;
 class CloseUp;
 class MirrorMiniature;
@@ -44,6 +45,7 @@ public:
     int position() const { return m_position; }
     int arrowCount() const { return m_arrowCount; }
     const CloseUp &closeUp() const { return *m_closeUp; }
+    AxisPhotons &photons() const { return *m_photons; }
     /// The figures as Ctrl+C copies them: a header row with units and a row of values.
     QString numbersText() const;
     /// Every position's figures as "Copy all positions" copies them.
@@ -103,6 +105,7 @@ private:
     MirrorMiniature *m_mirror = nullptr;
     PathTimeGraph *m_graph = nullptr;
     NumbersPanel *m_numbers = nullptr;
+    AxisPhotons *m_photons = nullptr;
 };
 
 } // namespace veltrin

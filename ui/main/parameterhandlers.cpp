@@ -20,11 +20,6 @@ void ParameterHandlers::choose(const Choice &choice)
     write(choice.field, choice.value);
 }
 
-void ParameterHandlers::choose(const char *objectName)
-{
-    choose(*choiceNamed(QString::fromUtf8(objectName)));
-}
-
 void ParameterHandlers::write(Field field, double value)
 {
     m_fields[static_cast<int>(field)]->setText(numberToText(value));

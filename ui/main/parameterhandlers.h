@@ -27,28 +27,15 @@ public:
     ParameterHandlers(const WindowSurface::FieldEditors &fields, QScrollBar *scrollBar,
                       QObject *parent = nullptr);
 
-    /// What a click on the choice's option button does: writes its value into its field.
+    /// What a click on the choice's option button does: writes its value into its field. Every
+    /// button's click comes here with its row of the choices table.
     void choose(const Choice &choice);
 
 public slots:
-    void opOhniskoVzdalene_Click() { choose("opOhniskoVzdálené"); }
-    void opOhniskoStredni_Click() { choose("opOhniskoStřední"); }
-    void opOhniskoBlizke_Click() { choose("opOhniskoBlízké"); }
-    void opK0002_Click() { choose("opK0002"); }
-
-    void opKmitVys_Click() { choose("opKmitVyš"); }
-    void opStredni_Click() { choose("opStřední"); }
-    void opNizky_Click() { choose("opNízký"); }
-
-    void opRychla_Click() { choose("opRychlá"); }
-    void opPomalejsi_Click() { choose("opPomalejši"); }
-    void opPomala_Click() { choose("opPomalá"); }
-
     /// Writes the delay count of the bar's position: from 1 at the left end to 983011.
     void HScroll1_Change();
 
 private:
-    void choose(const char *objectName);
     void write(Field field, double value);
 
     WindowSurface::FieldEditors m_fields;

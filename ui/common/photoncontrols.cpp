@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "photoncontrols.h"
+
+#include "photonstream.h"
+#include "probabilitysound.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+namespace veltrin {
+
+PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QWidget *parent)
+    : QWidget(parent), m_send(new QPushButton(tr("&Send photons"), this)),
+      m_rate(new QComboBox(this)), m_clear(new QPushButton(tr("C&lear"), this)),
+      m_count(new QLabel(this)), m_hear(new QCheckBox(tr("&Hear it"), this))
+{
+    m_send->setObjectName(QStringLiteral("sendPhotons"));
+    m_send->setCheckable(true);
+    connect(m_send, &QPushButton::toggled, &stream, [&stream](bool on) {
+        if (on)
+            stream.start();
+        else
+            stream.pause();
+    });
+    connect(&stream, &PhotonStream::runningChanged, this, [this](bool running) {
+        m_send->setChecked(running);
+        m_send->setText(running ? tr("&Pause") : tr("&Send photons"));
+    });
+
+    m_rate->setObjectName(QStringLiteral("photonRate"));
+    m_rate->setAccessibleName(tr("Photons a second"));
+    for (const int rate : PhotonStream::rates)
+        m_rate->addItem(rate == PhotonStream::fastest
+                            ? tr("as fast as it draws")
+                            : tr("%1 per second").arg(QLocale().toString(rate)),
+                        rate);
+    m_rate->setCurrentIndex(m_rate->findData(stream.rate()));
+    connect(m_rate, &QComboBox::currentIndexChanged, &stream,
+            [this, &stream](int index) { stream.setRate(m_rate->itemData(index).toInt()); });
+
+    m_clear->setObjectName(QStringLiteral("clearPhotons"));
+    connect(m_clear, &QPushButton::clicked, this, &PhotonControls::clearRequested);
+
+    m_count->setObjectName(QStringLiteral("photonCount"));
+    setCount(0);
+
+    m_hear->setObjectName(QStringLiteral("hearIt"));
+    m_hear->setToolTip(tr("A click for each photon, and a tone whose pitch follows the "
+                          "probability"));
+    m_hear->setChecked(sound.isOn());
+    connect(m_hear, &QCheckBox::toggled, &sound, &ProbabilitySound::setOn);
+    connect(&sound, &ProbabilitySound::onChanged, m_hear, &QCheckBox::setChecked);
+    connect(&sound, &ProbabilitySound::silenced, this, [this](const QString &why) {
+        m_hear->setToolTip(why);
+        m_hear->setText(tr("&Hear it (no sound)"));
+    });
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_send);
+    layout->addWidget(m_rate);
+    layout->addWidget(m_clear);
+    layout->addWidget(m_count, 1);
+    layout->addWidget(m_hear);
+}
+
+void PhotonControls::setCount(qint64 count)
+{
+    m_count->setText(tr("Photons: %1").arg(QLocale().toString(count)));
+}
+
+} // namespace veltrin

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAudioDevice>
+#include <QObject>
+
+class QAudioSink;
+class QTimer;
+
+namespace veltrin {
+
+class SoundStream;
+
+/// "Hear it": a soft click for each photon detected and a tone whose pitch follows a
+/// probability, for a pupil who cannot see the screen. Off until chosen, and remembered. Where
+/// there is no sound device the program says so once and stays silent.
+class ProbabilitySound : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Plays through the system's default output.
+    explicit ProbabilitySound(QObject *parent = nullptr);
+    /// Plays through `device`; a null device is no sound device at all.
+    ProbabilitySound(const QAudioDevice &device, QObject *parent);
+    ~ProbabilitySound() override;
+
+    /// The pitch for a share of the brightest probability (0 … 1): 220 Hz to 2 kHz, evenly
+    /// in musical steps.
+    static double pitchOf(double share);
+
+    bool isOn() const { return m_on; }
+    /// No sound can be played: no device, or the device failed.
+    bool isSilent() const { return m_silent; }
+
+public slots:
+    /// Switches the sound on or off, and remembers it for the next start.
+    void setOn(bool on);
+    /// One photon detected.
+    void click();
+    /// A tone for a share of the brightest probability (0 … 1).
+    void tone(double share);
+
+signals:
+    void onChanged(bool on);
+    /// Sound was wanted and cannot be played; emitted once.
+    void silenced(const QString &why);
+
+private:
+    bool ready();
+    void goSilent(const QString &why);
+    void stopWhenQuiet();
+
+    QAudioDevice m_device;
+    bool m_on = false;
+    bool m_silent = false;
+    SoundStream *m_stream;
+    QAudioSink *m_sink = nullptr;
+    QTimer *m_quietCheck;
+};
+
+} // namespace veltrin
