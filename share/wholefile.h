@@ -6,14 +6,27 @@
 
 namespace veltrin {
 
-/// Writes a file whole or not at all: into a temporary file beside it, renamed over the old one
-/// only once every byte is out, so that a failed save never leaves half a file, nor loses the
-/// one that was there.
+/// Writes a file whole or not at all. A regular file, or a link to one, is written into a
+/// temporary file beside it, renamed over the old one only once every byte is out, so that a
+/// failed save never leaves half a file, nor loses the one that was there; the new file keeps
+/// the old one's mode. Anything else that is there, a device, a FIFO or a terminal, is written
+/// straight into and stays what it is; "-" is the standard output.
 class WholeFile
 {
 public:
     /// Returns why the file could not be written, or an empty string once it is.
     static QString write(const QString &path, const QByteArray &bytes);
+
+    /// As write(), but only where the path is a regular file, a link to one, or nothing yet:
+    /// what is there else is left untouched, and the reason returned.
+    static QString replace(const QString &path, const QByteArray &bytes);
+
+    /// Whether the path names the standard output.
+    static bool isStandardOutput(const QString &path) { return path == QLatin1String("-"); }
+
+    /// Whether two paths would write to the same place: the same name, the same file reached
+    /// by two names or links, or both the standard output.
+    static bool sameTarget(const QString &first, const QString &second);
 };
 
 } // namespace veltrin

@@ -4,7 +4,11 @@
 #include "choices.h"
 #include "parameterhandlers.h"
 
+#include "wholefile.h"
+
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace veltrin {
 
@@ -53,6 +57,63 @@ QString programName()
 
 } // namespace
 
+/// The program's own options, as the help lists them.
+struct CommandLine::Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                            CommandLine::tr("Displays help on commandline options.")};
+    QCommandLineOption helpAll{QStringLiteral("help-all"), QString()};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               CommandLine::tr("Displays version information.")};
+    QCommandLineOption k{QStringLiteral("k"),
+                         CommandLine::tr("Choose the mirror's K: %1.")
+                             .arg(optionTexts(Field::OsKruh).join(QStringLiteral(", "))),
+                         CommandLine::tr("VALUE")};
+    QCommandLineOption frequency{QStringLiteral("frequency"),
+                                 CommandLine::tr("Choose the light's frequency."),
+                                 optionTexts(Field::Kmitocet).join(u'|')};
+    QCommandLineOption speed{
+        QStringLiteral("speed"),
+        CommandLine::tr(
+            "Set the animation's scroll bar to N, from 0 (as fast as the machine draws) to %1 "
+            "(the slowest).")
+            .arg(ParameterHandlers::slowestPosition),
+        CommandLine::tr("N")};
+    QCommandLineOption run{QStringLiteral("run"),
+                           CommandLine::tr("Press Start once the window is shown.")};
+    QCommandLineOption picture{
+        QStringLiteral("save-picture"),
+        CommandLine::tr("Make one run with no window, save its picture as a PNG file and exit."),
+        CommandLine::tr("FILE.png")};
+    QCommandLineOption probabilities{
+        QStringLiteral("save-probabilities"),
+        CommandLine::tr(
+            "Make one run with no window, save its probabilities as comma-separated values and "
+            "exit. Together with --save-picture, the one run writes both files."),
+        CommandLine::tr("FILE.csv")};
+
+    /// Adds them, and the toolkit's options hidden, to the parser.
+    void addTo(QCommandLineParser &parser)
+    {
+        // Not Qt's own help option: its --help-all would promise the toolkit's options, which
+        // only a parser that ends the program itself can list. --help-all is still understood.
+        helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions(
+            {help, helpAll, version, k, frequency, speed, run, picture, probabilities});
+        for (const char *name : toolkitOptionsWithValue) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(),
+                                      QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char *name : toolkitFlags) {
+            QCommandLineOption option(QString::fromLatin1(name), QString());
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+};
+
 CommandLine::CommandLine(const QStringList &arguments)
 {
     read(arguments);
@@ -67,100 +128,127 @@ void CommandLine::read(const QStringList &arguments)
         tr("How a parabolic mirror gathers light, told with QED arrows.\n\n"
            "With --save-picture or --save-probabilities Veltrin opens no window and needs no\n"
            "display: it makes one run with the options given and writes the files."));
-    // Not Qt's own help option: its --help-all would promise the toolkit's options, which only a
-    // parser that ends the program itself can list. --help-all is still understood.
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        tr("Displays help on commandline options."));
-    QCommandLineOption helpAll(QStringLiteral("help-all"), QString());
-    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, helpAll});
-    const QCommandLineOption version = parser.addVersionOption();
-    const QString kValues = optionTexts(Field::OsKruh).join(QStringLiteral(", "));
-    const QString frequencyValues = optionTexts(Field::Kmitocet).join(u'|');
-    const QCommandLineOption k(QStringLiteral("k"), tr("Choose the mirror's K: %1.").arg(kValues),
-                               tr("VALUE"));
-    const QCommandLineOption frequency(QStringLiteral("frequency"),
-                                       tr("Choose the light's frequency."), frequencyValues);
-    const QCommandLineOption speed(
-        QStringLiteral("speed"),
-        tr("Set the animation's scroll bar to N, from 0 (as fast as the machine draws) to %1 "
-           "(the slowest).")
-            .arg(ParameterHandlers::slowestPosition),
-        tr("N"));
-    const QCommandLineOption run(QStringLiteral("run"),
-                                 tr("Press Start once the window is shown."));
-    const QCommandLineOption picture(
-        QStringLiteral("save-picture"),
-        tr("Make one run with no window, save its picture as a PNG file and exit."),
-        tr("FILE.png"));
-    const QCommandLineOption probabilities(
-        QStringLiteral("save-probabilities"),
-        tr("Make one run with no window, save its probabilities as comma-separated values and "
-           "exit. Together with --save-picture, the one run writes both files."),
-        tr("FILE.csv"));
-    parser.addOptions({k, frequency, speed, run, picture, probabilities});
-    for (const char *name : toolkitOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char *name : toolkitFlags) {
-        QCommandLineOption option(QString::fromLatin1(name), QString());
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    Options options;
+    options.addTo(parser);
+    parser.parse(arguments);
+    if (answeredAtOnce(parser, options))
+        return;
+    if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
+        !readChoice(parser, options.frequency, Field::Kmitocet, m_options.frequency) ||
+        !readSpeed(parser, options.speed) || !readFiles(parser, options))
+        return;
+    m_options.run = parser.isSet(options.run);
+    m_outcome = m_options.writesFiles() ? Outcome::WriteFiles : Outcome::OpenWindow;
+}
 
-    const QString tryHelp = tr("(see veltrin --help)");
-    if (!parser.parse(arguments))
-        return exitWith(usageError, {}, programName() + parser.errorText() + u' ' + tryHelp);
-    if (parser.isSet(help) || parser.isSet(helpAll))
-        return exitWith(0, parser.helpText());
-    if (parser.isSet(version)) {
-        return exitWith(0, QCoreApplication::applicationName() + u' ' +
-                               QCoreApplication::applicationVersion() + u'\n');
+bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options &options)
+{
+    if (!parser.errorText().isEmpty()) {
+        refuse(parser.errorText());
+        return true;
+    }
+    if (parser.isSet(options.help) || parser.isSet(options.helpAll)) {
+        // Every option of the program's own is a long one, also the one-letter --k; the parser
+        // would show that one with a single dash.
+        QString text = parser.helpText();
+        text.replace(QRegularExpression(QStringLiteral("^(\\s+)-k (<\\S+>) "),
+                                        QRegularExpression::MultilineOption),
+                     QStringLiteral("\\1--k \\2"));
+        exitWith(0, text);
+        return true;
+    }
+    if (parser.isSet(options.version)) {
+        exitWith(0, QCoreApplication::applicationName() + u' ' +
+                        QCoreApplication::applicationVersion() + u'\n');
+        return true;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return exitWith(usageError, {},
-                        programName() + tr("unexpected argument \"%1\" %2")
-                                            .arg(parser.positionalArguments().first(), tryHelp));
+        refuse(tr("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        return true;
     }
+    return false;
+}
 
-    if (parser.isSet(k)) {
-        m_options.k = choiceFor(Field::OsKruh, parser.value(k));
-        if (!m_options.k) {
-            return exitWith(usageError, {},
-                            programName() + tr("--k %1 is none of the mirror constants; choose "
-                                               "one of %2")
-                                                .arg(parser.value(k), kValues));
-        }
+bool CommandLine::readChoice(const QCommandLineParser &parser, const QCommandLineOption &option,
+                             Field field, const Choice *&choice)
+{
+    for (const QString &given : parser.values(option)) {
+        choice = choiceFor(field, given.trimmed());
+        if (choice)
+            continue;
+        const QString valid = optionTexts(field).join(QStringLiteral(", "));
+        refuse(
+            field == Field::OsKruh
+                ? tr("--k %1 is none of the mirror constants; choose one of %2").arg(given, valid)
+                : tr("--frequency %1 is none of the frequencies; choose one of %2")
+                      .arg(given, valid));
+        return false;
     }
-    if (parser.isSet(frequency)) {
-        m_options.frequency = choiceFor(Field::Kmitocet, parser.value(frequency));
-        if (!m_options.frequency) {
-            return exitWith(usageError, {},
-                            programName() +
-                                tr("--frequency %1 is none of the frequencies; "
-                                   "choose one of %2")
-                                    .arg(parser.value(frequency),
-                                         optionTexts(Field::Kmitocet).join(QStringLiteral(", "))));
-        }
-    }
-    if (parser.isSet(speed)) {
+    return true;
+}
+
+bool CommandLine::readSpeed(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    for (const QString &given : parser.values(option)) {
         bool ok = false;
-        const int position = parser.value(speed).toInt(&ok);
+        const int position = given.trimmed().toInt(&ok);
         if (!ok || position < 0 || position > ParameterHandlers::slowestPosition) {
-            return exitWith(usageError, {},
-                            programName() + tr("--speed %1 is not a whole number from 0 to %2")
-                                                .arg(parser.value(speed))
-                                                .arg(ParameterHandlers::slowestPosition));
+            refuse(tr("--speed %1 is not a whole number from 0 to %2")
+                       .arg(given)
+                       .arg(ParameterHandlers::slowestPosition));
+            return false;
         }
         m_options.speed = position;
     }
-    m_options.run = parser.isSet(run);
-    m_options.picturePath = parser.value(picture);
-    m_options.probabilitiesPath = parser.value(probabilities);
-    m_outcome = m_options.writesFiles() ? Outcome::WriteFiles : Outcome::OpenWindow;
+    return true;
+}
+
+bool CommandLine::readFiles(const QCommandLineParser &parser, const Options &options)
+{
+    struct Output
+    {
+        const QCommandLineOption &option;
+        const char *suffix; // of the format written
+        QString *path;
+    };
+    const Output outputs[] = {{options.picture, "png", &m_options.picturePath},
+                              {options.probabilities, "csv", &m_options.probabilitiesPath}};
+    for (const Output &output : outputs) {
+        const QStringList given = parser.values(output.option);
+        if (given.isEmpty())
+            continue;
+        const QString name = QStringLiteral("--") + output.option.names().first();
+        if (given.size() > 1) {
+            refuse(tr("%1 is given more than once; one run writes one file of each").arg(name));
+            return false;
+        }
+        // A name is taken as given, spaces and all: a file may have them.
+        if (given.first().isEmpty()) {
+            refuse(tr("%1 needs a file name, or - for the standard output").arg(name));
+            return false;
+        }
+        const QString suffix = QFileInfo(given.first()).suffix();
+        if (!suffix.isEmpty() &&
+            suffix.compare(QLatin1String(output.suffix), Qt::CaseInsensitive) != 0) {
+            refuse(tr("%1 %2: the file is written as .%3; name it so")
+                       .arg(name, given.first(), QLatin1String(output.suffix)));
+            return false;
+        }
+        *output.path = given.first();
+    }
+    if (!m_options.picturePath.isEmpty() && !m_options.probabilitiesPath.isEmpty() &&
+        WholeFile::sameTarget(m_options.picturePath, m_options.probabilitiesPath)) {
+        refuse(tr("--save-picture and --save-probabilities both name %1; each needs a file of "
+                  "its own")
+                   .arg(m_options.picturePath));
+        return false;
+    }
+    return true;
+}
+
+void CommandLine::refuse(const QString &reason)
+{
+    exitWith(usageError, {}, programName() + reason + u' ' + tr("(see veltrin --help)"));
 }
 
 void CommandLine::exitWith(int status, const QString &output, const QString &error)

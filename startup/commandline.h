@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "field.h"
 #include "startoptions.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+class QCommandLineOption;
+class QCommandLineParser;
+
 namespace veltrin {
+
+struct Choice;
 
 /// The program's command line, read before anything looks for a display: the choices to open
 /// the window with, or one run into files with no window, or a text to print and a status to
@@ -35,8 +41,19 @@ public:
     const QString &error() const { return m_error; }
 
 private:
+    struct Options;
+
     void read(const QStringList &arguments);
+    /// Help, version, or what the parser could not read: true where the program exits here.
+    bool answeredAtOnce(const QCommandLineParser &parser, const Options &options);
+    /// Every occurrence of the option is checked; the last chooses.
+    bool readChoice(const QCommandLineParser &parser, const QCommandLineOption &option, Field field,
+                    const Choice *&choice);
+    bool readSpeed(const QCommandLineParser &parser, const QCommandLineOption &option);
+    /// The files to write: one name each, not empty, of the format written, no two the same.
+    bool readFiles(const QCommandLineParser &parser, const Options &options);
     void exitWith(int status, const QString &output, const QString &error = {});
+    void refuse(const QString &reason);
 
     Outcome m_outcome = Outcome::OpenWindow;
     StartOptions m_options;

@@ -54,6 +54,9 @@ private slots:
         QTest::addColumn<QString>("error");  // a part of its one line on standard error
         QTest::addRow("help") << QStringList{"--help"} << 0 << "--save-picture <FILE.png>"
                               << "";
+        QTest::addRow("help names --k as it is typed")
+            << QStringList{"--help"} << 0 << "  --k <VALUE>"
+            << "";
         QTest::addRow("version") << QStringList{"--version"} << 0 << "Veltrin 1.0"
                                  << "";
         QTest::addRow("K that is no button's") << QStringList{"--k", "0.0003"} << 2 << ""
@@ -63,6 +66,21 @@ private slots:
             << "high, middle, low";
         QTest::addRow("speed beyond the bar") << QStringList{"--speed", "32768"} << 2 << ""
                                               << "0 to 32767";
+        QTest::addRow("every K given is checked")
+            << QStringList{"--k", "bogus", "--k", "0.0001"} << 2 << ""
+            << "--k bogus";
+        QTest::addRow("one file for both")
+            << QStringList{"--save-picture", "out", "--save-probabilities", "./out"} << 2 << ""
+            << "both name out";
+        QTest::addRow("an empty name") << QStringList{"--save-picture", ""} << 2 << ""
+                                       << "--save-picture needs a file name";
+        QTest::addRow("a name of another format")
+            << QStringList{"--save-picture", "x.jpg"} << 2 << ""
+            << "written as .png";
+        QTest::addRow("probabilities on standard output")
+            << QStringList{"--save-probabilities", "-"} << 0
+            << "run,K,frequency,distance_twips,probability_twips,resultant\r\n1,0.00005,Middle,"
+            << "";
         QTest::addRow("a folder that is not there")
             << QStringList{"--save-picture", "/nonexistent/veltrin.png"} << 1 << ""
             << "/nonexistent/veltrin.png";
@@ -113,7 +131,7 @@ private slots:
     void windowOpensWithTheChoicesAndRuns()
     {
         const CommandLine line(
-            QStringList{"veltrin", "--k", "0.00007", "--speed", "3", "--run", "-platform", "x"});
+            QStringList{"veltrin", "--k", " 0.00007", "--speed", "3 ", "--run", "-platform", "x"});
         QCOMPARE(line.outcome(), CommandLine::Outcome::OpenWindow);
         VeltrinWindow window;
         QSignalSpy ended(&window, &VeltrinWindow::runEnded);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probabilitysound.h"
+#include "settingsstore.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QSettings>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,7 +16,7 @@ class TstProbabilitySound : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin")).clear(); }
+    void init() { QFile::remove(SettingsStore().path()); }
 
     void offUntilChosenAndRemembered()
     {

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 #include "choices.h"
+#include "settingsstore.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTest>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
+#include <sys/stat.h>
 
 using namespace veltrin;
 
@@ -77,7 +80,7 @@ class TstProjectorView : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin")).clear(); }
+    void init() { QDir(QFileInfo(SettingsStore().path()).path()).removeRecursively(); }
 
     void everyPartStandsOutFromItsGround_data()
     {
@@ -125,6 +128,50 @@ private slots:
         QVERIFY(picture == shown);
         // The view is remembered: the next start opens in it.
         QCOMPARE(projectorAction(VeltrinWindow())->isChecked(), projector);
+    }
+
+    void settingsThatAreNoFileLeaveTheDefaultsAndTheNodeAlone_data()
+    {
+        QTest::addColumn<QString>("node");
+        QTest::addRow("link to a device") << "device";
+        QTest::addRow("FIFO") << "fifo";
+        QTest::addRow("folder") << "folder";
+        QTest::addRow("no yes or no") << "banana";
+    }
+    void settingsThatAreNoFileLeaveTheDefaultsAndTheNodeAlone()
+    {
+        QFETCH(QString, node);
+        const QString path = SettingsStore().path();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        const QByteArray name = QFile::encodeName(path);
+        if (node == u"device")
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+        else if (node == u"fifo")
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        else if (node == u"folder")
+            QVERIFY(QDir().mkpath(path));
+        else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[view]\nprojector=banana\n"));
+        }
+        struct stat before
+        {
+        };
+        ::lstat(name.constData(), &before);
+
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(!projectorAction(window)->isChecked());
+        projectorAction(window)->toggle();
+        QCOMPARE(window.canvas()->sceneStyle().background, SceneStyle::projector().background);
+        if (node == u"banana")
+            return; // a regular file, written anew
+        struct stat after
+        {
+        };
+        ::lstat(name.constData(), &after);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
     }
 
     void frequenciesStayApartInEveryColourVision()

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
 #include "scene.h"
+#include "settingsstore.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
+#include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTest>
 
 using namespace veltrin;
@@ -30,7 +31,7 @@ class TstRunDescription : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin")).clear(); }
+    void initTestCase() { QFile::remove(SettingsStore().path()); }
 
     void saysWhereTheDrawnPeakStands()
     {

@@ -468,6 +468,46 @@ private slots:
         QCOMPARE(window.canvas()->image(), closedOn);
     }
 
+    void answerDragAndStartTogetherMakeOneWholeRunEach()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(pressStartAndWait(window)); // the first run asks nothing
+        auto *bar = child<QScrollBar>(window, "HScroll1");
+        auto *start = child<QPushButton>(window, "cmdStart");
+        int mostBoxes = 0;
+        constexpr int cycles = 12;
+        for (int cycle = 0; cycle < cycles; ++cycle) {
+            whenMessageBoxOpens(&window, [&, cycle](QMessageBox *box) {
+                int open = 0;
+                for (QWidget *widget : QApplication::topLevelWidgets())
+                    open += qobject_cast<QMessageBox *>(widget) && widget->isVisible();
+                mostBoxes = std::max(mostBoxes, open);
+                // All three wait in the queue before the event loop takes any of them.
+                QMetaObject::invokeMethod(box->button(QMessageBox::No), &QPushButton::click,
+                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    bar,
+                    [bar, cycle] {
+                        bar->setSliderDown(true);
+                        bar->setSliderPosition(cycle % 3);
+                        bar->setSliderDown(false);
+                    },
+                    Qt::QueuedConnection);
+                QMetaObject::invokeMethod(start, &QPushButton::click, Qt::QueuedConnection);
+            });
+            QVERIFY(pressStartAndWait(window));
+        }
+        QTRY_VERIFY(!window.isRunning());
+        QCOMPARE(mostBoxes, 1);
+        const auto &runs = window.history().runs();
+        QCOMPARE(runs.size(), std::size_t(cycles + 1));
+        for (const RunHistory::Entry &run : runs)
+            QCOMPARE(run.record.probabilities.size(), runs.front().record.probabilities.size());
+        QCOMPARE(window.canvas()->image(), drawnAgain(window));
+    }
+
     void choicesDuringARunAreForTheNextRun()
     {
         VeltrinWindow window;

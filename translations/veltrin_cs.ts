@@ -544,10 +544,6 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
         <translation>(viz veltrin --help)</translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot; %2</source>
-        <translation>nečekaný argument „%1“ %2</translation>
-    </message>
-    <message>
         <source>--k %1 is none of the mirror constants; choose one of %2</source>
         <translation>--k %1 není žádná z konstant zrcadla; zvolte jednu z %2</translation>
     </message>
@@ -558,6 +554,30 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>--speed %1 is not a whole number from 0 to %2</source>
         <translation>--speed %1 není celé číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>nečekaný argument „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once; one run writes one file of each</source>
+        <translation>%1 je zadáno víckrát; jeden běh zapíše od každého jeden soubor</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name, or - for the standard output</source>
+        <translation>%1 potřebuje název souboru, nebo - pro standardní výstup</translation>
+    </message>
+    <message>
+        <source>%1 %2: the file is written as .%3; name it so</source>
+        <translation>%1 %2: soubor se zapisuje jako .%3; pojmenujte ho tak</translation>
+    </message>
+    <message>
+        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
+        <translation>--save-picture i --save-probabilities uvádějí %1; každé potřebuje vlastní soubor</translation>
     </message>
 </context>
 <context>
@@ -696,6 +716,21 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::SettingsStore</name>
+    <message>
+        <source>veltrin: settings not kept, the defaults apply: %1: %2</source>
+        <translation>veltrin: nastavení se neukládá, platí výchozí: %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>není soubor nastavení</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ShareActions</name>
     <message>
         <source>&amp;Save picture…</source>
@@ -768,6 +803,13 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.&lt;/p&gt;&lt;p&gt;Veltrin je svobodný software: smíte jej šířit a upravovat za podmínek licence GNU General Public License, verze 3 nebo (podle vaší volby) kterékoli pozdější verze (GPL-3.0-or-later). Je poskytován bez jakékoli záruky.&lt;/p&gt;&lt;p&gt;Vytvořeno s Qt %2, běží na Qt %3.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
     </message>
 </context>
 </TS>

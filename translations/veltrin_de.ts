@@ -544,10 +544,6 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
         <translation>(siehe veltrin --help)</translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot; %2</source>
-        <translation>unerwartetes Argument „%1“ %2</translation>
-    </message>
-    <message>
         <source>--k %1 is none of the mirror constants; choose one of %2</source>
         <translation>--k %1 ist keine der Spiegelkonstanten; wählen Sie eine von %2</translation>
     </message>
@@ -558,6 +554,30 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>--speed %1 is not a whole number from 0 to %2</source>
         <translation>--speed %1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once; one run writes one file of each</source>
+        <translation>%1 ist mehrmals angegeben; ein Lauf schreibt von jedem eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name, or - for the standard output</source>
+        <translation>%1 braucht einen Dateinamen, oder - für die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>%1 %2: the file is written as .%3; name it so</source>
+        <translation>%1 %2: die Datei wird als .%3 geschrieben; benennen Sie sie so</translation>
+    </message>
+    <message>
+        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
+        <translation>--save-picture und --save-probabilities nennen beide %1; jede braucht eine eigene Datei</translation>
     </message>
 </context>
 <context>
@@ -696,6 +716,21 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     </message>
 </context>
 <context>
+    <name>veltrin::SettingsStore</name>
+    <message>
+        <source>veltrin: settings not kept, the defaults apply: %1: %2</source>
+        <translation>veltrin: Einstellungen werden nicht gespeichert, es gelten die Vorgaben: %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>keine Einstellungsdatei</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ShareActions</name>
     <message>
         <source>&amp;Save picture…</source>
@@ -768,6 +803,13 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der Quantenelektrodynamik.&lt;/p&gt;&lt;p&gt;Veltrin ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Sie wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from veltrinapp import (AXIS_Y, BARS, DETECTOR_POSITIONS, MIRROR_HALF_HEIGHT,  # noqa: E402
                         VERTEX_X, Veltrin, bar_positions, has_bar, last_bars,
                         prompt_pixels, to_pixels)
-from xsession import VirtualDisplay, missing_packages  # noqa: E402
+from xsession import VirtualDisplay, missing_packages, wait_until  # noqa: E402
 
 SKIPPED = 77
 RUN_TIMEOUT = 15  # seconds; a run with the default delay takes well under one
@@ -141,6 +141,17 @@ def closing_during_a_run(app):
     check(status == 0, f"closing the window during a run ended the program with status {status}")
 
 
+def closing_while_asked(app):
+    app.wait_until_shown()
+    app.wait_for_picture(lambda image: prompt_pixels(image) > 200, "the window to be drawn")
+    app.click("Start")
+    wait_for_run(app, "Middle", "the first run to end")
+    app.click("Start")
+    wait_until(app.question_box, "the Delete probability box", 10.0)
+    status = app.request_close(timeout=CLOSE_TIMEOUT)
+    check(status == 0, f"closing the window while asked ended the program with status {status}")
+
+
 def exit_during_a_run(app):
     app.wait_until_shown()
     app.wait_for_picture(lambda image: prompt_pixels(image) > 200, "the window to be drawn")
@@ -175,7 +186,7 @@ def main(argv):
     started = time.monotonic()
     with VirtualDisplay() as display:
         try:
-            for steps in (scenario, closing_during_a_run, exit_during_a_run):
+            for steps in (scenario, closing_during_a_run, closing_while_asked, exit_during_a_run):
                 with Veltrin(display, argv[1]) as app:
                     steps(app)
         except Exception as error:

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probabilitysound.h"
 
+#include "settingsstore.h"
 #include "soundstream.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -16,11 +16,6 @@ namespace {
 
 const QString onKey = QStringLiteral("sound/hearIt");
 
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin"));
-}
-
 } // namespace
 
 ProbabilitySound::ProbabilitySound(QObject *parent)
@@ -29,7 +24,7 @@ ProbabilitySound::ProbabilitySound(QObject *parent)
 }
 
 ProbabilitySound::ProbabilitySound(const QAudioDevice &device, QObject *parent)
-    : QObject(parent), m_device(device), m_on(settings().value(onKey, false).toBool()),
+    : QObject(parent), m_device(device), m_on(SettingsStore().flag(onKey, false)),
       m_stream(new SoundStream(this)), m_quietCheck(new QTimer(this))
 {
     // The sink runs only while something sounds, so a quiet program keeps the machine idle.
@@ -54,7 +49,7 @@ void ProbabilitySound::setOn(bool on)
     if (on == m_on)
         return;
     m_on = on;
-    settings().setValue(onKey, on);
+    SettingsStore().setFlag(onKey, on);
     if (!on && m_sink)
         m_sink->stop();
     emit onChanged(on);

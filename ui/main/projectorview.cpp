@@ -3,21 +3,16 @@
 
 #include "canvas.h"
 #include "scenestyle.h"
+#include "settingsstore.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
-#include <QSettings>
 
 namespace veltrin {
 
 namespace {
 
 const QString settingKey = QStringLiteral("view/projector");
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Veltrin"), QStringLiteral("Veltrin"));
-}
 
 } // namespace
 
@@ -28,13 +23,13 @@ ProjectorView::ProjectorView(VeltrinWindow &window)
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     m_action->setShortcutContext(Qt::WindowShortcut);
     m_action->setShortcutVisibleInContextMenu(true);
-    m_action->setChecked(settings().value(settingKey, false).toBool());
+    m_action->setChecked(SettingsStore().flag(settingKey, false));
     window.canvas()->addAction(m_action);
     if (m_action->isChecked())
         show(true);
     connect(m_action, &QAction::toggled, this, [this](bool projector) {
         show(projector);
-        settings().setValue(settingKey, projector);
+        SettingsStore().setFlag(settingKey, projector);
     });
 }
 

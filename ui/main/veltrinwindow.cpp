@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -305,23 +306,34 @@ void VeltrinWindow::showWithWholeScene()
 
 void VeltrinWindow::cmdStart_Click()
 {
-    if (m_run) // a press during a run queues nothing
+    // A press during a run, or while one is being set up and asked about, queues nothing.
+    if (m_run || m_settingUp)
         return;
     runGuarded(this, QStringLiteral("Start"), [this] {
         // The set-up, the mirror and its rays at once; the positions follow on the event loop.
-        auto run = std::make_unique<PacedRun>(*m_surface);
+        // The question may be open meanwhile, with the event loop taking the user's input.
+        m_settingUp = true;
+        std::unique_ptr<PacedRun> run;
+        try {
+            run = std::make_unique<PacedRun>(*m_surface);
+        } catch (...) {
+            m_settingUp = false;
+            throw;
+        }
+        m_settingUp = false;
+        if (!isVisible()) // closed while the question was open: the program is ending
+            return;
         // The set-up on the screen now, and the picture free to be made anew, at another scale
         // or in another style, before the first position is drawn.
         m_surface->present();
         m_history.begin(run->run().record());
-        if (!isVisible()) // closed while the question was open
-            return;
         m_run = run.release();
         m_run->setParent(this);
-        connect(m_run, &PacedRun::positionDrawn, this,
-                [this] { m_history.update(m_run->run().record()); });
-        connect(m_run, &PacedRun::finished, this, &VeltrinWindow::endRun);
-        connect(m_run, &PacedRun::failed, this, [this](const QString &reason) {
+        PacedRun *const paced = m_run;
+        connect(paced, &PacedRun::positionDrawn, this,
+                [this, paced] { m_history.update(paced->run().record()); });
+        connect(paced, &PacedRun::finished, this, &VeltrinWindow::endRun);
+        connect(paced, &PacedRun::failed, this, [this](const QString &reason) {
             endRun();
             reportHandlerFailure(this, QStringLiteral("Start"), reason);
         });
@@ -368,8 +380,11 @@ void VeltrinWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void VeltrinWindow::closeEvent(QCloseEvent *event)
 {
-    // A run in progress ends here, between two of its positions; the program then ends.
+    // A run in progress ends here, between two of its positions; the program then ends. A
+    // question still open is answered No, and the run it belongs to is not begun.
     endRun();
+    for (QMessageBox *box : findChildren<QMessageBox *>(Qt::FindDirectChildrenOnly))
+        box->done(QMessageBox::No);
     event->accept();
 }
 

@@ -76,6 +76,7 @@ private:
     std::unique_ptr<WindowSurface> m_surface;
     ParameterHandlers *m_handlers = nullptr;
     PacedRun *m_run = nullptr; // the run going on; it goes when it ends
+    bool m_settingUp = false;  // a run is being set up, its question perhaps open
     RunHistory m_history;
     ScaledLayout m_layout;
 };
