@@ -54,6 +54,8 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_Right, [this] { return m_position + 1; });
     step(Qt::Key_Home, [] { return 0; });
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
+    auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
+    connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
     // Until a run says otherwise, the mirror and light of a freshly loaded main window, whose
     // Middle frequency draws green bars.

@@ -68,6 +68,8 @@ public slots:
 
 signals:
     void positionChanged(int index);
+    /// Ctrl+E: the experiment bench asked for, with the detector at this position.
+    void benchRequested();
     /// The window was shown or hidden (closed).
     void shownChanged(bool shown);
 
