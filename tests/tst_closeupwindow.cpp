@@ -135,6 +135,10 @@ private slots:
         QVERIFY(std::abs(german.toDouble(one[1][probability], &isNumber) -
                          window.closeUp().probability()) <= 0.0005);
         QVERIFY(isNumber);
+        // The focus of x = 0.00007·y², 1/(4K) from the vertex line, and the detector beyond it.
+        QCOMPARE(one[1][one[0].indexOf(QStringLiteral("focus (twips)"))], QStringLiteral("3571,4"));
+        QCOMPARE(one[1][one[0].indexOf(QStringLiteral("from focus (twips)"))],
+                 QStringLiteral("1228,6"));
         // Every value the window shows, as it shows it.
         const QStringList shown = window.accessibleDescription().split(QStringLiteral("; "));
         QVERIFY(shown.size() >= one[1].size());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "choices.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -88,8 +90,8 @@ private:
     /// A size that shows everything where the screen allows, and a place within the screen.
     void fitToScreen();
 
-    double m_k = 0.00005;
-    double m_frequency = 0.02;
+    double m_k = loadedChoice(Field::OsKruh).value;
+    double m_frequency = loadedChoice(Field::Kmitocet).value;
     int m_arrowCount = 3000;
     int m_position = 0;
     Scale m_scale = Scale::EachPosition;
