@@ -63,6 +63,30 @@
         <source>Its probability bars are blue.</source>
         <translation>Její sloupce pravděpodobnosti jsou modré.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
+        <translation>Frekvence světla: čím vyšší, tím kratší vlnová délka.</translation>
+    </message>
+    <message>
+        <source>The flattest mirror, its focus the farthest.</source>
+        <translation>Nejplošší zrcadlo, ohnisko nejdál.</translation>
+    </message>
+    <message>
+        <source>A flat mirror, its focus far.</source>
+        <translation>Ploché zrcadlo, ohnisko daleko.</translation>
+    </message>
+    <message>
+        <source>A curved mirror, its focus near.</source>
+        <translation>Zakřivené zrcadlo, ohnisko blízko.</translation>
+    </message>
+    <message>
+        <source>The most curved mirror, its focus the nearest.</source>
+        <translation>Nejzakřivenější zrcadlo, ohnisko nejblíž.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>

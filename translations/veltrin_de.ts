@@ -63,6 +63,30 @@
         <source>Its probability bars are blue.</source>
         <translation>Ihre Wahrscheinlichkeitsbalken sind blau.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Die Spiegelkonstante K: je größer K, desto stärker gekrümmt der Spiegel und desto näher sein Brennpunkt.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
+        <translation>Die Frequenz des Lichts: je höher, desto kürzer seine Wellenlänge.</translation>
+    </message>
+    <message>
+        <source>The flattest mirror, its focus the farthest.</source>
+        <translation>Der flachste Spiegel, sein Brennpunkt am weitesten.</translation>
+    </message>
+    <message>
+        <source>A flat mirror, its focus far.</source>
+        <translation>Ein flacher Spiegel, sein Brennpunkt weit.</translation>
+    </message>
+    <message>
+        <source>A curved mirror, its focus near.</source>
+        <translation>Ein gekrümmter Spiegel, sein Brennpunkt nah.</translation>
+    </message>
+    <message>
+        <source>The most curved mirror, its focus the nearest.</source>
+        <translation>Der am stärksten gekrümmte Spiegel, sein Brennpunkt am nächsten.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
