@@ -63,6 +63,30 @@
         <source>Its probability bars are blue.</source>
         <translation>Její sloupce pravděpodobnosti jsou modré.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
+        <translation>Frekvence světla: čím vyšší, tím kratší vlnová délka.</translation>
+    </message>
+    <message>
+        <source>The flattest mirror, its focus the farthest.</source>
+        <translation>Nejplošší zrcadlo, ohnisko nejdál.</translation>
+    </message>
+    <message>
+        <source>A flat mirror, its focus far.</source>
+        <translation>Ploché zrcadlo, ohnisko daleko.</translation>
+    </message>
+    <message>
+        <source>A curved mirror, its focus near.</source>
+        <translation>Zakřivené zrcadlo, ohnisko blízko.</translation>
+    </message>
+    <message>
+        <source>The most curved mirror, its focus the nearest.</source>
+        <translation>Nejzakřivenější zrcadlo, ohnisko nejblíž.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -568,6 +592,36 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <comment>between figures</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>name and value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>wavelength</source>
+        <translation>vlnová délka</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Vlnová délka</translation>
+    </message>
+    <message>
+        <source>share of highest</source>
+        <translation>podíl nejvyššího</translation>
+    </message>
+    <message>
+        <source>Share of the run&apos;s highest bar</source>
+        <translation>Podíl nejvyššího sloupce výpočtu</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>key and unit</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::CloseUpWindow</name>
@@ -618,6 +672,72 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>Path of least time</source>
         <translation>Dráha nejkratšího času</translation>
+    </message>
+    <message>
+        <source>fitted to each position</source>
+        <translation>přizpůsobené každé poloze</translation>
+    </message>
+    <message>
+        <source>one for all positions</source>
+        <translation>jedno pro všechny polohy</translation>
+    </message>
+    <message>
+        <source>Arrow scale</source>
+        <translation>Měřítko šipek</translation>
+    </message>
+    <message>
+        <source>Copy &amp;figures</source>
+        <translation>Kopírovat č&amp;ísla</translation>
+    </message>
+    <message>
+        <source>Copy &amp;all positions</source>
+        <translation>Kopírovat &amp;všechny polohy</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;picture</source>
+        <translation>Kopírovat &amp;obrázek</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Tisk…</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;scale:</source>
+        <translation>&amp;Měřítko šipek:</translation>
+    </message>
+    <message>
+        <source>Copy all positions</source>
+        <translation>Kopírovat všechny polohy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Obrázek nelze uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Tisk obrázku</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Obrázek nelze vytisknout.</translation>
     </message>
 </context>
 <context>
