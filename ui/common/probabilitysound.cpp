@@ -18,9 +18,11 @@ const QString onKey = QStringLiteral("sound/hearIt");
 
 } // namespace
 
-ProbabilitySound::ProbabilitySound(QObject *parent)
-    : ProbabilitySound(QMediaDevices::defaultAudioOutput(), parent)
+ProbabilitySound::ProbabilitySound(QObject *parent) : ProbabilitySound(QAudioDevice(), parent)
 {
+    // The system's output is looked for only once sound is wanted: the search alone makes the
+    // sound system complain where there is none.
+    m_systemOutput = true;
 }
 
 ProbabilitySound::ProbabilitySound(const QAudioDevice &device, QObject *parent)
@@ -71,6 +73,10 @@ bool ProbabilitySound::ready()
 {
     if (!m_on || m_silent)
         return false;
+    if (m_systemOutput) {
+        m_device = QMediaDevices::defaultAudioOutput();
+        m_systemOutput = false;
+    }
     if (m_device.isNull()) {
         goSilent(tr("No sound device: the sound stays off."));
         return false;

@@ -52,6 +52,7 @@ private:
     void stopWhenQuiet();
 
     QAudioDevice m_device;
+    bool m_systemOutput = false; ///< m_device is to be the system's default output
     bool m_on = false;
     bool m_silent = false;
     SoundStream *m_stream;
