@@ -9,4 +9,10 @@ namespace veltrin::bench {
 /// Returns the squared length of the last spiral.
 double referenceLoop();
 
+/// The arithmetic of a whole probability map as the plainest scalar loop on one core: for each
+/// of 425 × 300 points of the plane, every 20 twips, and each of the 6000 points of both halves
+/// of the whole parabola (K = 0.0001, wavenumber 0.02, the beam) one square root, one cosine and
+/// one sine. `rows` of the 300 may be fewer. Returns the sum of the map's values.
+double referenceMap(int rows = 300);
+
 } // namespace veltrin::bench

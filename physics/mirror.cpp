@@ -24,12 +24,13 @@ std::vector<MirrorPoint> Mirror::lowerHalf(int points) const
     return half;
 }
 
-std::vector<MirrorPoint> Mirror::bothHalves() const
+std::vector<MirrorPoint> Mirror::bothHalves(int points) const
 {
-    std::vector<MirrorPoint> both = lowerHalf();
-    both.reserve(2 * sampleCount);
-    for (int j = firstSample; j <= lastSample; ++j)
-        both.push_back(pointAt(j, upperY(j)));
+    std::vector<MirrorPoint> both = lowerHalf(points);
+    both.reserve(2 * both.size());
+    const std::size_t lower = both.size();
+    for (std::size_t i = 0; i < lower; ++i)
+        both.push_back(pointAt(both[i].sample, upperY(both[i].sample)));
     return both;
 }
 

@@ -49,8 +49,9 @@ public:
     /// stands for an equal run of samples and is its middle one (the later of two); `points`
     /// divides the samples.
     std::vector<MirrorPoint> lowerHalf(int points = sampleCount) const;
-    /// Every point of both halves: the lower half from the axis outwards, then the upper.
-    std::vector<MirrorPoint> bothHalves() const;
+    /// Every point of both halves: the lower half from the axis outwards, then the upper, each
+    /// half sampled as lowerHalf(points) samples it.
+    std::vector<MirrorPoint> bothHalves(int points = sampleCount) const;
 
 private:
     MirrorPoint pointAt(int j, double y) const;

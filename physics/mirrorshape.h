@@ -23,6 +23,8 @@ public:
     /// How far behind the vertex line the mirror lies at parameter u, where it reaches.
     double depth(double u) const;
 
+    friend bool operator==(const MirrorShape &, const MirrorShape &) = default;
+
 private:
     MirrorShape(Kind kind, double k) : m_kind(kind), m_k(k) {}
 

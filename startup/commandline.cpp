@@ -2,6 +2,7 @@
 #include "commandline.h"
 
 #include "choices.h"
+#include "mapcommand.h"
 #include "parameterhandlers.h"
 
 #include "wholefile.h"
@@ -130,9 +131,14 @@ void CommandLine::read(const QStringList &arguments)
            "display: it makes one run with the options given and writes the files."));
     Options options;
     options.addTo(parser);
+    MapCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
+    if (MapCommand::isAsked(parser)) {
+        const MapCommand::Outcome map = MapCommand::exec(parser);
+        return exitWith(map.status, {}, map.error);
+    }
     if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
         !readChoice(parser, options.frequency, Field::Kmitocet, m_options.frequency) ||
         !readSpeed(parser, options.speed) || !readFiles(parser, options))

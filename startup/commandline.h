@@ -17,8 +17,9 @@ struct Choice;
 
 /// The program's command line, read before anything looks for a display: the choices to open
 /// the window with, or one run into files with no window, or a text to print and a status to
-/// exit with (help, version, or a value that is none of the choices). The toolkit's own options,
-/// such as -platform and -display, are let through to it.
+/// exit with (help, version, a value that is none of the choices, or the experiment bench's map
+/// written with no window). The toolkit's own options, such as -platform and -display, are let
+/// through to it.
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(veltrin::CommandLine)

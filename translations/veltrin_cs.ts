@@ -217,6 +217,258 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchWindow</name>
+    <message>
+        <source>Experiment bench</source>
+        <translation>Experimentální stůl</translation>
+    </message>
+    <message>
+        <source>Probability map</source>
+        <translation>Mapa pravděpodobnosti</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabola</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kružnice</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s K</source>
+        <translation>K hlavního okna</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Jiné</translation>
+    </message>
+    <message>
+        <source> rad/twip</source>
+        <translation> rad/twip</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s frequency</source>
+        <translation>Frekvence hlavního okna</translation>
+    </message>
+    <message>
+        <source>&amp;White light</source>
+        <translation>&amp;Bílé světlo</translation>
+    </message>
+    <message>
+        <source>Parallel beam</source>
+        <translation>Rovnoběžný svazek</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Bodový zdroj</translation>
+    </message>
+    <message>
+        <source>Put the source at the &amp;detector</source>
+        <translation>Zdroj na místo &amp;detektoru</translation>
+    </message>
+    <message>
+        <source>Mirror preset</source>
+        <translation>Předvolba zrcadla</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Celé zrcadlo</translation>
+    </message>
+    <message>
+        <source>Only a strip around the vertex</source>
+        <translation>Jen pruh kolem vrcholu</translation>
+    </message>
+    <message>
+        <source>Only the edges</source>
+        <translation>Jen okraje</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Mřížka</translation>
+    </message>
+    <message>
+        <source>Zones for the detector</source>
+        <translation>Zóny pro detektor</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> twipů</translation>
+    </message>
+    <message>
+        <source>Full map computed</source>
+        <translation>Spočtená část plné mapy</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Zpět</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Znovu</translation>
+    </message>
+    <message>
+        <source>&amp;Shape:</source>
+        <translation>&amp;Tvar:</translation>
+    </message>
+    <message>
+        <source>&amp;K:</source>
+        <translation>&amp;K:</translation>
+    </message>
+    <message>
+        <source>&amp;Wavenumber:</source>
+        <translation>&amp;Vlnové číslo:</translation>
+    </message>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Zdroj:</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Zrcadlo:</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Save map as CSV…</source>
+        <translation>Uložit mapu jako CSV…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Copy numbers</source>
+        <translation>Kopírovat čísla</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Tisk…</translation>
+    </message>
+    <message>
+        <source>Strip around the vertex</source>
+        <translation>Pruh kolem vrcholu</translation>
+    </message>
+    <message>
+        <source>Edges</source>
+        <translation>Okraje</translation>
+    </message>
+    <message>
+        <source>Grating of %1 twips</source>
+        <translation>Mřížka s periodou %1 twipů</translation>
+    </message>
+    <message>
+        <source>map not yet computed</source>
+        <translation>mapa ještě není spočtena</translation>
+    </message>
+    <message>
+        <source>%1% of the map&apos;s brightest point</source>
+        <translation>%1 % nejjasnějšího bodu mapy</translation>
+    </message>
+    <message>
+        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
+Probability %3 twips of bar, %4.</source>
+        <translation>Detektor v x = %1 twipů od tečny ve vrcholu, y = %2 twipů nad osou.
+Pravděpodobnost %3 twipů sloupce, %4.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is kept.</source>
+        <translation>Zrcadlo je celé.</translation>
+    </message>
+    <message>
+        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
+        <translation>Ze zrcadla zůstává %1 z %2 pruhů (%3 %).</translation>
+    </message>
+    <message>
+        <source>The map is being computed.</source>
+        <translation>Mapa se počítá.</translation>
+    </message>
+    <message>
+        <source>The brightest point is %1 twips from the vertex line and %2 twips %3, with a probability of %4 twips of bar.</source>
+        <translation>Nejjasnější bod leží %1 twipů od tečny ve vrcholu a %2 twipů %3, s pravděpodobností %4 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>above the axis</source>
+        <translation>nad osou</translation>
+    </message>
+    <message>
+        <source>below the axis</source>
+        <translation>pod osou</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>kružnice</translation>
+    </message>
+    <message>
+        <source>parabola</source>
+        <translation>parabola</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>bílé světlo</translation>
+    </message>
+    <message>
+        <source>wavenumber %1</source>
+        <translation>vlnové číslo %1</translation>
+    </message>
+    <message>
+        <source>Experiment bench: %1, K = %2, %3. %4</source>
+        <translation>Experimentální stůl: %1, K = %2, %3. %4</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Obrázek se nepodařilo uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The map is still being computed; save it once it is done.</source>
+        <translation>Mapa se ještě počítá; uložte ji, až bude hotová.</translation>
+    </message>
+    <message>
+        <source>Save map</source>
+        <translation>Uložit mapu</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Hodnoty oddělené čárkami (*.csv)</translation>
+    </message>
+    <message>
+        <source>The map could not be saved as %1:
+%2</source>
+        <translation>Mapu se nepodařilo uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Tisk obrázku</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Obrázek se nepodařilo vytisknout.</translation>
+    </message>
+    <message>
+        <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <translation>To je %1 % ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ChainPanel</name>
+    <message>
+        <source>Arrows at the detector</source>
+        <translation>Šipky v detektoru</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ChainView</name>
     <message>
         <source>%1 twips</source>
@@ -365,6 +617,17 @@
     </message>
 </context>
 <context>
+    <name>veltrin::ColourBar</name>
+    <message>
+        <source>Colour scale from 0 to %1 twips of bar</source>
+        <translation>Barevná stupnice od 0 do %1 twipů sloupce</translation>
+    </message>
+    <message>
+        <source>twips</source>
+        <translation>twipů</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ColourLegend</name>
     <message>
         <source>Colour of the mirror point:</source>
@@ -510,6 +773,84 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     </message>
 </context>
 <context>
+    <name>veltrin::MapCommand</name>
+    <message>
+        <source>Compute the experiment bench&apos;s probability map with no window, save it as comma-separated values and exit.</source>
+        <translation>Spočítat mapu pravděpodobnosti experimentálního stolu bez okna, uložit ji jako hodnoty oddělené čárkami a skončit.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>SOUBOR.csv</translation>
+    </message>
+    <message>
+        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <translation>Pro mapu: vlnové číslo světla od %1 do %2 radiánů na twip, místo --frequency.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>For the map: the mirror&apos;s shape.</source>
+        <translation>Pro mapu: tvar zrcadla.</translation>
+    </message>
+    <message>
+        <source>For the map: a parallel beam, or a point source at X twips from the vertex line and Y above the axis.</source>
+        <translation>Pro mapu: rovnoběžný svazek, nebo bodový zdroj X twipů od tečny ve vrcholu a Y nad osou.</translation>
+    </message>
+    <message>
+        <source>For the map: what is kept of the mirror: all of it, a strip around the vertex, the edges, a grating of a period in twips, or the zones for a point.</source>
+        <translation>Pro mapu: co zůstane ze zrcadla: celé, pruh kolem vrcholu, okraje, mřížka s periodou v twipech, nebo zóny pro bod.</translation>
+    </message>
+    <message>
+        <source>For the map: its grid&apos;s step, twips (%1 unless given).</source>
+        <translation>Pro mapu: krok její mřížky v twipech (jinak %1).</translation>
+    </message>
+    <message>
+        <source>TWIPS</source>
+        <translation>TWIPY</translation>
+    </message>
+    <message>
+        <source>--k %1 is not a number from %2 to %3</source>
+        <translation>--k %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--frequency and --wavenumber both name the light; give one of them</source>
+        <translation>--frequency i --wavenumber určují světlo; zadejte jen jedno z nich</translation>
+    </message>
+    <message>
+        <source>--frequency %1 is none of the frequencies; choose one of %2</source>
+        <translation>--frequency %1 není žádná z frekvencí; zvolte jednu z %2</translation>
+    </message>
+    <message>
+        <source>--wavenumber %1 is not a number from %2 to %3</source>
+        <translation>--wavenumber %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--shape %1 is none of the shapes; choose parabola or circle</source>
+        <translation>--shape %1 není žádný z tvarů; zvolte parabola nebo circle</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the sources; choose beam or point:X,Y with X from 0 to %2 and Y from %3 to %4</source>
+        <translation>--source %1 není žádný ze zdrojů; zvolte beam nebo point:X,Y s X od 0 do %2 a Y od %3 do %4</translation>
+    </message>
+    <message>
+        <source>--mirror %1 is none of the mirrors; choose whole, vertex, edges, grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y with X from 0 to %4 and Y from %5 to %6</source>
+        <translation>--mirror %1 není žádné ze zrcadel; zvolte whole, vertex, edges, grating:PERIODA s periodou od %2 do %3 twipů, nebo zones:X,Y s X od 0 do %4 a Y od %5 do %6</translation>
+    </message>
+    <message>
+        <source>--map-step %1 is not a whole number from %2 to %3</source>
+        <translation>--map-step %1 není celé číslo od %2 do %3</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::MapView</name>
+    <message>
+        <source>Computing the map…</source>
+        <translation>Mapa se počítá…</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::MirrorMiniature</name>
     <message>
         <source>source plane</source>
@@ -522,6 +863,25 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>detector</source>
         <translation>detektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::MirrorStrip</name>
+    <message>
+        <source>Mirror strips</source>
+        <translation>Pruhy zrcadla</translation>
+    </message>
+    <message>
+        <source>Drag to cut strips of the mirror away or put them back. Keyboard: Up and Down move the cursor, Space cuts or restores, Shift+Space a wider strip.</source>
+        <translation>Tažením odřízněte pruhy zrcadla nebo je vraťte. Klávesnice: šipky nahoru a dolů posouvají kurzor, mezerník odřízne nebo vrátí pruh, Shift+mezerník širší pruh.</translation>
+    </message>
+    <message>
+        <source>Restore strips</source>
+        <translation>Vrátit pruhy</translation>
+    </message>
+    <message>
+        <source>Cut strips</source>
+        <translation>Odříznout pruhy</translation>
     </message>
 </context>
 <context>
@@ -707,6 +1067,10 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.&lt;/p&gt;&lt;p&gt;Veltrin je svobodný software: smíte jej šířit a upravovat za podmínek licence GNU General Public License, verze 3 nebo (podle vaší volby) kterékoli pozdější verze (GPL-3.0-or-later). Je poskytován bez jakékoli záruky.&lt;/p&gt;&lt;p&gt;Vytvořeno s Qt %2, běží na Qt %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentální stůl…</translation>
     </message>
 </context>
 <context>

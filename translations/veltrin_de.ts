@@ -217,6 +217,258 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchWindow</name>
+    <message>
+        <source>Experiment bench</source>
+        <translation>Experimentiertisch</translation>
+    </message>
+    <message>
+        <source>Probability map</source>
+        <translation>Wahrscheinlichkeitskarte</translation>
+    </message>
+    <message>
+        <source>Parabola</source>
+        <translation>Parabel</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s K</source>
+        <translation>K des Hauptfensters</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source> rad/twip</source>
+        <translation> rad/Twip</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s frequency</source>
+        <translation>Frequenz des Hauptfensters</translation>
+    </message>
+    <message>
+        <source>&amp;White light</source>
+        <translation>&amp;Weißes Licht</translation>
+    </message>
+    <message>
+        <source>Parallel beam</source>
+        <translation>Paralleles Bündel</translation>
+    </message>
+    <message>
+        <source>Point source</source>
+        <translation>Punktquelle</translation>
+    </message>
+    <message>
+        <source>Put the source at the &amp;detector</source>
+        <translation>Quelle an den &amp;Detektor setzen</translation>
+    </message>
+    <message>
+        <source>Mirror preset</source>
+        <translation>Spiegelvorlage</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Ganzer Spiegel</translation>
+    </message>
+    <message>
+        <source>Only a strip around the vertex</source>
+        <translation>Nur ein Streifen um den Scheitel</translation>
+    </message>
+    <message>
+        <source>Only the edges</source>
+        <translation>Nur die Ränder</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Zones for the detector</source>
+        <translation>Zonen für den Detektor</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> Twips</translation>
+    </message>
+    <message>
+        <source>Full map computed</source>
+        <translation>Berechneter Teil der vollen Karte</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Shape:</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>&amp;K:</source>
+        <translation>&amp;K:</translation>
+    </message>
+    <message>
+        <source>&amp;Wavenumber:</source>
+        <translation>&amp;Wellenzahl:</translation>
+    </message>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror:</source>
+        <translation>&amp;Spiegel:</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Save map as CSV…</source>
+        <translation>Karte als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Copy numbers</source>
+        <translation>Zahlen kopieren</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Strip around the vertex</source>
+        <translation>Streifen um den Scheitel</translation>
+    </message>
+    <message>
+        <source>Edges</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Grating of %1 twips</source>
+        <translation>Gitter mit %1 Twips Periode</translation>
+    </message>
+    <message>
+        <source>map not yet computed</source>
+        <translation>Karte noch nicht berechnet</translation>
+    </message>
+    <message>
+        <source>%1% of the map&apos;s brightest point</source>
+        <translation>%1 % des hellsten Punkts der Karte</translation>
+    </message>
+    <message>
+        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
+Probability %3 twips of bar, %4.</source>
+        <translation>Detektor bei x = %1 Twips von der Scheiteltangente, y = %2 Twips über der Achse.
+Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is kept.</source>
+        <translation>Der ganze Spiegel ist erhalten.</translation>
+    </message>
+    <message>
+        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
+        <translation>Vom Spiegel bleiben %1 seiner %2 Streifen (%3 %).</translation>
+    </message>
+    <message>
+        <source>The map is being computed.</source>
+        <translation>Die Karte wird berechnet.</translation>
+    </message>
+    <message>
+        <source>The brightest point is %1 twips from the vertex line and %2 twips %3, with a probability of %4 twips of bar.</source>
+        <translation>Der hellste Punkt liegt %1 Twips von der Scheiteltangente und %2 Twips %3, mit einer Wahrscheinlichkeit von %4 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>above the axis</source>
+        <translation>über der Achse</translation>
+    </message>
+    <message>
+        <source>below the axis</source>
+        <translation>unter der Achse</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>parabola</source>
+        <translation>Parabel</translation>
+    </message>
+    <message>
+        <source>white light</source>
+        <translation>weißes Licht</translation>
+    </message>
+    <message>
+        <source>wavenumber %1</source>
+        <translation>Wellenzahl %1</translation>
+    </message>
+    <message>
+        <source>Experiment bench: %1, K = %2, %3. %4</source>
+        <translation>Experimentiertisch: %1, K = %2, %3. %4</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The map is still being computed; save it once it is done.</source>
+        <translation>Die Karte wird noch berechnet; speichern Sie sie, sobald sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>Save map</source>
+        <translation>Karte speichern</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The map could not be saved as %1:
+%2</source>
+        <translation>Die Karte konnte nicht als %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Das Bild konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <translation>Das sind %1 % des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ChainPanel</name>
+    <message>
+        <source>Arrows at the detector</source>
+        <translation>Pfeile am Detektor</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ChainView</name>
     <message>
         <source>%1 twips</source>
@@ -365,6 +617,17 @@
     </message>
 </context>
 <context>
+    <name>veltrin::ColourBar</name>
+    <message>
+        <source>Colour scale from 0 to %1 twips of bar</source>
+        <translation>Farbskala von 0 bis %1 Twips Balken</translation>
+    </message>
+    <message>
+        <source>twips</source>
+        <translation>Twips</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ColourLegend</name>
     <message>
         <source>Colour of the mirror point:</source>
@@ -510,6 +773,84 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     </message>
 </context>
 <context>
+    <name>veltrin::MapCommand</name>
+    <message>
+        <source>Compute the experiment bench&apos;s probability map with no window, save it as comma-separated values and exit.</source>
+        <translation>Die Wahrscheinlichkeitskarte des Experimentiertischs ohne Fenster berechnen, als kommagetrennte Werte speichern und beenden.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>DATEI.csv</translation>
+    </message>
+    <message>
+        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <translation>Für die Karte: die Wellenzahl des Lichts, von %1 bis %2 Radiant pro Twip, statt --frequency.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>For the map: the mirror&apos;s shape.</source>
+        <translation>Für die Karte: die Form des Spiegels.</translation>
+    </message>
+    <message>
+        <source>For the map: a parallel beam, or a point source at X twips from the vertex line and Y above the axis.</source>
+        <translation>Für die Karte: ein paralleles Bündel oder eine Punktquelle X Twips von der Scheiteltangente und Y über der Achse.</translation>
+    </message>
+    <message>
+        <source>For the map: what is kept of the mirror: all of it, a strip around the vertex, the edges, a grating of a period in twips, or the zones for a point.</source>
+        <translation>Für die Karte: was vom Spiegel bleibt: alles, ein Streifen um den Scheitel, die Ränder, ein Gitter mit einer Periode in Twips oder die Zonen für einen Punkt.</translation>
+    </message>
+    <message>
+        <source>For the map: its grid&apos;s step, twips (%1 unless given).</source>
+        <translation>Für die Karte: die Schrittweite ihres Rasters in Twips (sonst %1).</translation>
+    </message>
+    <message>
+        <source>TWIPS</source>
+        <translation>TWIPS</translation>
+    </message>
+    <message>
+        <source>--k %1 is not a number from %2 to %3</source>
+        <translation>--k %1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>--frequency and --wavenumber both name the light; give one of them</source>
+        <translation>--frequency und --wavenumber bestimmen beide das Licht; geben Sie nur eines an</translation>
+    </message>
+    <message>
+        <source>--frequency %1 is none of the frequencies; choose one of %2</source>
+        <translation>--frequency %1 ist keine der Frequenzen; wählen Sie eine von %2</translation>
+    </message>
+    <message>
+        <source>--wavenumber %1 is not a number from %2 to %3</source>
+        <translation>--wavenumber %1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>--shape %1 is none of the shapes; choose parabola or circle</source>
+        <translation>--shape %1 ist keine der Formen; wählen Sie parabola oder circle</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the sources; choose beam or point:X,Y with X from 0 to %2 and Y from %3 to %4</source>
+        <translation>--source %1 ist keine der Quellen; wählen Sie beam oder point:X,Y mit X von 0 bis %2 und Y von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--mirror %1 is none of the mirrors; choose whole, vertex, edges, grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y with X from 0 to %4 and Y from %5 to %6</source>
+        <translation>--mirror %1 ist keiner der Spiegel; wählen Sie whole, vertex, edges, grating:PERIODE mit einer Periode von %2 bis %3 Twips oder zones:X,Y mit X von 0 bis %4 und Y von %5 bis %6</translation>
+    </message>
+    <message>
+        <source>--map-step %1 is not a whole number from %2 to %3</source>
+        <translation>--map-step %1 ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::MapView</name>
+    <message>
+        <source>Computing the map…</source>
+        <translation>Die Karte wird berechnet…</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::MirrorMiniature</name>
     <message>
         <source>source plane</source>
@@ -522,6 +863,25 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>detector</source>
         <translation>Detektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::MirrorStrip</name>
+    <message>
+        <source>Mirror strips</source>
+        <translation>Streifen des Spiegels</translation>
+    </message>
+    <message>
+        <source>Drag to cut strips of the mirror away or put them back. Keyboard: Up and Down move the cursor, Space cuts or restores, Shift+Space a wider strip.</source>
+        <translation>Ziehen schneidet Streifen des Spiegels weg oder setzt sie wieder ein. Tastatur: Auf und Ab bewegen den Cursor, Leertaste schneidet oder setzt zurück, Umschalt+Leertaste einen breiteren Streifen.</translation>
+    </message>
+    <message>
+        <source>Restore strips</source>
+        <translation>Streifen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cut strips</source>
+        <translation>Streifen wegschneiden</translation>
     </message>
 </context>
 <context>
@@ -707,6 +1067,10 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;How a parabolic mirror gathers light, told with the arrows of quantum electrodynamics.&lt;/p&gt;&lt;p&gt;Veltrin is free software: you may share and change it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Made with Qt %2, running on Qt %3.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Veltrin %1&lt;/h3&gt;&lt;p&gt;Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der Quantenelektrodynamik.&lt;/p&gt;&lt;p&gt;Veltrin ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern. Sie wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2, läuft mit Qt %3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentiertisch…</translation>
     </message>
 </context>
 <context>

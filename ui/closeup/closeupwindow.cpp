@@ -6,10 +6,10 @@
 #include "closeup.h"
 #include "closeupnumbers.h"
 #include "colourlegend.h"
-#include "scene.h"
 #include "mirrorminiature.h"
 #include "numberspanel.h"
 #include "pathtimegraph.h"
+#include "scene.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -49,6 +49,8 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &CloseUpWindow::copyNumbers);
+    auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
+    connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
     // Until a run says otherwise, the mirror and light of a freshly loaded main window, whose
     // Middle frequency draws green bars.

@@ -54,6 +54,8 @@ public slots:
 
 signals:
     void positionChanged(int index);
+    /// Ctrl+E: the experiment bench asked for, with the detector at this position.
+    void benchRequested();
 
 private:
     void createControls();

@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "closeupwindow.h"
 #include "detectorpositions.h"
+#include "shareactions.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
@@ -45,7 +46,8 @@ void LookCloser::openAt(PointF twips)
     if (m_window.isRunning() || m_window.history().isEmpty())
         return;
     const RunRecord &last = m_window.history().runs().back().record;
-    if (const std::optional<int> position = DetectorPositions::at({twips.x, twips.y}, last.values.bars.offset))
+    if (const std::optional<int> position =
+            DetectorPositions::at({twips.x, twips.y}, last.values.bars.offset))
         show(*position);
 }
 
@@ -63,8 +65,11 @@ void LookCloser::open()
 
 void LookCloser::show(int position)
 {
-    if (!m_closeUp) // a window of its own, which goes with the main window
+    if (!m_closeUp) { // a window of its own, which goes with the main window
         m_closeUp = new CloseUpWindow(&m_window);
+        if (auto *share = m_window.findChild<ShareActions *>())
+            connect(m_closeUp, &CloseUpWindow::benchRequested, share, &ShareActions::openBench);
+    }
     const RunValues &values = m_window.history().runs().back().record.values;
     m_closeUp->showRun(values.k, values.frequency, barColour(values));
     m_closeUp->setPosition(position);

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace veltrin {
 
+class BenchWindow;
 class HelpDialog;
 class VeltrinWindow;
 
@@ -45,6 +46,9 @@ public slots:
     void saveProbabilities();
     void showHelp();
     void showAbout();
+    /// The experiment bench, raised where it is open; opened afresh with the last run's K and
+    /// frequency and the detector at the close-up's position or the highest bar.
+    void openBench();
 
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
@@ -57,6 +61,7 @@ private:
     AskFileName m_askFileName;
     QString m_folder; // where the last file was saved, proposed for the next
     QPointer<HelpDialog> m_help;
+    QPointer<BenchWindow> m_bench;
 };
 
 } // namespace veltrin

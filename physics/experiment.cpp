@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "experiment.h"
+
+#include "mapgrid.h"
+#include "pathsum.h"
+
+#include <cmath>
+
+namespace veltrin {
+
+std::vector<double> Experiment::whiteWavenumbers()
+{
+    constexpr int colours = 7;
+    std::vector<double> wavenumbers;
+    for (int i = 0; i < colours; ++i)
+        wavenumbers.push_back(lowestWavenumber +
+                              (highestWavenumber - lowestWavenumber) * i / (colours - 1));
+    return wavenumbers;
+}
+
+std::vector<double> Experiment::wavenumbers() const
+{
+    return whiteLight ? whiteWavenumbers() : std::vector<double>{wavenumber};
+}
+
+std::vector<MirrorPoint> Experiment::points(int pointsPerHalf) const
+{
+    return cut.applyTo(mirror().bothHalves(pointsPerHalf));
+}
+
+double Experiment::probabilityOf(Vec2 resultantOfBothHalves)
+{
+    return PathSum::probabilityOf({resultantOfBothHalves.x / 2, resultantOfBothHalves.y / 2});
+}
+
+double Experiment::probabilityAt(Vec2 mapPoint) const
+{
+    const std::vector<MirrorPoint> present = points();
+    const std::vector<double> all = wavenumbers();
+    double sum = 0;
+    for (double k : all) {
+        PathSum pathSum(present, k, source);
+        sum += probabilityOf(pathSum.resultantAt(MapGrid::sceneOf(mapPoint)));
+    }
+    return sum / double(all.size());
+}
+
+MirrorCut Experiment::zonesFor(Vec2 mapPoint) const
+{
+    const std::vector<MirrorPoint> reached = mirror().bothHalves();
+    PathSum pathSum(reached, wavenumber, source);
+    const Vec2 detector = MapGrid::sceneOf(mapPoint);
+    pathSum.sumAt(detector, {});
+    const std::span<const MirrorPoint> arrows = pathSum.points();
+    const std::span<const double> phases = pathSum.phases();
+    const Vec2 end = pathSum.chain().back();
+    const double direction = std::atan2(end.y, end.x);
+
+    MirrorCut zones;
+    for (MirrorCut::Half half : {MirrorCut::Half::Lower, MirrorCut::Half::Upper})
+        zones.set(half, 1, MirrorCut::maxHeight, false);
+    for (std::size_t i = 0; i < arrows.size(); ++i) {
+        if (std::cos(phases[i] - direction) >= 0) {
+            const int height = MirrorCut::heightOf(arrows[i].sample);
+            zones.set(MirrorCut::halfOf(arrows[i]), height, height, true);
+        }
+    }
+    return zones;
+}
+
+} // namespace veltrin

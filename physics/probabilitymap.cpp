@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "probabilitymap.h"
+
+#include "pathsum.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace veltrin {
+
+ProbabilityMap::ProbabilityMap(const Experiment &experiment, const MapGrid &grid)
+    : m_experiment(experiment), m_grid(grid), m_wavenumbers(experiment.wavenumbers()),
+      m_layers(m_wavenumbers.size() * grid.size()), m_mean(grid.size())
+{
+}
+
+std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experiment,
+                                                      const MapGrid &grid, std::stop_token stop,
+                                                      const Progress &progress)
+{
+    ProbabilityMap map(experiment, grid);
+    const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
+    const int rows = grid.rows();
+    const int columns = grid.columns();
+    const int total = rows * int(map.m_wavenumbers.size());
+
+    // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
+    // mirror cost no more than far ones, but cores shared with other programs finish unevenly.
+    std::atomic<int> next = 0;
+    std::atomic<int> done = 0;
+    auto work = [&] {
+        std::vector<PathSum> sums;
+        for (double wavenumber : map.m_wavenumbers)
+            sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
+        for (int job = next++; job < total && !stop.stop_requested(); job = next++) {
+            const int layer = job / rows;
+            const int row = job % rows;
+            double *out =
+                map.m_layers.data() + std::size_t(layer) * grid.size() + std::size_t(row) * columns;
+            for (int column = 0; column < columns; ++column) {
+                const Vec2 detector = MapGrid::sceneOf({grid.x(column), grid.y(row)});
+                out[column] = Experiment::probabilityOf(sums[layer].resultantAt(detector));
+            }
+            const int finished = ++done;
+            if (progress)
+                progress(finished, total);
+        }
+    };
+    {
+        const int helpers = std::max(1, int(std::thread::hardware_concurrency())) - 1;
+        std::vector<std::jthread> threads;
+        for (int i = 0; i < helpers; ++i)
+            threads.emplace_back(work);
+        work();
+    }
+    if (done.load() < total)
+        return std::nullopt;
+
+    const std::size_t size = map.m_mean.size();
+    const double layers = double(map.m_wavenumbers.size());
+    for (std::size_t layer = 0; layer < map.m_wavenumbers.size(); ++layer) {
+        for (std::size_t i = 0; i < size; ++i)
+            map.m_mean[i] += map.m_layers[layer * size + i] / layers;
+    }
+    return map;
+}
+
+ProbabilityMap::Peak ProbabilityMap::brightest() const
+{
+    const auto peak = std::ranges::max_element(m_mean);
+    const int i = int(peak - m_mean.begin());
+    const int column = i % m_grid.columns();
+    const int row = i / m_grid.columns();
+    return {{m_grid.x(column), m_grid.y(row)}, *peak};
+}
+
+std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(const Experiment &experiment,
+                                                                     std::stop_token stop)
+{
+    Experiment whole = experiment;
+    whole.cut = MirrorCut::whole();
+    const std::optional<ProbabilityMap> coarse = compute(whole, MapGrid::coarse(), stop);
+    if (!coarse)
+        return std::nullopt;
+    const std::vector<MirrorPoint> points = whole.points();
+    std::vector<PathSum> sums;
+    for (double wavenumber : whole.wavenumbers())
+        sums.emplace_back(points, wavenumber, whole.source);
+    auto valueAt = [&](Vec2 mapPoint) {
+        double sum = 0;
+        for (PathSum &pathSum : sums)
+            sum += Experiment::probabilityOf(pathSum.resultantAt(MapGrid::sceneOf(mapPoint)));
+        return sum / double(sums.size());
+    };
+    Peak peak = coarse->brightest();
+    peak.value = valueAt(peak.at);
+    const double step = MapGrid::full().step();
+    for (bool climbed = true; climbed && !stop.stop_requested();) {
+        climbed = false;
+        const Peak here = peak;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                const Vec2 next{here.at.x + dx * step, here.at.y + dy * step};
+                if ((dx == 0 && dy == 0) || next.x < 0 || next.x >= MapGrid::xEnd ||
+                    next.y < MapGrid::yLow || next.y >= MapGrid::yEnd)
+                    continue;
+                if (const double value = valueAt(next); value > peak.value) {
+                    peak = {next, value};
+                    climbed = true;
+                }
+            }
+        }
+    }
+    if (stop.stop_requested())
+        return std::nullopt;
+    return peak;
+}
+
+} // namespace veltrin

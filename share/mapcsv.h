@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "probabilitymap.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace veltrin {
+
+/// A probability map as comma-separated values (RFC 4180, CRLF line ends): the header
+/// x_twips,y_twips,probability_twips, then one row per grid point, row after row from the lowest
+/// y, each from the vertex line outwards. x from the vertex line, y above the axis; numbers as
+/// the probabilities file writes them, with as many digits as read back the same number.
+class MapCsv
+{
+public:
+    static QByteArray text(const ProbabilityMap &map);
+
+    /// Writes the text whole or not at all. Returns why the file could not be written, or an
+    /// empty string once it is.
+    static QString save(const ProbabilityMap &map, const QString &path);
+};
+
+} // namespace veltrin

@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mapcommand.h"
+
+#include "choices.h"
+#include "commandline.h"
+#include "mapcsv.h"
+#include "probabilitymap.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace veltrin {
+
+namespace {
+
+const QString saveMap = QStringLiteral("save-map");
+const QString wavenumberOption = QStringLiteral("wavenumber");
+const QString shapeOption = QStringLiteral("shape");
+const QString sourceOption = QStringLiteral("source");
+const QString mirrorOption = QStringLiteral("mirror");
+const QString stepOption = QStringLiteral("map-step");
+
+constexpr int smallestStep = 10;
+constexpr int largestStep = 1000;
+constexpr int shortestPeriod = 20;
+constexpr int longestPeriod = 3000;
+
+/// A number of the C locale, whole and finite; nothing for any other text.
+std::optional<double> numberOf(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || text.trimmed() != text)
+        return std::nullopt;
+    return value;
+}
+
+/// "X,Y": a point of the map's plane, x from the vertex line, y above the axis.
+std::optional<Vec2> pointOf(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    const std::optional<double> x = numberOf(parts[0]);
+    const std::optional<double> y = numberOf(parts[1]);
+    if (!x || !y || *x < 0 || *x > MapGrid::xEnd || *y < MapGrid::yLow || *y > MapGrid::yEnd)
+        return std::nullopt;
+    return Vec2{*x, *y};
+}
+
+QString prefix()
+{
+    return QStringLiteral("veltrin: ");
+}
+
+} // namespace
+
+void MapCommand::addOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {saveMap,
+         tr("Compute the experiment bench's probability map with no window, save it as "
+            "comma-separated values and exit."),
+         tr("FILE.csv")},
+        {wavenumberOption,
+         tr("For the map: the light's wavenumber, from %1 to %2 radians per twip, instead of "
+            "--frequency.")
+             .arg(Experiment::lowestWavenumber)
+             .arg(Experiment::highestWavenumber),
+         tr("W")},
+        {shapeOption, tr("For the map: the mirror's shape."), QStringLiteral("parabola|circle")},
+        {sourceOption,
+         tr("For the map: a parallel beam, or a point source at X twips from the "
+            "vertex line and Y above the axis."),
+         QStringLiteral("beam|point:X,Y")},
+        {mirrorOption,
+         tr("For the map: what is kept of the mirror: all of it, a strip around the vertex, the "
+            "edges, a grating of a period in twips, or the zones for a point."),
+         QStringLiteral("whole|vertex|edges|grating:PERIOD|zones:X,Y")},
+        {stepOption,
+         tr("For the map: its grid's step, twips (%1 unless given).").arg(MapGrid::full().step()),
+         tr("TWIPS")},
+    });
+}
+
+bool MapCommand::isAsked(const QCommandLineParser &parser)
+{
+    return parser.isSet(saveMap);
+}
+
+std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineParser &parser)
+{
+    Experiment experiment;
+    double k = loadedChoice(Field::OsKruh).value;
+    if (parser.isSet(QStringLiteral("k"))) {
+        const std::optional<double> value = numberOf(parser.value(QStringLiteral("k")));
+        if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
+            return prefix() + tr("--k %1 is not a number from %2 to %3")
+                                  .arg(parser.value(QStringLiteral("k")))
+                                  .arg(Experiment::lowestK)
+                                  .arg(Experiment::highestK);
+        k = *value;
+    }
+
+    experiment.wavenumber = loadedChoice(Field::Kmitocet).value;
+    const bool frequencyGiven = parser.isSet(QStringLiteral("frequency"));
+    if (frequencyGiven && parser.isSet(wavenumberOption))
+        return prefix() + tr("--frequency and --wavenumber both name the light; give one of them");
+    if (frequencyGiven) {
+        const QString name = parser.value(QStringLiteral("frequency"));
+        QStringList names;
+        const Choice *found = nullptr;
+        for (const Choice &choice : choicesFor(Field::Kmitocet)) {
+            const QString caption = QString::fromUtf8(choice.caption).toLower();
+            names << caption;
+            if (name.compare(caption, Qt::CaseInsensitive) == 0)
+                found = &choice;
+        }
+        if (!found)
+            return prefix() + tr("--frequency %1 is none of the frequencies; choose one of %2")
+                                  .arg(name, names.join(QStringLiteral(", ")));
+        experiment.wavenumber = found->value;
+    }
+    if (parser.isSet(wavenumberOption)) {
+        const std::optional<double> value = numberOf(parser.value(wavenumberOption));
+        if (!value || *value < Experiment::lowestWavenumber ||
+            *value > Experiment::highestWavenumber)
+            return prefix() + tr("--wavenumber %1 is not a number from %2 to %3")
+                                  .arg(parser.value(wavenumberOption))
+                                  .arg(Experiment::lowestWavenumber)
+                                  .arg(Experiment::highestWavenumber);
+        experiment.wavenumber = *value;
+    }
+
+    const QString shape =
+        parser.isSet(shapeOption) ? parser.value(shapeOption) : QStringLiteral("parabola");
+    if (shape == u"parabola")
+        experiment.shape = MirrorShape::parabola(k);
+    else if (shape == u"circle")
+        experiment.shape = MirrorShape::circle(k);
+    else
+        return prefix() +
+               tr("--shape %1 is none of the shapes; choose parabola or circle").arg(shape);
+
+    if (parser.isSet(sourceOption)) {
+        const QString source = parser.value(sourceOption);
+        std::optional<Vec2> at;
+        if (source.startsWith(u"point:"))
+            at = pointOf(source.mid(6));
+        if (source == u"beam")
+            experiment.source = Source::beam();
+        else if (at)
+            experiment.source = Source::point(MapGrid::sceneOf(*at));
+        else
+            return prefix() +
+                   tr("--source %1 is none of the sources; choose beam or point:X,Y with X from "
+                      "0 to %2 and Y from %3 to %4")
+                       .arg(source)
+                       .arg(MapGrid::xEnd)
+                       .arg(MapGrid::yLow)
+                       .arg(MapGrid::yEnd);
+    }
+
+    if (parser.isSet(mirrorOption)) {
+        const QString mirror = parser.value(mirrorOption);
+        const auto bad = [&] {
+            return prefix() + tr("--mirror %1 is none of the mirrors; choose whole, vertex, edges, "
+                                 "grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y "
+                                 "with X from 0 to %4 and Y from %5 to %6")
+                                  .arg(mirror)
+                                  .arg(shortestPeriod)
+                                  .arg(longestPeriod)
+                                  .arg(MapGrid::xEnd)
+                                  .arg(MapGrid::yLow)
+                                  .arg(MapGrid::yEnd);
+        };
+        if (mirror == u"whole") {
+            experiment.cut = MirrorCut::whole();
+        } else if (mirror == u"vertex") {
+            experiment.cut = MirrorCut::vertexStrip();
+        } else if (mirror == u"edges") {
+            experiment.cut = MirrorCut::edges();
+        } else if (mirror.startsWith(u"grating:")) {
+            const std::optional<double> period = numberOf(mirror.mid(8));
+            if (!period || *period < shortestPeriod || *period > longestPeriod)
+                return bad();
+            experiment.cut = MirrorCut::grating(*period);
+        } else if (mirror.startsWith(u"zones:")) {
+            const std::optional<Vec2> at = pointOf(mirror.mid(6));
+            if (!at)
+                return bad();
+            experiment.cut = experiment.zonesFor(*at);
+        } else {
+            return bad();
+        }
+    }
+    return experiment;
+}
+
+MapCommand::Outcome MapCommand::exec(const QCommandLineParser &parser)
+{
+    std::variant<Experiment, QString> read = experimentFrom(parser);
+    if (const QString *error = std::get_if<QString>(&read))
+        return {CommandLine::usageError, *error};
+    int step = int(MapGrid::full().step());
+    if (parser.isSet(stepOption)) {
+        bool ok = false;
+        step = parser.value(stepOption).toInt(&ok);
+        if (!ok || step < smallestStep || step > largestStep)
+            return {CommandLine::usageError,
+                    prefix() + tr("--map-step %1 is not a whole number from %2 to %3")
+                                   .arg(parser.value(stepOption))
+                                   .arg(smallestStep)
+                                   .arg(largestStep)};
+    }
+    const std::optional<ProbabilityMap> map =
+        ProbabilityMap::compute(std::get<Experiment>(read), MapGrid(step));
+    const QString path = parser.value(saveMap);
+    const QString reason = MapCsv::save(*map, path);
+    if (!reason.isEmpty())
+        return {EXIT_FAILURE,
+                prefix() + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason};
+    return {};
+}
+
+} // namespace veltrin

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "experiment.h"
+#include "mapgrid.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <variant>
+
+class QCommandLineParser;
+
+namespace veltrin {
+
+/// The experiment bench from the command line, with no window and no display: --save-map writes
+/// the probability map of the experiment the options describe as comma-separated values. --k and
+/// --frequency are the run's own options; here --k takes any value of the bench's range.
+class MapCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(veltrin::MapCommand)
+
+public:
+    /// Adds the bench's options that the run does not have.
+    static void addOptions(QCommandLineParser &parser);
+    /// Whether the command line asks for a map.
+    static bool isAsked(const QCommandLineParser &parser);
+
+    /// The experiment the options describe (the bench's starting one where they say nothing),
+    /// or one line naming what is wrong and the values allowed.
+    static std::variant<Experiment, QString> experimentFrom(const QCommandLineParser &parser);
+
+    struct Outcome
+    {
+        int status = 0;
+        QString error; ///< one line, where the map could not be made or written
+    };
+    /// Reads the options, computes the map on every core and writes it.
+    static Outcome exec(const QCommandLineParser &parser);
+};
+
+} // namespace veltrin

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pathsum.h"
+#include "probabilitymap.h"
+#include "scene.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+
+using namespace veltrin;
+
+namespace {
+
+Experiment parabola(double k, double wavenumber)
+{
+    Experiment experiment;
+    experiment.shape = MirrorShape::parabola(k);
+    experiment.wavenumber = wavenumber;
+    return experiment;
+}
+
+/// The brightest point of the column at x among the rows from y = from upwards.
+ProbabilityMap::Peak brightestInColumn(const ProbabilityMap &map, double x, double from)
+{
+    const MapGrid &grid = map.grid();
+    ProbabilityMap::Peak peak;
+    for (int row = grid.rowNear(from); row < grid.rows(); ++row) {
+        const double value = map.at(grid.columnNear(x), row);
+        if (value > peak.value)
+            peak = {{x, grid.y(row)}, value};
+    }
+    return peak;
+}
+
+} // namespace
+
+// Every 60 twips the grid meets the run's detector positions, and its row y = 0 is the axis.
+TEST(ProbabilityMap, OnTheAxisWithTheWholeParabolaAndTheBeamItIsTheRunsBars)
+{
+    for (auto [k, wavenumber] : {std::pair{0.00005, 0.02}, std::pair{0.0002, 0.04}}) {
+        const MapGrid grid(scene::detectorStep);
+        const ProbabilityMap map = *ProbabilityMap::compute(parabola(k, wavenumber), grid);
+        ASSERT_EQ(grid.columns(), scene::detectorPositions);
+        PathSum run(k, wavenumber);
+        for (int position = 0; position < scene::detectorPositions; ++position) {
+            run.sumAt({scene::detectorX(position), scene::Y0}, {});
+            const double bar = run.probability();
+            EXPECT_NEAR(map.at(position, grid.rowNear(0)), bar, 1e-9 * std::max(bar, 1.0))
+                << "K " << k << ", position " << position;
+        }
+    }
+}
+
+// Each point of a circle lies R from its centre, so the paths from a point source beside the
+// centre to its mirror image across the axis are all nearly as long: the light gathers there.
+TEST(ProbabilityMap, APointSourceBesideACirclesCentreIsBrightestAtItsMirrorImage)
+{
+    Experiment experiment;
+    experiment.shape = MirrorShape::circle(0.00006);
+    const double radius = 2 * experiment.shape.focalLength();
+    experiment.source = Source::point(MapGrid::sceneOf({radius, 1000}));
+    const ProbabilityMap map = *ProbabilityMap::compute(experiment, MapGrid(40));
+    const ProbabilityMap::Peak image = brightestInColumn(map, radius, MapGrid::yLow);
+    EXPECT_NEAR(image.at.y, -1000, 60);
+    // Almost every arrow points the same way there.
+    EXPECT_GT(image.value, 0.9 * map.brightest().value);
+}
+
+// A grating of period d turns the beam by θ with sin θ = λ/d, so the parabola gathers that
+// light beside its focus, f·tan θ off the axis; the whole mirror leaves the place dark.
+TEST(ProbabilityMap, AGratingSendsLightOffTheAxisWhereItsPeriodAndTheWavelengthSay)
+{
+    const double k = 0.00003;
+    const double wavenumber = 0.04;
+    for (double period : {750.0, 900.0}) {
+        Experiment experiment = parabola(k, wavenumber);
+        experiment.cut = MirrorCut::grating(period);
+        const double f = experiment.shape.focalLength();
+        const double sine = 2 * std::numbers::pi / wavenumber / period;
+        const double expected = f * sine / std::sqrt(1 - sine * sine);
+        // Each half of the curved mirror turns the light a little otherwise, so it comes as two
+        // spots either side of that place: their light, weighed from half to one and a half
+        // times as far off the axis, centres on it.
+        double weight = 0;
+        double moment = 0;
+        double wholeMirror = 0;
+        for (double y = expected / 2; y < 1.5 * expected; y += 20) {
+            const double value = experiment.probabilityAt({f, y});
+            weight += value;
+            moment += value * y;
+            wholeMirror += parabola(k, wavenumber).probabilityAt({f, y});
+        }
+        EXPECT_NEAR(moment / weight, expected, 0.05 * expected) << "period " << period;
+        EXPECT_LT(wholeMirror, weight / 5) << "period " << period;
+    }
+}
+
+TEST(ProbabilityMap, ZonesForAPointOffTheFocusMakeItBrighterThanTheWholeMirror)
+{
+    Experiment experiment = parabola(0.0001, 0.02);
+    const Vec2 point{4000, 500};
+    const double whole = experiment.probabilityAt(point);
+    experiment.cut = experiment.zonesFor(point);
+    EXPECT_GT(experiment.probabilityAt(point), 3 * whole);
+    EXPECT_LT(experiment.cut.keptCount(), 2 * MirrorCut::maxHeight);
+}
+
+// A circle's edges bend the light more than a parabola's, short of the focus: its brightest
+// point is dimmer and its light spread along the axis.
+TEST(ProbabilityMap, ACirclesFocusIsWiderAndLowerThanTheParabolas)
+{
+    auto focus = [](MirrorShape shape) {
+        Experiment experiment;
+        experiment.shape = shape;
+        experiment.wavenumber = 0.04;
+        const ProbabilityMap map = *ProbabilityMap::compute(experiment, MapGrid(20, 1000));
+        const ProbabilityMap::Peak peak = map.brightest();
+        int bright = 0; // points of the map above half the peak
+        for (int row = 0; row < map.grid().rows(); ++row) {
+            for (int column = 0; column < map.grid().columns(); ++column)
+                bright += map.at(column, row) > peak.value / 2;
+        }
+        return std::pair{peak.value, bright};
+    };
+    const auto [parabolaPeak, parabolaWidth] = focus(MirrorShape::parabola(0.0002));
+    const auto [circlePeak, circleWidth] = focus(MirrorShape::circle(0.0002));
+    EXPECT_LT(circlePeak, 0.5 * parabolaPeak);
+    EXPECT_GT(circleWidth, 1.5 * parabolaWidth);
+}
+
+TEST(ProbabilityMap, StoppedBeforeTheLastPointItGivesNoMapAtAll)
+{
+    std::stop_source stop;
+    const auto map = ProbabilityMap::compute(parabola(0.0001, 0.02), MapGrid(100, 300),
+                                             stop.get_token(), [&](int done, int) {
+                                                 if (done == 1)
+                                                     stop.request_stop();
+                                             });
+    EXPECT_FALSE(map.has_value());
+}

@@ -1,0 +1,617 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchwindow.h"
+
+#include "chainpanel.h"
+#include "choices.h"
+#include "colourbar.h"
+#include "mapcomputer.h"
+#include "mapcsv.h"
+#include "mapimage.h"
+#include "mapview.h"
+#include "mirrorstrip.h"
+#include "pathsum.h"
+#include "pictureprinter.h"
+#include "picturesaver.h"
+#include "probabilitymap.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace veltrin {
+
+namespace {
+
+/// One cut of the mirror, undone by bringing back the one before.
+class CutCommand : public QUndoCommand
+{
+public:
+    CutCommand(BenchWindow &bench, MirrorCut before, MirrorCut after, const QString &what)
+        : QUndoCommand(what), m_bench(bench), m_before(std::move(before)), m_after(std::move(after))
+    {
+    }
+    void undo() override { apply(m_before); }
+    void redo() override { apply(m_after); }
+
+private:
+    void apply(const MirrorCut &cut)
+    {
+        Experiment experiment = m_bench.experiment();
+        experiment.cut = cut;
+        m_bench.setExperiment(experiment);
+    }
+
+    BenchWindow &m_bench;
+    MirrorCut m_before;
+    MirrorCut m_after;
+};
+
+enum Preset { Whole, Vertex, Edges, Grating, Zones };
+
+QString twips(double value)
+{
+    return QLocale().toString(value, 'f', 0);
+}
+
+} // namespace
+
+BenchWindow::BenchWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window), m_computer(new MapComputer(this)), m_undo(new QUndoStack(this))
+{
+    setObjectName(QStringLiteral("frmLavice"));
+    setWindowTitle(tr("Experiment bench"));
+    m_askFileName = [](QWidget *parent, const QString &caption, const QString &proposed,
+                       const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+    };
+    createControls();
+    createLayout();
+    createActions();
+    connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
+    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
+    connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
+        m_progress->setMaximum(total);
+        m_progress->setValue(done);
+    });
+    start(0.00005, 0.02, {2500, 0});
+}
+
+BenchWindow::~BenchWindow() = default;
+
+void BenchWindow::createControls()
+{
+    m_mapView = new MapView(this);
+    m_mapView->setAccessibleName(tr("Probability map"));
+    connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
+
+    m_strip = new MirrorStrip(this);
+    connect(m_strip, &MirrorStrip::cutChanging, this, [this](const MirrorCut &cut) {
+        Experiment experiment = m_experiment;
+        experiment.cut = cut;
+        setExperiment(experiment);
+    });
+    connect(m_strip, &MirrorStrip::cutEdited, this,
+            [this](const MirrorCut &before, const MirrorCut &after, const QString &what) {
+                m_undo->push(new CutCommand(*this, before, after, what));
+            });
+
+    m_colourBar = new ColourBar(this);
+    m_chain = new ChainPanel(this);
+
+    m_shape = new QComboBox(this);
+    m_shape->setObjectName(QStringLiteral("tvar"));
+    m_shape->addItems({tr("Parabola"), tr("Circle")});
+
+    m_k = new QDoubleSpinBox(this);
+    m_k->setObjectName(QStringLiteral("konstantaK"));
+    m_k->setDecimals(5);
+    m_k->setRange(Experiment::lowestK, Experiment::highestK);
+    m_k->setSingleStep(0.00001);
+    m_kMarked = new QComboBox(this);
+    m_kMarked->setObjectName(QStringLiteral("konstantaOkna"));
+    m_kMarked->setAccessibleName(tr("The main window's K"));
+    m_kMarked->addItem(tr("Other"));
+    for (const Choice &choice : choicesFor(Field::OsKruh))
+        m_kMarked->addItem(choice.shownCaption(), choice.value);
+
+    m_wavenumber = new QDoubleSpinBox(this);
+    m_wavenumber->setObjectName(QStringLiteral("vlnoveCislo"));
+    m_wavenumber->setDecimals(4);
+    m_wavenumber->setRange(Experiment::lowestWavenumber, Experiment::highestWavenumber);
+    m_wavenumber->setSingleStep(0.001);
+    m_wavenumber->setSuffix(tr(" rad/twip"));
+    m_wavenumberNamed = new QComboBox(this);
+    m_wavenumberNamed->setObjectName(QStringLiteral("kmitocetOkna"));
+    m_wavenumberNamed->setAccessibleName(tr("The main window's frequency"));
+    m_wavenumberNamed->addItem(tr("Other"));
+    for (const Choice &choice : choicesFor(Field::Kmitocet)) {
+        QPixmap swatch(12, 12);
+        swatch.fill(MapImage::colourOf(choice.value));
+        m_wavenumberNamed->addItem(QIcon(swatch), choice.shownCaption(), choice.value);
+    }
+    m_white = new QCheckBox(tr("&White light"), this);
+    m_white->setObjectName(QStringLiteral("bileSvetlo"));
+
+    m_source = new QComboBox(this);
+    m_source->setObjectName(QStringLiteral("zdroj"));
+    m_source->addItems({tr("Parallel beam"), tr("Point source")});
+    auto *sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
+    sourceHere->setObjectName(QStringLiteral("zdrojKDetektoru"));
+
+    m_preset = new QComboBox(this);
+    m_preset->setObjectName(QStringLiteral("predvolba"));
+    m_preset->setAccessibleName(tr("Mirror preset"));
+    m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
+                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector")});
+    m_period = new QSpinBox(this);
+    m_period->setObjectName(QStringLiteral("perioda"));
+    m_period->setRange(20, 3000);
+    m_period->setSingleStep(10);
+    m_period->setValue(500);
+    m_period->setSuffix(tr(" twips"));
+
+    m_numbers = new QLabel(this);
+    m_numbers->setObjectName(QStringLiteral("cisla"));
+    m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_numbers->setWordWrap(true);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("popis"));
+    m_summary->setWordWrap(true);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("prubeh"));
+    m_progress->setAccessibleName(tr("Full map computed"));
+
+    for (QComboBox *box : {m_shape, m_source})
+        connect(box, &QComboBox::currentIndexChanged, this, &BenchWindow::applyControls);
+    for (QDoubleSpinBox *box : {m_k, m_wavenumber})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &BenchWindow::applyControls);
+    connect(m_white, &QCheckBox::toggled, this, &BenchWindow::applyControls);
+    connect(m_kMarked, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            m_k->setValue(m_kMarked->itemData(index).toDouble());
+    });
+    connect(m_wavenumberNamed, &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            m_wavenumber->setValue(m_wavenumberNamed->itemData(index).toDouble());
+    });
+    connect(sourceHere, &QPushButton::clicked, this, [this] {
+        Experiment experiment = m_experiment;
+        experiment.source = Source::point(MapGrid::sceneOf(detector()));
+        setExperiment(experiment);
+    });
+    connect(m_preset, &QComboBox::activated, this, &BenchWindow::applyPreset);
+    connect(m_period, &QSpinBox::valueChanged, this, [this] {
+        if (m_preset->currentIndex() == Grating)
+            applyPreset();
+    });
+}
+
+void BenchWindow::createLayout()
+{
+    auto *plane = new QHBoxLayout;
+    plane->setSpacing(2);
+    plane->addWidget(m_strip);
+    plane->addWidget(m_mapView, 1);
+    plane->addWidget(m_colourBar);
+
+    auto *controls = new QFormLayout;
+    auto *kRow = new QHBoxLayout;
+    kRow->addWidget(m_k, 1);
+    kRow->addWidget(m_kMarked);
+    auto *lightRow = new QHBoxLayout;
+    lightRow->addWidget(m_wavenumber, 1);
+    lightRow->addWidget(m_wavenumberNamed);
+    auto *presetRow = new QHBoxLayout;
+    presetRow->addWidget(m_preset, 1);
+    presetRow->addWidget(m_period);
+    auto *undoRow = new QHBoxLayout;
+    for (QAction *action :
+         {m_undo->createUndoAction(this, tr("Undo")), m_undo->createRedoAction(this, tr("Redo"))}) {
+        addAction(action);
+        auto *button = new QToolButton(this);
+        button->setDefaultAction(action);
+        undoRow->addWidget(button);
+    }
+    undoRow->addStretch();
+
+    auto label = [this](const QString &text, QWidget *buddy) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        return label;
+    };
+    controls->addRow(label(tr("&Shape:"), m_shape), m_shape);
+    controls->addRow(label(tr("&K:"), m_k), kRow);
+    controls->addRow(label(tr("&Wavenumber:"), m_wavenumber), lightRow);
+    controls->addRow(QString(), m_white);
+    controls->addRow(label(tr("S&ource:"), m_source), m_source);
+    controls->addRow(QString(), findChild<QPushButton *>(QStringLiteral("zdrojKDetektoru")));
+    controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
+    controls->addRow(QString(), undoRow);
+
+    auto *side = new QVBoxLayout;
+    side->addLayout(controls);
+    side->addWidget(m_chain, 1);
+    side->addWidget(m_numbers);
+    side->addWidget(m_progress);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(plane, 1);
+    top->addLayout(side);
+    auto *whole = new QVBoxLayout(this);
+    whole->addLayout(top, 1);
+    whole->addWidget(m_summary);
+}
+
+void BenchWindow::createActions()
+{
+    auto *buttons = new QHBoxLayout;
+    auto add = [&](const QString &text, const QKeySequence &shortcut, void (BenchWindow::*slot)(),
+                   const char *objectName) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(objectName));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        auto *button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        buttons->addWidget(button);
+    };
+    add(tr("Save picture…"), QKeySequence::Save, &BenchWindow::savePicture, "ulozitObrazek");
+    add(tr("Save map as CSV…"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &BenchWindow::saveCsv,
+        "ulozitMapu");
+    add(tr("Copy picture"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &BenchWindow::copyPicture,
+        "kopirovatObrazek");
+    add(tr("Copy numbers"), Qt::CTRL | Qt::ALT | Qt::Key_C, &BenchWindow::copyNumbers,
+        "kopirovatCisla");
+    add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "tisk");
+    buttons->addStretch();
+    static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+}
+
+void BenchWindow::start(double k, double wavenumber, Vec2 detector)
+{
+    Experiment experiment;
+    experiment.shape =
+        MirrorShape::parabola(std::clamp(k, Experiment::lowestK, Experiment::highestK));
+    experiment.wavenumber =
+        std::clamp(wavenumber, Experiment::lowestWavenumber, Experiment::highestWavenumber);
+    m_undo->clear();
+    m_mapView->setDetector(detector);
+    setExperiment(experiment);
+}
+
+void BenchWindow::setExperiment(const Experiment &experiment)
+{
+    const bool same = experiment == m_experiment && m_computer->map();
+    m_experiment = experiment;
+    showControls();
+    m_mapView->setExperiment(experiment);
+    m_strip->setCut(experiment.cut);
+    updateDetector();
+    if (same)
+        return;
+    m_progress->setValue(0);
+    m_computer->compute(experiment);
+    updateDescription();
+    emit experimentChanged();
+}
+
+void BenchWindow::cutMirror(const MirrorCut &cut, const QString &what)
+{
+    if (cut == m_experiment.cut)
+        return;
+    m_undo->push(new CutCommand(*this, m_experiment.cut, cut, what));
+}
+
+void BenchWindow::applyControls()
+{
+    Experiment experiment = m_experiment;
+    const double k = m_k->value();
+    experiment.shape =
+        m_shape->currentIndex() == 1 ? MirrorShape::circle(k) : MirrorShape::parabola(k);
+    experiment.wavenumber = m_wavenumber->value();
+    experiment.whiteLight = m_white->isChecked();
+    if (m_source->currentIndex() == 0)
+        experiment.source = Source::beam();
+    else if (!experiment.source.isPoint())
+        experiment.source = Source::point(MapGrid::sceneOf(detector()));
+    setExperiment(experiment);
+}
+
+void BenchWindow::showControls()
+{
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_shape), QSignalBlocker(m_k),
+                                       QSignalBlocker(m_wavenumber), QSignalBlocker(m_white),
+                                       QSignalBlocker(m_source)};
+    m_shape->setCurrentIndex(m_experiment.shape.kind() == MirrorShape::Kind::Circle ? 1 : 0);
+    m_k->setValue(m_experiment.shape.k());
+    m_wavenumber->setValue(m_experiment.wavenumber);
+    m_white->setChecked(m_experiment.whiteLight);
+    m_source->setCurrentIndex(m_experiment.source.isPoint() ? 1 : 0);
+    m_wavenumber->setEnabled(!m_experiment.whiteLight);
+    m_wavenumberNamed->setEnabled(!m_experiment.whiteLight);
+    // The main window's choices are named where the value is one of them.
+    auto mark = [](QComboBox *box, double value) {
+        int found = 0;
+        for (int i = 1; i < box->count(); ++i) {
+            if (std::abs(box->itemData(i).toDouble() - value) < 1e-12)
+                found = i;
+        }
+        box->setCurrentIndex(found);
+    };
+    mark(m_kMarked, m_experiment.shape.k());
+    mark(m_wavenumberNamed, m_experiment.wavenumber);
+}
+
+void BenchWindow::applyPreset()
+{
+    switch (m_preset->currentIndex()) {
+    case Whole:
+        return cutMirror(MirrorCut::whole(), tr("Whole mirror"));
+    case Vertex:
+        return cutMirror(MirrorCut::vertexStrip(), tr("Strip around the vertex"));
+    case Edges:
+        return cutMirror(MirrorCut::edges(), tr("Edges"));
+    case Grating:
+        return cutMirror(MirrorCut::grating(m_period->value()),
+                         tr("Grating of %1 twips").arg(m_period->value()));
+    case Zones: {
+        Experiment whole = m_experiment;
+        whole.cut = MirrorCut::whole();
+        return cutMirror(whole.zonesFor(detector()), tr("Zones for the detector"));
+    }
+    }
+}
+
+std::shared_ptr<const ProbabilityMap> BenchWindow::map() const
+{
+    return m_mapView->map();
+}
+
+bool BenchWindow::showsExperiment() const
+{
+    return m_mapView->showsExperiment();
+}
+
+void BenchWindow::mapArrived(std::shared_ptr<const ProbabilityMap> map)
+{
+    if (!(map->experiment() == m_experiment))
+        return; // of an experiment left behind
+    m_mapView->setMap(map);
+    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
+    if (m_computer->isFinished())
+        m_progress->setValue(m_progress->maximum());
+    updateDetector();
+    updateDescription();
+    emit mapShown();
+}
+
+Vec2 BenchWindow::detector() const
+{
+    return m_mapView->detector();
+}
+
+void BenchWindow::setDetector(Vec2 mapPoint)
+{
+    m_mapView->setDetector(mapPoint);
+    updateDetector();
+}
+
+void BenchWindow::updateDetector()
+{
+    const Vec2 at = detector();
+    const std::vector<MirrorPoint> points = m_experiment.points();
+    // The chain of the one wavenumber, or of white light's middle colour.
+    const std::vector<double> wavenumbers = m_experiment.wavenumbers();
+    const double shown = wavenumbers[wavenumbers.size() / 2];
+    PathSum sum(points, shown, m_experiment.source);
+    const Vec2 scenePoint = MapGrid::sceneOf(at);
+    sum.sumAt(scenePoint, {});
+    m_chain->setChain({sum.chain().begin(), sum.chain().end()}, MapImage::colourOf(shown));
+    m_detectorProbability = m_experiment.probabilityAt(at);
+
+    QString share = tr("map not yet computed");
+    if (const auto shownMap = map();
+        shownMap && showsExperiment() && shownMap->brightest().value > 0)
+        share = tr("%1% of the map's brightest point")
+                    .arg(QLocale().toString(
+                        100 * m_detectorProbability /
+                            std::max(m_detectorProbability, shownMap->brightest().value),
+                        'f', 1));
+    m_numbers->setText(tr("Detector at x = %1 twips from the vertex line, y = %2 twips above "
+                          "the axis.\nProbability %3 twips of bar, %4.")
+                           .arg(twips(at.x), twips(at.y),
+                                QLocale().toString(m_detectorProbability, 'f', 1), share));
+}
+
+QString BenchWindow::numbersLine() const
+{
+    const Vec2 at = detector();
+    QString line = QStringLiteral("x_twips\t%1\ty_twips\t%2\tprobability_twips\t%3")
+                       .arg(QString::number(at.x), QString::number(at.y),
+                            QString::number(m_detectorProbability, 'g', 17));
+    if (const auto shownMap = map(); shownMap && showsExperiment())
+        line +=
+            QStringLiteral("\tshare_of_brightest\t%1")
+                .arg(QString::number(m_detectorProbability / shownMap->brightest().value, 'g', 6));
+    return line;
+}
+
+QString BenchWindow::description() const
+{
+    const auto shownMap = map();
+    const int kept = m_experiment.cut.keptCount();
+    const QString keeps =
+        m_experiment.cut.isWhole()
+            ? tr("The whole mirror is kept.")
+            : tr("The mirror keeps %1 of its %2 strips (%3%).")
+                  .arg(kept)
+                  .arg(2 * MirrorCut::maxHeight)
+                  .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
+    if (!shownMap || !showsExperiment())
+        return tr("The map is being computed.") + u' ' + keeps;
+    const ProbabilityMap::Peak peak = shownMap->brightest();
+    QString text = tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with "
+                      "a probability of %4 twips of bar.")
+                       .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
+                            peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
+                            QLocale().toString(peak.value, 'f', 1));
+    if (const auto focus = m_computer->wholeMirrorFocus(); focus && focus->value > 0) {
+        text += u' ' + tr("That is %1% of the whole mirror's focus, which lies %2 twips from the "
+                          "vertex line and %3 twips %4.")
+                           .arg(QLocale().toString(100 * peak.value / focus->value, 'f', 0),
+                                twips(focus->at.x), twips(std::abs(focus->at.y)),
+                                focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
+    }
+    return text + u' ' + keeps;
+}
+
+void BenchWindow::updateDescription()
+{
+    const QString text = description();
+    m_summary->setText(text);
+    m_mapView->setAccessibleDescription(text);
+}
+
+void BenchWindow::alignStrip()
+{
+    const QRectF area = m_mapView->mapRect();
+    const QPoint offset = m_mapView->mapTo(this, QPoint()) - m_strip->mapTo(this, QPoint());
+    m_strip->setStripArea(area.top() + offset.y(), area.height());
+}
+
+void BenchWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    alignStrip();
+}
+
+void BenchWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    alignStrip();
+}
+
+QString BenchWindow::caption() const
+{
+    const QString shape =
+        m_experiment.shape.kind() == MirrorShape::Kind::Circle ? tr("circle") : tr("parabola");
+    const QString light = m_experiment.whiteLight
+                              ? tr("white light")
+                              : tr("wavenumber %1").arg(m_experiment.wavenumber);
+    return tr("Experiment bench: %1, K = %2, %3. %4")
+        .arg(shape, QString::number(m_experiment.shape.k()), light, description());
+}
+
+QImage BenchWindow::picture() const
+{
+    QImage image(m_mapView->size() + QSize(m_colourBar->width(), 0), QImage::Format_RGB32);
+    image.fill(palette().window().color());
+    QPainter painter(&image);
+    m_mapView->render(&painter);
+    m_colourBar->render(&painter, QPoint(m_mapView->width(), 0));
+    return image;
+}
+
+QString BenchWindow::proposedName(const QString &suffix) const
+{
+    return QStringLiteral("veltrin-bench-K%1.%2").arg(m_experiment.shape.k()).arg(suffix);
+}
+
+QString BenchWindow::askFileName(const QString &caption, const QString &suffix,
+                                 const QString &filter)
+{
+    if (m_folder.isEmpty()) {
+        const auto location =
+            suffix == u"png" ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation;
+        const QString standard = QStandardPaths::writableLocation(location);
+        m_folder = QFileInfo(standard).isDir() ? standard : QDir::homePath();
+    }
+    const QString path =
+        m_askFileName(this, caption, QDir(m_folder).filePath(proposedName(suffix)), filter);
+    if (!path.isEmpty())
+        m_folder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void BenchWindow::reportFailure(const QString &message)
+{
+    QMessageBox::warning(this, windowTitle(), message);
+}
+
+void BenchWindow::savePicture()
+{
+    const QString path =
+        askFileName(tr("Save picture"), QStringLiteral("png"), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    const QString reason = PictureSaver::save(picture(), path);
+    if (!reason.isEmpty())
+        reportFailure(tr("The picture could not be saved as %1:\n%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void BenchWindow::saveCsv()
+{
+    const auto shownMap = map();
+    if (!shownMap || !m_computer->isFinished()) {
+        reportFailure(tr("The map is still being computed; save it once it is done."));
+        return;
+    }
+    const QString path =
+        askFileName(tr("Save map"), QStringLiteral("csv"), tr("Comma-separated values (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const QString reason = MapCsv::save(*shownMap, path);
+    if (!reason.isEmpty())
+        reportFailure(tr("The map could not be saved as %1:\n%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void BenchWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(picture());
+}
+
+void BenchWindow::copyNumbers()
+{
+    QGuiApplication::clipboard()->setText(numbersLine());
+}
+
+void BenchWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(proposedName(QStringLiteral("pdf")));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print picture"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!PicturePrinter::print(printer, picture(), caption()))
+        reportFailure(tr("The picture could not be printed."));
+}
+
+} // namespace veltrin

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "experiment.h"
+#include "vec2.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QSpinBox;
+class QUndoStack;
+
+namespace veltrin {
+
+class ChainPanel;
+class ColourBar;
+class MapComputer;
+class MapView;
+class MirrorStrip;
+class ProbabilityMap;
+
+/// The experiment bench: the probability at every point of the plane in front of the mirror, for
+/// a mirror the pupil cuts by hand, a parabola or a circle, the beam or a point source, one
+/// wavelength or white light; and a detector anywhere, with its arrows and numbers. Every change
+/// recomputes off the window's thread, a coarse map at once and the full one after it.
+class BenchWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Asks where to save: as ShareActions asks.
+    using AskFileName = std::function<QString(QWidget *parent, const QString &caption,
+                                              const QString &proposed, const QString &filter)>;
+
+    explicit BenchWindow(QWidget *parent = nullptr);
+    ~BenchWindow() override;
+
+    /// Starts afresh with a run's K and wavenumber, the whole parabola and the beam, and the
+    /// detector at a map point.
+    void start(double k, double wavenumber, Vec2 detector);
+
+    const Experiment &experiment() const { return m_experiment; }
+    /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts.
+    void setExperiment(const Experiment &experiment);
+    /// The mirror's cut, as an undoable step named `what`.
+    void cutMirror(const MirrorCut &cut, const QString &what);
+
+    Vec2 detector() const;
+    void setDetector(Vec2 mapPoint);
+    /// The probability at the detector, with every mirror sample.
+    double detectorProbability() const { return m_detectorProbability; }
+
+    /// The map shown, nullptr before the first; and whether it is of the present experiment.
+    std::shared_ptr<const ProbabilityMap> map() const;
+    bool showsExperiment() const;
+
+    MapView *mapView() const { return m_mapView; }
+    MirrorStrip *mirrorStrip() const { return m_strip; }
+    QUndoStack *undoStack() const { return m_undo; }
+    MapComputer *computer() const { return m_computer; }
+
+    /// The detector's numbers as Copy numbers puts them: keys and values separated by tabs.
+    QString numbersLine() const;
+    /// What the map shows, for a screen reader.
+    QString description() const;
+
+    void setAskFileName(AskFileName ask) { m_askFileName = std::move(ask); }
+
+public slots:
+    void savePicture();
+    void saveCsv();
+    void copyPicture();
+    void copyNumbers();
+    void print();
+
+signals:
+    /// The experiment changed (a new map is on its way).
+    void experimentChanged();
+    /// A map of the present experiment is shown: the coarse one, then the full one.
+    void mapShown();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void createLayout();
+    void createActions();
+    void applyControls();
+    void showControls();
+    void applyPreset();
+    void mapArrived(std::shared_ptr<const ProbabilityMap> map);
+    void updateDetector();
+    void updateDescription();
+    void alignStrip();
+    /// The picture as saved, copied and printed: the map with its mirror and detector, the
+    /// colour bar and a caption.
+    QImage picture() const;
+    QString caption() const;
+    QString proposedName(const QString &suffix) const;
+    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
+    void reportFailure(const QString &message);
+
+    Experiment m_experiment;
+    double m_detectorProbability = 0;
+    AskFileName m_askFileName;
+    QString m_folder;
+
+    MapComputer *m_computer;
+    QUndoStack *m_undo;
+    MapView *m_mapView = nullptr;
+    MirrorStrip *m_strip = nullptr;
+    ColourBar *m_colourBar = nullptr;
+    ChainPanel *m_chain = nullptr;
+    QComboBox *m_shape = nullptr;
+    QDoubleSpinBox *m_k = nullptr;
+    QComboBox *m_kMarked = nullptr;
+    QComboBox *m_source = nullptr;
+    QDoubleSpinBox *m_wavenumber = nullptr;
+    QComboBox *m_wavenumberNamed = nullptr;
+    QCheckBox *m_white = nullptr;
+    QComboBox *m_preset = nullptr;
+    QSpinBox *m_period = nullptr;
+    QLabel *m_numbers = nullptr;
+    QLabel *m_summary = nullptr;
+    QProgressBar *m_progress = nullptr;
+};
+
+} // namespace veltrin

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace veltrin {
+
+class ProbabilityMap;
+
+/// The picture of a probability map, one pixel per grid point with the highest y at the top: one
+/// wavenumber on the viridis scale from nothing to the map's brightest point; white light as the
+/// sum of its colours, each as bright as its own probability.
+class MapImage
+{
+public:
+    static QImage of(const ProbabilityMap &map);
+
+    /// The colour a wavenumber is drawn in: the main window's red, green and blue for its Low,
+    /// Middle and High, and the hues between them (evenly per octave) for the others.
+    static QColor colourOf(double wavenumber);
+};
+
+} // namespace veltrin

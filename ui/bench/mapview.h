@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "experiment.h"
+#include "vec2.h"
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+namespace veltrin {
+
+class ProbabilityMap;
+
+/// The plane in front of the mirror: the map's picture, the mirror over it (kept strips bright,
+/// cut ones faint), a point source, and the detector, which the pupil drags or moves with the
+/// arrow keys (Shift for fine steps). Until the map of a new experiment is in, the last picture
+/// stays greyed, so the pupil never takes it for the new one.
+class MapView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr double keyStep = 100;    ///< twips, an arrow key
+    static constexpr double fineKeyStep = 20; ///< twips, with Shift
+
+    explicit MapView(QWidget *parent = nullptr);
+
+    /// The map to show; its picture is made here.
+    void setMap(std::shared_ptr<const ProbabilityMap> map);
+    std::shared_ptr<const ProbabilityMap> map() const { return m_map; }
+    /// The experiment the next map will show: the mirror is drawn as it now is, the picture greyed
+    /// until a map of it arrives.
+    void setExperiment(const Experiment &experiment);
+    /// Whether the picture shown is of the experiment drawn.
+    bool showsExperiment() const;
+
+    Vec2 detector() const { return m_detector; }
+    /// Moves the detector (kept inside the map).
+    void setDetector(Vec2 mapPoint);
+
+    /// Where the map lies in the view, and a map point's pixel and back.
+    QRectF mapRect() const;
+    QPointF pixelOf(Vec2 mapPoint) const;
+    Vec2 mapPointAt(QPointF pixel) const;
+
+    QSize sizeHint() const override { return {680, 480}; }
+    QSize minimumSizeHint() const override { return {340, 240}; }
+
+signals:
+    void detectorMoved(Vec2 mapPoint);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void paintMirror(QPainter &painter) const;
+    void paintDetector(QPainter &painter) const;
+    void moveDetectorTo(Vec2 mapPoint);
+
+    std::shared_ptr<const ProbabilityMap> m_map;
+    QImage m_picture;
+    QImage m_greyed;
+    Experiment m_experiment;
+    Vec2 m_detector{2500, 0};
+};
+
+} // namespace veltrin
