@@ -460,6 +460,10 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
         <translation>To je %1 % ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
     </message>
+    <message>
+        <source>Cut by hand</source>
+        <translation>Řezáno ručně</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>

@@ -460,6 +460,10 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
         <translation>Das sind %1 % des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
     </message>
+    <message>
+        <source>Cut by hand</source>
+        <translation>Von Hand geschnitten</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -68,7 +69,7 @@ private:
     MirrorCut m_after;
 };
 
-enum Preset { Whole, Vertex, Edges, Grating, Zones };
+enum Preset { Whole, Vertex, Edges, Grating, Zones, ByHand };
 
 QString twips(double value)
 {
@@ -107,6 +108,8 @@ void BenchWindow::createControls()
     connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
 
     m_strip = new MirrorStrip(this);
+    m_mapView->installEventFilter(this);
+    m_strip->installEventFilter(this);
     connect(m_strip, &MirrorStrip::cutChanging, this, [this](const MirrorCut &cut) {
         Experiment experiment = m_experiment;
         experiment.cut = cut;
@@ -164,7 +167,8 @@ void BenchWindow::createControls()
     m_preset->setObjectName(QStringLiteral("predvolba"));
     m_preset->setAccessibleName(tr("Mirror preset"));
     m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
-                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector")});
+                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
+                        tr("Cut by hand")});
     m_period = new QSpinBox(this);
     m_period->setObjectName(QStringLiteral("perioda"));
     m_period->setRange(20, 3000);
@@ -179,6 +183,9 @@ void BenchWindow::createControls()
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("popis"));
     m_summary->setWordWrap(true);
+    // Room for the longest description, so that the map does not move as it changes.
+    m_summary->setMinimumHeight(3 * m_summary->fontMetrics().lineSpacing());
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prubeh"));
     m_progress->setAccessibleName(tr("Full map computed"));
@@ -365,6 +372,15 @@ void BenchWindow::showControls()
     };
     mark(m_kMarked, m_experiment.shape.k());
     mark(m_wavenumberNamed, m_experiment.wavenumber);
+    // The preset the mirror is cut as, or none.
+    const QSignalBlocker presetBlocker(m_preset);
+    const MirrorCut &cut = m_experiment.cut;
+    m_preset->setCurrentIndex(cut == MirrorCut::whole()                      ? Whole
+                              : cut == MirrorCut::vertexStrip()              ? Vertex
+                              : cut == MirrorCut::edges()                    ? Edges
+                              : cut == MirrorCut::grating(m_period->value()) ? Grating
+                              : cut == m_zones                               ? Zones
+                                                                             : ByHand);
 }
 
 void BenchWindow::applyPreset()
@@ -379,10 +395,13 @@ void BenchWindow::applyPreset()
     case Grating:
         return cutMirror(MirrorCut::grating(m_period->value()),
                          tr("Grating of %1 twips").arg(m_period->value()));
+    case ByHand:
+        return showControls();
     case Zones: {
         Experiment whole = m_experiment;
         whole.cut = MirrorCut::whole();
-        return cutMirror(whole.zonesFor(detector()), tr("Zones for the detector"));
+        m_zones = whole.zonesFor(detector());
+        return cutMirror(m_zones, tr("Zones for the detector"));
     }
     }
 }
@@ -504,16 +523,12 @@ void BenchWindow::alignStrip()
     m_strip->setStripArea(area.top() + offset.y(), area.height());
 }
 
-void BenchWindow::resizeEvent(QResizeEvent *event)
+bool BenchWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    alignStrip();
-}
-
-void BenchWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    alignStrip();
+    // The strips stay beside the map's rows however the layout moves either.
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        alignStrip();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString BenchWindow::caption() const

@@ -86,8 +86,7 @@ signals:
     void mapShown();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -109,6 +108,7 @@ private:
     void reportFailure(const QString &message);
 
     Experiment m_experiment;
+    MirrorCut m_zones; // the last zones chosen, to name them while they stand
     double m_detectorProbability = 0;
     AskFileName m_askFileName;
     QString m_folder;

@@ -63,8 +63,8 @@ void MapComputer::compute(const Experiment &experiment)
 
     auto worker = std::make_unique<Worker>();
     Worker *self = worker.get();
-    worker->thread =
-        std::jthread([this, self, generation, experiment, grids = m_grids](std::stop_token stop) {
+    worker->thread = std::jthread(
+        [this, self, generation, experiment, findFocus, grids = m_grids](std::stop_token stop) {
             for (std::size_t i = 0; i < grids.size() && !stop.stop_requested(); ++i) {
                 const bool last = i + 1 == grids.size();
                 ProbabilityMap::Progress progress;
@@ -82,6 +82,14 @@ void MapComputer::compute(const Experiment &experiment)
                 auto shared = std::make_shared<const ProbabilityMap>(std::move(*map));
                 QMetaObject::invokeMethod(
                     this, [=, this] { deliver(generation, shared); }, Qt::QueuedConnection);
+                // What the pupil's mirror is measured against, once the coarse map is shown.
+                if (i == 0 && findFocus) {
+                    if (const auto focus = ProbabilityMap::wholeMirrorFocus(experiment, stop)) {
+                        QMetaObject::invokeMethod(
+                            this, [=, this] { deliverFocus(uncut(experiment), *focus); },
+                            Qt::QueuedConnection);
+                    }
+                }
             }
             self->finished = true;
         });
