@@ -313,7 +313,8 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
 
 void BenchWindow::setExperiment(const Experiment &experiment)
 {
-    const bool same = experiment == m_experiment && m_computer->map();
+    const bool same = experiment == m_experiment && m_computing;
+    m_computing = true;
     m_experiment = experiment;
     showControls();
     m_mapView->setExperiment(experiment);
@@ -484,13 +485,29 @@ QString BenchWindow::description() const
 {
     const auto shownMap = map();
     const int kept = m_experiment.cut.keptCount();
-    const QString keeps =
+    QString keeps =
         m_experiment.cut.isWhole()
             ? tr("The whole mirror is kept.")
             : tr("The mirror keeps %1 of its %2 strips (%3%).")
                   .arg(kept)
                   .arg(2 * MirrorCut::maxHeight)
                   .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
+    switch (m_preset->currentIndex()) {
+    case Vertex:
+        keeps += u' ' + tr("It is a strip around the vertex.");
+        break;
+    case Edges:
+        keeps += u' ' + tr("They are its edges.");
+        break;
+    case Grating:
+        keeps += u' ' + tr("They make a grating of %1 twips.").arg(m_period->value());
+        break;
+    case Zones:
+        keeps += u' ' + tr("They are the zones for the detector's point.");
+        break;
+    default:
+        break;
+    }
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
