@@ -34,6 +34,8 @@ public:
     void stop() { m_timer.stop(); }
 
     const Run &run() const { return m_run; }
+    /// The pause before the next position, as the event loop waits it.
+    std::chrono::milliseconds nextPause() const { return m_timer.intervalAsDuration(); }
 
 signals:
     /// A position is on the screen.

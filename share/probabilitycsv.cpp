@@ -8,7 +8,6 @@
 #include "wholefile.h"
 
 #include <QStringList>
-#include <cmath>
 
 namespace veltrin {
 
@@ -54,7 +53,7 @@ QByteArray ProbabilityCsv::text(std::span<const RunHistory::Entry> runs)
         const QString frequency = captionFor(Field::Kmitocet, record.frequencyText);
         for (std::size_t i = 0; i < record.probabilities.size(); ++i) {
             const double probability = record.probabilities[i];
-            const double resultant = std::sqrt(probability / PathSum::probabilityScale);
+            const double resultant = PathSum::resultantLengthOf(probability);
             appendRow(out, {QString::number(entry.number), record.kText, frequency,
                             numberToText(scene::detectorX(int(i)) - scene::X0),
                             numberToText(probability), numberToText(resultant)});

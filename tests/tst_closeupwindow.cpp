@@ -60,6 +60,11 @@ private slots:
         QVERIFY(probability > 0);
         QVERIFY(std::abs(fields[probability + 1].toDouble() - window.closeUp().probability()) <=
                 0.0005);
+        // The focus of x = 0.00007·y², 1/(4K) from the vertex line, and the last detector
+        // position's distance beyond it.
+        QCOMPARE(fields[fields.indexOf(QStringLiteral("focus")) + 1], QStringLiteral("3571.4"));
+        QCOMPARE(fields[fields.indexOf(QStringLiteral("from focus")) + 1],
+                 QStringLiteral("4888.6"));
 
         // All arrows unless the choice says fewer.
         QCOMPARE(window.closeUp().arrows().size(), std::size_t(3000));

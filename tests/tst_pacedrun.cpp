@@ -85,10 +85,10 @@ private slots:
         connect(&run, &PacedRun::positionDrawn, &run, [&drawn] { drawn.push_back(Clock::now()); });
         run.start();
         QTRY_VERIFY(drawn.size() >= 6);
+        QCOMPARE(run.nextPause(), 20ms);
+        // Never early; a loaded machine may be late.
         const auto perPosition = (drawn[5] - drawn[0]) / 5;
-        // Generous above, for a loaded machine; never much early.
-        QVERIFY2(perPosition >= 19ms && perPosition < 60ms,
-                 qPrintable(QString::number(perPosition / 1us)));
+        QVERIFY2(perPosition >= 19ms, qPrintable(QString::number(perPosition / 1us)));
     }
 
     void stopEndsTheRunBetweenTwoPositions()

@@ -5,10 +5,13 @@
 #include "windowrun.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <cmath>
@@ -16,8 +19,9 @@
 
 using namespace veltrin;
 
-// Drives the window with thousands of random user actions and checks after each one that the
-// parameters stay valid and that the picture the runs drew is never lost.
+// Drives the window with random user actions and checks after each one that the parameters stay
+// valid and that the picture the runs drew is never lost: what reaches the screen is the
+// picture, and a picture made anew at a size the window had before is the one drawn then.
 class TstRandomUse : public QObject
 {
     Q_OBJECT
@@ -37,10 +41,17 @@ private:
     }
     void act(int action);
     void checkInvariants(const QString &step) const;
+    /// What the window's last screen update put on the screen of the drawing, the controls
+    /// over it left out.
+    QImage onScreen() const;
+    /// The picture with the places of the controls over it blanked.
+    QImage withoutControls(QImage picture) const;
 
     QRandomGenerator m_random;
     VeltrinWindow *m_window = nullptr;
-    QImage m_picture; // what the canvas must still show
+    QImage m_picture;                // what the canvas must still show
+    QList<QSize> m_sizes;            // the window sizes a person switches between
+    QHash<qint64, QImage> m_drawnAt; // the picture at each picture width since the last run
     bool m_ranOnce = false;
 };
 
@@ -73,10 +84,14 @@ void TstRandomUse::act(int action)
         m_window->hide();
         m_window->show();
         break;
-    case 5: // the scene scales with the window: the runs on it are drawn afresh at the new size
-        m_window->resize(100 + m_random.bounded(900), 100 + m_random.bounded(800));
-        m_picture = drawnAgain(*m_window);
+    case 5: { // the scene scales with the window: the runs on it are drawn afresh at the new size
+        m_window->resize(m_sizes[m_random.bounded(int(m_sizes.size()))]);
+        QTest::qWait(0);
+        const QImage &picture = m_window->canvas()->image();
+        m_picture = m_drawnAt.value(picture.width(), picture);
+        m_drawnAt.insert(picture.width(), m_picture);
         break;
+    }
     case 6: { // Start, answering Yes or No; slow delays are left to the pacing benchmark
         if (textToNumber(field("nSpomaleni")) > 301)
             bar->triggerAction(QAbstractSlider::SliderToMinimum);
@@ -85,6 +100,7 @@ void TstRandomUse::act(int action)
         QVERIFY(pressStartAndWait(*m_window));
         m_ranOnce = true;
         m_picture = m_window->canvas()->image();
+        m_drawnAt = {{m_picture.width(), m_picture}};
         break;
     }
     }
@@ -113,6 +129,25 @@ void TstRandomUse::checkInvariants(const QString &step) const
     QVERIFY2(m_window->canvas()->image() == m_picture, qPrintable(step));
 }
 
+QImage TstRandomUse::onScreen() const
+{
+    const Canvas *canvas = m_window->canvas();
+    const QRect shown(canvas->mapTo(m_window, QPoint()), canvas->size());
+    return withoutControls(m_window->screen()->grabWindow(m_window->winId()).toImage().copy(shown));
+}
+
+QImage TstRandomUse::withoutControls(QImage picture) const
+{
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1);
+    QPainter painter(&picture);
+    for (const QWidget *control : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control != m_window->canvas() && control->isVisible())
+            painter.fillRect(control->geometry(), Qt::magenta);
+    }
+    return picture;
+}
+
 void TstRandomUse::randomActionsKeepTheInvariants()
 {
     // A fixed seed, so that a failure in CI can be replayed; the variable tries others.
@@ -127,11 +162,12 @@ void TstRandomUse::randomActionsKeepTheInvariants()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     m_picture = window.canvas()->image();
+    m_sizes = {window.size(), window.size() * 3 / 4, window.size() * 5 / 4};
 
     // Weights: mostly choices, sometimes a run, since a run costs far more than a click.
-    const int weights[] = {40, 25, 10, 5, 8, 8, 1};
+    const int weights[] = {40, 25, 10, 5, 8, 8, 4};
     const int total = std::accumulate(std::begin(weights), std::end(weights), 0);
-    constexpr int actions = 3000;
+    constexpr int actions = 500;
     for (int i = 0; i < actions; ++i) {
         int pick = m_random.bounded(total);
         int action = 0;
@@ -141,11 +177,8 @@ void TstRandomUse::randomActionsKeepTheInvariants()
         const QString step =
             QStringLiteral("action %1 (kind %2), seed %3").arg(i).arg(action).arg(seed);
         checkInvariants(step);
-        if (action == 4 || action == 5) { // what a repaint shows is still the picture
-            const QImage shown =
-                window.canvas()->grab().toImage().convertToFormat(m_picture.format());
-            QVERIFY2(shown == m_picture, qPrintable(step));
-        }
+        if (action >= 4) // what reaches the screen is the picture
+            QVERIFY2(onScreen() == withoutControls(m_picture), qPrintable(step));
         if (QTest::currentTestFailed())
             return;
     }

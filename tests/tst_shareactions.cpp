@@ -116,21 +116,29 @@ private slots:
         const auto runs = m_window->history().runs();
         QCOMPARE(runs.size(), std::size_t(2));
         QCOMPARE(rows.size(), 1 + 2 * int(runs[0].record.probabilities.size()));
-        QCOMPARE(rows[0].first(), "run");
-        const double scale = rows[1][5].toDouble() * rows[1][5].toDouble() / rows[1][4].toDouble();
+        // Read by the columns' names, as a spreadsheet or a script reads them.
+        const auto column = [&rows](const char *name) {
+            return rows[0].indexOf(QString::fromUtf8(name));
+        };
+        const qsizetype run = column("run"), k = column("K"), frequency = column("frequency"),
+                        distance = column("distance_twips"),
+                        probability = column("probability_twips"), resultant = column("resultant");
+        QCOMPARE(rows[0].size(), 6);
+        const double scale = rows[1][resultant].toDouble() * rows[1][resultant].toDouble() /
+                             rows[1][probability].toDouble();
         for (qsizetype row = 1; row < rows.size(); ++row) {
             const QStringList &fields = rows[row];
             const std::size_t index = (row - 1) % runs[0].record.probabilities.size();
-            const RunHistory::Entry &run = runs[(row - 1) / runs[0].record.probabilities.size()];
-            QCOMPARE(fields[0].toInt(), run.number);
-            QCOMPARE(fields[1], "0.00005");
-            QCOMPARE(fields[2], run.number == 1 ? "Middle" : "Low");
-            if (index == 0)
-                QCOMPARE(fields[3], "0"); // at the vertex line
+            const RunHistory::Entry &entry = runs[(row - 1) / runs[0].record.probabilities.size()];
+            QCOMPARE(fields[run].toInt(), entry.number);
+            QCOMPARE(fields[k], "0.00005");
+            QCOMPARE(fields[frequency], entry.number == 1 ? "Middle" : "Low");
+            // Detector positions every 60 twips from the vertex line.
+            QCOMPARE(fields[distance].toInt(), 60 * int(index));
             // The same number read back, and the resultant's square in step with it.
-            QCOMPARE(fields[4].toDouble(), run.record.probabilities[index]);
-            QVERIFY(qFuzzyCompare(fields[5].toDouble() * fields[5].toDouble(),
-                                  fields[4].toDouble() * scale));
+            QCOMPARE(fields[probability].toDouble(), entry.record.probabilities[index]);
+            QVERIFY(qFuzzyCompare(fields[resultant].toDouble() * fields[resultant].toDouble(),
+                                  fields[probability].toDouble() * scale));
         }
 
         m_yes = true; // erases both, and their rows go with them

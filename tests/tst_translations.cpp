@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
+#include "pictureprinter.h"
 #include "translations.h"
 #include "windowrun.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTranslator>
 #include <clocale>
@@ -14,13 +16,16 @@ using namespace veltrin;
 
 namespace {
 
-/// The picture of a default run, and the caption of Exit, with the program speaking the
-/// language of the locale.
+/// The picture of a default run, the caption of Exit and what the run is called, with the
+/// program speaking the language of the locale.
 struct Shown
 {
     QImage picture;
     QString exit;
     QString delay;
+    QString middle;      ///< the Middle frequency's button
+    QString description; ///< what assistive technology reads of the drawing
+    QString printed;     ///< the caption printed under the picture
 };
 
 Shown defaultRunIn(const QLocale &locale)
@@ -35,8 +40,12 @@ Shown defaultRunIn(const QLocale &locale)
     window.showWithWholeScene();
     if (!QTest::qWaitForWindowExposed(&window) || !pressStartAndWait(window))
         return {};
-    return {window.canvas()->image(), window.findChild<QPushButton *>("cmdKonec")->text(),
-            window.findChild<QLineEdit *>("nSpomaleni")->text()};
+    return {window.canvas()->image(),
+            window.findChild<QPushButton *>("cmdKonec")->text(),
+            window.findChild<QLineEdit *>("nSpomaleni")->text(),
+            window.findChild<QRadioButton *>(QStringLiteral("opStřední"))->text(),
+            window.canvas()->accessibleDescription(),
+            PicturePrinter::caption(window.history().runs())};
 }
 
 } // namespace
@@ -67,6 +76,12 @@ private slots:
         QCOMPARE(translated.delay, english.delay);
         QVERIFY(!translated.picture.isNull());
         QCOMPARE(translated.picture, english.picture);
+        // The run is named in the language it was made in, as its button reads.
+        QVERIFY(english.description.contains(u"Middle") && english.printed.contains(u"Middle"));
+        for (const QString &text : {translated.description, translated.printed}) {
+            QVERIFY2(text.contains(translated.middle) && !text.contains(u"Middle"),
+                     qPrintable(text));
+        }
     }
 };
 

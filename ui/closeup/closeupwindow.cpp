@@ -52,9 +52,8 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
     connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
-    // Until a run says otherwise, the mirror and light of a freshly loaded main window, whose
-    // Middle frequency draws green bars.
-    setRun(m_k, m_frequency, QColor(0, 255, 0));
+    // Until a run says otherwise, the mirror and light of a freshly loaded main window.
+    setRun(m_k, m_frequency, QColor::fromRgb(loadedChoice(Field::Kmitocet).bars.colour.argb()));
 }
 
 CloseUpWindow::~CloseUpWindow() = default;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "choices.h"
+
 #include <QColor>
 #include <QWidget>
 #include <memory>
@@ -63,8 +65,8 @@ private:
     void refresh();
     void markArrow(int hovered);
 
-    double m_k = 0.00005;
-    double m_frequency = 0.02;
+    double m_k = loadedChoice(Field::OsKruh).value;
+    double m_frequency = loadedChoice(Field::Kmitocet).value;
     int m_arrowCount = 3000;
     int m_position = 0;
     std::unique_ptr<CloseUp> m_closeUp;

@@ -33,10 +33,10 @@ QString RunDescription::of(const RunHistory &history)
                          .arg(qRound(distance));
         if (record.values.k > 0)
             sentences << tr("The focus, 1/(4K), lies %L1 units right of it.")
-                             .arg(qRound(1 / (4 * record.values.k)));
+                             .arg(qRound(scene::focalLength(record.values.k)));
         // The tallest a bar can be: every arrow of the sum pointing the same way.
-        const double arrows = Mirror::sampleCount * PathSum::arrowLength;
-        const double tallest = arrows * arrows * PathSum::probabilityScale;
+        const double tallest =
+            PathSum::probabilityOf({Mirror::sampleCount * PathSum::arrowLength, 0});
         sentences << tr("The peak bar is %L1 units tall, %2 % of the tallest a bar can be.")
                          .arg(qRound(*peak))
                          .arg(qRound(100 * *peak / tallest));
