@@ -584,6 +584,36 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <comment>between figures</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>name and value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>wavelength</source>
+        <translation>vlnová délka</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Vlnová délka</translation>
+    </message>
+    <message>
+        <source>share of highest</source>
+        <translation>podíl nejvyššího</translation>
+    </message>
+    <message>
+        <source>Share of the run&apos;s highest bar</source>
+        <translation>Podíl nejvyššího sloupce výpočtu</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>key and unit</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::CloseUpWindow</name>
@@ -634,6 +664,72 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>Path of least time</source>
         <translation>Dráha nejkratšího času</translation>
+    </message>
+    <message>
+        <source>fitted to each position</source>
+        <translation>přizpůsobené každé poloze</translation>
+    </message>
+    <message>
+        <source>one for all positions</source>
+        <translation>jedno pro všechny polohy</translation>
+    </message>
+    <message>
+        <source>Arrow scale</source>
+        <translation>Měřítko šipek</translation>
+    </message>
+    <message>
+        <source>Copy &amp;figures</source>
+        <translation>Kopírovat č&amp;ísla</translation>
+    </message>
+    <message>
+        <source>Copy &amp;all positions</source>
+        <translation>Kopírovat &amp;všechny polohy</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;picture</source>
+        <translation>Kopírovat &amp;obrázek</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Tisk…</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;scale:</source>
+        <translation>&amp;Měřítko šipek:</translation>
+    </message>
+    <message>
+        <source>Copy all positions</source>
+        <translation>Kopírovat všechny polohy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Obrázek nelze uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Tisk obrázku</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Obrázek nelze vytisknout.</translation>
     </message>
 </context>
 <context>

@@ -584,6 +584,36 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <comment>between figures</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>name and value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>share of highest</source>
+        <translation>Anteil am höchsten</translation>
+    </message>
+    <message>
+        <source>Share of the run&apos;s highest bar</source>
+        <translation>Anteil am höchsten Balken des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>key and unit</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::CloseUpWindow</name>
@@ -634,6 +664,72 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
     <message>
         <source>Path of least time</source>
         <translation>Weg der kürzesten Zeit</translation>
+    </message>
+    <message>
+        <source>fitted to each position</source>
+        <translation>jeder Position angepasst</translation>
+    </message>
+    <message>
+        <source>one for all positions</source>
+        <translation>einer für alle Positionen</translation>
+    </message>
+    <message>
+        <source>Arrow scale</source>
+        <translation>Maßstab der Zeiger</translation>
+    </message>
+    <message>
+        <source>Copy &amp;figures</source>
+        <translation>&amp;Zahlen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;all positions</source>
+        <translation>&amp;Alle Positionen kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;scale:</source>
+        <translation>&amp;Maßstab:</translation>
+    </message>
+    <message>
+        <source>Copy all positions</source>
+        <translation>Alle Positionen kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild ließ sich nicht als %1 speichern:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Das Bild ließ sich nicht drucken.</translation>
     </message>
 </context>
 <context>
