@@ -731,6 +731,10 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>The picture could not be printed.</source>
         <translation>Obrázek nelze vytisknout.</translation>
     </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentální stůl…</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourBar</name>

@@ -731,6 +731,10 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>The picture could not be printed.</source>
         <translation>Das Bild ließ sich nicht drucken.</translation>
     </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentiertisch…</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourBar</name>

@@ -3,6 +3,7 @@
 
 #include "chainpanel.h"
 #include "choices.h"
+#include "closekeys.h"
 #include "colourbar.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
@@ -90,6 +91,7 @@ BenchWindow::BenchWindow(QWidget *parent)
     createControls();
     createLayout();
     createActions();
+    CloseKeys::install(*this);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
