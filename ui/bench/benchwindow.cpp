@@ -236,8 +236,12 @@ void BenchWindow::createLayout()
     presetRow->addWidget(m_preset, 1);
     presetRow->addWidget(m_period);
     auto *undoRow = new QHBoxLayout;
-    for (QAction *action :
-         {m_undo->createUndoAction(this, tr("Undo")), m_undo->createRedoAction(this, tr("Redo"))}) {
+    QAction *undo = m_undo->createUndoAction(this, tr("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this, tr("Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    for (QAction *action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
         auto *button = new QToolButton(this);
         button->setDefaultAction(action);
