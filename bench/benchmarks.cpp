@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchphotons.h"
+#include "benchwindow.h"
 #include "chainview.h"
 #include "closeupwindow.h"
+#include "mapcomputer.h"
+#include "mapview.h"
 #include "pacedrun.h"
 #include "pathsum.h"
+#include "photonpanel.h"
+#include "photonrandom.h"
+#include "photonstream.h"
+#include "planephotons.h"
 #include "recordingsurface.h"
 #include "referenceloop.h"
 #include "run.h"
@@ -206,12 +214,76 @@ void BM_Pacing(benchmark::State &state)
     state.counters["cpu_share"] = cpu / measured;
 }
 
+void BM_PhotonsSampled(benchmark::State &state)
+{
+    // A million photons from a map of the whole plane at 20 twips (425 × 300 points), peaked as
+    // a focus is: the running sums and a binary search for each, and a point within its cell.
+    const PlaneGrid grid{.firstX = 10, .firstY = -2990, .step = 20, .columns = 425, .rows = 300};
+    std::vector<double> map(std::size_t(grid.columns * grid.rows));
+    for (int row = 0; row < grid.rows; ++row)
+        for (int column = 0; column < grid.columns; ++column) {
+            const double dx = (column - 100) / 8.0;
+            const double dy = (row - 150) / 4.0;
+            map[std::size_t(row * grid.columns + column)] = 1 / (1 + dx * dx + dy * dy);
+        }
+    PhotonRandom random(1);
+    for (auto _ : state) {
+        const PlanePhotons photons(grid, map);
+        for (int n = 0; n < 1'000'000; ++n)
+            benchmark::DoNotOptimize(photons.draw(random));
+    }
+}
+
+void BM_PhotonFrames(benchmark::State &state)
+{
+    // Photons at the fastest rate in the bench at its opening size: one iteration is one frame,
+    // the frame's photons drawn into the dots and the map view painted anew with them.
+    BenchWindow bench;
+    bench.computer()->setGrids({MapGrid::coarse()});
+    bench.start(0.0001, 0.02, {2500, 0});
+    bench.show();
+    QEventLoop loop;
+    QObject::connect(&bench, &BenchWindow::mapShown, &loop, &QEventLoop::quit);
+    loop.exec();
+    BenchPhotons &photons = bench.photons()->photons();
+    PhotonStream &stream = photons.stream();
+    stream.setRate(PhotonStream::fastest);
+    MapView &view = *bench.mapView();
+    QImage frame(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int warm = 0; warm < 30; ++warm)
+        stream.tick(); // the batch finds its size
+    photons.clear();
+    // The processor time of the thread as well: on a shared machine the wall clock also counts
+    // the time others had the processor.
+    const auto threadTime = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+    };
+    double worst = 0;
+    double worstCpu = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const double cpuStart = threadTime();
+        stream.tick();
+        view.render(&frame);
+        worst = std::max(worst, Seconds(Clock::now() - start).count());
+        worstCpu = std::max(worstCpu, threadTime() - cpuStart);
+    }
+    state.counters["worst_frame_ms"] = worst * 1000;
+    state.counters["worst_frame_cpu_ms"] = worstCpu * 1000;
+    state.counters["photons_per_frame"] = stream.batch();
+    state.counters["photons"] = double(photons.tally().size());
+}
+
 } // namespace
 
 BENCHMARK(BM_ReferenceLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PathSum)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunRecording)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RunQtSurface)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PhotonsSampled)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PhotonFrames)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(600);
 BENCHMARK(BM_CloseUpUpdate)
     ->ArgName("arrows")
     ->Arg(3000)

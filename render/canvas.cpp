@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace veltrin {
 
@@ -57,6 +58,41 @@ void Canvas::repaintScene(const QRegion &changed)
     repaint(shown);
 }
 
+namespace {
+
+// The mark: a pointer this many pixels of the design scale wide and tall, its tip this far
+// above the point it marks.
+constexpr double markSize = 10;
+constexpr double markLift = 3;
+
+QPolygonF markPointer(QPointF tip)
+{
+    return QPolygonF{
+        {tip, tip + QPointF(-markSize / 2, -markSize), tip + QPointF(markSize / 2, -markSize)}};
+}
+
+} // namespace
+
+void Canvas::setMark(std::optional<PointF> twips)
+{
+    if (twips.has_value() == m_mark.has_value() &&
+        (!twips || (twips->x == m_mark->x && twips->y == m_mark->y)))
+        return;
+    QRegion changed = markRect();
+    m_mark = twips;
+    changed += markRect();
+    update(changed);
+}
+
+QRect Canvas::markRect() const
+{
+    if (!m_mark)
+        return {};
+    const QPointF tip(m_mark->x / twipsPerPixel, m_mark->y / twipsPerPixel - markLift);
+    const QRectF design = markPointer(tip).boundingRect().adjusted(-2, -2, 2, 2);
+    return QRectF(design.topLeft() * m_scale, design.size() * m_scale).toAlignedRect();
+}
+
 void Canvas::renew()
 {
     m_image = blankPicture(pictureRatio(), m_prompt, m_style);
@@ -92,6 +128,16 @@ void Canvas::paintEvent(QPaintEvent *event)
         painter.setClipRegion(event->region());
         painter.scale(m_scale, m_scale);
         SceneLegend::paint(painter, m_style);
+    }
+    if (m_mark && event->region().intersects(markRect())) {
+        painter.resetTransform();
+        painter.setClipping(false);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(m_scale, m_scale);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(QColor(255, 215, 0)); // gold: seen on silver, white and every bar
+        painter.drawPolygon(
+            markPointer(QPointF(m_mark->x / twipsPerPixel, m_mark->y / twipsPerPixel - markLift)));
     }
 }
 

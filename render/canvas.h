@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 namespace veltrin {
 
@@ -43,6 +44,11 @@ public:
     /// Repaints at once what changed on the picture, given in pixels of the design scale.
     void repaintScene(const QRegion &changed);
 
+    /// Marks a point of the scene (twips) with a small pointer above it, painted over the
+    /// picture and never into it; nothing removes the mark.
+    void setMark(std::optional<PointF> twips);
+    std::optional<PointF> mark() const { return m_mark; }
+
 signals:
     /// The picture was made anew, blank, at a new pixel ratio or in a new style; the runs on it
     /// must be drawn again.
@@ -59,11 +65,14 @@ private:
     void renew();
     /// How many device pixels of the picture make a pixel of the design scale.
     double pictureRatio() const;
+    /// Where the mark is painted, in pixels of the canvas.
+    QRect markRect() const;
 
     Prompt m_prompt;
     SceneStyle m_style;
     double m_scale = 1;
     QImage m_image;
+    std::optional<PointF> m_mark;
 };
 
 } // namespace veltrin

@@ -30,4 +30,14 @@ void PainterSurface::drawChain(std::span<const PointF> points)
     painter().drawChain(points);
 }
 
+void PainterSurface::setCoveredLater(std::optional<RectF> area)
+{
+    m_painter.setCoveredLater(area);
+}
+
+bool PainterSurface::leavesOut(RectF bounds, int penPixels) const
+{
+    return m_painter.leavesOut(bounds, penPixels);
+}
+
 } // namespace veltrin

@@ -16,6 +16,8 @@ public:
     void drawLine(PointF from, PointF to, Colour colour) override;
     void drawCircle(PointF centre, float radius) override;
     void drawChain(std::span<const PointF> points) override;
+    void setCoveredLater(std::optional<RectF> area) override;
+    bool leavesOut(RectF bounds, int penPixels) const override;
 
 protected:
     explicit PainterSurface(QImage &picture, SceneStyle style = {});

@@ -119,10 +119,32 @@ void ScenePainter::setPenWidth(int pixels)
     m_lineShape = strokePen(qRgb(255, 255, 255), pixels);
 }
 
+void ScenePainter::setCoveredLater(std::optional<RectF> area)
+{
+    if (!area) {
+        m_covered.reset();
+        return;
+    }
+    // A pixel in from each side: what is painted over is surely painted over.
+    const QRectF pixels(toPixels(area->topLeft), toPixels(area->bottomRight));
+    m_covered =
+        QRect(QPoint(int(std::ceil(pixels.left())) + 1, int(std::ceil(pixels.top())) + 1),
+              QPoint(int(std::floor(pixels.right())) - 1, int(std::floor(pixels.bottom())) - 1));
+}
+
+bool ScenePainter::leavesOut(RectF bounds, int penPixels) const
+{
+    const qreal width = m_style.penWidth(penPixels, Colour::foreground());
+    return covered(
+        strokeBounds(toPixels(bounds.topLeft), toPixels(bounds.bottomRight), width / 2.0 + 1));
+}
+
 void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
     const qreal width = m_style.penWidth(m_penWidth, colour);
+    if (m_covered && covered(strokeBounds(toPixels(from), toPixels(to), width / 2.0 + 1)))
+        return;
     const QRgb shown = m_style.shown(colour);
     if (width == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
@@ -181,6 +203,8 @@ void ScenePainter::drawCircle(PointF centre, float radius)
     usePen(Colour::foreground(), width);
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);
+    if (covered(strokeBounds(c, c, r + width / 2.0 + 1)))
+        return;
     m_painter->drawEllipse(c, r, r);
     m_dirty.add(strokeBounds(c, c, r + width / 2.0 + 1));
 }
@@ -189,6 +213,12 @@ void ScenePainter::drawChain(std::span<const PointF> points)
 {
     if (points.empty())
         return;
+    if (m_covered) {
+        const auto [left, right] = std::ranges::minmax(points, {}, &PointF::x);
+        const auto [top, bottom] = std::ranges::minmax(points, {}, &PointF::y);
+        if (leavesOut({{left.x, top.y}, {right.x, bottom.y}}, m_penWidth))
+            return;
+    }
     painter();
     const QRgb colour = m_style.shown(Colour::foreground());
     const bool thinPen = m_style.penWidth(m_penWidth, Colour::foreground()) == 1;

@@ -29,6 +29,9 @@ public:
     void drawLine(PointF from, PointF to, Colour colour);
     void drawCircle(PointF centre, float radius);
     void drawChain(std::span<const PointF> points);
+    /// Leaves out from now on what falls wholly within the area, which is painted over later.
+    void setCoveredLater(std::optional<RectF> area);
+    bool leavesOut(RectF bounds, int penPixels) const;
 
     /// Ends painting, so the image may be shown, saved or made anew, and hands over the area
     /// changed since the last call, in pixels of the design scale.
@@ -40,6 +43,8 @@ private:
     /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
     bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour);
     void markPixels(std::span<const PointF> points, QRgb colour);
+    /// Whether a stroke of these pixel bounds lies wholly where it is painted over later.
+    bool covered(const QRect &bounds) const { return m_covered && m_covered->contains(bounds); }
     /// Adds changed device pixels to the area the next screen update shows.
     void markDevicePixels(const QRect &changed);
 
@@ -51,6 +56,7 @@ private:
     int m_penWidth = 1;
     QPen m_lineShape; // the pen's width and ends, as the memo knows lines by; colour aside
     std::optional<Colour> m_penColour;
+    std::optional<QRect> m_covered; // in pixels of the design scale
 };
 
 } // namespace veltrin

@@ -9,29 +9,53 @@
 
 namespace veltrin {
 
-ProbabilityStage::ProbabilityStage(Surface &surface, const RunValues &values)
-    : m_surface(surface), m_values(values), m_pathSum(values.k, values.frequency)
+namespace {
+
+/// The incoming rays, drawn again at every position from beyond the source plane, over the
+/// earlier bars: lower and upper ray of each ray sample in turn.
+std::vector<std::pair<PointF, PointF>> incomingRays(double k)
 {
     using namespace scene;
-    const float baseline = float(spiralBaseline);
-    surface.drawLine({float(X0), baseline}, {float(lineEnd), baseline});
-
-    // The incoming rays, drawn again at every position from beyond the source plane, over the
-    // earlier bars: lower and upper ray of each ray sample in turn.
-    const Mirror mirror(values.k);
+    std::vector<std::pair<PointF, PointF>> rays;
+    const Mirror mirror(k);
     for (int j = Mirror::firstSample; j <= Mirror::lastSample; ++j) {
         if (!Mirror::isRaySample(j))
             continue;
         const float x = float(mirror.lowerX(j));
         for (const float y : {float(Mirror::lowerY(j)), float(Mirror::upperY(j))})
-            m_rays.push_back({{float(lineEnd), y}, {x, y}});
+            rays.push_back({{float(lineEnd), y}, {x, y}});
     }
+    return rays;
+}
+
+void drawBaseline(Surface &surface)
+{
+    using namespace scene;
+    const float baseline = float(spiralBaseline);
+    surface.drawLine({float(X0), baseline}, {float(lineEnd), baseline});
+}
+
+void drawBar(Surface &surface, const RunValues &values, int position, double probability)
+{
+    using namespace scene;
+    const float barX = float(detectorX(position) + values.bars.offset);
+    surface.drawLine({barX, float(Y0)}, {barX, float(Y0 - probability)}, values.bars.colour);
+}
+
+} // namespace
+
+ProbabilityStage::ProbabilityStage(Surface &surface, const RunValues &values)
+    : m_surface(surface), m_values(values), m_rays(incomingRays(values.k)),
+      m_pathSum(values.k, values.frequency)
+{
+    drawBaseline(surface);
 }
 
 double ProbabilityStage::drawNextPosition()
 {
     using namespace scene;
-    const double xd = detectorX(m_next++);
+    const int position = m_next++;
+    const double xd = detectorX(position);
     for (const auto &[from, to] : m_rays)
         m_surface.drawLine(from, to);
 
@@ -42,11 +66,35 @@ double ProbabilityStage::drawNextPosition()
         return PointF{float(p.x), float(p.y)};
     });
     m_surface.drawChain(m_spiral);
+    if (!m_spiral.empty()) {
+        const auto [left, right] = std::ranges::minmax(m_spiral, {}, &PointF::x);
+        const auto [top, bottom] = std::ranges::minmax(m_spiral, {}, &PointF::y);
+        const bool first = m_spiralBounds[0] > m_spiralBounds[2];
+        m_spiralBounds = {first ? left.x : std::min(m_spiralBounds[0], left.x),
+                          first ? top.y : std::min(m_spiralBounds[1], top.y),
+                          first ? right.x : std::max(m_spiralBounds[2], right.x),
+                          first ? bottom.y : std::max(m_spiralBounds[3], bottom.y)};
+    }
 
     const double probability = m_pathSum.probability();
-    const float barX = float(xd + m_values.bars.offset);
-    m_surface.drawLine({barX, float(Y0)}, {barX, float(Y0 - probability)}, m_values.bars.colour);
+    drawBar(m_surface, m_values, position, probability);
     return probability;
+}
+
+void ProbabilityStage::drawBarsAgain(Surface &surface, const RunValues &values,
+                                     std::span<const double> probabilities, bool withRays)
+{
+    drawBaseline(surface);
+    if (probabilities.empty())
+        return;
+    const int last = int(probabilities.size()) - 1;
+    for (int i = 0; i < last; ++i)
+        drawBar(surface, values, i, probabilities[i]);
+    if (withRays) {
+        for (const auto &[from, to] : incomingRays(values.k))
+            surface.drawLine(from, to);
+    }
+    drawBar(surface, values, last, probabilities[last]);
 }
 
 } // namespace veltrin

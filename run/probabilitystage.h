@@ -5,6 +5,8 @@
 #include "scene.h"
 #include "surface.h"
 
+#include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -23,6 +25,13 @@ public:
     bool atEnd() const { return m_next == scene::detectorPositions; }
     /// Draws the next position and returns its probability, the bar's height in twips.
     double drawNextPosition();
+    /// Where the spirals drawn so far lie: left, top, right, bottom in twips.
+    const std::array<float, 4> &spiralBounds() const { return m_spiralBounds; }
+
+    /// Draws a run's bars again, and its incoming rays where asked, as its positions left them
+    /// above the axis once a later run has erased below it: the rays over every bar but the last.
+    static void drawBarsAgain(Surface &surface, const RunValues &values,
+                              std::span<const double> probabilities, bool withRays);
 
 private:
     Surface &m_surface;
@@ -31,6 +40,7 @@ private:
     PathSum m_pathSum;
     std::vector<PointF> m_spiral; // the sum's chain as the surface takes it
     int m_next = 0;
+    std::array<float, 4> m_spiralBounds{1, 1, 0, 0};
 };
 
 } // namespace veltrin

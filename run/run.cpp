@@ -3,6 +3,7 @@
 
 #include "mirrorstage.h"
 #include "runsetup.h"
+#include "scenemarks.h"
 #include "surface.h"
 
 namespace veltrin {
@@ -41,9 +42,32 @@ Run::Run(Surface &surface, const RunRecord &earlier)
         m_record.probabilities.push_back(m_stage.drawNextPosition());
 }
 
+void Run::drawBeforeLaterRun(Surface &surface, const RunRecord &earlier, bool sameMirrorLater)
+{
+    using namespace scene;
+    // The later run erases from the axis down, as far as the picture reaches.
+    surface.setCoveredLater(
+        RectF{{float(eraseLeft), float(Y0)}, {float(eraseRight), float(eraseBottom)}});
+    const auto &[left, top, right, bottom] = earlier.spiralBounds;
+    const bool spiralsCovered =
+        earlier.probabilities.empty() ||
+        (left <= right && surface.leavesOut({{left, top}, {right, bottom}}, 1));
+    if (spiralsCovered) {
+        RunSetup::drawAgainBeforeLaterRun(surface, earlier);
+        if (!sameMirrorLater)
+            MirrorStage::run(surface, earlier.values);
+        ProbabilityStage::drawBarsAgain(surface, earlier.values, earlier.probabilities,
+                                        !sameMirrorLater);
+    } else {
+        Run(surface, earlier); // a spiral reaches above the axis: all of it
+    }
+    surface.setCoveredLater(std::nullopt);
+}
+
 void Run::drawNextPosition()
 {
     m_record.probabilities.push_back(m_stage.drawNextPosition());
+    m_record.spiralBounds = m_stage.spiralBounds();
     m_surface.present();
 }
 

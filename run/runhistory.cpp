@@ -3,6 +3,9 @@
 
 #include "run.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace veltrin {
 
 void RunHistory::begin(const RunRecord &record)
@@ -20,8 +23,19 @@ void RunHistory::update(const RunRecord &record)
 
 void RunHistory::drawAgain(Surface &surface) const
 {
-    for (const Entry &entry : m_runs)
-        Run(surface, entry.record);
+    // An earlier run leaves only what lies above the axis, where the next run erased below it;
+    // of what is there, its mirror and rays are drawn the same again by a later run of its K.
+    for (auto entry = m_runs.begin(); entry != m_runs.end(); ++entry) {
+        if (std::next(entry) == m_runs.end()) {
+            Run(surface, entry->record);
+            break;
+        }
+        const bool sameMirrorLater =
+            std::any_of(std::next(entry), m_runs.end(), [&entry](const Entry &later) {
+                return later.record.kText == entry->record.kText;
+            });
+        Run::drawBeforeLaterRun(surface, entry->record, sameMirrorLater);
+    }
 }
 
 } // namespace veltrin

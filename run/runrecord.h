@@ -4,6 +4,7 @@
 #include "choices.h"
 
 #include <QString>
+#include <array>
 #include <vector>
 
 namespace veltrin {
@@ -29,6 +30,9 @@ struct RunRecord
     bool firstRun = true;              ///< it painted over the prompt and asked nothing
     bool erasedAll = false;            ///< asked "Delete probability", it was answered Yes
     std::vector<double> probabilities; ///< bar heights in twips, by detector position
+    /// Where the spirals drawn so far lie, in twips: left, top, right, bottom; none yet where
+    /// left > right.
+    std::array<float, 4> spiralBounds{1, 1, 0, 0};
 };
 
 } // namespace veltrin

@@ -92,4 +92,18 @@ void RunSetup::drawAgain(Surface &surface, const RunRecord &record)
     drawSetUp(surface, record);
 }
 
+void RunSetup::drawAgainBeforeLaterRun(Surface &surface, const RunRecord &record)
+{
+    using namespace scene;
+    if (record.firstRun) {
+        surface.setPenWidth(promptBarPen);
+        surface.drawLine({float(promptBarLeft), float(promptBarY)},
+                         {float(promptBarRight), float(promptBarY)}, Colour::silver());
+        surface.setPenWidth(1);
+    } else if (record.erasedAll) {
+        eraseBand(surface, eraseTopAll);
+    }
+    surface.setText(Field::Prvni, numberToText(1));
+}
+
 } // namespace veltrin

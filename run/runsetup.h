@@ -24,6 +24,10 @@ public:
     static RunRecord run(Surface &surface);
     /// Draws the set-up of a run again as it went, asking nothing.
     static void drawAgain(Surface &surface, const RunRecord &record);
+    /// Draws again only what of the set-up a later run, answered No, leaves as it is: the bar
+    /// over the prompt of a first run, or the erase of a run answered Yes. The later run erases
+    /// below the axis as this one did and draws the same axis and vertex line.
+    static void drawAgainBeforeLaterRun(Surface &surface, const RunRecord &record);
 };
 
 } // namespace veltrin

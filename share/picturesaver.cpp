@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <cmath>
+#include <optional>
 
 namespace veltrin {
 
@@ -15,11 +16,46 @@ namespace {
 // screen says so, so that a word processor places either at the same size.
 constexpr double designDotsPerMeter = 96 / 0.0254;
 
+/// The picture with a table of its colours, where it has no more than 256, as a drawing of
+/// flat colours has: a PNG of one byte a pixel, which the PNG library writes unfiltered, in a
+/// fraction of the time RGB takes, and smaller. The pixels stay exactly the picture's.
+std::optional<QImage> withColourTable(const QImage &picture)
+{
+    if (picture.format() != QImage::Format_RGB32 || picture.isNull())
+        return std::nullopt;
+    QImage indexed(picture.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    QRgb last = 0;
+    uchar lastIndex = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *out = indexed.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb colour = line[x];
+            if (colour != last || table.isEmpty()) {
+                qsizetype index = table.indexOf(colour);
+                if (index < 0) {
+                    if (table.size() == 256)
+                        return std::nullopt;
+                    index = table.size();
+                    table.append(colour);
+                }
+                last = colour;
+                lastIndex = uchar(index);
+            }
+            out[x] = lastIndex;
+        }
+    }
+    indexed.setColorTable(table);
+    indexed.setDevicePixelRatio(picture.devicePixelRatio());
+    return indexed;
+}
+
 } // namespace
 
 QString PictureSaver::save(const QImage &picture, const QString &path)
 {
-    QImage image = picture;
+    QImage image = withColourTable(picture).value_or(picture);
     const int dotsPerMeter = int(std::lround(designDotsPerMeter * picture.devicePixelRatio()));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

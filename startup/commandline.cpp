@@ -4,6 +4,7 @@
 #include "choices.h"
 #include "mapcommand.h"
 #include "parameterhandlers.h"
+#include "photonscommand.h"
 
 #include "wholefile.h"
 
@@ -132,12 +133,17 @@ void CommandLine::read(const QStringList &arguments)
     Options options;
     options.addTo(parser);
     MapCommand::addOptions(parser);
+    PhotonsCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
-    if (MapCommand::isAsked(parser)) {
-        const MapCommand::Outcome map = MapCommand::exec(parser);
-        return exitWith(map.status, {}, map.error);
+    if (MapCommand::isAsked(parser) || PhotonsCommand::isAsked(parser)) {
+        MapCommand::Outcome outcome;
+        if (MapCommand::isAsked(parser))
+            outcome = MapCommand::exec(parser);
+        if (outcome.status == 0 && PhotonsCommand::isAsked(parser))
+            outcome = PhotonsCommand::exec(parser);
+        return exitWith(outcome.status, {}, outcome.error);
     }
     if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
         !readChoice(parser, options.frequency, Field::Kmitocet, m_options.frequency) ||

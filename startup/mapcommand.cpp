@@ -199,24 +199,30 @@ std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineP
     return experiment;
 }
 
+std::variant<MapGrid, QString> MapCommand::gridFrom(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(stepOption))
+        return MapGrid::full();
+    bool ok = false;
+    const int step = parser.value(stepOption).toInt(&ok);
+    if (!ok || step < smallestStep || step > largestStep)
+        return prefix() + tr("--map-step %1 is not a whole number from %2 to %3")
+                              .arg(parser.value(stepOption))
+                              .arg(smallestStep)
+                              .arg(largestStep);
+    return MapGrid(step);
+}
+
 MapCommand::Outcome MapCommand::exec(const QCommandLineParser &parser)
 {
     std::variant<Experiment, QString> read = experimentFrom(parser);
     if (const QString *error = std::get_if<QString>(&read))
         return {CommandLine::usageError, *error};
-    int step = int(MapGrid::full().step());
-    if (parser.isSet(stepOption)) {
-        bool ok = false;
-        step = parser.value(stepOption).toInt(&ok);
-        if (!ok || step < smallestStep || step > largestStep)
-            return {CommandLine::usageError,
-                    prefix() + tr("--map-step %1 is not a whole number from %2 to %3")
-                                   .arg(parser.value(stepOption))
-                                   .arg(smallestStep)
-                                   .arg(largestStep)};
-    }
+    const std::variant<MapGrid, QString> grid = gridFrom(parser);
+    if (const QString *error = std::get_if<QString>(&grid))
+        return {CommandLine::usageError, *error};
     const std::optional<ProbabilityMap> map =
-        ProbabilityMap::compute(std::get<Experiment>(read), MapGrid(step));
+        ProbabilityMap::compute(std::get<Experiment>(read), std::get<MapGrid>(grid));
     const QString path = parser.value(saveMap);
     const QString reason = MapCsv::save(*map, path);
     if (!reason.isEmpty())

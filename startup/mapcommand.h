@@ -29,6 +29,10 @@ public:
     /// or one line naming what is wrong and the values allowed.
     static std::variant<Experiment, QString> experimentFrom(const QCommandLineParser &parser);
 
+    /// The grid --map-step asks for (the full map's unless given), or one line naming what is
+    /// wrong and the values allowed.
+    static std::variant<MapGrid, QString> gridFrom(const QCommandLineParser &parser);
+
     struct Outcome
     {
         int status = 0;

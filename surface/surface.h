@@ -5,6 +5,7 @@
 #include "field.h"
 
 #include <QString>
+#include <optional>
 #include <span>
 
 namespace veltrin {
@@ -15,6 +16,13 @@ struct PointF
     float x = 0;
     float y = 0;
     friend constexpr bool operator==(PointF, PointF) = default;
+};
+
+/// A rectangle of the scene, in twips.
+struct RectF
+{
+    PointF topLeft;
+    PointF bottomRight;
 };
 
 /// Everything a run does to the window: drawing in twips, the parameter fields, the
@@ -40,6 +48,17 @@ public:
 
     /// Modal Yes/No question; returns true for Yes.
     virtual bool askYesNo(const QString &prompt) = 0;
+
+    /// From now on, what falls wholly within the area is painted over later, when the picture is
+    /// drawn again: the surface may leave it out. None: everything is drawn.
+    virtual void setCoveredLater(std::optional<RectF> area) { (void)area; }
+    /// Whether a drawing within these bounds, with a pen this wide, would be left out now.
+    virtual bool leavesOut(RectF bounds, int penPixels) const
+    {
+        (void)bounds;
+        (void)penPixels;
+        return false;
+    }
 
     /// Puts everything drawn since the last call on the screen now.
     virtual void present() = 0;

@@ -12,7 +12,7 @@ class TstAccessibleTexts : public QObject
     Q_OBJECT
 
 private slots:
-    void everyVisibleControlHasAName()
+    void everyVisibleControlHasANameAndATooltip()
     {
         VeltrinWindow window;
         int visible = 0;
@@ -23,6 +23,11 @@ private slots:
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
             QVERIFY2(accessible, qPrintable(control->objectName()));
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
+                     qPrintable(control->objectName()));
+            // Its tooltip in the same words as assistive technology hears.
+            const QString tip = control->toolTip();
+            QVERIFY2(!tip.isEmpty() && (tip == accessible->text(QAccessible::Description) ||
+                                        tip == accessible->text(QAccessible::Name)),
                      qPrintable(control->objectName()));
         }
         // The drawing, the scroll bar, four fixed texts, two frames with seven option buttons and

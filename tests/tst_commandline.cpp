@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using namespace veltrin;
 
@@ -81,6 +82,10 @@ private slots:
             << QStringList{"--save-probabilities", "-"} << 0
             << "run,K,frequency,distance_twips,probability_twips,resultant\r\n1,0.00005,Middle,"
             << "";
+        QTest::addRow("photons with nowhere to go") << QStringList{"--photons", "10"} << 2 << ""
+                                                    << "--save-hits";
+        QTest::addRow("no photons") << QStringList{"--photons", "0", "--save-hits", "-"} << 2 << ""
+                                    << "1 to 10000000";
         QTest::addRow("a folder that is not there")
             << QStringList{"--save-picture", "/nonexistent/veltrin.png"} << 1 << ""
             << "/nonexistent/veltrin.png";
@@ -126,6 +131,45 @@ private slots:
         QFile csv(numbers);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), ProbabilityCsv::text(window.history().runs()));
+    }
+
+    void photonsFromTheCommandLineFollowTheMapAndTheSeed()
+    {
+        // A grating sends light off the axis as well; the map at a coarse step for speed.
+        const QStringList experiment{"--k",        "0.0001", "--mirror",    "grating:400",
+                                     "--map-step", "100",    "--save-hits", "-"};
+        const auto hits = [&](const QString &seed) {
+            return runWithoutDisplay(experiment + QStringList{"--photons", "3000", "--seed", seed});
+        };
+        const Finished first = hits(QStringLiteral("7"));
+        QCOMPARE(first.status, 0);
+        const QStringList rows = first.output.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 3001);
+        QCOMPARE(rows.first(), QStringLiteral("x_twips,y_twips"));
+        QCOMPARE(hits(QStringLiteral("7")).output, first.output);
+        QVERIFY(hits(QStringLiteral("8")).output != first.output);
+
+        // Where most photons land is the map's brightest point.
+        const Finished map = runWithoutDisplay(QStringList{
+            "--k", "0.0001", "--mirror", "grating:400", "--map-step", "100", "--save-map", "-"});
+        QCOMPARE(map.status, 0);
+        double brightest = -1;
+        QPointF peak;
+        for (const QString &row : map.output.split(QStringLiteral("\r\n")).mid(1)) {
+            const QStringList v = row.split(u',');
+            if (v.size() == 3 && v[2].toDouble() > brightest) {
+                brightest = v[2].toDouble();
+                peak = {v[0].toDouble(), v[1].toDouble()};
+            }
+        }
+        int nearPeak = 0;
+        for (const QString &row : rows.mid(1)) {
+            const QStringList v = row.split(u',');
+            nearPeak += std::hypot(v[0].toDouble() - peak.x(), v[1].toDouble() - peak.y()) <= 150;
+        }
+        // Ten times what photons spread evenly over the plane would put there.
+        const double even = 3000 * M_PI * 150 * 150 / (8500.0 * 6000);
+        QVERIFY2(nearPeak > 10 * even, qPrintable(QString::number(nearPeak)));
     }
 
     void windowOpensWithTheChoicesAndRuns()

@@ -7,6 +7,7 @@
 #include "twips.h"
 #include "windowrun.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -84,6 +85,34 @@ private slots:
         QVERIFY(pressStartAndWait(window));
         QCOMPARE(closeUp->closeUp().k(), 0.0002);
         QCOMPARE(closeUp->closeUp().frequency(), 0.04);
+    }
+
+    void theDrawingMarksThePositionUntilTheCloseUpCloses()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(pressStartAndWait(window));
+        const QImage picture = window.canvas()->image();
+        const QImage shown = window.canvas()->grab().toImage();
+
+        QTest::mouseClick(window.canvas(), Qt::LeftButton, {},
+                          pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100));
+        CloseUpWindow *closeUp = closeUpOf(window);
+        QVERIFY(closeUp && closeUp->isVisible());
+        QCOMPARE(window.canvas()->mark()->x, float(scene::detectorX(60) + 20));
+        closeUp->setPosition(100);
+        QCOMPARE(window.canvas()->mark()->x, float(scene::detectorX(100) + 20));
+        QVERIFY(window.canvas()->grab().toImage() != shown);
+        QCOMPARE(window.canvas()->image(), picture); // over the picture, never in it
+
+        closeUp->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), closeUp);
+        QTest::keyClick(closeUp, Qt::Key_Escape);
+        QVERIFY(!closeUp->isVisible());
+        QVERIFY(!window.canvas()->mark());
+        QCOMPARE(window.canvas()->image(), picture);
+        QCOMPARE(window.canvas()->grab().toImage(), shown);
     }
 };
 

@@ -63,6 +63,30 @@
         <source>Its probability bars are blue.</source>
         <translation>Její sloupce pravděpodobnosti jsou modré.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
+        <translation>Frekvence světla: čím vyšší, tím kratší vlnová délka.</translation>
+    </message>
+    <message>
+        <source>The flattest mirror, its focus the farthest.</source>
+        <translation>Nejplošší zrcadlo, ohnisko nejdál.</translation>
+    </message>
+    <message>
+        <source>A flat mirror, its focus far.</source>
+        <translation>Ploché zrcadlo, ohnisko daleko.</translation>
+    </message>
+    <message>
+        <source>A curved mirror, its focus near.</source>
+        <translation>Zakřivené zrcadlo, ohnisko blízko.</translation>
+    </message>
+    <message>
+        <source>The most curved mirror, its focus the nearest.</source>
+        <translation>Nejzakřivenější zrcadlo, ohnisko nejblíž.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -568,6 +592,36 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <comment>between figures</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>name and value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>wavelength</source>
+        <translation>vlnová délka</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Vlnová délka</translation>
+    </message>
+    <message>
+        <source>share of highest</source>
+        <translation>podíl nejvyššího</translation>
+    </message>
+    <message>
+        <source>Share of the run&apos;s highest bar</source>
+        <translation>Podíl nejvyššího sloupce výpočtu</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>key and unit</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::CloseUpWindow</name>
@@ -618,6 +672,72 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>Path of least time</source>
         <translation>Dráha nejkratšího času</translation>
+    </message>
+    <message>
+        <source>fitted to each position</source>
+        <translation>přizpůsobené každé poloze</translation>
+    </message>
+    <message>
+        <source>one for all positions</source>
+        <translation>jedno pro všechny polohy</translation>
+    </message>
+    <message>
+        <source>Arrow scale</source>
+        <translation>Měřítko šipek</translation>
+    </message>
+    <message>
+        <source>Copy &amp;figures</source>
+        <translation>Kopírovat č&amp;ísla</translation>
+    </message>
+    <message>
+        <source>Copy &amp;all positions</source>
+        <translation>Kopírovat &amp;všechny polohy</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>&amp;Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;picture</source>
+        <translation>Kopírovat &amp;obrázek</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Tisk…</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;scale:</source>
+        <translation>&amp;Měřítko šipek:</translation>
+    </message>
+    <message>
+        <source>Copy all positions</source>
+        <translation>Kopírovat všechny polohy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Obrázek nelze uložit jako %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Tisk obrázku</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Obrázek nelze vytisknout.</translation>
     </message>
 </context>
 <context>
@@ -906,10 +1026,6 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
 <context>
     <name>veltrin::PhotonControls</name>
     <message>
-        <source>&amp;Send photons</source>
-        <translation>&amp;Vysílat fotony</translation>
-    </message>
-    <message>
         <source>C&amp;lear</source>
         <translation>&amp;Smazat</translation>
     </message>
@@ -944,6 +1060,115 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>Photons: %1</source>
         <translation>Fotonů: %1</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd photons</source>
+        <translation>&amp;Vysílat fotony</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonOverlay</name>
+    <message>
+        <source>%1: %2 of the photons, %3 of the brightest</source>
+        <translation>%1: %2 fotonů, %3 nejjasnějšího bodu</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonPanel</name>
+    <message>
+        <source>P&amp;redict first</source>
+        <translation>Nejdřív &amp;odhad</translation>
+    </message>
+    <message>
+        <source>Re&amp;veal</source>
+        <translation>O&amp;dhalit</translation>
+    </message>
+    <message>
+        <source>Hide the map and mark where you expect the light: click, or move the detector with the arrow keys and press Enter</source>
+        <translation>Skryje mapu; označte, kam podle vás dopadne světlo: klepnutím, nebo posuňte detektor šipkami a stiskněte Enter</translation>
+    </message>
+    <message>
+        <source>Mark where you expect the light: click, or move the detector with the arrow keys and press Enter. Marks so far: %1. Then send photons, or Reveal.</source>
+        <translation>Označte, kam podle vás dopadne světlo: klepnutím, nebo posuňte detektor šipkami a stiskněte Enter. Zatím značek: %1. Pak vyšlete fotony, nebo stiskněte Odhalit.</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Zatím nedopadl žádný foton.</translation>
+    </message>
+    <message>
+        <source>No photons: the map of this experiment is not in yet.</source>
+        <translation>Žádné fotony: mapa tohoto pokusu ještě není spočtena.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>Dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>nad</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>pod</translation>
+    </message>
+    <message>
+        <source>Marks not yet revealed: %1.</source>
+        <translation>Značky zatím neodhalené: %1.</translation>
+    </message>
+    <message>
+        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
+        <translation>Značka %1 v bodě %2, %3 twipů: %4 fotonů do %5 twipů, pravděpodobnost %6 nejjasnějšího bodu.</translation>
+    </message>
+    <message>
+        <source>Show m&amp;ap</source>
+        <translation>Zobrazit m&amp;apu</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonsCommand</name>
+    <message>
+        <source>Send photons into the experiment the bench&apos;s options describe, with no window; save where they land as comma-separated values and exit.</source>
+        <translation>Vyšle fotony do pokusu, který popisují volby pracoviště, bez okna; uloží, kam dopadly, jako hodnoty oddělené čárkami (CSV) a skončí.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>SOUBOR.csv</translation>
+    </message>
+    <message>
+        <source>With --save-hits: how many photons, from 1 to %1 (%2 unless given).</source>
+        <translation>S --save-hits: kolik fotonů, od 1 do %1 (bez udání %2).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --save-hits: where the random numbers start, a whole number from 0 to %1 (%2 unless given); the same seed gives the same photons.</source>
+        <translation>S --save-hits: kde začínají náhodná čísla, celé číslo od 0 do %1 (bez udání %2); stejné semínko dá stejné fotony.</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
+        <translation>--photons a --seed potřebují --save-hits SOUBOR.csv, kam zapisovat</translation>
+    </message>
+    <message>
+        <source>--photons %1 is not a whole number from 1 to %2</source>
+        <translation>--photons %1 není celé číslo od 1 do %2</translation>
+    </message>
+    <message>
+        <source>--seed %1 is not a whole number from 0 to %2</source>
+        <translation>--seed %1 není celé číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>no light reaches the plane in this experiment: no photon can land</source>
+        <translation>v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

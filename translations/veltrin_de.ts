@@ -63,6 +63,30 @@
         <source>Its probability bars are blue.</source>
         <translation>Ihre Wahrscheinlichkeitsbalken sind blau.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Die Spiegelkonstante K: je größer K, desto stärker gekrümmt der Spiegel und desto näher sein Brennpunkt.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
+        <translation>Die Frequenz des Lichts: je höher, desto kürzer seine Wellenlänge.</translation>
+    </message>
+    <message>
+        <source>The flattest mirror, its focus the farthest.</source>
+        <translation>Der flachste Spiegel, sein Brennpunkt am weitesten.</translation>
+    </message>
+    <message>
+        <source>A flat mirror, its focus far.</source>
+        <translation>Ein flacher Spiegel, sein Brennpunkt weit.</translation>
+    </message>
+    <message>
+        <source>A curved mirror, its focus near.</source>
+        <translation>Ein gekrümmter Spiegel, sein Brennpunkt nah.</translation>
+    </message>
+    <message>
+        <source>The most curved mirror, its focus the nearest.</source>
+        <translation>Der am stärksten gekrümmte Spiegel, sein Brennpunkt am nächsten.</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -568,6 +592,36 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <comment>between figures</comment>
         <translation>; </translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>name and value</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>share of highest</source>
+        <translation>Anteil am höchsten</translation>
+    </message>
+    <message>
+        <source>Share of the run&apos;s highest bar</source>
+        <translation>Anteil am höchsten Balken des Durchlaufs</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>key and unit</comment>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::CloseUpWindow</name>
@@ -618,6 +672,72 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
     <message>
         <source>Path of least time</source>
         <translation>Weg der kürzesten Zeit</translation>
+    </message>
+    <message>
+        <source>fitted to each position</source>
+        <translation>jeder Position angepasst</translation>
+    </message>
+    <message>
+        <source>one for all positions</source>
+        <translation>einer für alle Positionen</translation>
+    </message>
+    <message>
+        <source>Arrow scale</source>
+        <translation>Maßstab der Zeiger</translation>
+    </message>
+    <message>
+        <source>Copy &amp;figures</source>
+        <translation>&amp;Zahlen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;all positions</source>
+        <translation>&amp;Alle Positionen kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Copy &amp;picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;scale:</source>
+        <translation>&amp;Maßstab:</translation>
+    </message>
+    <message>
+        <source>Copy all positions</source>
+        <translation>Alle Positionen kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1:
+%2</source>
+        <translation>Das Bild ließ sich nicht als %1 speichern:
+%2</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Bild drucken</translation>
+    </message>
+    <message>
+        <source>The picture could not be printed.</source>
+        <translation>Das Bild ließ sich nicht drucken.</translation>
     </message>
 </context>
 <context>
@@ -906,10 +1026,6 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
 <context>
     <name>veltrin::PhotonControls</name>
     <message>
-        <source>&amp;Send photons</source>
-        <translation>Photonen &amp;senden</translation>
-    </message>
-    <message>
         <source>C&amp;lear</source>
         <translation>&amp;Leeren</translation>
     </message>
@@ -944,6 +1060,115 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>Photons: %1</source>
         <translation>Photonen: %1</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd photons</source>
+        <translation>Photonen se&amp;nden</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonOverlay</name>
+    <message>
+        <source>%1: %2 of the photons, %3 of the brightest</source>
+        <translation>%1: %2 der Photonen, %3 des hellsten Punkts</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonPanel</name>
+    <message>
+        <source>P&amp;redict first</source>
+        <translation>Erst &amp;raten</translation>
+    </message>
+    <message>
+        <source>Re&amp;veal</source>
+        <translation>&amp;Aufdecken</translation>
+    </message>
+    <message>
+        <source>Hide the map and mark where you expect the light: click, or move the detector with the arrow keys and press Enter</source>
+        <translation>Blendet die Karte aus; markieren Sie, wo Sie das Licht erwarten: per Klick, oder bewegen Sie den Detektor mit den Pfeiltasten und drücken Sie Enter</translation>
+    </message>
+    <message>
+        <source>Mark where you expect the light: click, or move the detector with the arrow keys and press Enter. Marks so far: %1. Then send photons, or Reveal.</source>
+        <translation>Markieren Sie, wo Sie das Licht erwarten: per Klick, oder bewegen Sie den Detektor mit den Pfeiltasten und drücken Sie Enter. Bisherige Marken: %1. Dann senden Sie Photonen oder decken auf.</translation>
+    </message>
+    <message>
+        <source>No photons have landed yet.</source>
+        <translation>Noch ist kein Photon angekommen.</translation>
+    </message>
+    <message>
+        <source>No photons: the map of this experiment is not in yet.</source>
+        <translation>Keine Photonen: die Karte dieses Versuchs ist noch nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>%1 Photonen sind angekommen, die meisten %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>über</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>unter</translation>
+    </message>
+    <message>
+        <source>Marks not yet revealed: %1.</source>
+        <translation>Noch nicht aufgedeckte Marken: %1.</translation>
+    </message>
+    <message>
+        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
+        <translation>Marke %1 bei %2, %3 Twips: %4 der Photonen innerhalb von %5 Twips, Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
+    </message>
+    <message>
+        <source>Show m&amp;ap</source>
+        <translation>K&amp;arte zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::PhotonsCommand</name>
+    <message>
+        <source>Send photons into the experiment the bench&apos;s options describe, with no window; save where they land as comma-separated values and exit.</source>
+        <translation>Sendet Photonen in den Versuch, den die Optionen der Versuchsbank beschreiben, ohne Fenster; speichert, wo sie ankommen, als kommagetrennte Werte und beendet sich.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>DATEI.csv</translation>
+    </message>
+    <message>
+        <source>With --save-hits: how many photons, from 1 to %1 (%2 unless given).</source>
+        <translation>Mit --save-hits: wie viele Photonen, von 1 bis %1 (%2, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --save-hits: where the random numbers start, a whole number from 0 to %1 (%2 unless given); the same seed gives the same photons.</source>
+        <translation>Mit --save-hits: wo die Zufallszahlen beginnen, eine ganze Zahl von 0 bis %1 (%2, wenn nicht angegeben); derselbe Startwert ergibt dieselben Photonen.</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
+        <translation>--photons und --seed brauchen --save-hits DATEI.csv zum Schreiben</translation>
+    </message>
+    <message>
+        <source>--photons %1 is not a whole number from 1 to %2</source>
+        <translation>--photons %1 ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>--seed %1 is not a whole number from 0 to %2</source>
+        <translation>--seed %1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>no light reaches the plane in this experiment: no photon can land</source>
+        <translation>in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "mapview.h"
 #include "mirrorstrip.h"
 #include "pathsum.h"
+#include "photonpanel.h"
 #include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitymap.h"
@@ -106,6 +107,8 @@ void BenchWindow::createControls()
     m_mapView = new MapView(this);
     m_mapView->setAccessibleName(tr("Probability map"));
     connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
+    m_photons = new PhotonPanel(*m_mapView, this);
+    connect(m_photons, &PhotonPanel::changed, this, &BenchWindow::updateDescription);
 
     m_strip = new MirrorStrip(this);
     m_mapView->installEventFilter(this);
@@ -268,6 +271,7 @@ void BenchWindow::createLayout()
     top->addLayout(side);
     auto *whole = new QVBoxLayout(this);
     whole->addLayout(top, 1);
+    whole->addWidget(m_photons);
     whole->addWidget(m_summary);
 }
 
@@ -317,6 +321,7 @@ void BenchWindow::setExperiment(const Experiment &experiment)
     m_experiment = experiment;
     showControls();
     m_mapView->setExperiment(experiment);
+    m_photons->setExperiment(experiment);
     m_strip->setCut(experiment.cut);
     updateDetector();
     if (same)
@@ -421,6 +426,7 @@ void BenchWindow::mapArrived(std::shared_ptr<const ProbabilityMap> map)
     if (!(map->experiment() == m_experiment))
         return; // of an experiment left behind
     m_mapView->setMap(map);
+    m_photons->setMap(map);
     m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
     if (m_computer->isFinished())
         m_progress->setValue(m_progress->maximum());
@@ -513,7 +519,7 @@ void BenchWindow::updateDescription()
 {
     const QString text = description();
     m_summary->setText(text);
-    m_mapView->setAccessibleDescription(text);
+    m_mapView->setAccessibleDescription(text + u' ' + m_photons->description());
 }
 
 void BenchWindow::alignStrip()
@@ -539,7 +545,8 @@ QString BenchWindow::caption() const
                               ? tr("white light")
                               : tr("wavenumber %1").arg(m_experiment.wavenumber);
     return tr("Experiment bench: %1, K = %2, %3. %4")
-        .arg(shape, QString::number(m_experiment.shape.k()), light, description());
+               .arg(shape, QString::number(m_experiment.shape.k()), light, description()) +
+           u' ' + m_photons->worksheet();
 }
 
 QImage BenchWindow::picture() const

@@ -23,6 +23,7 @@ class ColourBar;
 class MapComputer;
 class MapView;
 class MirrorStrip;
+class PhotonPanel;
 class ProbabilityMap;
 
 /// The experiment bench: the probability at every point of the plane in front of the mirror, for
@@ -64,6 +65,7 @@ public:
     MirrorStrip *mirrorStrip() const { return m_strip; }
     QUndoStack *undoStack() const { return m_undo; }
     MapComputer *computer() const { return m_computer; }
+    PhotonPanel *photons() const { return m_photons; }
 
     /// The detector's numbers as Copy numbers puts them: keys and values separated by tabs.
     QString numbersLine() const;
@@ -131,6 +133,7 @@ private:
     QLabel *m_numbers = nullptr;
     QLabel *m_summary = nullptr;
     QProgressBar *m_progress = nullptr;
+    PhotonPanel *m_photons = nullptr;
 };
 
 } // namespace veltrin

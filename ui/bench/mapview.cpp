@@ -47,6 +47,12 @@ void MapView::setDetector(Vec2 mapPoint)
     update();
 }
 
+void MapView::setPictureShown(bool shown)
+{
+    m_pictureShown = shown;
+    update();
+}
+
 QRectF MapView::mapRect() const
 {
     // The plane keeps its proportions, centred in the view.
@@ -82,7 +88,7 @@ void MapView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().window());
     const QRectF area = mapRect();
     const bool current = showsExperiment();
-    if (!m_picture.isNull()) {
+    if (!m_picture.isNull() && m_pictureShown) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(area, current ? m_picture : m_greyed);
     } else {

@@ -34,6 +34,8 @@ public:
     void setExperiment(const Experiment &experiment);
     /// Whether the picture shown is of the experiment drawn.
     bool showsExperiment() const;
+    /// Hides the map's picture, so that only what is drawn over it shows the light.
+    void setPictureShown(bool shown);
 
     Vec2 detector() const { return m_detector; }
     /// Moves the detector (kept inside the map).
@@ -66,6 +68,7 @@ private:
     QImage m_greyed;
     Experiment m_experiment;
     Vec2 m_detector{2500, 0};
+    bool m_pictureShown = true;
 };
 
 } // namespace veltrin

@@ -52,6 +52,14 @@ ChainView::ChainView(QWidget *parent) : PlotPanel(parent)
     setMouseTracking(true);
 }
 
+QSize ChainView::minimumContentSize() const
+{
+    // The scale bar and its length beside it, and room for a chain above.
+    const QFontMetrics metrics = fontMetrics();
+    return {std::max(220, 130 + metrics.horizontalAdvance(tr("%1 twips").arg(88888))),
+            std::max(200, 8 * metrics.height())};
+}
+
 void ChainView::setCloseUp(const CloseUp *closeUp)
 {
     m_closeUp = closeUp;
@@ -73,6 +81,15 @@ void ChainView::setMarkedArrow(int arrow)
     update();
 }
 
+void ChainView::setCommonExtent(double twips)
+{
+    if (twips == m_commonExtent)
+        return;
+    m_commonExtent = twips;
+    updateHovered();
+    update();
+}
+
 QTransform ChainView::chainToView() const
 {
     if (!m_closeUp)
@@ -83,8 +100,10 @@ QTransform ChainView::chainToView() const
     const QRectF bounds(QPointF(minX.x, minY.y), QPointF(maxX.x, maxY.y));
     // Room for the resultant's head and the marker ring at the edges.
     const QRectF room = QRectF(contentRect()).adjusted(12, 12, -12, -12);
-    const double scale = std::min(room.width() / std::max(bounds.width(), 1e-6),
-                                  room.height() / std::max(bounds.height(), 1e-6));
+    const double width = m_commonExtent > 0 ? m_commonExtent : bounds.width();
+    const double height = m_commonExtent > 0 ? m_commonExtent : bounds.height();
+    const double scale =
+        std::min(room.width() / std::max(width, 1e-6), room.height() / std::max(height, 1e-6));
     QTransform transform;
     transform.translate(room.center().x(), room.center().y());
     transform.scale(scale, scale);
@@ -187,8 +206,11 @@ void ChainView::paintScaleBar(QPainter &painter, const QTransform &toView) const
     painter.drawLine(left, right);
     painter.drawLine(left, left - QPointF(0, 5));
     painter.drawLine(right, right - QPointF(0, 5));
-    painter.drawText(QRectF(right.x() + 6, left.y() - 20, 200, 24), Qt::AlignLeft | Qt::AlignBottom,
-                     tr("%1 twips").arg(QLocale().toString(twips, 'g', 6)));
+    const QString text = tr("%1 twips").arg(QLocale().toString(twips, 'g', 6));
+    const QFontMetricsF metrics(painter.font());
+    painter.drawText(QRectF(right.x() + 6, content.bottom() - metrics.height(),
+                            metrics.horizontalAdvance(text) + 2, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignBottom, text);
 }
 
 void ChainView::mouseMoveEvent(QMouseEvent *event)

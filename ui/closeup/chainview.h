@@ -28,17 +28,20 @@ public:
     void setResultantColour(const QColor &colour);
     /// The arrow to ring as the chosen one, −1 for none.
     void setMarkedArrow(int arrow);
+    /// One scale for every position: the chain this long (twips) fills the view; 0 fits each
+    /// chain to the view.
+    void setCommonExtent(double twips);
 
     /// The arrow under the pointer, −1 for none.
     int hoveredArrow() const { return m_hovered; }
 
     QSize sizeHint() const override { return {520, 480}; }
-    QSize minimumSizeHint() const override { return {240, 220}; }
 
 signals:
     void hoveredArrowChanged(int arrow);
 
 protected:
+    QSize minimumContentSize() const override;
     void paintContent(QPainter &painter) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -56,6 +59,7 @@ private:
     const CloseUp *m_closeUp = nullptr;
     QColor m_resultantColour = Qt::black;
     int m_marked = -1;
+    double m_commonExtent = 0;
     int m_hovered = -1;
     QPointF m_pointer{-1, -1}; // the pointer's last place in the view, outside when negative
 };

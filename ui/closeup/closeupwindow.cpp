@@ -3,41 +3,48 @@
 
 #include "axisphotons.h"
 #include "chainview.h"
+#include "closekeys.h"
 #include "closeup.h"
 #include "closeupnumbers.h"
 #include "colourlegend.h"
 #include "mirrorminiature.h"
 #include "numberspanel.h"
 #include "pathtimegraph.h"
+#include "pictureprinter.h"
+#include "picturesaver.h"
+#include "positiontable.h"
 #include "scene.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGridLayout>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace veltrin {
-
-namespace {
-
-// Fits a 1024 x 768 screen with the window's frame and a panel.
-constexpr QSize defaultSize(960, 660);
-
-} // namespace
 
 CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("closeUpWindow"));
     createControls();
     setLayout(createLayout());
-    resize(defaultSize);
+    createActions();
+    CloseKeys::install(*this);
 
     const auto step = [this](QKeySequence key, auto target) {
         auto *shortcut = new QShortcut(key, this);
@@ -47,8 +54,6 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_Right, [this] { return m_position + 1; });
     step(Qt::Key_Home, [] { return 0; });
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
-    auto *copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, &CloseUpWindow::copyNumbers);
     auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
     connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
@@ -67,9 +72,11 @@ void CloseUpWindow::createControls()
     connect(m_slider, &QSlider::valueChanged, this, &CloseUpWindow::setPosition);
 
     m_distance = new QLabel(this);
+    m_distance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Wide enough for the farthest position, so that the slider keeps its length.
-    m_distance->setMinimumWidth(
-        m_distance->fontMetrics().horizontalAdvance(tr("%1 twips").arg(QLocale().toString(8888))));
+    const double farthest = scene::detectorX(scene::detectorPositions - 1) - scene::X0;
+    m_distance->setMinimumWidth(m_distance->fontMetrics().horizontalAdvance(
+        tr("%1 twips").arg(QLocale().toString(farthest, 'f', 0))));
 
     m_arrows = new QComboBox(this);
     for (const int count : CloseUp::arrowCounts)
@@ -79,66 +86,156 @@ void CloseUpWindow::createControls()
     connect(m_arrows, &QComboBox::currentIndexChanged, this,
             [this](int index) { setArrowCount(m_arrows->itemData(index).toInt()); });
 
-    m_chain = new ChainView(this);
+    m_scaleChoice = new QComboBox(this);
+    m_scaleChoice->setObjectName(QStringLiteral("arrowScale"));
+    m_scaleChoice->addItem(tr("fitted to each position"), int(Scale::EachPosition));
+    m_scaleChoice->addItem(tr("one for all positions"), int(Scale::AllPositions));
+    m_scaleChoice->setAccessibleName(tr("Arrow scale"));
+    connect(m_scaleChoice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setScale(Scale(m_scaleChoice->itemData(index).toInt())); });
+
+    m_views = new QWidget(this);
+    m_chain = new ChainView(m_views);
     m_chain->setAccessibleName(tr("Arrows added head to tail"));
-    m_mirror = new MirrorMiniature(this);
+    m_mirror = new MirrorMiniature(m_views);
     m_mirror->setAccessibleName(tr("Mirror and path"));
-    m_graph = new PathTimeGraph(this);
+    m_mirror->reserveTitle(tr("Path of the arrow under the pointer"));
+    m_mirror->reserveTitle(tr("Path of least time"));
+    m_graph = new PathTimeGraph(m_views);
     m_graph->setTitle(tr("Path length of every mirror point"));
     m_graph->setAccessibleName(m_graph->title());
-    m_numbers = new NumbersPanel(this);
+    m_numbers = new NumbersPanel(m_views);
     connect(m_chain, &ChainView::hoveredArrowChanged, this, &CloseUpWindow::markArrow);
     m_photons = new AxisPhotons(this);
     connect(this, &CloseUpWindow::positionChanged, m_photons, &AxisPhotons::setPosition);
 }
 
+void CloseUpWindow::createActions()
+{
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto add = [this](const QString &text, const QKeySequence &key, auto slot) {
+        auto *action = new QAction(text, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    add(tr("Copy &figures"), QKeySequence::Copy, &CloseUpWindow::copyNumbers);
+    add(tr("Copy &all positions"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+        &CloseUpWindow::copyAllPositions);
+    add(tr("&Save picture…"), QKeySequence::Save, &CloseUpWindow::savePicture);
+    add(tr("Copy &picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+        &CloseUpWindow::copyPicture);
+    add(tr("P&rint…"), QKeySequence::Print, &CloseUpWindow::print);
+}
+
 QLayout *CloseUpWindow::createLayout()
 {
-    auto *controls = new QHBoxLayout;
     auto *positionLabel = new QLabel(tr("&Detector position:"), this);
     positionLabel->setBuddy(m_slider);
+    auto *position = new QHBoxLayout;
+    position->addWidget(positionLabel);
+    position->addWidget(m_slider, 1);
+    position->addWidget(m_distance);
+
     auto *arrowsLabel = new QLabel(tr("&Arrows:"), this);
     arrowsLabel->setBuddy(m_arrows);
-    controls->addWidget(positionLabel);
-    controls->addWidget(m_slider, 1);
-    controls->addWidget(m_distance);
-    controls->addSpacing(24);
-    controls->addWidget(arrowsLabel);
-    controls->addWidget(m_arrows);
+    auto *scaleLabel = new QLabel(tr("Arrow &scale:"), this);
+    scaleLabel->setBuddy(m_scaleChoice);
+    auto *choices = new QHBoxLayout;
+    choices->addWidget(arrowsLabel);
+    choices->addWidget(m_arrows);
+    choices->addSpacing(24);
+    choices->addWidget(scaleLabel);
+    choices->addWidget(m_scaleChoice);
+    choices->addStretch(1);
 
     auto *left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(m_chain, 1);
-    left->addWidget(new ColourLegend(this));
+    left->addWidget(new ColourLegend(m_views));
     left->addSpacing(4);
     left->addWidget(m_numbers);
-
     auto *right = new QVBoxLayout;
     right->addWidget(m_mirror, 1);
     right->addWidget(m_graph, 1);
-
-    auto *views = new QHBoxLayout;
+    auto *views = new QHBoxLayout(m_views);
+    views->setContentsMargins(0, 0, 0, 0);
     views->addLayout(left, 11);
     views->addLayout(right, 8);
 
+    // Everything but the buttons scrolls where the screen is too small for it.
+    auto *content = new QWidget;
+    auto *inside = new QVBoxLayout(content);
+    inside->addLayout(position);
+    inside->addLayout(choices);
+    inside->addWidget(m_views, 1);
+    inside->addWidget(m_photons);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("closeUpScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+
+    auto *copyAll = new QPushButton(tr("Copy all positions"), this);
+    connect(copyAll, &QPushButton::clicked, this, &CloseUpWindow::copyAllPositions);
+    auto *close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(9, 0, 9, 9);
+    buttons->addWidget(copyAll);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
     auto *layout = new QVBoxLayout;
-    layout->addLayout(controls);
-    layout->addLayout(views, 1);
-    layout->addWidget(m_photons);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttons);
     return layout;
 }
 
 void CloseUpWindow::showRun(double k, double frequency, const QColor &barColour)
 {
     setRun(k, frequency, barColour);
+    if (!m_placed)
+        fitToScreen();
     show();
     raise();
     activateWindow();
+}
+
+void CloseUpWindow::fitToScreen()
+{
+    m_placed = true;
+    const auto *scroll = findChild<QScrollArea *>(QStringLiteral("closeUpScroll"));
+    // The room the views like, the buttons below them and the scroll area's own edges.
+    const QSize content = scroll->widget()->sizeHint();
+    const QSize wanted(std::max(content.width(), 960),
+                       std::max(content.height(), 600) + layout()->minimumSize().height());
+    const QScreen *screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    // The window manager's frame around it: a title bar and thin borders.
+    const QRect room = screen->availableGeometry().adjusted(8, 32, -8, -8);
+    const QSize size = wanted.boundedTo(room.size());
+    resize(size);
+    QPoint at = parentWidget() ? parentWidget()->geometry().center() -
+                                     QPoint(size.width() / 2, size.height() / 2)
+                               : room.topLeft();
+    at.setX(std::clamp(at.x(), room.left(), room.right() - size.width()));
+    at.setY(std::clamp(at.y(), room.top(), room.bottom() - size.height()));
+    move(at);
 }
 
 void CloseUpWindow::setRun(double k, double frequency, const QColor &barColour)
 {
     m_k = k;
     m_frequency = frequency;
+    // The run's own bars are summed with every arrow.
+    auto whole = std::make_unique<PositionTable>(k, frequency, 3000);
+    m_highestBar = whole->highestProbability();
+    m_table = m_arrowCount == 3000 ? std::move(whole) : nullptr;
     m_chain->setResultantColour(barColour);
     m_photons->setRun(k, frequency, barColour);
     refresh();
@@ -160,18 +257,95 @@ void CloseUpWindow::setArrowCount(int count)
         std::ranges::find(CloseUp::arrowCounts, count) == CloseUp::arrowCounts.end())
         return;
     m_arrowCount = count;
+    m_table.reset();
     m_arrows->setCurrentIndex(m_arrows->findData(count));
     refresh();
 }
 
-QString CloseUpWindow::numbersLine() const
+void CloseUpWindow::setScale(Scale scale)
 {
-    return CloseUpNumbers(*m_closeUp).line();
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    m_scaleChoice->setCurrentIndex(m_scaleChoice->findData(int(scale)));
+    refresh();
 }
 
-void CloseUpWindow::copyNumbers() const
+const PositionTable &CloseUpWindow::table()
 {
-    QGuiApplication::clipboard()->setText(numbersLine());
+    if (!m_table)
+        m_table = std::make_unique<PositionTable>(m_k, m_frequency, m_arrowCount);
+    return *m_table;
+}
+
+QString CloseUpWindow::numbersText() const
+{
+    const CloseUpNumbers numbers(*m_closeUp, m_highestBar);
+    return numbers.header() + u'\n' + numbers.row() + u'\n';
+}
+
+QString CloseUpWindow::allPositionsText()
+{
+    return table().text(m_highestBar);
+}
+
+void CloseUpWindow::copyNumbers()
+{
+    QGuiApplication::clipboard()->setText(numbersText());
+}
+
+void CloseUpWindow::copyAllPositions()
+{
+    QGuiApplication::clipboard()->setText(allPositionsText());
+}
+
+QImage CloseUpWindow::picture() const
+{
+    return m_views->grab().toImage();
+}
+
+void CloseUpWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(picture());
+}
+
+void CloseUpWindow::savePicture()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString proposed =
+        QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save picture"), QDir(folder).filePath(proposed), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    const QString reason = PictureSaver::save(picture(), path);
+    if (!reason.isEmpty())
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The picture could not be saved as %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void CloseUpWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print picture"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!PicturePrinter::print(printer, picture(), windowTitle()))
+        QMessageBox::warning(this, windowTitle(), tr("The picture could not be printed."));
+}
+
+void CloseUpWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    emit shownChanged(true);
+}
+
+void CloseUpWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    emit shownChanged(false);
 }
 
 void CloseUpWindow::refresh()
@@ -179,6 +353,7 @@ void CloseUpWindow::refresh()
     m_closeUp = std::make_unique<CloseUp>(m_k, m_frequency, m_arrowCount, m_position);
     m_chain->setTitle(
         tr("%1 arrows head to tail, and their resultant").arg(QLocale().toString(m_arrowCount)));
+    m_chain->setCommonExtent(m_scale == Scale::AllPositions ? table().largestChain() : 0);
     m_chain->setCloseUp(m_closeUp.get());
     m_mirror->setCloseUp(m_closeUp.get());
     m_graph->setCloseUp(m_closeUp.get());
@@ -189,7 +364,7 @@ void CloseUpWindow::refresh()
     m_slider->setValue(m_position);
     m_distance->setText(distance);
     setWindowTitle(tr("Look closer: the detector %1 from the vertex line").arg(distance));
-    const CloseUpNumbers numbers(*m_closeUp);
+    const CloseUpNumbers numbers(*m_closeUp, m_highestBar);
     m_numbers->setNumbers(numbers);
     setAccessibleDescription(numbers.description());
 }

@@ -39,6 +39,16 @@ void MirrorMiniature::setPathArrow(int arrow)
     update();
 }
 
+QSize MirrorMiniature::minimumContentSize() const
+{
+    // The labels beside one another along the axis, and the mirror tall enough for them.
+    const QFontMetrics metrics = fontMetrics();
+    const int labels = metrics.horizontalAdvance(tr("source plane")) +
+                       metrics.horizontalAdvance(tr("focus")) +
+                       metrics.horizontalAdvance(tr("detector"));
+    return {std::max(200, labels + 60), std::max(130, 6 * metrics.height())};
+}
+
 QTransform MirrorMiniature::sceneToView() const
 {
     const QRectF room = contentRect();
@@ -142,9 +152,12 @@ void MirrorMiniature::paintMarks(QPainter &painter, const QTransform &toView) co
     painter.drawText(
         QPointF(focus.x() - focusHalf, focus.y() - above - (apart ? 0 : metrics.height())),
         focusLabel);
-    // Clear of the mirror when the detector stands at its vertex.
+    // Clear of the mirror when the detector stands at its vertex, and within the panel at
+    // the far end.
+    const double rightmost = contentRect().right() - 2 * detectorHalf;
     painter.drawText(
-        QPointF(std::max(axisStart.x() + 8, detector.x() - detectorHalf), detector.y() - above),
+        QPointF(std::min(std::max(axisStart.x() + 8, detector.x() - detectorHalf), rightmost),
+                detector.y() - above),
         detectorLabel);
 }
 

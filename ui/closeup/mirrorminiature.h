@@ -24,9 +24,9 @@ public:
     void setPathArrow(int arrow);
 
     QSize sizeHint() const override { return {400, 290}; }
-    QSize minimumSizeHint() const override { return {220, 160}; }
 
 protected:
+    QSize minimumContentSize() const override;
     void paintContent(QPainter &painter) override;
 
 private:

@@ -13,18 +13,16 @@ NumbersPanel::NumbersPanel(QWidget *parent) : QWidget(parent), m_grid(new QGridL
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setHorizontalSpacing(10);
     m_grid->setVerticalSpacing(3);
-    m_grid->setColumnMinimumWidth(2, 16);
-    m_grid->setColumnStretch(5, 1);
+    m_grid->setColumnStretch(2, 1);
 }
 
 void NumbersPanel::setNumbers(const CloseUpNumbers &numbers)
 {
     const std::vector<CloseUpNumbers::Figure> &figures = numbers.figures();
-    const int rows = int(figures.size() + 1) / 2;
     for (std::size_t i = m_values.size(); i < figures.size(); ++i) {
-        // Down the first column, then down the second; a gap column between them.
-        const int row = int(i) % rows;
-        const int column = int(i) / rows * 3;
+        // One column, so that long names in any language leave room for the views beside.
+        const int row = int(i);
+        const int column = 0;
         auto *label = new QLabel(this);
         auto *value = new QLabel(this);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -34,9 +32,16 @@ void NumbersPanel::setNumbers(const CloseUpNumbers &numbers)
         m_labels.push_back(label);
         m_values.push_back(value);
     }
+    for (std::size_t i = figures.size(); i < m_values.size(); ++i) {
+        m_labels[i]->clear();
+        m_values[i]->clear();
+    }
     for (std::size_t i = 0; i < figures.size(); ++i) {
         m_labels[i]->setText(figures[i].label);
         m_values[i]->setText(figures[i].shown());
+        // Wide enough for every value the figure takes in this run, so that none moves.
+        m_values[i]->setMinimumWidth(
+            m_values[i]->fontMetrics().horizontalAdvance(figures[i].widestShown()));
     }
 }
 

@@ -11,8 +11,8 @@ namespace veltrin {
 
 class CloseUpNumbers;
 
-/// The figures of a close-up as labelled values, in two columns of rows; the values can be
-/// selected with the mouse.
+/// The figures of a close-up as labelled values, one to a row, each value in a column wide
+/// enough for all it can take; the values can be selected with the mouse.
 class NumbersPanel : public QWidget
 {
     Q_OBJECT

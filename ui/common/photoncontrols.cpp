@@ -14,7 +14,7 @@
 namespace veltrin {
 
 PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QWidget *parent)
-    : QWidget(parent), m_send(new QPushButton(tr("&Send photons"), this)),
+    : QWidget(parent), m_send(new QPushButton(tr("Se&nd photons"), this)),
       m_rate(new QComboBox(this)), m_clear(new QPushButton(tr("C&lear"), this)),
       m_count(new QLabel(this)), m_hear(new QCheckBox(tr("&Hear it"), this))
 {
@@ -28,7 +28,7 @@ PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QW
     });
     connect(&stream, &PhotonStream::runningChanged, this, [this](bool running) {
         m_send->setChecked(running);
-        m_send->setText(running ? tr("&Pause") : tr("&Send photons"));
+        m_send->setText(running ? tr("&Pause") : tr("Se&nd photons"));
     });
 
     m_rate->setObjectName(QStringLiteral("photonRate"));

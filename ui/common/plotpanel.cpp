@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotpanel.h"
 
+#include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace veltrin {
 
@@ -25,7 +27,45 @@ void PlotPanel::setTitle(const QString &title)
     if (title == m_title)
         return;
     m_title = title;
+    updateGeometry();
     update();
+}
+
+void PlotPanel::reserveTitle(const QString &title)
+{
+    m_reserved << title;
+    updateGeometry();
+}
+
+QFont PlotPanel::titleFont() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    return bold;
+}
+
+int PlotPanel::titleWidth() const
+{
+    const QFontMetrics metrics(titleFont());
+    int widest = metrics.horizontalAdvance(m_title);
+    for (const QString &title : m_reserved)
+        widest = std::max(widest, metrics.horizontalAdvance(title));
+    return widest;
+}
+
+QSize PlotPanel::minimumSizeHint() const
+{
+    const QSize content = minimumContentSize();
+    const int titleHeight = fontMetrics().height() + margin / 2;
+    return {std::max(titleWidth(), content.width()) + 2 * margin + 2,
+            content.height() + titleHeight + 2 * margin};
+}
+
+void PlotPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        updateGeometry();
+    QWidget::changeEvent(event);
 }
 
 QRect PlotPanel::contentRect() const
@@ -41,9 +81,7 @@ void PlotPanel::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    painter.setFont(titleFont());
     painter.setPen(ink());
     painter.drawText(rect().adjusted(margin, margin / 2 + 2, -margin, 0),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_title);

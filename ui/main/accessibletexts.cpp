@@ -43,6 +43,21 @@ const AccessibleText texts[] = {
     {"opNízký", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are red.")},
     {"opStřední", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are green.")},
     {"opKmitVyš", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are blue.")},
+    {"frmOhnisko", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts",
+                       "The mirror's constant K: the larger K, the more curved the mirror and "
+                       "the nearer its focus.")},
+    {"frmKmitočet", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts",
+                       "The light's frequency: the higher, the shorter its wavelength.")},
+    {"opOhniskoVzdálené", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts", "The flattest mirror, its focus the farthest.")},
+    {"opOhniskoStřední", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts", "A flat mirror, its focus far.")},
+    {"opOhniskoBlízké", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts", "A curved mirror, its focus near.")},
+    {"opK0002", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleTexts", "The most curved mirror, its focus the nearest.")},
 };
 
 } // namespace
@@ -58,6 +73,17 @@ void setAccessibleTexts(QWidget &window)
         if (text.description)
             widget->setAccessibleDescription(
                 QCoreApplication::translate("AccessibleTexts", text.description));
+    }
+    // The same words as a tooltip for every control shown: the description where there is
+    // one, else the name of a control that shows no text of its own.
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (widget->objectName().isEmpty() || !widget->isVisibleTo(&window))
+            continue;
+        const QString tip = widget->accessibleDescription().isEmpty()
+                                ? widget->accessibleName()
+                                : widget->accessibleDescription();
+        if (!tip.isEmpty())
+            widget->setToolTip(tip);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "closeupwindow.h"
 #include "detectorpositions.h"
+#include "scene.h"
 #include "shareactions.h"
 #include "veltrinwindow.h"
 
@@ -12,10 +13,6 @@
 #include <algorithm>
 
 namespace veltrin {
-
-namespace {
-
-} // namespace
 
 LookCloser::LookCloser(VeltrinWindow &window)
     : QObject(&window), m_window(window), m_action(new QAction(tr("Look closer…"), this))
@@ -27,6 +24,7 @@ LookCloser::LookCloser(VeltrinWindow &window)
     connect(m_action, &QAction::triggered, this, &LookCloser::open);
     connect(window.canvas(), &Canvas::pressedAt, this, &LookCloser::openAt);
     connect(&window, &VeltrinWindow::runStarted, this, &LookCloser::updateAction);
+    connect(&window, &VeltrinWindow::runStarted, this, &LookCloser::updateMark);
     connect(&window, &VeltrinWindow::runEnded, this, &LookCloser::runEnded);
     updateAction();
 }
@@ -67,6 +65,8 @@ void LookCloser::show(int position)
 {
     if (!m_closeUp) { // a window of its own, which goes with the main window
         m_closeUp = new CloseUpWindow(&m_window);
+        connect(m_closeUp, &CloseUpWindow::positionChanged, this, &LookCloser::updateMark);
+        connect(m_closeUp, &CloseUpWindow::shownChanged, this, &LookCloser::updateMark);
         if (auto *share = m_window.findChild<ShareActions *>())
             connect(m_closeUp, &CloseUpWindow::benchRequested, share, &ShareActions::openBench);
     }
@@ -81,6 +81,19 @@ QColor LookCloser::barColour(const RunValues &values) const
     return QColor::fromRgb(m_window.canvas()->sceneStyle().shown(values.bars.colour));
 }
 
+void LookCloser::updateMark()
+{
+    if (!m_closeUp || !m_closeUp->isVisible() || m_window.isRunning() ||
+        m_window.history().isEmpty()) {
+        m_window.canvas()->setMark(std::nullopt);
+        return;
+    }
+    // Above the bar of the position, where the last run drew it.
+    const RunValues &values = m_window.history().runs().back().record.values;
+    const double x = scene::detectorX(m_closeUp->position()) + values.bars.offset;
+    m_window.canvas()->setMark(PointF{float(x), float(scene::Y0)});
+}
+
 void LookCloser::runEnded()
 {
     updateAction();
@@ -88,6 +101,7 @@ void LookCloser::runEnded()
         const RunValues &values = m_window.history().runs().back().record.values;
         m_closeUp->setRun(values.k, values.frequency, barColour(values));
     }
+    updateMark();
 }
 
 } // namespace veltrin

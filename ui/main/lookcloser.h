@@ -18,7 +18,8 @@ class VeltrinWindow;
 /// Opens the close-up of one detector position of the last run on the drawing: with a click on
 /// the position's bar or spiral, or from the keyboard with the drawing's "Look closer…" entry
 /// (Ctrl+L), which opens it at the highest bar. Nothing opens during a run or before the first.
-/// A later run brings an open close-up to its own K and frequency.
+/// A later run brings an open close-up to its own K and frequency. While the close-up is open
+/// the drawing marks its position above the axis.
 class LookCloser : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,7 @@ private:
     QColor barColour(const RunValues &values) const;
     void runEnded();
     void updateAction();
+    void updateMark();
 
     VeltrinWindow &m_window;
     QAction *m_action;

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drawing made again from the kept runs, as a resize, a new screen density or a change of
+// view makes it, against the floor of that size: a blank picture made and filled.
+#include "controlinventory.h"
+#include "imagesurface.h"
+#include "picture.h"
+#include "run.h"
+#include "runhistory.h"
+#include "twips.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <map>
+
+namespace veltrin::bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Seconds = std::chrono::duration<double>;
+
+/// The scale at which the scene fills a window this many pixels high.
+double scaleForHeight(int height)
+{
+    return double(height) / picturePixels.height();
+}
+
+/// Runs kept on a drawing: one of each frequency and mirror in turn, each after the first
+/// answered No.
+const RunHistory &historyOf(int runs)
+{
+    static std::map<int, RunHistory> made;
+    auto [found, fresh] = made.try_emplace(runs);
+    if (!fresh)
+        return found->second;
+    QImage picture = blankPicture(1, drawingPrompt());
+    ImageSurface surface(picture);
+    const char *const ks[] = {"0.00005", "0.0001", "0.0002"};
+    const char *const frequencies[] = {"0.02", "0.01", "0.04"};
+    for (int i = 0; i < runs; ++i) {
+        surface.setText(Field::OsKruh, QString::fromLatin1(ks[i % 3]));
+        surface.setText(Field::Kmitocet, QString::fromLatin1(frequencies[i % 3]));
+        surface.setText(Field::Spomaleni, QStringLiteral("0"));
+        Run run(surface);
+        found->second.begin(run.record());
+        run.drawToEnd();
+        found->second.update(run.record());
+    }
+    return found->second;
+}
+
+Seconds floorTime(double scale)
+{
+    const auto start = Clock::now();
+    QImage picture = blankPicture(scale, drawingPrompt());
+    benchmark::DoNotOptimize(picture.constBits());
+    return Clock::now() - start;
+}
+
+void BM_RedrawRuns(benchmark::State &state)
+{
+    const int runs = int(state.range(0));
+    const double scale = scaleForHeight(int(state.range(1)));
+    const RunHistory &history = historyOf(runs);
+    Seconds redraw{0}, floor{0};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        QImage picture = blankPicture(scale, drawingPrompt());
+        ImageSurface surface(picture);
+        history.drawAgain(surface);
+        surface.present();
+        redraw += Clock::now() - start;
+        state.PauseTiming();
+        floor += floorTime(scale);
+        state.ResumeTiming();
+    }
+    state.counters["x_floor"] = redraw / floor;
+}
+
+} // namespace
+
+// Window heights of a full HD and a 4K screen; the kept runs from one to fifty.
+BENCHMARK(BM_RedrawRuns)
+    ->ArgNames({"runs", "height"})
+    ->ArgsProduct({{1, 3, 30, 50}, {1080, 2160}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace veltrin::bench
