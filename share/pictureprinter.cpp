@@ -16,7 +16,7 @@ QString PicturePrinter::caption(std::span<const RunHistory::Entry> runs)
     for (const RunHistory::Entry &entry : runs) {
         parts << tr("Run %1: K %2, %3")
                      .arg(entry.number)
-                     .arg(entry.record.kText,
+                     .arg(shownCaptionFor(Field::OsKruh, entry.record.kText),
                           shownCaptionFor(Field::Kmitocet, entry.record.frequencyText));
     }
     return tr("Veltrin: %1").arg(parts.join(QStringLiteral("; ")));

@@ -4,6 +4,7 @@
 #include "textform.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <algorithm>
 #include <array>
 
@@ -77,6 +78,10 @@ const Choice *choiceWithText(Field field, const QString &text)
 
 QString Choice::shownCaption() const
 {
+    // A mirror constant is a number: written with the decimal separator of the user's
+    // language, like every other number the program shows.
+    if (field == Field::OsKruh)
+        return QString::fromUtf8(caption).replace(u'.', QLocale().decimalPoint());
     return QCoreApplication::translate("Controls", caption);
 }
 

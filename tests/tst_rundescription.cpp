@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
+#include "rundescription.h"
 #include "scene.h"
 #include "settingsstore.h"
 #include "veltrinwindow.h"
@@ -43,6 +44,11 @@ private slots:
         const QString text = window.canvas()->accessibleDescription();
         QVERIFY2(text.contains(u"Middle") && text.contains(u"0.00005") && text.contains(u"One run"),
                  qPrintable(text));
+        // One decimal separator in a language of decimal commas: K's as the numbers'.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString german = RunDescription::of(window.history());
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(german.contains(u"0,00005") && !german.contains(u"0.00005"), qPrintable(german));
 
         // Measured on the picture, 15 twips to a pixel: the highest green bar of the default run.
         const QImage &picture = window.canvas()->image();

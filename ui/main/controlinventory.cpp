@@ -241,6 +241,8 @@ std::span<const ControlEntry> controlInventory()
 
 QString shownText(const ControlEntry &entry)
 {
+    if (const Choice *choice = choiceNamed(QString::fromUtf8(entry.name)))
+        return choice->shownCaption();
     return QCoreApplication::translate("Controls", entry.text);
 }
 

@@ -22,7 +22,7 @@ QString RunDescription::of(const RunHistory &history)
     QStringList sentences;
     sentences << tr("Run %1: %2 frequency, mirror K = %3.")
                      .arg(last.number)
-                     .arg(frequencyName, record.kText);
+                     .arg(frequencyName, shownCaptionFor(Field::OsKruh, record.kText));
 
     const std::vector<double> &bars = record.probabilities;
     if (!bars.empty()) {
