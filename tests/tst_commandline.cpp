@@ -2,6 +2,8 @@
 #include "canvas.h"
 #include "choices.h"
 #include "commandline.h"
+#include "mapcomputer.h"
+#include "mapcsv.h"
 #include "probabilitycsv.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
@@ -82,6 +84,13 @@ private slots:
             << QStringList{"--save-probabilities", "-"} << 0
             << "run,K,frequency,distance_twips,probability_twips,resultant\r\n1,0.00005,Middle,"
             << "";
+        QTest::addRow("a map of a mirror that is none")
+            << QStringList{"--save-map", "map.csv", "--mirror", "grating:5"} << 2 << ""
+            << "whole, vertex, edges, grating:PERIOD";
+        QTest::addRow("a map on standard output")
+            << QStringList{"--save-map", "-", "--map-step", "1000"} << 0
+            << "x_twips,y_twips,probability_twips\r\n0,-3000,"
+            << "";
         QTest::addRow("photons with nowhere to go") << QStringList{"--photons", "10"} << 2 << ""
                                                     << "--save-hits";
         QTest::addRow("no photons") << QStringList{"--photons", "0", "--save-hits", "-"} << 2 << ""
@@ -105,6 +114,29 @@ private slots:
         const QStringList said = finished.error.split(u'\n').filter(QStringLiteral("veltrin:"));
         QCOMPARE(said.size(), 1);
         QVERIFY2(said.first().contains(error), qPrintable(said.first()));
+    }
+
+    void aMapWithoutAWindowIsTheBenchs()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("map.csv"));
+        const Finished finished = runWithoutDisplay(
+            {"--save-map", path, "--k", "0.00013", "--wavenumber", "0.03", "--shape", "circle",
+             "--source", "point:6000,-400", "--mirror", "grating:300", "--map-step", "250"});
+        QCOMPARE(finished.status, 0);
+
+        Experiment experiment;
+        experiment.shape = MirrorShape::circle(0.00013);
+        experiment.wavenumber = 0.03;
+        experiment.source = Source::point(MapGrid::sceneOf({6000, -400}));
+        experiment.cut = MirrorCut::grating(300);
+        MapComputer computer;
+        computer.setGrids({MapGrid(250)});
+        computer.compute(experiment);
+        QTRY_VERIFY(computer.isFinished());
+        QFile csv(path);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), MapCsv::text(*computer.map()));
     }
 
     void filesWithoutAWindowAreWhatTheWindowShowsAndSaves()

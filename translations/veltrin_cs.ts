@@ -488,6 +488,22 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>Cut by hand</source>
         <translation>Řezáno ručně</translation>
     </message>
+    <message>
+        <source>It is a strip around the vertex.</source>
+        <translation>Je to pruh kolem vrcholu.</translation>
+    </message>
+    <message>
+        <source>They are its edges.</source>
+        <translation>Jsou to jeho okraje.</translation>
+    </message>
+    <message>
+        <source>They make a grating of %1 twips.</source>
+        <translation>Tvoří mřížku s periodou %1 twipů.</translation>
+    </message>
+    <message>
+        <source>They are the zones for the detector&apos;s point.</source>
+        <translation>Jsou to zóny pro bod detektoru.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -738,6 +754,10 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>The picture could not be printed.</source>
         <translation>Obrázek nelze vytisknout.</translation>
+    </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentální stůl…</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,22 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>Cut by hand</source>
         <translation>Von Hand geschnitten</translation>
     </message>
+    <message>
+        <source>It is a strip around the vertex.</source>
+        <translation>Es ist ein Streifen um den Scheitel.</translation>
+    </message>
+    <message>
+        <source>They are its edges.</source>
+        <translation>Es sind seine Ränder.</translation>
+    </message>
+    <message>
+        <source>They make a grating of %1 twips.</source>
+        <translation>Sie bilden ein Gitter mit %1 Twips Periode.</translation>
+    </message>
+    <message>
+        <source>They are the zones for the detector&apos;s point.</source>
+        <translation>Es sind die Zonen für den Punkt des Detektors.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -738,6 +754,10 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
     <message>
         <source>The picture could not be printed.</source>
         <translation>Das Bild ließ sich nicht drucken.</translation>
+    </message>
+    <message>
+        <source>&amp;Experiment bench…</source>
+        <translation>&amp;Experimentiertisch…</translation>
     </message>
 </context>
 <context>

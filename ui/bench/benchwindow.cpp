@@ -3,6 +3,7 @@
 
 #include "chainpanel.h"
 #include "choices.h"
+#include "closekeys.h"
 #include "colourbar.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
@@ -91,6 +92,7 @@ BenchWindow::BenchWindow(QWidget *parent)
     createControls();
     createLayout();
     createActions();
+    CloseKeys::install(*this);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
@@ -237,8 +239,12 @@ void BenchWindow::createLayout()
     presetRow->addWidget(m_preset, 1);
     presetRow->addWidget(m_period);
     auto *undoRow = new QHBoxLayout;
-    for (QAction *action :
-         {m_undo->createUndoAction(this, tr("Undo")), m_undo->createRedoAction(this, tr("Redo"))}) {
+    QAction *undo = m_undo->createUndoAction(this, tr("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this, tr("Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    for (QAction *action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
         auto *button = new QToolButton(this);
         button->setDefaultAction(action);
@@ -317,7 +323,8 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
 
 void BenchWindow::setExperiment(const Experiment &experiment)
 {
-    const bool same = experiment == m_experiment && m_computer->map();
+    const bool same = experiment == m_experiment && m_computing;
+    m_computing = true;
     m_experiment = experiment;
     showControls();
     m_mapView->setExperiment(experiment);
@@ -490,13 +497,29 @@ QString BenchWindow::description() const
 {
     const auto shownMap = map();
     const int kept = m_experiment.cut.keptCount();
-    const QString keeps =
+    QString keeps =
         m_experiment.cut.isWhole()
             ? tr("The whole mirror is kept.")
             : tr("The mirror keeps %1 of its %2 strips (%3%).")
                   .arg(kept)
                   .arg(2 * MirrorCut::maxHeight)
                   .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
+    switch (m_preset->currentIndex()) {
+    case Vertex:
+        keeps += u' ' + tr("It is a strip around the vertex.");
+        break;
+    case Edges:
+        keeps += u' ' + tr("They are its edges.");
+        break;
+    case Grating:
+        keeps += u' ' + tr("They make a grating of %1 twips.").arg(m_period->value());
+        break;
+    case Zones:
+        keeps += u' ' + tr("They are the zones for the detector's point.");
+        break;
+    default:
+        break;
+    }
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();

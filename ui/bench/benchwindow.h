@@ -112,6 +112,7 @@ private:
     Experiment m_experiment;
     MirrorCut m_zones; // the last zones chosen, to name them while they stand
     double m_detectorProbability = 0;
+    bool m_computing = false; // a computation of m_experiment has been started
     AskFileName m_askFileName;
     QString m_folder;
 

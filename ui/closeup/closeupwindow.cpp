@@ -54,8 +54,6 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_Right, [this] { return m_position + 1; });
     step(Qt::Key_Home, [] { return 0; });
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
-    auto *bench = new QShortcut(Qt::CTRL | Qt::Key_E, this);
-    connect(bench, &QShortcut::activated, this, &CloseUpWindow::benchRequested);
 
     // Until a run says otherwise, the mirror and light of a freshly loaded main window.
     setRun(m_k, m_frequency, QColor::fromRgb(loadedChoice(Field::Kmitocet).bars.colour.argb()));
@@ -128,6 +126,8 @@ void CloseUpWindow::createActions()
     add(tr("Copy &picture"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
         &CloseUpWindow::copyPicture);
     add(tr("P&rint…"), QKeySequence::Print, &CloseUpWindow::print);
+    add(tr("&Experiment bench…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+        &CloseUpWindow::benchRequested);
 }
 
 QLayout *CloseUpWindow::createLayout()
