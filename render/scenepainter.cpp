@@ -62,7 +62,7 @@ int pixelOf(float twips)
 } // namespace
 
 ScenePainter::ScenePainter(QImage &image, SceneStyle style)
-    : m_image(image), m_style(std::move(style)),
+    : m_image(image), m_style(std::move(style)), m_raster(image),
       m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
 {
 }
@@ -96,6 +96,7 @@ QPainter &ScenePainter::painter()
 QRegion ScenePainter::finish()
 {
     m_painter.reset();
+    m_raster.forget(); // the picture may be drawn on otherwise until the next call
     return m_dirty.take();
 }
 
@@ -154,11 +155,26 @@ void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
     }
     const QPointF a = toPixels(from);
     const QPointF b = toPixels(to);
+    if (drawsItself(width, shown)) {
+        const double ratio = m_image.devicePixelRatio();
+        m_raster.line(a * ratio, b * ratio, width * ratio, shown);
+        markDevicePixels(m_raster.takeChanged());
+        return;
+    }
     if (fillFromMemo(a, b, width, shown))
         return;
     usePen(colour, width);
     m_painter->drawLine(a, b);
+    m_raster.forget();
     m_dirty.add(strokeBounds(a, b, width / 2.0 + 1));
+}
+
+bool ScenePainter::drawsItself(qreal width, QRgb colour) const
+{
+    // At the design scale QPainter's own pixels, which the opening picture is known by; a
+    // translucent colour blends, which the raster does not.
+    const double ratio = m_image.devicePixelRatio();
+    return ratio != 1 && width * ratio > 1 && qAlpha(colour) == 255;
 }
 
 bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
@@ -170,43 +186,33 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
         a, b, width == m_penWidth ? m_lineShape : strokePen(qRgb(255, 255, 255), width), m_image);
     if (!spans)
         return false;
-    uchar *const bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
     // Only the pixels that change need to reach the screen: mostly none, where a ray is drawn
     // again over itself.
-    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    for (const LineMemo::Span &span : *spans) {
-        auto *line = reinterpret_cast<QRgb *>(bits + span.y * stride);
-        QRgb differs = 0; // a loop without early exit, which the compiler vectorizes
-        for (int x = span.left; x <= span.right; ++x)
-            differs |= line[x] ^ colour;
-        if (!differs)
-            continue;
-        for (int x = span.left; x <= span.right; ++x) {
-            if (line[x] == colour)
-                continue;
-            line[x] = colour;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, span.y);
-            bottom = std::max(bottom, span.y);
-        }
-    }
-    if (left <= right)
-        markDevicePixels(QRect(QPoint(left, top), QPoint(right, bottom)));
+    m_raster.spans(*spans, colour);
+    markDevicePixels(m_raster.takeChanged());
     return true;
 }
 
 void ScenePainter::drawCircle(PointF centre, float radius)
 {
     const qreal width = m_style.penWidth(m_penWidth, Colour::foreground());
-    usePen(Colour::foreground(), width);
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);
-    if (covered(strokeBounds(c, c, r + width / 2.0 + 1)))
+    const QRect bounds = strokeBounds(c, c, r + width / 2.0 + 1);
+    if (covered(bounds))
         return;
-    m_painter->drawEllipse(c, r, r);
-    m_dirty.add(strokeBounds(c, c, r + width / 2.0 + 1));
+    const QRgb colour = m_style.shown(Colour::foreground());
+    if (drawsItself(width, colour)) {
+        // QPainter's general stroker takes some 10 µs a circle, the raster well under one.
+        const double ratio = m_image.devicePixelRatio();
+        m_raster.ring(c * ratio, r * ratio, width * ratio, colour);
+        m_raster.takeChanged();
+    } else {
+        usePen(Colour::foreground(), width);
+        m_painter->drawEllipse(c, r, r);
+        m_raster.forget();
+    }
+    m_dirty.add(bounds);
 }
 
 void ScenePainter::drawChain(std::span<const PointF> points)
@@ -238,6 +244,7 @@ void ScenePainter::markPixels(std::span<const PointF> points, QRgb colour)
 {
     if (points.empty())
         return;
+    m_raster.forget();
     const double ratio = m_image.devicePixelRatio();
     const int width = m_image.width();
     const int height = m_image.height();
@@ -273,10 +280,15 @@ void ScenePainter::markPixels(std::span<const PointF> points, QRgb colour)
         // is as wide as a one-pixel pen.
         const int block = std::max(1, int(std::lround(ratio)));
         const double shift = (block - 1) / 2.0;
+        int lastX = INT_MIN, lastY = INT_MIN;
         for (const PointF point : points) {
             // Divide rather than multiply by 1/15, so a point on a pixel edge falls exactly.
             const int x0 = int(std::floor(double(point.x) * ratio / twipsPerPixel - shift));
             const int y0 = int(std::floor(double(point.y) * ratio / twipsPerPixel - shift));
+            if (x0 == lastX && y0 == lastY) // many points to a block, one after another
+                continue;
+            lastX = x0;
+            lastY = y0;
             left = std::min(left, x0);
             top = std::min(top, y0);
             right = std::max(right, x0 + block - 1);

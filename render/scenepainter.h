@@ -4,6 +4,7 @@
 #include "dirtyarea.h"
 #include "linememo.h"
 #include "scenestyle.h"
+#include "strokeraster.h"
 #include "surface.h"
 
 #include <QImage>
@@ -43,6 +44,8 @@ private:
     /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
     bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour);
     void markPixels(std::span<const PointF> points, QRgb colour);
+    /// Whether a stroke this wide in logical pixels is drawn by the raster rather than QPainter.
+    bool drawsItself(qreal width, QRgb colour) const;
     /// Whether a stroke of these pixel bounds lies wholly where it is painted over later.
     bool covered(const QRect &bounds) const { return m_covered && m_covered->contains(bounds); }
     /// Adds changed device pixels to the area the next screen update shows.
@@ -53,6 +56,7 @@ private:
     std::optional<QPainter> m_painter;
     DirtyArea m_dirty;
     LineMemo m_lines;
+    StrokeRaster m_raster;
     int m_penWidth = 1;
     QPen m_lineShape; // the pen's width and ends, as the memo knows lines by; colour aside
     std::optional<Colour> m_penColour;
