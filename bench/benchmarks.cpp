@@ -15,14 +15,13 @@
 #include "referenceloop.h"
 #include "run.h"
 #include "scene.h"
+#include "shownwindow.h"
 #include "twips.h"
 #include "veltrinwindow.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QImage>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
@@ -60,47 +59,6 @@ private:
     benchmark::State &m_state;
     Clock::time_point m_start;
 };
-
-/// The program's window, shown and on the screen, with no delay between detector positions.
-class ShownWindow
-{
-public:
-    ShownWindow()
-    {
-        // At its design size, the scene's scale 1, on whatever screen the platform has.
-        m_window.resize(picturePixels);
-        m_window.show();
-        QWindow *handle = m_window.windowHandle();
-        const QDeadlineTimer deadline(5000);
-        while (handle && !handle->isExposed() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::processEvents();
-        m_window.surface().setText(Field::Spomaleni, QStringLiteral("0"));
-    }
-
-    bool isExposed() const
-    {
-        return m_window.windowHandle() && m_window.windowHandle()->isExposed();
-    }
-    VeltrinWindow &window() { return m_window; }
-
-private:
-    VeltrinWindow m_window;
-};
-
-/// Runs the event loop until the run has drawn its next position, or its last.
-bool awaitPosition(PacedRun &run)
-{
-    QEventLoop loop;
-    bool failed = false;
-    QObject::connect(&run, &PacedRun::positionDrawn, &loop, &QEventLoop::quit);
-    QObject::connect(&run, &PacedRun::failed, &loop, [&] {
-        failed = true;
-        loop.quit();
-    });
-    loop.exec();
-    return !failed;
-}
 
 void BM_ReferenceLoop(benchmark::State &state)
 {
@@ -142,19 +100,12 @@ void BM_RunQtSurface(benchmark::State &state)
         state.SkipWithError("The window did not come on the screen");
         return;
     }
-    WindowSurface &surface = shown.window().surface();
     const RatioToReference ratio(state);
     for (auto _ : state) {
-        // Every iteration is a first run: no question, nothing erased. The positions come one
-        // a step of the event loop, with a screen update after each, as in the program.
-        surface.setText(Field::Prvni, QStringLiteral("0"));
-        PacedRun run(surface);
-        run.start();
-        while (!run.run().atEnd()) {
-            if (!awaitPosition(run)) {
-                state.SkipWithError("The run failed");
-                return;
-            }
+        // Every iteration is a first run: no question, nothing erased.
+        if (!runInWindow(shown)) {
+            state.SkipWithError("The run failed");
+            return;
         }
     }
 }

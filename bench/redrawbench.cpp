@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing made again from the kept runs, as a resize, a new screen density or a change of
-// view makes it, against the floor of that size: a blank picture made and filled.
+// view makes it, against the floor of that size: a blank picture made and filled. As on the
+// window's canvas, the picture takes the memory of the one before, and leaves out the prompt,
+// which the first run covers.
 #include "controlinventory.h"
 #include "imagesurface.h"
 #include "picture.h"
+#include "picturememory.h"
 #include "run.h"
 #include "runhistory.h"
 #include "twips.h"
@@ -50,10 +53,18 @@ const RunHistory &historyOf(int runs)
     return found->second;
 }
 
-Seconds floorTime(double scale)
+/// A blank picture for a window this many times the design size.
+QImage blankOn(PictureMemory &memory, double scale)
+{
+    QImage picture = memory.picture(pictureSize(scale), QImage::Format_RGB32);
+    makeBlank(picture, scale, Prompt{});
+    return picture;
+}
+
+Seconds floorTime(PictureMemory &memory, double scale)
 {
     const auto start = Clock::now();
-    QImage picture = blankPicture(scale, drawingPrompt());
+    QImage picture = blankOn(memory, scale);
     benchmark::DoNotOptimize(picture.constBits());
     return Clock::now() - start;
 }
@@ -63,16 +74,19 @@ void BM_RedrawRuns(benchmark::State &state)
     const int runs = int(state.range(0));
     const double scale = scaleForHeight(int(state.range(1)));
     const RunHistory &history = historyOf(runs);
+    PictureMemory memory;
     Seconds redraw{0}, floor{0};
     for (auto _ : state) {
         const auto start = Clock::now();
-        QImage picture = blankPicture(scale, drawingPrompt());
-        ImageSurface surface(picture);
-        history.drawAgain(surface);
-        surface.present();
+        {
+            QImage picture = blankOn(memory, scale);
+            ImageSurface surface(picture);
+            history.drawAgain(surface);
+            surface.present();
+        }
         redraw += Clock::now() - start;
         state.PauseTiming();
-        floor += floorTime(scale);
+        floor += floorTime(memory, scale);
         state.ResumeTiming();
     }
     state.counters["x_floor"] = redraw / floor;

@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QScreen>
+#include <algorithm>
 
 namespace veltrin {
 
@@ -15,14 +17,32 @@ Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(picturePixels);
-    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
+    makePicture();
 }
 
 void Canvas::setPrompt(const Prompt &prompt)
 {
     m_prompt = prompt;
-    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
+    makePicture();
     update();
+}
+
+void Canvas::setPromptCovered(bool covered)
+{
+    m_promptCovered = covered;
+}
+
+void Canvas::makePicture()
+{
+    m_image = QImage(); // its memory goes to the new picture, unless a copy holds it
+    const qreal ratio = pictureRatio();
+    // Room for a picture as large as the screen: a resize then finds memory written before.
+    const QScreen *const shown = screen();
+    const QSize largest = shown ? shown->geometry().size() * shown->devicePixelRatio() : QSize();
+    m_image = m_memory.picture(pictureSize(ratio), QImage::Format_RGB32,
+                               std::size_t(std::max(0, largest.width())) *
+                                   std::size_t(std::max(0, largest.height())) * 4);
+    makeBlank(m_image, ratio, m_promptCovered ? Prompt{} : m_prompt, m_style);
 }
 
 void Canvas::setSceneStyle(const SceneStyle &style)
@@ -95,7 +115,7 @@ QRect Canvas::markRect() const
 
 void Canvas::renew()
 {
-    m_image = blankPicture(pictureRatio(), m_prompt, m_style);
+    makePicture();
     emit pictureRenewed();
     update(); // all of it, whatever a paint under way was for
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "picture.h"
+#include "picturememory.h"
 #include "surface.h"
 
 #include <QImage>
@@ -31,6 +32,8 @@ public:
     /// Sets the words shown until the first run and starts the picture afresh with them.
     void setPrompt(const Prompt &prompt);
     const Prompt &prompt() const { return m_prompt; }
+    /// Whether a run has painted over the prompt, so that pictures made anew leave it out.
+    void setPromptCovered(bool covered);
 
     /// Sets the style the scene is drawn in and starts the picture afresh in it; pictureRenewed
     /// asks for the runs on it.
@@ -63,14 +66,18 @@ protected:
 private:
     /// Makes the picture anew, blank, and asks for the runs on it.
     void renew();
+    /// Makes the picture anew, blank.
+    void makePicture();
     /// How many device pixels of the picture make a pixel of the design scale.
     double pictureRatio() const;
     /// Where the mark is painted, in pixels of the canvas.
     QRect markRect() const;
 
     Prompt m_prompt;
+    bool m_promptCovered = false;
     SceneStyle m_style;
     double m_scale = 1;
+    PictureMemory m_memory; // before the picture, which gives its memory back to it
     QImage m_image;
     std::optional<PointF> m_mark;
 };

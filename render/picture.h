@@ -25,8 +25,14 @@ struct Prompt
 /// 1: QPainter by itself counts such a ratio as 1. Call it right after the painter begins.
 void followPictureRatio(QPainter &painter, const QImage &picture);
 
-/// The picture before any run: the style's ground, with the prompt. ratio is how many of its
-/// pixels make a pixel of the design scale.
+/// The size of the picture, in its own pixels, where ratio of them make a pixel of the design
+/// scale.
+QSize pictureSize(qreal ratio);
+
+/// The picture before any run: the style's ground, with the prompt unless its text is empty.
+/// ratio is how many of its pixels make a pixel of the design scale.
 QImage blankPicture(qreal ratio, const Prompt &prompt, const SceneStyle &style = {});
+/// Makes a picture of pictureSize(ratio) blank, as blankPicture makes it, on its own memory.
+void makeBlank(QImage &image, qreal ratio, const Prompt &prompt, const SceneStyle &style = {});
 
 } // namespace veltrin

@@ -46,17 +46,22 @@ QPen strokePen(QRgb colour, qreal width)
     return QPen(QColor::fromRgba(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-/// The pixel column or row a coordinate in twips lies in: floor(twips / 15). Dividing rather
-/// than multiplying by 1/15 puts a point on a pixel edge exactly into the next pixel.
-int pixelOf(float twips)
+/// The pixel column or row a coordinate in pixels lies in, its floor, without the library's
+/// call. Far off the picture all pixels are alike; the bound keeps the conversion defined.
+int pixelFloor(double pixels)
 {
-    // Far off the picture all pixels are alike; the bound keeps the conversion defined.
     constexpr int bound = 1 << 28;
-    const double pixels = double(twips) / twipsPerPixel;
     if (!(std::abs(pixels) < bound))
         return pixels > 0 ? bound : -bound;
     const int truncated = int(pixels);
     return truncated - (pixels < truncated);
+}
+
+/// The pixel column or row a coordinate in twips lies in: floor(twips / 15). Dividing rather
+/// than multiplying by 1/15 puts a point on a pixel edge exactly into the next pixel.
+int pixelOf(float twips)
+{
+    return pixelFloor(double(twips) / twipsPerPixel);
 }
 
 } // namespace
@@ -283,8 +288,8 @@ void ScenePainter::markPixels(std::span<const PointF> points, QRgb colour)
         int lastX = INT_MIN, lastY = INT_MIN;
         for (const PointF point : points) {
             // Divide rather than multiply by 1/15, so a point on a pixel edge falls exactly.
-            const int x0 = int(std::floor(double(point.x) * ratio / twipsPerPixel - shift));
-            const int y0 = int(std::floor(double(point.y) * ratio / twipsPerPixel - shift));
+            const int x0 = pixelFloor(double(point.x) * ratio / twipsPerPixel - shift);
+            const int y0 = pixelFloor(double(point.y) * ratio / twipsPerPixel - shift);
             if (x0 == lastX && y0 == lastY) // many points to a block, one after another
                 continue;
             lastX = x0;

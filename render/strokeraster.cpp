@@ -33,6 +33,20 @@ struct Interval
 
 constexpr Interval everywhere{-HUGE_VAL, HUGE_VAL};
 
+// Floor and ceiling of a value within the range of int, without the library's calls, which the
+// compiler makes where the processor may lack SSE4.1.
+int floorOf(double value)
+{
+    const int truncated = int(value);
+    return truncated - (value < truncated);
+}
+
+int ceilOf(double value)
+{
+    const int truncated = int(value);
+    return truncated + (value > truncated);
+}
+
 /// The x where (x, y) lies within the disc.
 Interval discAt(QPointF centre, double radius, double y)
 {
@@ -135,15 +149,13 @@ void StrokeRaster::set(QRgb *line, int y, int left, int right, QRgb colour)
 void StrokeRaster::fillBetween(int y, double lo, double hi, QRgb colour)
 {
     // Clamped first: a stroke may reach far beyond the picture.
-    fill(y, int(std::ceil(std::max(lo, -1.0))), int(std::floor(std::min(hi, double(m_width)))),
-         colour);
+    fill(y, ceilOf(std::max(lo, -1.0)), floorOf(std::min(hi, double(m_width))), colour);
 }
 
 std::pair<int, int> StrokeRaster::rowsBetween(double top, double bottom) const
 {
     const double last = double(m_rows.size()) - 1;
-    return {int(std::ceil(std::clamp(top, 0.0, last + 1))),
-            int(std::floor(std::clamp(bottom, -1.0, last)))};
+    return {ceilOf(std::clamp(top, 0.0, last + 1)), floorOf(std::clamp(bottom, -1.0, last))};
 }
 
 void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
@@ -155,20 +167,40 @@ void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
     // Pixel x covers the centre x + 0.5: shift the line instead of every pixel.
     a -= QPointF(0.5, 0.5);
     b -= QPointF(0.5, 0.5);
+    if (a.y() > b.y())
+        std::swap(a, b);
+    const auto [top, bottom] = rowsBetween(a.y() - half, b.y() + half);
     const QPointF d = b - a;
-    const double length = std::hypot(d.x(), d.y());
-    const QPointF u = length > 0 ? d / length : QPointF();
-    const auto [top, bottom] =
-        rowsBetween(std::min(a.y(), b.y()) - half, std::max(a.y(), b.y()) + half);
-    for (int y = top; y <= bottom; ++y) {
-        Interval span = discAt(a, half, y) | discAt(b, half, y);
-        if (length > 0) {
-            // Between the ends: along the line within its length, across it within the band.
-            const double dy = y - a.y();
-            const Interval along = solve(dy * u.y() - a.x() * u.x(), u.x(), 0, length);
-            const Interval across = solve(-dy * u.x() - a.x() * u.y(), u.y(), -half, half);
-            span = span | (along & across);
+    if (d.x() == 0) {
+        // Upright, as the bars: the band between the ends, an end's disc beyond them.
+        for (int y = top; y <= bottom; ++y) {
+            const Interval span = y < a.y()   ? discAt(a, half, y)
+                                  : y > b.y() ? discAt(b, half, y)
+                                              : Interval{a.x() - half, a.x() + half};
+            if (!span.empty())
+                fillBetween(y, span.lo, span.hi, colour);
         }
+        return;
+    }
+    if (d.y() == 0) {
+        // Level, as the rays and the erase band: the ends' discs reach out of the band.
+        const double left = std::min(a.x(), b.x());
+        const double right = std::max(a.x(), b.x());
+        for (int y = top; y <= bottom; ++y) {
+            const double dy = y - a.y();
+            const double reach = std::sqrt(std::max(0.0, half * half - dy * dy));
+            fillBetween(y, left - reach, right + reach, colour);
+        }
+        return;
+    }
+    const double length = std::hypot(d.x(), d.y());
+    const QPointF u = d / length;
+    for (int y = top; y <= bottom; ++y) {
+        // Between the ends: along the line within its length, across it within the band.
+        const double dy = y - a.y();
+        const Interval along = solve(dy * u.y() - a.x() * u.x(), u.x(), 0, length);
+        const Interval across = solve(-dy * u.x() - a.x() * u.y(), u.y(), -half, half);
+        const Interval span = discAt(a, half, y) | discAt(b, half, y) | (along & across);
         if (!span.empty())
             fillBetween(y, span.lo, span.hi, colour);
     }

@@ -2,8 +2,8 @@
 #include "headlessrun.h"
 
 #include "choices.h"
-#include "controlinventory.h"
 #include "imagesurface.h"
+#include "picture.h"
 #include "parameterhandlers.h"
 #include "picturesaver.h"
 #include "platformstartguard.h"
@@ -36,7 +36,6 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
     std::optional<PlatformStartGuard> guard(std::in_place);
     QGuiApplication app(count, arguments.data());
     guard.reset();
-    installFontSubstitutes();
     installTranslations(app);
 
     QStringList failures;
@@ -50,7 +49,8 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
     return failures.isEmpty() ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
-HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1, drawingPrompt()))
+// No prompt: the run's first bar covers it, and a picture without text needs no fonts.
+HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1, Prompt{}))
 {
     ImageSurface surface(m_picture);
     for (const Choice *choice : {options.k, options.frequency}) {

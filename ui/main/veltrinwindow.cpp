@@ -327,6 +327,7 @@ void VeltrinWindow::cmdStart_Click()
         // or in another style, before the first position is drawn.
         m_surface->present();
         m_history.begin(run->run().record());
+        m_canvas->setPromptCovered(true); // by the first run's bar, or by the erase band
         m_run = run.release();
         m_run->setParent(this);
         PacedRun *const paced = m_run;
