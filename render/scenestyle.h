@@ -36,6 +36,9 @@ struct SceneStyle
     /// colours that viewers with any of the common colour-vision deficiencies tell apart; thicker
     /// rays and bars, larger captions and a legend.
     static SceneStyle projector();
+    /// For a figure on paper: the ground white, the rays a light blue that shows on it, the
+    /// bars in the runs' own colours, the green darker.
+    static SceneStyle figure();
 
     /// The colour a run's colour is shown in.
     QRgb shown(Colour colour) const;

@@ -71,11 +71,13 @@ private slots:
         m_window.emplace();
         m_window->surface().setQuestion([this](QWidget *, const QString &) { return m_yes; });
         m_actions = m_window->findChild<ShareActions *>();
-        m_actions->setAskFileName(
-            [this](QWidget *, const QString &caption, const QString &proposed, const QString &) {
-                m_asked << caption << QFileInfo(proposed).fileName();
-                return m_chosen;
-            });
+        m_actions->setAskFileName([this](QWidget *, const QString &caption, const QString &proposed,
+                                         const QString &, QString *selected) {
+            m_asked << caption << QFileInfo(proposed).fileName();
+            if (selected && !m_filter.isEmpty())
+                *selected = m_filter;
+            return m_chosen;
+        });
         m_window->showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowActive(&*m_window));
     }
@@ -250,6 +252,7 @@ private:
     ShareActions *m_actions = nullptr;
     bool m_yes = false;
     QString m_chosen; // what the file dialog answers
+    QString m_filter; // the filter it answers with, where not empty
     QStringList m_asked;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "figure.h"
 #include "picture.h"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace veltrin {
 
@@ -49,6 +51,10 @@ Prompt promptOf(const ControlEntry &label);
 
 /// The words the drawing shows before any run, where the window shows them.
 Prompt drawingPrompt();
+
+/// The captions of the scene's parts, for a figure of it: the mirror's equation, the
+/// probability and the spirals, each where the window shows it.
+std::vector<FigureCaption> sceneCaptions();
 
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlEntry::Font font);
