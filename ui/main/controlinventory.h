@@ -2,6 +2,7 @@
 #pragma once
 
 #include "picture.h"
+#include "scenestyle.h"
 
 #include <QColor>
 #include <QFont>
@@ -49,6 +50,11 @@ Prompt promptOf(const ControlEntry &label);
 
 /// The words the drawing shows before any run, where the window shows them.
 Prompt drawingPrompt();
+
+/// The ground a control with a ground of its own has in a style: the scene's ground where it
+/// stands on it, a frequency's bar colour where the style shows the bars in other colours, else
+/// the ground the layout gives it.
+std::optional<QColor> groundIn(const ControlEntry &entry, const SceneStyle &style);
 
 /// The font a control asks for; the dialog font where it sets none.
 QFont controlFont(ControlEntry::Font font);
