@@ -15,13 +15,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QtGlobal>
 #include <algorithm>
 
@@ -40,10 +37,6 @@ QList<QKeySequence> shortcuts(QKeySequence::StandardKey key, const QKeySequence 
 
 ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(window)
 {
-    m_askFileName = [](QWidget *parent, const QString &caption, const QString &proposed,
-                       const QString &filter) {
-        return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-    };
     setObjectName(QStringLiteral("shareActions"));
     if (!m_window->canvas()->actions().isEmpty()) // after the entries that change the view
         addEntry({}, {}, nullptr);
@@ -94,17 +87,7 @@ QString ShareActions::proposedName(const QString &suffix) const
 QString ShareActions::askFileName(const QString &caption, const QString &suffix,
                                   const QString &filter)
 {
-    if (m_folder.isEmpty()) {
-        const auto location =
-            suffix == u"png" ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation;
-        const QString standard = QStandardPaths::writableLocation(location);
-        m_folder = QFileInfo(standard).isDir() ? standard : QDir::homePath();
-    }
-    const QString path =
-        m_askFileName(m_window, caption, QDir(m_folder).filePath(proposedName(suffix)), filter);
-    if (!path.isEmpty())
-        m_folder = QFileInfo(path).absolutePath();
-    return path;
+    return m_saveLocation.ask(m_window, caption, proposedName(suffix), filter);
 }
 
 void ShareActions::reportFailure(const QString &message)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "savelocation.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QKeySequence;
@@ -24,16 +25,11 @@ class ShareActions : public QObject
     Q_OBJECT
 
 public:
-    /// Asks where to save: the dialog's parent and caption, the name proposed and the filter;
-    /// returns the name chosen, or an empty string where the user cancelled.
-    using AskFileName = std::function<QString(QWidget *parent, const QString &caption,
-                                              const QString &proposed, const QString &filter)>;
-
     /// Adds the entries to the window's drawing.
     explicit ShareActions(VeltrinWindow *window);
 
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
-    void setAskFileName(AskFileName ask) { m_askFileName = std::move(ask); }
+    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
 
     /// The name a save proposes, with this suffix: what the last run on the drawing was made
     /// with, as in veltrin-K0.00005-middle.png.
@@ -58,8 +54,7 @@ private:
     void reportFailure(const QString &message);
 
     VeltrinWindow *m_window;
-    AskFileName m_askFileName;
-    QString m_folder; // where the last file was saved, proposed for the next
+    SaveLocation m_saveLocation;
     QPointer<HelpDialog> m_help;
     QPointer<BenchWindow> m_bench;
 };
