@@ -134,7 +134,7 @@ void ScenePainter::setCoveredLater(std::optional<RectF> area)
 
 bool ScenePainter::leavesOut(RectF bounds, int penPixels) const
 {
-    const qreal width = m_style.penWidth(penPixels, Colour::foreground());
+    const qreal width = widthOf(penPixels, Colour::foreground());
     return covered(
         strokeBounds(toPixels(bounds.topLeft), toPixels(bounds.bottomRight), width / 2.0 + 1));
 }
@@ -142,10 +142,12 @@ bool ScenePainter::leavesOut(RectF bounds, int penPixels) const
 void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
-    const qreal width = m_style.penWidth(m_penWidth, colour);
+    const qreal width = widthOf(m_penWidth, colour);
     if (m_covered && covered(strokeBounds(toPixels(from), toPixels(to), width / 2.0 + 1)))
         return;
     const QRgb shown = m_style.shown(colour);
+    // The incoming rays are drawn again at every position in the foreground's colour.
+    const bool underBars = m_style.raysUnderBars && colour.kind() != Colour::Kind::Rgb;
     if (width == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
         const PointF ends[] = {from, to};
@@ -154,14 +156,48 @@ void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
     }
     const QPointF a = toPixels(from);
     const QPointF b = toPixels(to);
-    if (fillFromMemo(a, b, width, shown))
+    if (fillFromMemo(a, b, width, shown, underBars))
         return;
     usePen(colour, width);
-    m_painter->drawLine(a, b);
-    m_dirty.add(strokeBounds(a, b, width / 2.0 + 1));
+    const QRect bounds = strokeBounds(a, b, width / 2.0 + 1);
+    if (!underBars) {
+        m_painter->drawLine(a, b);
+    } else {
+        const QRect device = toDevicePixels(bounds);
+        const QImage before = m_image.copy(device);
+        m_painter->drawLine(a, b);
+        putBarsBack(before, device.topLeft());
+    }
+    m_dirty.add(bounds);
 }
 
-bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
+qreal ScenePainter::widthOf(int pixels, Colour colour) const
+{
+    const qreal width = m_style.penWidth(pixels, colour);
+    return m_style.solidLines ? std::max(width, 1 / m_image.devicePixelRatio()) : width;
+}
+
+QRect ScenePainter::toDevicePixels(const QRect &logical) const
+{
+    const double ratio = m_image.devicePixelRatio();
+    return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+               .toAlignedRect() &
+           m_image.rect();
+}
+
+void ScenePainter::putBarsBack(const QImage &before, QPoint at)
+{
+    for (int y = 0; y < before.height(); ++y) {
+        const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(at.y() + y)) + at.x();
+        for (int x = 0; x < before.width(); ++x) {
+            if (was[x] != line[x] && m_style.isBar(was[x]))
+                line[x] = was[x];
+        }
+    }
+}
+
+bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour, bool underBars)
 {
     // A translucent colour blends, which a plain fill would not.
     if (qAlpha(colour) != 255)
@@ -183,7 +219,7 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
         if (!differs)
             continue;
         for (int x = span.left; x <= span.right; ++x) {
-            if (line[x] == colour)
+            if (line[x] == colour || (underBars && m_style.isBar(line[x])))
                 continue;
             line[x] = colour;
             left = std::min(left, x);
@@ -199,7 +235,7 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
 
 void ScenePainter::drawCircle(PointF centre, float radius)
 {
-    const qreal width = m_style.penWidth(m_penWidth, Colour::foreground());
+    const qreal width = widthOf(m_penWidth, Colour::foreground());
     usePen(Colour::foreground(), width);
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);

@@ -29,6 +29,8 @@ SceneStyle SceneStyle::projector()
     style.barWidth = 20.0 / twipsPerPixel;
     style.labelScale = 1.25;
     style.legend = true;
+    style.raysUnderBars = true;
+    style.solidLines = true;
     return style;
 }
 
@@ -68,6 +70,13 @@ qreal SceneStyle::penWidth(int pixels, Colour colour) const
     if (barWidth > 0 && std::ranges::find(bars, colour, &Recolour::from) != bars.end())
         return barWidth;
     return pixels;
+}
+
+bool SceneStyle::isBar(QRgb pixel) const
+{
+    return std::ranges::any_of(bars, [pixel](const Recolour &bar) {
+        return (bar.to | 0xff000000) == (pixel | 0xff000000);
+    });
 }
 
 } // namespace veltrin

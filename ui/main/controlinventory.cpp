@@ -247,6 +247,18 @@ QString shownText(const ControlEntry &entry)
     return QCoreApplication::translate("Controls", entry.text);
 }
 
+std::optional<QColor> groundIn(const ControlEntry &entry, const SceneStyle &style)
+{
+    if (!entry.background)
+        return {};
+    if (*entry.background == silver)
+        return QColor::fromRgb(style.shown(Colour::silver()));
+    const Choice *choice = choiceNamed(QString::fromUtf8(entry.name));
+    if (choice && style.isBar(style.shown(choice->bars.colour)))
+        return QColor::fromRgb(style.shown(choice->bars.colour));
+    return entry.background;
+}
+
 QFont controlFont(ControlEntry::Font font)
 {
     switch (font) {
