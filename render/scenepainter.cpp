@@ -64,17 +64,28 @@ int pixelOf(float twips)
     return pixelFloor(double(twips) / twipsPerPixel);
 }
 
+/// The colours of the style's recoloured bars, which lines beneath them leave.
+std::vector<QRgb> barColours(const SceneStyle &style)
+{
+    std::vector<QRgb> colours;
+    for (const SceneStyle::Recolour &bar : style.bars)
+        colours.push_back(bar.to | 0xff000000);
+    return colours;
+}
+
 } // namespace
 
 ScenePainter::ScenePainter(QImage &image, SceneStyle style)
     : m_image(image), m_style(std::move(style)), m_raster(image),
       m_lineShape(strokePen(qRgb(255, 255, 255), m_penWidth))
 {
+    m_raster.setKept(barColours(m_style));
 }
 
 void ScenePainter::setStyle(SceneStyle style)
 {
     m_style = std::move(style);
+    m_raster.setKept(barColours(m_style));
     m_penColour.reset();
 }
 
@@ -140,7 +151,7 @@ void ScenePainter::setCoveredLater(std::optional<RectF> area)
 
 bool ScenePainter::leavesOut(RectF bounds, int penPixels) const
 {
-    const qreal width = m_style.penWidth(penPixels, Colour::foreground());
+    const qreal width = widthOf(penPixels, Colour::foreground());
     return covered(
         strokeBounds(toPixels(bounds.topLeft), toPixels(bounds.bottomRight), width / 2.0 + 1));
 }
@@ -148,10 +159,12 @@ bool ScenePainter::leavesOut(RectF bounds, int penPixels) const
 void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
 {
     painter();
-    const qreal width = m_style.penWidth(m_penWidth, colour);
+    const qreal width = widthOf(m_penWidth, colour);
     if (m_covered && covered(strokeBounds(toPixels(from), toPixels(to), width / 2.0 + 1)))
         return;
     const QRgb shown = m_style.shown(colour);
+    // The incoming rays are drawn again at every position in the foreground's colour.
+    const bool underBars = m_style.raysUnderBars && colour.kind() != Colour::Kind::Rgb;
     if (width == 1 && shorterThanPixel(from, to)) {
         // QPainter's aliased lines misplace or drop such short strokes; mark their pixels.
         const PointF ends[] = {from, to};
@@ -162,16 +175,24 @@ void ScenePainter::drawLine(PointF from, PointF to, Colour colour)
     const QPointF b = toPixels(to);
     if (drawsItself(width, shown)) {
         const double ratio = m_image.devicePixelRatio();
-        m_raster.line(a * ratio, b * ratio, width * ratio, shown);
+        m_raster.line(a * ratio, b * ratio, width * ratio, shown, underBars);
         markDevicePixels(m_raster.takeChanged());
         return;
     }
-    if (fillFromMemo(a, b, width, shown))
+    if (fillFromMemo(a, b, width, shown, underBars))
         return;
     usePen(colour, width);
-    m_painter->drawLine(a, b);
+    const QRect bounds = strokeBounds(a, b, width / 2.0 + 1);
+    if (!underBars) {
+        m_painter->drawLine(a, b);
+    } else {
+        const QRect device = toDevicePixels(bounds);
+        const QImage before = m_image.copy(device);
+        m_painter->drawLine(a, b);
+        putBarsBack(before, device.topLeft());
+    }
     m_raster.forget();
-    m_dirty.add(strokeBounds(a, b, width / 2.0 + 1));
+    m_dirty.add(bounds);
 }
 
 bool ScenePainter::drawsItself(qreal width, QRgb colour) const
@@ -182,7 +203,33 @@ bool ScenePainter::drawsItself(qreal width, QRgb colour) const
     return ratio != 1 && width * ratio > 1 && qAlpha(colour) == 255;
 }
 
-bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
+qreal ScenePainter::widthOf(int pixels, Colour colour) const
+{
+    const qreal width = m_style.penWidth(pixels, colour);
+    return m_style.solidLines ? std::max(width, 1 / m_image.devicePixelRatio()) : width;
+}
+
+QRect ScenePainter::toDevicePixels(const QRect &logical) const
+{
+    const double ratio = m_image.devicePixelRatio();
+    return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+               .toAlignedRect() &
+           m_image.rect();
+}
+
+void ScenePainter::putBarsBack(const QImage &before, QPoint at)
+{
+    for (int y = 0; y < before.height(); ++y) {
+        const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(at.y() + y)) + at.x();
+        for (int x = 0; x < before.width(); ++x) {
+            if (was[x] != line[x] && m_style.isBar(was[x]))
+                line[x] = was[x];
+        }
+    }
+}
+
+bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour, bool underBars)
 {
     // A translucent colour blends, which a plain fill would not.
     if (qAlpha(colour) != 255)
@@ -193,14 +240,14 @@ bool ScenePainter::fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour)
         return false;
     // Only the pixels that change need to reach the screen: mostly none, where a ray is drawn
     // again over itself.
-    m_raster.spans(*spans, colour);
+    m_raster.spans(*spans, colour, underBars);
     markDevicePixels(m_raster.takeChanged());
     return true;
 }
 
 void ScenePainter::drawCircle(PointF centre, float radius)
 {
-    const qreal width = m_style.penWidth(m_penWidth, Colour::foreground());
+    const qreal width = widthOf(m_penWidth, Colour::foreground());
     const QPointF c = toPixels(centre);
     const double r = radius / double(twipsPerPixel);
     const QRect bounds = strokeBounds(c, c, r + width / 2.0 + 1);

@@ -41,8 +41,14 @@ public:
 private:
     QPainter &painter();
     void usePen(Colour colour, qreal width);
-    /// Fills a line drawn before with the pixels QPainter gave it; false for a new line.
-    bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour);
+    /// The width a line is drawn with, in pixels of the design scale.
+    qreal widthOf(int pixels, Colour colour) const;
+    /// Fills a line drawn before with the pixels QPainter gave it, leaving the bars' pixels
+    /// where it passes under them; false for a new line.
+    bool fillFromMemo(QPointF a, QPointF b, qreal width, QRgb colour, bool underBars);
+    QRect toDevicePixels(const QRect &logical) const;
+    /// Restores the bars' pixels of a copy of the picture taken at this device pixel.
+    void putBarsBack(const QImage &before, QPoint at);
     void markPixels(std::span<const PointF> points, QRgb colour);
     /// Whether a stroke this wide in logical pixels is drawn by the raster rather than QPainter.
     bool drawsItself(qreal width, QRgb colour) const;

@@ -31,16 +31,28 @@ struct SceneStyle
     qreal barWidth = 0;   ///< pixels a recoloured bar is drawn with; 0 keeps the run's pen
     qreal labelScale = 1; ///< how much larger the captions of the scene's parts are, at most
     bool legend = false;  ///< a legend naming the frequencies by their colours
+    /// Lines in the rays' or the foreground's colour leave the pixels of recoloured bars as they
+    /// are; only the bars themselves and erasing cover them.
+    bool raysUnderBars = false;
+    /// Lines at least a device pixel wide, so that a picture at a small scale shows them in
+    /// their full colour rather than faded to the ground.
+    bool solidLines = false;
 
     /// For a projector: every part at least 3 to 1 against the ground, white; the frequencies in
     /// colours that viewers with any of the common colour-vision deficiencies tell apart; thicker
-    /// rays and bars, larger captions and a legend.
+    /// rays and bars that stay solid at any scale, the rays beneath the bars, larger captions and
+    /// a legend.
     static SceneStyle projector();
+    /// For a figure on paper: the ground white, the rays a light blue that shows on it, the
+    /// bars in the runs' own colours, the green darker.
+    static SceneStyle figure();
 
     /// The colour a run's colour is shown in.
     QRgb shown(Colour colour) const;
     /// The width a line is drawn with that the run draws with a pen this wide in this colour.
     qreal penWidth(int pixels, Colour colour) const;
+    /// Whether a pixel of this colour is a recoloured bar's.
+    bool isBar(QRgb pixel) const;
 };
 
 } // namespace veltrin

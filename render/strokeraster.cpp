@@ -100,7 +100,7 @@ QRect StrokeRaster::takeChanged()
     return changed;
 }
 
-void StrokeRaster::fill(int y, int left, int right, QRgb colour)
+void StrokeRaster::fill(int y, int left, int right, QRgb colour, bool under)
 {
     if (y < 0 || y >= int(m_rows.size()))
         return;
@@ -114,18 +114,22 @@ void StrokeRaster::fill(int y, int left, int right, QRgb colour)
         right >= row.left - 1) {
         // Only what lies beyond the row's last span of this colour can change.
         if (left < row.left)
-            set(line, y, left, row.left - 1, colour);
+            set(line, y, left, row.left - 1, colour, under);
         if (right > row.right)
-            set(line, y, row.right + 1, right, colour);
+            set(line, y, row.right + 1, right, colour, under);
+        if (under && (left < row.left || right > row.right)) {
+            row = {}; // kept pixels may interrupt the colour
+            return;
+        }
         row.left = std::min(row.left, left);
         row.right = std::max(row.right, right);
         return;
     }
-    set(line, y, left, right, colour);
-    row = {left, right, colour, m_generation};
+    set(line, y, left, right, colour, under);
+    row = under ? Row{} : Row{left, right, colour, m_generation};
 }
 
-void StrokeRaster::set(QRgb *line, int y, int left, int right, QRgb colour)
+void StrokeRaster::set(QRgb *line, int y, int left, int right, QRgb colour, bool under)
 {
     QRgb differs = 0; // a loop without early exit, which the compiler vectorizes
     for (int x = left; x <= right; ++x)
@@ -133,8 +137,9 @@ void StrokeRaster::set(QRgb *line, int y, int left, int right, QRgb colour)
     if (!differs)
         return;
     int first = right + 1, last = left - 1;
+    under = under && !m_kept.empty();
     for (int x = left; x <= right; ++x) {
-        if (line[x] == colour)
+        if (line[x] == colour || (under && isKept(line[x])))
             continue;
         line[x] = colour;
         first = std::min(first, x);
@@ -146,10 +151,10 @@ void StrokeRaster::set(QRgb *line, int y, int left, int right, QRgb colour)
     m_bottom = std::max(m_bottom, y);
 }
 
-void StrokeRaster::fillBetween(int y, double lo, double hi, QRgb colour)
+void StrokeRaster::fillBetween(int y, double lo, double hi, QRgb colour, bool under)
 {
     // Clamped first: a stroke may reach far beyond the picture.
-    fill(y, ceilOf(std::max(lo, -1.0)), floorOf(std::min(hi, double(m_width))), colour);
+    fill(y, ceilOf(std::max(lo, -1.0)), floorOf(std::min(hi, double(m_width))), colour, under);
 }
 
 std::pair<int, int> StrokeRaster::rowsBetween(double top, double bottom) const
@@ -158,7 +163,7 @@ std::pair<int, int> StrokeRaster::rowsBetween(double top, double bottom) const
     return {ceilOf(std::clamp(top, 0.0, last + 1)), floorOf(std::clamp(bottom, -1.0, last))};
 }
 
-void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
+void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour, bool under)
 {
     if (!std::isfinite(a.x() + a.y() + b.x() + b.y() + width))
         return;
@@ -178,7 +183,7 @@ void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
                                   : y > b.y() ? discAt(b, half, y)
                                               : Interval{a.x() - half, a.x() + half};
             if (!span.empty())
-                fillBetween(y, span.lo, span.hi, colour);
+                fillBetween(y, span.lo, span.hi, colour, under);
         }
         return;
     }
@@ -189,7 +194,7 @@ void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
         for (int y = top; y <= bottom; ++y) {
             const double dy = y - a.y();
             const double reach = std::sqrt(std::max(0.0, half * half - dy * dy));
-            fillBetween(y, left - reach, right + reach, colour);
+            fillBetween(y, left - reach, right + reach, colour, under);
         }
         return;
     }
@@ -202,7 +207,7 @@ void StrokeRaster::line(QPointF a, QPointF b, double width, QRgb colour)
         const Interval across = solve(-dy * u.x() - a.x() * u.y(), u.y(), -half, half);
         const Interval span = discAt(a, half, y) | discAt(b, half, y) | (along & across);
         if (!span.empty())
-            fillBetween(y, span.lo, span.hi, colour);
+            fillBetween(y, span.lo, span.hi, colour, under);
     }
 }
 

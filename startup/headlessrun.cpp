@@ -2,9 +2,12 @@
 #include "headlessrun.h"
 
 #include "choices.h"
+#include "controlinventory.h"
+#include "figure.h"
+#include "figuresaver.h"
 #include "imagesurface.h"
-#include "picture.h"
 #include "parameterhandlers.h"
+#include "picture.h"
 #include "picturesaver.h"
 #include "platformstartguard.h"
 #include "probabilitycsv.h"
@@ -36,6 +39,8 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
     std::optional<PlatformStartGuard> guard(std::in_place);
     QGuiApplication app(count, arguments.data());
     guard.reset();
+    if (!options.figurePath.isEmpty()) // the only text drawn without a display
+        installFontSubstitutes();
     installTranslations(app);
 
     QStringList failures;
@@ -79,6 +84,10 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
     };
     if (!options.picturePath.isEmpty())
         check(options.picturePath, PictureSaver::save(m_picture, options.picturePath));
+    if (!options.figurePath.isEmpty()) {
+        check(options.figurePath,
+              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath));
+    }
     if (!options.probabilitiesPath.isEmpty()) {
         check(options.probabilitiesPath,
               ProbabilityCsv::save(m_history.runs(), options.probabilitiesPath));

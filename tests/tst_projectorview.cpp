@@ -2,6 +2,7 @@
 #include "canvas.h"
 #include "choices.h"
 #include "settingsstore.h"
+#include "twips.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <set>
 #include <sys/stat.h>
 
 using namespace veltrin;
@@ -128,6 +130,86 @@ private slots:
         QVERIFY(picture == shown);
         // The view is remembered: the next start opens in it.
         QCOMPARE(projectorAction(VeltrinWindow())->isChecked(), projector);
+    }
+
+    void barsStaySolidOverTheRays_data()
+    {
+        QTest::addColumn<int>("divisor");
+        QTest::addRow("design size") << 1;
+        QTest::addRow("a quarter of it") << 4;
+    }
+    void barsStaySolidOverTheRays()
+    {
+        QFETCH(int, divisor);
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        projectorAction(window)->setChecked(true);
+        window.resize(picturePixels / divisor);
+        QTRY_VERIFY(window.canvas()->scale() <= 1.0 / divisor);
+        window.surface().setQuestion([](QWidget *, const QString &) { return false; });
+        for (const Choice &frequency : choicesFor(Field::Kmitocet)) {
+            QTest::mouseClick(window.findChild<QRadioButton *>(frequency.objectName),
+                              Qt::LeftButton);
+            QVERIFY(pressStartAndWait(window));
+        }
+
+        // Only the style's own colours, at full strength: nothing thinner than a pixel faded.
+        const SceneStyle style = SceneStyle::projector();
+        const QImage &picture = window.canvas()->image();
+        std::set<QRgb> allowed{style.background, style.foreground, style.rays};
+        for (const SceneStyle::Recolour &bar : style.bars)
+            allowed.insert(bar.to);
+        int barPixels = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            // Bars stand on the axis and rise unbroken: no ray or line crosses them.
+            int lowest = -1, highest = -1;
+            for (int y = 0; y < picture.height(); ++y) {
+                const QRgb pixel = picture.pixel(x, y);
+                QVERIFY2(allowed.contains(pixel), qPrintable(QColor(pixel).name()));
+                if (!style.isBar(pixel))
+                    continue;
+                ++barPixels;
+                highest = highest < 0 ? y : highest;
+                lowest = y;
+            }
+            for (int y = highest; y >= 0 && y <= lowest; ++y)
+                QVERIFY2(style.isBar(picture.pixel(x, y)),
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+        }
+        QVERIFY(barPixels > picture.width());
+    }
+
+    void controlsTakeTheViewsColours()
+    {
+        VeltrinWindow window;
+        const auto ground = [&](const char *name) {
+            const QWidget *control = window.findChild<QWidget *>(QString::fromUtf8(name));
+            return control->palette().color(control->backgroundRole()).rgb();
+        };
+        const auto palettes = [&] {
+            std::map<QString, QPalette> all;
+            for (const QWidget *control : window.findChildren<QWidget *>())
+                all.emplace(control->objectName(), control->palette());
+            return all;
+        };
+        const auto normal = palettes();
+        projectorAction(window)->setChecked(true);
+
+        const SceneStyle style = SceneStyle::projector();
+        // The captions and frames on the view's own ground, no patches.
+        for (const char *caption : {"nZáhlaví", "nRovnice", "nPravděpodobnost", "frmKmitočet"})
+            QCOMPARE(ground(caption), style.background);
+        // Each frequency's button in its bars' colour, its caption readable on it.
+        for (const Choice &frequency : choicesFor(Field::Kmitocet)) {
+            const auto *button = window.findChild<QRadioButton *>(frequency.objectName);
+            QCOMPARE(ground(frequency.objectName), style.shown(frequency.bars.colour));
+            QVERIFY(contrast(button->palette().color(QPalette::ButtonText).rgb(),
+                             ground(frequency.objectName)) >= 4.5);
+        }
+        // And back to the very same colours.
+        projectorAction(window)->setChecked(false);
+        QVERIFY(palettes() == normal);
     }
 
     void settingsThatAreNoFileLeaveTheDefaultsAndTheNodeAlone_data()

@@ -23,8 +23,6 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -37,7 +35,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -85,10 +82,6 @@ BenchWindow::BenchWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmLavice"));
     setWindowTitle(tr("Experiment bench"));
-    m_askFileName = [](QWidget *parent, const QString &caption, const QString &proposed,
-                       const QString &filter) {
-        return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
-    };
     createControls();
     createLayout();
     createActions();
@@ -590,17 +583,7 @@ QString BenchWindow::proposedName(const QString &suffix) const
 QString BenchWindow::askFileName(const QString &caption, const QString &suffix,
                                  const QString &filter)
 {
-    if (m_folder.isEmpty()) {
-        const auto location =
-            suffix == u"png" ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation;
-        const QString standard = QStandardPaths::writableLocation(location);
-        m_folder = QFileInfo(standard).isDir() ? standard : QDir::homePath();
-    }
-    const QString path =
-        m_askFileName(this, caption, QDir(m_folder).filePath(proposedName(suffix)), filter);
-    if (!path.isEmpty())
-        m_folder = QFileInfo(path).absolutePath();
-    return path;
+    return m_saveLocation.ask(this, caption, proposedName(suffix), filter);
 }
 
 void BenchWindow::reportFailure(const QString &message)

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "experiment.h"
+#include "savelocation.h"
 #include "vec2.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -35,10 +35,6 @@ class BenchWindow : public QWidget
     Q_OBJECT
 
 public:
-    /// Asks where to save: as ShareActions asks.
-    using AskFileName = std::function<QString(QWidget *parent, const QString &caption,
-                                              const QString &proposed, const QString &filter)>;
-
     explicit BenchWindow(QWidget *parent = nullptr);
     ~BenchWindow() override;
 
@@ -72,7 +68,7 @@ public:
     /// What the map shows, for a screen reader.
     QString description() const;
 
-    void setAskFileName(AskFileName ask) { m_askFileName = std::move(ask); }
+    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
 
 public slots:
     void savePicture();
@@ -113,8 +109,7 @@ private:
     MirrorCut m_zones; // the last zones chosen, to name them while they stand
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
-    AskFileName m_askFileName;
-    QString m_folder;
+    SaveLocation m_saveLocation;
 
     MapComputer *m_computer;
     QUndoStack *m_undo;

@@ -19,7 +19,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,7 +31,6 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -311,11 +309,10 @@ void CloseUpWindow::copyPicture()
 
 void CloseUpWindow::savePicture()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString proposed =
         QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save picture"), QDir(folder).filePath(proposed), tr("PNG images (*.png)"));
+    const QString path =
+        m_saveLocation.ask(this, tr("Save picture"), proposed, tr("PNG images (*.png)"));
     if (path.isEmpty())
         return;
     const QString reason = PictureSaver::save(picture(), path);

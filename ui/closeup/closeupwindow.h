@@ -2,6 +2,7 @@
 #pragma once
 
 #include "choices.h"
+#include "savelocation.h"
 
 #include <QColor>
 #include <QImage>
@@ -98,6 +99,7 @@ private:
     double m_highestBar = 0;
     bool m_placed = false;
     std::unique_ptr<CloseUp> m_closeUp;
+    SaveLocation m_saveLocation;
     std::unique_ptr<PositionTable> m_table;
 
     QSlider *m_slider = nullptr;

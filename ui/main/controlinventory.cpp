@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -246,6 +247,18 @@ QString shownText(const ControlEntry &entry)
     return QCoreApplication::translate("Controls", entry.text);
 }
 
+std::optional<QColor> groundIn(const ControlEntry &entry, const SceneStyle &style)
+{
+    if (!entry.background)
+        return {};
+    if (*entry.background == silver)
+        return QColor::fromRgb(style.shown(Colour::silver()));
+    const Choice *choice = choiceNamed(QString::fromUtf8(entry.name));
+    if (choice && style.isBar(style.shown(choice->bars.colour)))
+        return QColor::fromRgb(style.shown(choice->bars.colour));
+    return entry.background;
+}
+
 QFont controlFont(ControlEntry::Font font)
 {
     switch (font) {
@@ -266,6 +279,22 @@ QFont controlFont(ControlEntry::Font font)
         break;
     }
     return QApplication::font();
+}
+
+std::vector<FigureCaption> sceneCaptions()
+{
+    std::vector<FigureCaption> captions;
+    for (const char *name : {"nRovnice", "nPravděpodobnost", "nCornu"}) {
+        const auto entry = std::ranges::find_if(controlInventory(), [name](const ControlEntry &e) {
+            return qstrcmp(e.name, name) == 0;
+        });
+        QFont font = controlFont(entry->font);
+        // Sized in the figure's pixels, at the 96 to the inch the scene is laid out at.
+        font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+        font.setFamily(QFontInfo(font).family());
+        captions.push_back({shownText(*entry).trimmed(), twipsToPixels(entry->twips), font});
+    }
+    return captions;
 }
 
 Prompt promptOf(const ControlEntry &label)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "savelocation.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QKeySequence;
@@ -15,6 +16,7 @@ namespace veltrin {
 class BenchWindow;
 class HelpDialog;
 class VeltrinWindow;
+class Figure;
 
 /// What the drawing's context menu offers beyond the window's own controls: keep and share what
 /// a run shows (save, copy and print the picture, save the probabilities), help, about, quit.
@@ -24,22 +26,20 @@ class ShareActions : public QObject
     Q_OBJECT
 
 public:
-    /// Asks where to save: the dialog's parent and caption, the name proposed and the filter;
-    /// returns the name chosen, or an empty string where the user cancelled.
-    using AskFileName = std::function<QString(QWidget *parent, const QString &caption,
-                                              const QString &proposed, const QString &filter)>;
-
     /// Adds the entries to the window's drawing.
     explicit ShareActions(VeltrinWindow *window);
 
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
-    void setAskFileName(AskFileName ask) { m_askFileName = std::move(ask); }
+    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
 
-    /// The name a save proposes, with this suffix: what the last run on the drawing was made
-    /// with, as in veltrin-K0.00005-middle.png.
+    /// The name a save proposes, with this suffix: what the runs on the drawing were made with,
+    /// each K and frequency once, as in veltrin-K0.00005-middle+high+K0.0001-low.png.
     QString proposedName(const QString &suffix) const;
+    /// The runs on the drawing as a figure.
+    Figure figure() const;
 
 public slots:
+    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses.
     void savePicture();
     void copyPicture();
     void print();
@@ -53,13 +53,15 @@ public slots:
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       void (ShareActions::*slot)());
-    /// The file to write, asked in the folder last saved to.
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
+    /// The file to write, asked in the folder last saved to; the filter the user left selected
+    /// comes back in selectedFilter.
+    QString askFileName(const QString &caption, const QString &suffix, const QString &filter,
+                        QString *selectedFilter = nullptr);
     void reportFailure(const QString &message);
 
     VeltrinWindow *m_window;
-    AskFileName m_askFileName;
-    QString m_folder; // where the last file was saved, proposed for the next
+    SaveLocation m_saveLocation;
+    QString m_pictureFilter; // the kind of picture saved last, selected again next time
     QPointer<HelpDialog> m_help;
     QPointer<BenchWindow> m_bench;
 };

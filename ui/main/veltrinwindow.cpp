@@ -30,6 +30,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -79,10 +80,21 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
     return nullptr;
 }
 
-void applyBackground(QWidget *widget, const ControlEntry &entry)
+/// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double luminance(const QColor &colour)
 {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+void applyGround(QWidget *widget, const ControlEntry &entry, const SceneStyle &style)
+{
+    const std::optional<QColor> ground = groundIn(entry, style);
     // A push button keeps its standard look, as it does on the desktop the layout was made for.
-    if (!entry.background || entry.kind == ControlEntry::Kind::CommandButton)
+    if (!ground || entry.kind == ControlEntry::Kind::CommandButton)
         return;
     // A control on a ground of its own takes all its colours from the program, not only the
     // ground: the style's standard colours, with dark text, set in every role and group so that
@@ -100,8 +112,16 @@ void applyBackground(QWidget *widget, const ControlEntry &entry)
     }
     // The role the widget fills its background with: Button for an option button, whose
     // indicator keeps its own colour; Base for a text field; Window for a frame.
-    palette.setColor(QPalette::Window, *entry.background);
-    palette.setColor(widget->backgroundRole(), *entry.background);
+    palette.setColor(QPalette::Window, *ground);
+    palette.setColor(widget->backgroundRole(), *ground);
+    if (*ground != entry.background) {
+        // Black or white, whichever stands out more: they are equal at a luminance of 0.179.
+        const QColor text = luminance(*ground) < 0.179 ? Qt::white : Qt::black;
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+                palette.setColor(group, role, text);
+        }
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -164,7 +184,7 @@ void VeltrinWindow::createControls()
         if (entry.font == ControlEntry::Font::Default &&
             entry.kind == ControlEntry::Kind::OptionButton)
             dialogFontButtons[container].push_back(static_cast<QRadioButton *>(widget));
-        applyBackground(widget, entry);
+        applyGround(widget, entry, SceneStyle());
         widget->setVisible(entry.visible);
         byTabIndex[entry.tabIndex] = widget;
         if (entry.visible && entry.kind != ControlEntry::Kind::TextField && !container->isHidden())
@@ -287,6 +307,10 @@ void VeltrinWindow::setSceneStyle(const SceneStyle &style)
     palette.setColor(QPalette::Window, QColor::fromRgb(style.background));
     setPalette(palette);
     m_canvas->setSceneStyle(style);
+    for (const ControlEntry &entry : controlInventory()) {
+        if (entry.kind != ControlEntry::Kind::Label)
+            applyGround(control<QWidget>(entry.name), entry, style);
+    }
     // The captions take the style's size at the scale the window has; a window not yet shown
     // keeps the design scale until it is.
     m_layout.apply(m_canvas->scale(), m_canvas->pos(), style.labelScale);
