@@ -6,12 +6,15 @@
 #include <QPainter>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 
 namespace veltrin {
 
 namespace {
 
-constexpr QRgb background = 0xff000000;
+// Zeroed memory, as the system hands it out; the pen is white.
+constexpr QRgb background = 0;
 
 /// Mixes all bits of the value into all bits of the hash: the coordinates of lines often
 /// differ only in their high bits, and the memo picks slots by the low ones.
@@ -58,18 +61,36 @@ const LineMemo::Spans *LineMemo::pixelsOf(QPointF a, QPointF b, const QPen &pen,
 void LineMemo::follow(const QImage &target)
 {
     // Pixels learnt on another kind of image would be wrong.
-    if (m_scratch.size() == target.size() && m_scratch.format() == target.format() &&
-        m_scratch.devicePixelRatio() == target.devicePixelRatio())
+    if (m_size == target.size() && m_format == target.format() &&
+        m_ratio == target.devicePixelRatio())
         return;
     m_known.clear();
     m_seen.fill(Key());
-    m_scratch = QImage(target.size(), target.format());
-    m_scratch.setDevicePixelRatio(target.devicePixelRatio());
-    m_scratch.fill(background);
+    m_size = target.size();
+    m_format = target.format();
+    m_ratio = target.devicePixelRatio();
+    m_scratch = QImage(); // made when a line first comes again
+}
+
+void LineMemo::makeScratch()
+{
+    // Memory the system hands out zeroed, untouched until a line passes over it, rather than
+    // a whole picture filled: a picture's worth of fresh pages costs more than a run's lines.
+    const qsizetype stride = qsizetype(m_size.width()) * 4;
+    void *const zeroed = std::calloc(std::size_t(stride) * std::size_t(m_size.height()) + 1, 1);
+    if (!zeroed)
+        throw std::bad_alloc();
+    m_scratch = QImage(static_cast<uchar *>(zeroed), m_size.width(), m_size.height(), stride,
+                       m_format, std::free, zeroed);
+    if (m_scratch.isNull())
+        std::free(zeroed);
+    m_scratch.setDevicePixelRatio(m_ratio);
 }
 
 LineMemo::Spans LineMemo::rasterize(QPointF a, QPointF b, const QPen &pen)
 {
+    if (m_scratch.isNull())
+        makeScratch();
     {
         QPainter painter(&m_scratch);
         followPictureRatio(painter, m_scratch);

@@ -52,7 +52,12 @@ private:
 
     std::unordered_map<Key, Spans, KeyHash> m_known;
     std::array<Key, 1024> m_seen{}; // lines met once, by hash slot
-    QImage m_scratch;               // all background outside a rasterization
+    void makeScratch();
+
+    QImage m_scratch; // all background outside a rasterization
+    QSize m_size;     // the target's, which the scratch takes
+    QImage::Format m_format = QImage::Format_Invalid;
+    qreal m_ratio = 0;
 };
 
 } // namespace veltrin
