@@ -29,8 +29,8 @@ double scaleForHeight(int height)
     return double(height) / picturePixels.height();
 }
 
-/// Runs kept on a drawing: one of each frequency and mirror in turn, each after the first
-/// answered No.
+/// Runs kept on a drawing: the four mirrors and the three frequencies in turn, each run after
+/// the first answered No, so that a frequency's bars come with another mirror each time.
 const RunHistory &historyOf(int runs)
 {
     static std::map<int, RunHistory> made;
@@ -39,10 +39,10 @@ const RunHistory &historyOf(int runs)
         return found->second;
     QImage picture = blankPicture(1, drawingPrompt());
     ImageSurface surface(picture);
-    const char *const ks[] = {"0.00005", "0.0001", "0.0002"};
+    const char *const ks[] = {"0.00005", "0.0001", "0.0002", "0.00007"};
     const char *const frequencies[] = {"0.02", "0.01", "0.04"};
     for (int i = 0; i < runs; ++i) {
-        surface.setText(Field::OsKruh, QString::fromLatin1(ks[i % 3]));
+        surface.setText(Field::OsKruh, QString::fromLatin1(ks[i % 4]));
         surface.setText(Field::Kmitocet, QString::fromLatin1(frequencies[i % 3]));
         surface.setText(Field::Spomaleni, QStringLiteral("0"));
         Run run(surface);

@@ -82,19 +82,26 @@ double ProbabilityStage::drawNextPosition()
 }
 
 void ProbabilityStage::drawBarsAgain(Surface &surface, const RunValues &values,
-                                     std::span<const double> probabilities, bool withRays)
+                                     std::span<const double> probabilities, bool withRays,
+                                     std::span<const double> coveredUpTo)
 {
     drawBaseline(surface);
     if (probabilities.empty())
         return;
+    // Bars start on the axis, so a later bar of the same place, pen and colour that reaches as
+    // high covers every pixel of this one, whatever was drawn between them.
+    const auto drawUncovered = [&](int i) {
+        if (std::size_t(i) >= coveredUpTo.size() || !(coveredUpTo[i] >= probabilities[i]))
+            drawBar(surface, values, i, probabilities[i]);
+    };
     const int last = int(probabilities.size()) - 1;
     for (int i = 0; i < last; ++i)
-        drawBar(surface, values, i, probabilities[i]);
+        drawUncovered(i);
     if (withRays) {
         for (const auto &[from, to] : incomingRays(values.k))
             surface.drawLine(from, to);
     }
-    drawBar(surface, values, last, probabilities[last]);
+    drawUncovered(last);
 }
 
 } // namespace veltrin

@@ -30,8 +30,10 @@ public:
 
     /// Draws a run's bars again, and its incoming rays where asked, as its positions left them
     /// above the axis once a later run has erased below it: the rays over every bar but the last.
+    /// A bar no taller than coveredUpTo at its position is left out: a later bar covers it.
     static void drawBarsAgain(Surface &surface, const RunValues &values,
-                              std::span<const double> probabilities, bool withRays);
+                              std::span<const double> probabilities, bool withRays,
+                              std::span<const double> coveredUpTo = {});
 
 private:
     Surface &m_surface;

@@ -42,7 +42,8 @@ Run::Run(Surface &surface, const RunRecord &earlier)
         m_record.probabilities.push_back(m_stage.drawNextPosition());
 }
 
-void Run::drawBeforeLaterRun(Surface &surface, const RunRecord &earlier, bool sameMirrorLater)
+void Run::drawBeforeLaterRun(Surface &surface, const RunRecord &earlier, bool sameMirrorLater,
+                             std::span<const double> tallestLater)
 {
     using namespace scene;
     // The later run erases from the axis down, as far as the picture reaches.
@@ -57,7 +58,7 @@ void Run::drawBeforeLaterRun(Surface &surface, const RunRecord &earlier, bool sa
         if (!sameMirrorLater)
             MirrorStage::run(surface, earlier.values);
         ProbabilityStage::drawBarsAgain(surface, earlier.values, earlier.probabilities,
-                                        !sameMirrorLater);
+                                        !sameMirrorLater, tallestLater);
     } else {
         Run(surface, earlier); // a spiral reaches above the axis: all of it
     }

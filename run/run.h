@@ -26,9 +26,11 @@ public:
     Run &operator=(const Run &) = delete;
 
     /// Draws again what of a run a later run, answered No, leaves on the picture: what lies
-    /// above the axis. Its mirror and rays are left out where a later run draws the same.
-    static void drawBeforeLaterRun(Surface &surface, const RunRecord &earlier,
-                                   bool sameMirrorLater);
+    /// above the axis. Its mirror and rays are left out where a later run draws the same, and
+    /// each bar where a later bar in its place and colour is at least as tall (tallestLater,
+    /// by position).
+    static void drawBeforeLaterRun(Surface &surface, const RunRecord &earlier, bool sameMirrorLater,
+                                   std::span<const double> tallestLater);
 
     bool atEnd() const { return m_stage.atEnd(); }
     /// Draws the next detector position, its spiral and its bar, and puts it on the screen.

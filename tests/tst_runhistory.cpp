@@ -18,17 +18,23 @@ private slots:
     void drawsAgainWhatTheRunsDrew_data()
     {
         QTest::addColumn<qreal>("scale");
-        QTest::addRow("scale 1") << 1.0;
-        QTest::addRow("scale 1.5") << 1.5;
-        QTest::addRow("scale 2") << 2.0;
+        QTest::addColumn<bool>("projector");
+        QTest::addRow("scale 1") << 1.0 << false;
+        QTest::addRow("scale 1.5") << 1.5 << false;
+        QTest::addRow("scale 2") << 2.0 << false;
+        // Wider bars and rays, the rays beneath the bars.
+        QTest::addRow("projector, scale 1") << 1.0 << true;
+        QTest::addRow("projector, scale 1.5") << 1.5 << true;
     }
     void drawsAgainWhatTheRunsDrew()
     {
         QFETCH(qreal, scale);
+        QFETCH(bool, projector);
+        const SceneStyle style = projector ? SceneStyle::projector() : SceneStyle();
         const Prompt prompt{QRect(330, 255, 200, 30), QStringLiteral("Please press button Start"),
                             QFont()};
-        QImage live = blankPicture(scale, prompt);
-        ImageSurface surface(live);
+        QImage live = blankPicture(scale, prompt, style);
+        ImageSurface surface(live, style);
         RunHistory history;
         // Mirrors and frequencies in turn, so that earlier runs of another K show above the
         // axis and later runs of the same K draw theirs again.
@@ -45,8 +51,8 @@ private slots:
             surface.present();
             if (runs != 1 && runs != 3 && runs != 30)
                 continue;
-            QImage again = blankPicture(scale, prompt);
-            ImageSurface redraw(again);
+            QImage again = blankPicture(scale, prompt, style);
+            ImageSurface redraw(again, style);
             history.drawAgain(redraw);
             redraw.present();
             QVERIFY2(again == live, qPrintable(QStringLiteral("%1 runs").arg(runs)));
