@@ -34,6 +34,19 @@ SceneStyle SceneStyle::projector()
     return style;
 }
 
+SceneStyle SceneStyle::figure()
+{
+    SceneStyle style;
+    style.background = qRgb(255, 255, 255);
+    style.rays = qRgb(135, 185, 235);
+    // The Middle frequency's pure green all but vanishes on paper: a darker green, 4 to 1.
+    for (const Choice &frequency : choicesFor(Field::Kmitocet)) {
+        if (frequency.bars.colour == Colour::rgb(0, 255, 0))
+            style.bars.push_back({frequency.bars.colour, qRgb(0, 150, 0)});
+    }
+    return style;
+}
+
 QRgb SceneStyle::shown(Colour colour) const
 {
     switch (colour.kind()) {

@@ -43,6 +43,9 @@ struct SceneStyle
     /// rays and bars that stay solid at any scale, the rays beneath the bars, larger captions and
     /// a legend.
     static SceneStyle projector();
+    /// For a figure on paper: the ground white, the rays a light blue that shows on it, the
+    /// bars in the runs' own colours, the green darker.
+    static SceneStyle figure();
 
     /// The colour a run's colour is shown in.
     QRgb shown(Colour colour) const;

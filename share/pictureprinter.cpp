@@ -2,6 +2,7 @@
 #include "pictureprinter.h"
 
 #include "choices.h"
+#include "figure.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -46,6 +47,26 @@ std::optional<QRectF> PicturePrinter::print(QPagedPaintDevice &printer, const QI
     painter.setPen(Qt::black);
     painter.drawText(QRectF(page.left(), target.bottom() + gap, page.width(), text.height()), flags,
                      caption);
+    painter.end();
+    return target;
+}
+
+QPageLayout::Orientation PicturePrinter::orientationFor(QSizeF figure)
+{
+    return figure.width() > figure.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+std::optional<QRectF> PicturePrinter::print(QPagedPaintDevice &printer, const Figure &figure)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return std::nullopt;
+    const QSizeF page(printer.width(), printer.height());
+    const QSizeF size = figure.size().scaled(page, Qt::KeepAspectRatio);
+    const QRectF target(QPointF((page.width() - size.width()) / 2, 0), size);
+    painter.translate(target.topLeft());
+    painter.scale(size.width() / figure.size().width(), size.height() / figure.size().height());
+    figure.paint(painter);
     painter.end();
     return target;
 }

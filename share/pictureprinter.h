@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPageLayout>
 #include <QRectF>
 #include <optional>
 #include <span>
@@ -13,8 +14,10 @@ class QPagedPaintDevice;
 
 namespace veltrin {
 
+class Figure;
+
 /// Puts the drawing on a page: as large as the page allows with its proportions kept, and below
-/// it a line naming the runs on it.
+/// it a line naming the runs on it; or a figure, which names them itself.
 class PicturePrinter
 {
     Q_DECLARE_TR_FUNCTIONS(veltrin::PicturePrinter)
@@ -27,6 +30,14 @@ public:
     /// the printer's pixels, or nothing where the printer could not be started.
     static std::optional<QRectF> print(QPagedPaintDevice &printer, const QImage &picture,
                                        const QString &caption);
+
+    /// The way round a page takes a figure of this size largest: landscape where it is wider
+    /// than tall.
+    static QPageLayout::Orientation orientationFor(QSizeF figure);
+    /// Paints the figure on one page, as large as the page allows with its proportions kept,
+    /// on white. Returns where it went, in the printer's pixels, or nothing where the printer
+    /// could not be started.
+    static std::optional<QRectF> print(QPagedPaintDevice &printer, const Figure &figure);
 };
 
 } // namespace veltrin

@@ -87,6 +87,12 @@ struct CommandLine::Options
         QStringLiteral("save-picture"),
         CommandLine::tr("Make one run with no window, save its picture as a PNG file and exit."),
         CommandLine::tr("FILE.png")};
+    QCommandLineOption figure{
+        QStringLiteral("save-figure"),
+        CommandLine::tr("Make one run with no window, save it as a figure for a worksheet (on "
+                        "white, with a legend; SVG where the name ends in .svg, else PNG) and "
+                        "exit."),
+        CommandLine::tr("FILE.svg|FILE.png")};
     QCommandLineOption probabilities{
         QStringLiteral("save-probabilities"),
         CommandLine::tr(
@@ -101,7 +107,7 @@ struct CommandLine::Options
         // only a parser that ends the program itself can list. --help-all is still understood.
         helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOptions(
-            {help, helpAll, version, k, frequency, speed, run, picture, probabilities});
+            {help, helpAll, version, k, frequency, speed, run, picture, figure, probabilities});
         for (const char *name : toolkitOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(),
                                       QStringLiteral("value"));
@@ -128,8 +134,8 @@ void CommandLine::read(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         tr("How a parabolic mirror gathers light, told with QED arrows.\n\n"
-           "With --save-picture or --save-probabilities Veltrin opens no window and needs no\n"
-           "display: it makes one run with the options given and writes the files."));
+           "With --save-picture, --save-figure or --save-probabilities Veltrin opens no window\n"
+           "and needs no display: it makes one run with the options given and writes the files."));
     Options options;
     options.addTo(parser);
     MapCommand::addOptions(parser);
@@ -220,11 +226,13 @@ bool CommandLine::readFiles(const QCommandLineParser &parser, const Options &opt
     struct Output
     {
         const QCommandLineOption &option;
-        const char *suffix; // of the format written
+        QStringList suffixes; // of the formats written, the first where the name has none
         QString *path;
     };
-    const Output outputs[] = {{options.picture, "png", &m_options.picturePath},
-                              {options.probabilities, "csv", &m_options.probabilitiesPath}};
+    const Output outputs[] = {
+        {options.picture, {QStringLiteral("png")}, &m_options.picturePath},
+        {options.figure, {QStringLiteral("png"), QStringLiteral("svg")}, &m_options.figurePath},
+        {options.probabilities, {QStringLiteral("csv")}, &m_options.probabilitiesPath}};
     for (const Output &output : outputs) {
         const QStringList given = parser.values(output.option);
         if (given.isEmpty())
@@ -240,20 +248,23 @@ bool CommandLine::readFiles(const QCommandLineParser &parser, const Options &opt
             return false;
         }
         const QString suffix = QFileInfo(given.first()).suffix();
-        if (!suffix.isEmpty() &&
-            suffix.compare(QLatin1String(output.suffix), Qt::CaseInsensitive) != 0) {
+        if (!suffix.isEmpty() && !output.suffixes.contains(suffix, Qt::CaseInsensitive)) {
             refuse(tr("%1 %2: the file is written as .%3; name it so")
-                       .arg(name, given.first(), QLatin1String(output.suffix)));
+                       .arg(name, given.first(), output.suffixes.join(QStringLiteral(" or ."))));
             return false;
         }
         *output.path = given.first();
     }
-    if (!m_options.picturePath.isEmpty() && !m_options.probabilitiesPath.isEmpty() &&
-        WholeFile::sameTarget(m_options.picturePath, m_options.probabilitiesPath)) {
-        refuse(tr("--save-picture and --save-probabilities both name %1; each needs a file of "
-                  "its own")
-                   .arg(m_options.picturePath));
-        return false;
+    for (std::size_t i = 0; i < std::size(outputs); ++i) {
+        for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+            const QString &first = *outputs[i].path, &second = *outputs[j].path;
+            if (first.isEmpty() || second.isEmpty() || !WholeFile::sameTarget(first, second))
+                continue;
+            refuse(tr("%1 and %2 both name %3; each needs a file of its own")
+                       .arg(QStringLiteral("--") + outputs[i].option.names().first(),
+                            QStringLiteral("--") + outputs[j].option.names().first(), first));
+            return false;
+        }
     }
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include "choices.h"
 #include "controlinventory.h"
+#include "figure.h"
+#include "figuresaver.h"
 #include "imagesurface.h"
 #include "parameterhandlers.h"
 #include "picturesaver.h"
@@ -79,6 +81,10 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
     };
     if (!options.picturePath.isEmpty())
         check(options.picturePath, PictureSaver::save(m_picture, options.picturePath));
+    if (!options.figurePath.isEmpty()) {
+        check(options.figurePath,
+              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath));
+    }
     if (!options.probabilitiesPath.isEmpty()) {
         check(options.probabilitiesPath,
               ProbabilityCsv::save(m_history.runs(), options.probabilitiesPath));

@@ -18,10 +18,14 @@ struct StartOptions
     std::optional<int> speed;          ///< the scroll bar's position
     bool run = false;                  ///< press Start once the window is shown
     QString picturePath;               ///< with no window: save the picture of one run here
+    QString figurePath;                ///< with no window: save its figure here, PNG or SVG
     QString probabilitiesPath;         ///< with no window: save its probabilities here
 
     /// One run into files, with no window.
-    bool writesFiles() const { return !picturePath.isEmpty() || !probabilitiesPath.isEmpty(); }
+    bool writesFiles() const
+    {
+        return !picturePath.isEmpty() || !figurePath.isEmpty() || !probabilitiesPath.isEmpty();
+    }
 
     /// Selects the chosen buttons and moves the scroll bar, whose handlers write the fields as
     /// the user's clicks would; with run, presses Start as soon as the event loop takes over.

@@ -80,6 +80,9 @@ private slots:
         QTest::addRow("a name of another format")
             << QStringList{"--save-picture", "x.jpg"} << 2 << ""
             << "written as .png";
+        QTest::addRow("a figure of another format")
+            << QStringList{"--save-figure", "x.pdf"} << 2 << ""
+            << "written as .png or .svg";
         QTest::addRow("probabilities on standard output")
             << QStringList{"--save-probabilities", "-"} << 0
             << "run,K,frequency,distance_twips,probability_twips,resultant\r\n1,0.00005,Middle,"
@@ -145,8 +148,10 @@ private slots:
         QTemporaryDir dir;
         const QString picture = dir.filePath(QStringLiteral("run.png"));
         const QString numbers = dir.filePath(QStringLiteral("run.csv"));
-        const Finished finished = runWithoutDisplay(
-            choices + QStringList{"--save-picture", picture, "--save-probabilities", numbers});
+        const QString figure = dir.filePath(QStringLiteral("run.svg"));
+        const Finished finished =
+            runWithoutDisplay(choices + QStringList{"--save-picture", picture, "--save-figure",
+                                                    figure, "--save-probabilities", numbers});
         QCOMPARE(finished.status, 0);
 
         VeltrinWindow window;
@@ -163,6 +168,9 @@ private slots:
         QFile csv(numbers);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), ProbabilityCsv::text(window.history().runs()));
+        QFile svg(figure);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains(">K 0.0002, High</text>"));
     }
 
     void photonsFromTheCommandLineFollowTheMapAndTheSeed()

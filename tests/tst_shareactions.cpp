@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
+#include "figure.h"
+#include "figuresaver.h"
 #include "helpdialog.h"
 #include "modalbox.h"
 #include "pictureprinter.h"
@@ -13,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -71,11 +74,13 @@ private slots:
         m_window.emplace();
         m_window->surface().setQuestion([this](QWidget *, const QString &) { return m_yes; });
         m_actions = m_window->findChild<ShareActions *>();
-        m_actions->setAskFileName(
-            [this](QWidget *, const QString &caption, const QString &proposed, const QString &) {
-                m_asked << caption << QFileInfo(proposed).fileName();
-                return m_chosen;
-            });
+        m_actions->setAskFileName([this](QWidget *, const QString &caption, const QString &proposed,
+                                         const QString &, QString *selected) {
+            m_asked << caption << QFileInfo(proposed).fileName();
+            if (selected && !m_filter.isEmpty())
+                *selected = m_filter;
+            return m_chosen;
+        });
         m_window->showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowActive(&*m_window));
     }
@@ -91,6 +96,13 @@ private slots:
         QTest::keyClick(&*m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m_asked, QStringList({"Save picture", "veltrin.png", "Save probabilities",
                                        "veltrin-K0.0001-low.csv"}));
+        // Kept side by side, every run is named, each K and frequency once.
+        for (const char *button : {"opKmitVyš", "opOhniskoVzdálené", "opOhniskoBlízké"}) {
+            choose(*m_window, button);
+            QVERIFY(pressStartAndWait(*m_window));
+        }
+        QCOMPARE(m_actions->proposedName(QStringLiteral("png")),
+                 "veltrin-K0.0001-low+high+K0.00005-high.png");
 
         QTest::keyClick(&*m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->image(), m_window->canvas()->image());
@@ -195,8 +207,13 @@ private slots:
         rlimit small = limits;
         small.rlim_cur = writeFails ? 1024 : limits.rlim_cur;
         setrlimit(RLIMIT_FSIZE, &small);
-        picture ? m_actions->savePicture() : m_actions->saveProbabilities();
+        bool ended = true;
+        if (picture)
+            ended = savePicture();
+        else
+            m_actions->saveProbabilities();
         setrlimit(RLIMIT_FSIZE, &limits);
+        QVERIFY(ended);
 
         QVERIFY2(message.contains(m_chosen), qPrintable(message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -208,6 +225,73 @@ private slots:
         }
         QVERIFY(m_window->isVisible());
         QVERIFY(pressStartAndWait(*m_window));
+    }
+
+    void savesAFigureOrTheWindowsPictureAsChosen()
+    {
+        QVERIFY(pressStartAndWait(*m_window));
+        QTemporaryDir dir;
+        m_filter = QStringLiteral("Window picture, PNG (*.png)");
+        m_chosen = dir.filePath(QStringLiteral("window.png"));
+        QVERIFY(savePicture());
+        QCOMPARE(QImage(m_chosen).convertToFormat(QImage::Format_RGB32),
+                 m_window->canvas()->image().convertToFormat(QImage::Format_RGB32));
+
+        // A name without an extension takes the filter's.
+        m_filter = QStringLiteral("PNG figure (*.png)");
+        m_chosen = dir.filePath(QStringLiteral("figure"));
+        QVERIFY(savePicture());
+        const QImage figure(m_chosen + QStringLiteral(".png"));
+        QCOMPARE(figure.size(), m_actions->figure().image(FigureSaver::pngRatio).size());
+        QCOMPARE(figure.pixel(0, 0), qRgb(255, 255, 255));
+
+        // The name's extension chooses the format over the filter.
+        m_chosen = dir.filePath(QStringLiteral("figure.svg"));
+        QVERIFY(savePicture());
+        QFile svg(m_chosen);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains(">K 0.00005, Middle</text>"));
+    }
+
+    void printsTheFigureFillingThePageOnWhite()
+    {
+        QVERIFY(pressStartAndWait(*m_window));
+        const Figure figure = m_actions->figure();
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        printer.setPageOrientation(PicturePrinter::orientationFor(figure.size()));
+        QVERIFY(PicturePrinter::print(printer, figure));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {"-r", "50", "-png", "-singlefile", printer.outputFileName(),
+                                    dir.filePath(QStringLiteral("page"))}),
+                 0);
+        const QImage page =
+            QImage(dir.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
+
+        // Wider than tall, it lies across the page, as wide as the page's margins allow, its
+        // proportions kept, and nothing of the window's silver comes with it.
+        int silver = 0;
+        const auto inked = [&silver](const QImage &image) {
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    silver += image.pixel(x, y) == qRgb(192, 192, 192);
+                    if (qGray(image.pixel(x, y)) < 200)
+                        ink |= QRect(x, y, 1, 1);
+                }
+            }
+            return ink;
+        };
+        const QRect onPage = inked(page);
+        const QImage shown = figure.image(1);
+        const QRect own = inked(shown);
+        QVERIFY(silver < page.width() * page.height() / 100); // an edge's shade, no silver ground
+        QVERIFY(page.width() > page.height());
+        QVERIFY2(onPage.width() > 0.85 * page.width(), qPrintable(QString::number(onPage.width())));
+        const double ratio = double(own.width()) / own.height();
+        QVERIFY(qAbs(double(onPage.width()) / onPage.height() - ratio) < 0.02 * ratio);
     }
 
     void printsToAPdfWithThePicturesProportions()
@@ -246,10 +330,19 @@ private slots:
     }
 
 private:
+    /// Saves the picture as the file dialog answers, and waits until it is written.
+    bool savePicture()
+    {
+        QSignalSpy saved(m_actions, &ShareActions::pictureSaved);
+        m_actions->savePicture();
+        return !saved.isEmpty() || saved.wait();
+    }
+
     std::optional<VeltrinWindow> m_window;
     ShareActions *m_actions = nullptr;
     bool m_yes = false;
     QString m_chosen; // what the file dialog answers
+    QString m_filter; // the filter it answers with, where not empty
     QStringList m_asked;
 };
 

@@ -797,16 +797,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
 <context>
     <name>veltrin::CommandLine</name>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture or --save-probabilities Veltrin opens no window and needs no
-display: it makes one run with the options given and writes the files.</source>
-        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
-
-S volbou --save-picture nebo --save-probabilities Veltrin neotevře okno a nepotřebuje
-displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</translation>
-    </message>
-    <message>
         <source>Displays help on commandline options.</source>
         <translation>Vypíše nápovědu k volbám příkazové řádky.</translation>
     </message>
@@ -887,8 +877,40 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
         <translation>%1 %2: soubor se zapisuje jako .%3; pojmenujte ho tak</translation>
     </message>
     <message>
-        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
-        <translation>--save-picture i --save-probabilities uvádějí %1; každé potřebuje vlastní soubor</translation>
+        <source>Make one run with no window, save it as a figure for a worksheet (on white, with a legend; SVG where the name ends in .svg, else PNG) and exit.</source>
+        <translation>Provede jeden výpočet bez okna, uloží ho jako obrázek pro pracovní list (na bílém, s legendou; SVG, končí-li název na .svg, jinak PNG) a skončí.</translation>
+    </message>
+    <message>
+        <source>FILE.svg|FILE.png</source>
+        <translation>SOUBOR.svg|SOUBOR.png</translation>
+    </message>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
+and needs no display: it makes one run with the options given and writes the files.</source>
+        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
+
+S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
+a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 both name %3; each needs a file of its own</source>
+        <translation>%1 i %2 uvádějí %3; každé potřebuje vlastní soubor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::FigureLegend</name>
+    <message>
+        <source>K %1, %2</source>
+        <translation>K %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::FigureSaver</name>
+    <message>
+        <source>Veltrin figure</source>
+        <translation>Obrázek z Veltrinu</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1300,6 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
         <translation>Uložit obrázek</translation>
     </message>
     <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
-    </message>
-    <message>
         <source>The picture could not be saved as %1:
 %2</source>
         <translation>Obrázek nelze uložit jako %1:
@@ -1320,6 +1338,18 @@ displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</trans
     <message>
         <source>&amp;Experiment bench…</source>
         <translation>&amp;Experimentální stůl…</translation>
+    </message>
+    <message>
+        <source>PNG figure (*.png)</source>
+        <translation>Obrázek PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG figure (*.svg)</source>
+        <translation>Vektorový obrázek SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Window picture, PNG (*.png)</source>
+        <translation>Obraz okna, PNG (*.png)</translation>
     </message>
 </context>
 <context>

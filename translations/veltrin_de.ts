@@ -797,16 +797,6 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
 <context>
     <name>veltrin::CommandLine</name>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture or --save-probabilities Veltrin opens no window and needs no
-display: it makes one run with the options given and writes the files.</source>
-        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
-
-Mit --save-picture oder --save-probabilities öffnet Veltrin kein Fenster und braucht
-keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.</translation>
-    </message>
-    <message>
         <source>Displays help on commandline options.</source>
         <translation>Zeigt die Hilfe zu den Kommandozeilenoptionen.</translation>
     </message>
@@ -887,8 +877,40 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
         <translation>%1 %2: die Datei wird als .%3 geschrieben; benennen Sie sie so</translation>
     </message>
     <message>
-        <source>--save-picture and --save-probabilities both name %1; each needs a file of its own</source>
-        <translation>--save-picture und --save-probabilities nennen beide %1; jede braucht eine eigene Datei</translation>
+        <source>Make one run with no window, save it as a figure for a worksheet (on white, with a legend; SVG where the name ends in .svg, else PNG) and exit.</source>
+        <translation>Rechnet einen Durchlauf ohne Fenster, speichert ihn als Abbildung für ein Arbeitsblatt (auf Weiß, mit Legende; SVG, wenn der Name auf .svg endet, sonst PNG) und beendet sich.</translation>
+    </message>
+    <message>
+        <source>FILE.svg|FILE.png</source>
+        <translation>DATEI.svg|DATEI.png</translation>
+    </message>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
+and needs no display: it makes one run with the options given and writes the files.</source>
+        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
+
+Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
+und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 both name %3; each needs a file of its own</source>
+        <translation>%1 und %2 nennen beide %3; jede braucht eine eigene Datei</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::FigureLegend</name>
+    <message>
+        <source>K %1, %2</source>
+        <translation>K %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::FigureSaver</name>
+    <message>
+        <source>Veltrin figure</source>
+        <translation>Veltrin-Abbildung</translation>
     </message>
 </context>
 <context>
@@ -1278,10 +1300,6 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
         <translation>Bild speichern</translation>
     </message>
     <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
         <source>The picture could not be saved as %1:
 %2</source>
         <translation>Das Bild ließ sich nicht als %1 speichern:
@@ -1320,6 +1338,18 @@ keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und s
     <message>
         <source>&amp;Experiment bench…</source>
         <translation>&amp;Experimentiertisch…</translation>
+    </message>
+    <message>
+        <source>PNG figure (*.png)</source>
+        <translation>PNG-Abbildung (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG figure (*.svg)</source>
+        <translation>SVG-Abbildung (*.svg)</translation>
+    </message>
+    <message>
+        <source>Window picture, PNG (*.png)</source>
+        <translation>Fensterbild, PNG (*.png)</translation>
     </message>
 </context>
 <context>

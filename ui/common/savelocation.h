@@ -13,10 +13,12 @@ namespace veltrin {
 class SaveLocation
 {
 public:
-    /// Asks for a file: the dialog's parent and caption, the path proposed and the filter;
-    /// returns the path chosen, or an empty string where the user cancelled.
-    using Ask = std::function<QString(QWidget *parent, const QString &caption,
-                                      const QString &proposed, const QString &filter)>;
+    /// Asks for a file: the dialog's parent and caption, the path proposed, the filters and,
+    /// where not null, the one selected, which the user may change; returns the path chosen, or
+    /// an empty string where the user cancelled.
+    using Ask =
+        std::function<QString(QWidget *parent, const QString &caption, const QString &proposed,
+                              const QString &filter, QString *selectedFilter)>;
 
     SaveLocation();
 
@@ -25,7 +27,7 @@ public:
 
     /// The file to write, proposed under this name; empty where the user cancelled.
     QString ask(QWidget *parent, const QString &caption, const QString &proposedName,
-                const QString &filter);
+                const QString &filter, QString *selectedFilter = nullptr);
 
 private:
     Ask m_ask;

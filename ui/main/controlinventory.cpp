@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -278,6 +279,22 @@ QFont controlFont(ControlEntry::Font font)
         break;
     }
     return QApplication::font();
+}
+
+std::vector<FigureCaption> sceneCaptions()
+{
+    std::vector<FigureCaption> captions;
+    for (const char *name : {"nRovnice", "nPravděpodobnost", "nCornu"}) {
+        const auto entry = std::ranges::find_if(controlInventory(), [name](const ControlEntry &e) {
+            return qstrcmp(e.name, name) == 0;
+        });
+        QFont font = controlFont(entry->font);
+        // Sized in the figure's pixels, at the 96 to the inch the scene is laid out at.
+        font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+        font.setFamily(QFontInfo(font).family());
+        captions.push_back({shownText(*entry).trimmed(), twipsToPixels(entry->twips), font});
+    }
+    return captions;
 }
 
 Prompt promptOf(const ControlEntry &label)

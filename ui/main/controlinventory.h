@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "figure.h"
 #include "picture.h"
 #include "scenestyle.h"
 
@@ -10,6 +11,7 @@
 #include <QString>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace veltrin {
 
@@ -50,6 +52,10 @@ Prompt promptOf(const ControlEntry &label);
 
 /// The words the drawing shows before any run, where the window shows them.
 Prompt drawingPrompt();
+
+/// The captions of the scene's parts, for a figure of it: the mirror's equation, the
+/// probability and the spirals, each where the window shows it.
+std::vector<FigureCaption> sceneCaptions();
 
 /// The ground a control with a ground of its own has in a style: the scene's ground where it
 /// stands on it, a frequency's bar colour where the style shows the bars in other colours, else

@@ -5,6 +5,9 @@
 #include "canvas.h"
 #include "choices.h"
 #include "closeupwindow.h"
+#include "controlinventory.h"
+#include "figure.h"
+#include "figuresaver.h"
 #include "helpdialog.h"
 #include "pictureprinter.h"
 #include "picturesaver.h"
@@ -15,12 +18,17 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QtConcurrent>
 #include <QtGlobal>
 #include <algorithm>
+#include <utility>
 
 namespace veltrin {
 
@@ -76,18 +84,37 @@ QAction *ShareActions::addEntry(const QString &text, const QList<QKeySequence> &
 
 QString ShareActions::proposedName(const QString &suffix) const
 {
-    const auto runs = m_window->history().runs();
-    if (runs.empty())
-        return QStringLiteral("veltrin.") + suffix;
-    const RunRecord &last = runs.back().record;
-    return QStringLiteral("veltrin-K%1-%2.%3")
-        .arg(last.kText, captionFor(Field::Kmitocet, last.frequencyText).toLower(), suffix);
+    // Each K and frequency once, in the order the runs came; a K that the run named before
+    // had is not repeated: veltrin-K0.00005-middle+high+K0.0001-low.
+    QStringList parts;
+    QList<std::pair<QString, QString>> named;
+    QString lastK;
+    for (const RunHistory::Entry &entry : m_window->history().runs()) {
+        const QString &k = entry.record.kText;
+        const QString frequency = captionFor(Field::Kmitocet, entry.record.frequencyText).toLower();
+        if (named.contains(std::pair{k, frequency}))
+            continue;
+        named.append({k, frequency});
+        parts << (k == lastK ? frequency : QStringLiteral("K%1-%2").arg(k, frequency));
+        lastK = k;
+    }
+    QString name = QStringLiteral("veltrin");
+    if (!parts.isEmpty())
+        name += u'-' + parts.join(u'+');
+    // A file name on any desktop, whatever a field held.
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.+_-]")), QStringLiteral("_"));
+    return name + u'.' + suffix;
+}
+
+Figure ShareActions::figure() const
+{
+    return Figure(m_window->history(), sceneCaptions());
 }
 
 QString ShareActions::askFileName(const QString &caption, const QString &suffix,
-                                  const QString &filter)
+                                  const QString &filter, QString *selectedFilter)
 {
-    return m_saveLocation.ask(m_window, caption, proposedName(suffix), filter);
+    return m_saveLocation.ask(m_window, caption, proposedName(suffix), filter, selectedFilter);
 }
 
 void ShareActions::reportFailure(const QString &message)
@@ -97,14 +124,40 @@ void ShareActions::reportFailure(const QString &message)
 
 void ShareActions::savePicture()
 {
-    const QString path =
-        askFileName(tr("Save picture"), QStringLiteral("png"), tr("PNG images (*.png)"));
+    const QString pngFigure = tr("PNG figure (*.png)");
+    const QString svgFigure = tr("SVG figure (*.svg)");
+    const QString windowPicture = tr("Window picture, PNG (*.png)");
+    QString selected = m_pictureFilter.isEmpty() ? pngFigure : m_pictureFilter;
+    QString path = askFileName(
+        tr("Save picture"), selected == svgFigure ? QStringLiteral("svg") : QStringLiteral("png"),
+        QStringList{pngFigure, svgFigure, windowPicture}.join(u";;"), &selected);
     if (path.isEmpty())
         return;
-    const QString reason = PictureSaver::save(m_window->canvas()->image(), path);
+    m_pictureFilter = selected;
+    // The name's extension says the format; a new name without one takes the filter's.
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += selected == svgFigure ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (selected == windowPicture && !FigureSaver::isSvg(path)) {
+        pictureSaveEnded(path, PictureSaver::save(m_window->canvas()->image(), path));
+        return;
+    }
+    // Painting and compressing a figure takes a few hundred milliseconds: done off the GUI
+    // thread, with a figure of its own.
+    auto *saving = new QFutureWatcher<QString>(this);
+    connect(saving, &QFutureWatcherBase::finished, this, [this, saving, path] {
+        saving->deleteLater();
+        pictureSaveEnded(path, saving->result());
+    });
+    saving->setFuture(
+        QtConcurrent::run([figure = figure(), path] { return FigureSaver::save(figure, path); }));
+}
+
+void ShareActions::pictureSaveEnded(const QString &path, const QString &reason)
+{
     if (!reason.isEmpty())
         reportFailure(tr("The picture could not be saved as %1:\n%2")
                           .arg(QDir::toNativeSeparators(path), reason));
+    emit pictureSaved(path, reason);
 }
 
 void ShareActions::copyPicture()
@@ -114,15 +167,15 @@ void ShareActions::copyPicture()
 
 void ShareActions::print()
 {
+    const Figure figure = this->figure();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(proposedName(QStringLiteral("pdf")));
+    printer.setPageOrientation(PicturePrinter::orientationFor(figure.size()));
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(tr("Print picture"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const auto runs = m_window->history().runs();
-    if (!PicturePrinter::print(printer, m_window->canvas()->image(),
-                               PicturePrinter::caption(runs))) {
+    if (!PicturePrinter::print(printer, figure)) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? printer.printerName()
                                   : QDir::toNativeSeparators(printer.outputFileName());

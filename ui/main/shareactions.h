@@ -16,6 +16,7 @@ namespace veltrin {
 class BenchWindow;
 class HelpDialog;
 class VeltrinWindow;
+class Figure;
 
 /// What the drawing's context menu offers beyond the window's own controls: keep and share what
 /// a run shows (save, copy and print the picture, save the probabilities), help, about, quit.
@@ -31,11 +32,19 @@ public:
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
     void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
 
-    /// The name a save proposes, with this suffix: what the last run on the drawing was made
-    /// with, as in veltrin-K0.00005-middle.png.
+    /// The name a save proposes, with this suffix: what the runs on the drawing were made with,
+    /// each K and frequency once, as in veltrin-K0.00005-middle+high+K0.0001-low.png.
     QString proposedName(const QString &suffix) const;
+    /// The runs on the drawing as a figure.
+    Figure figure() const;
+
+signals:
+    /// A save of the picture has ended: the reason it failed, or an empty string.
+    void pictureSaved(const QString &path, const QString &reason);
 
 public slots:
+    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses. A figure is
+    /// written off the GUI thread; pictureSaved tells when it is done.
     void savePicture();
     void copyPicture();
     void print();
@@ -49,12 +58,17 @@ public slots:
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       void (ShareActions::*slot)());
-    /// The file to write, asked in the folder last saved to.
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
+    /// The file to write, asked in the folder last saved to; the filter the user left selected
+    /// comes back in selectedFilter.
+    QString askFileName(const QString &caption, const QString &suffix, const QString &filter,
+                        QString *selectedFilter = nullptr);
     void reportFailure(const QString &message);
+    /// Tells of a picture saved, or why it could not be.
+    void pictureSaveEnded(const QString &path, const QString &reason);
 
     VeltrinWindow *m_window;
     SaveLocation m_saveLocation;
+    QString m_pictureFilter; // the kind of picture saved last, selected again next time
     QPointer<HelpDialog> m_help;
     QPointer<BenchWindow> m_bench;
 };

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+namespace veltrin {
+
+class Figure;
+
+/// Writes a figure to a file, whole or not at all: as SVG, strokes and text a drawing program
+/// or a word processor scales freely, where the name ends in .svg; else as a PNG picture at
+/// twice the design scale, which prints sharp.
+class FigureSaver
+{
+    Q_DECLARE_TR_FUNCTIONS(veltrin::FigureSaver)
+
+public:
+    /// How many pixels of a PNG figure make a pixel of the design scale.
+    static constexpr qreal pngRatio = 2;
+
+    /// Whether a file of this name is written as SVG.
+    static bool isSvg(const QString &path);
+    /// The figure as an SVG document, in pixels of the design scale at 96 to the inch.
+    static QByteArray svg(const Figure &figure);
+    /// Returns why the file could not be written, or an empty string once it is.
+    static QString save(const Figure &figure, const QString &path);
+};
+
+} // namespace veltrin
