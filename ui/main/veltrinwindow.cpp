@@ -378,6 +378,7 @@ void VeltrinWindow::endRun()
     m_run = nullptr;
     // What the run showed, in words; the widget tells assistive technology of the change.
     m_canvas->setAccessibleDescription(RunDescription::of(m_history));
+    m_canvas->setToolTip(m_canvas->accessibleDescription());
     emit runEnded();
 }
 
