@@ -35,6 +35,26 @@ private slots:
         QCOMPARE_GE(visible, 17);
     }
 
+    void hiddenControlsAreNotOffered()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&window);
+        QStringList offered;
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            QAccessibleInterface *child = accessible->child(i);
+            QCOMPARE(accessible->indexOfChild(child), i);
+            auto *control = qobject_cast<QWidget *>(child->object());
+            QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+            offered << control->objectName();
+        }
+        // The drawing and every control shown: none of them left out either.
+        for (const char *name : {"canvas", "cmdStart", "HScroll1", "frmKmitočet", "nZáhlaví"})
+            QVERIFY2(offered.contains(QString::fromUtf8(name)), name);
+        QVERIFY(!offered.contains(QStringLiteral("frmAnimace")));
+    }
+
     void drawingSaysWhatItShows()
     {
         VeltrinWindow window;

@@ -14,6 +14,7 @@
 #include "projectorview.h"
 #include "rundescription.h"
 #include "shareactions.h"
+#include "shownchildren.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -138,6 +139,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
+    ShownChildren::install(metaObject()->className());
     createControls();
     setAccessibleTexts(*this);
     wireHandlers();
