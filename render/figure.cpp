@@ -33,7 +33,7 @@ Figure::Figure(const RunHistory &history, std::vector<FigureCaption> captions)
     FigureStrokes strokes(m_style);
     history.drawAgain(strokes);
     m_strokes = strokes.strokes();
-    QRectF scene = strokes.bounds();
+    QRectF scene = FigureStrokes::bounds(m_strokes);
     for (const FigureCaption &caption : m_captions)
         scene |= captionRect(caption);
     // On whole pixels, so that the scene's pixels stay pixels in a picture of the figure.

@@ -285,10 +285,10 @@ std::vector<FigureStrokes::Stroke> FigureStrokes::strokes()
     return shown;
 }
 
-QRectF FigureStrokes::bounds()
+QRectF FigureStrokes::bounds(const std::vector<Stroke> &strokes)
 {
     QRectF united;
-    for (const Stroke &stroke : strokes()) {
+    for (const Stroke &stroke : strokes) {
         const qreal half = stroke.width / 2;
         if (stroke.centre) {
             const qreal r = stroke.radius + half;

@@ -47,7 +47,7 @@ public:
     /// The strokes in the order they are painted; empty ones are left out.
     std::vector<Stroke> strokes();
     /// What the strokes cover, with their pens.
-    QRectF bounds();
+    static QRectF bounds(const std::vector<Stroke> &strokes);
 
 private:
     struct LineKey

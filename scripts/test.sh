@@ -5,7 +5,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh libbenchmark-dev libgtest-dev xvfb xauth xdotool imagemagick python3 \
-    desktop-file-utils appstream dpkg-dev lintian poppler-utils locales
+    desktop-file-utils appstream dpkg-dev lintian poppler-utils locales \
+    dbus dbus-x11 at-spi2-core python3-pyatspi
 export QT_QPA_PLATFORM=offscreen
 
 # Every option that decides what is built is set here, whatever an earlier command (the run

@@ -12,7 +12,7 @@ HelpDialog::HelpDialog(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("helpDialog"));
     setWindowTitle(tr("Veltrin Help"));
     auto *browser = new QTextBrowser(this);
-    browser->setHtml(page());
+    browser->setHtml(page() + closeUpKeys());
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
@@ -64,6 +64,21 @@ QString HelpDialog::page()
         "<li>The scroll bar under the title slows the run down, so that you can watch each "
         "spiral curl.</li>"
         "</ul>");
+}
+
+QString HelpDialog::closeUpKeys()
+{
+    return tr("<h2>Keys in the close-up</h2>"
+              "<ul>"
+              "<li>Left and Right step to the neighbouring detector position, Home and End go "
+              "to the ends.</li>"
+              "<li>Ctrl+C copies the position's figures, Ctrl+Shift+A those of all positions, "
+              "as a table for a spreadsheet.</li>"
+              "<li>Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P "
+              "prints it; its context menu has them too.</li>"
+              "<li>Ctrl+E opens the experiment bench.</li>"
+              "<li>Escape or Ctrl+W closes it.</li>"
+              "</ul>");
 }
 
 } // namespace veltrin

@@ -15,6 +15,8 @@ public:
 
     /// The page, as HTML in the program's own words.
     static QString page();
+    /// The close-up window's keys, as HTML, shown below the page.
+    static QString closeUpKeys();
 };
 
 } // namespace veltrin

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchwindow.h"
 #include "canvas.h"
+#include "closeupwindow.h"
 #include "veltrinwindow.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QTest>
 
@@ -33,6 +37,53 @@ private slots:
         // The drawing, the scroll bar, four fixed texts, two frames with seven option buttons and
         // the two commands; the hidden ones need no name.
         QCOMPARE_GE(visible, 17);
+    }
+
+    void everyControlOfTheCloseUpAndTheBenchHasATooltip()
+    {
+        CloseUpWindow closeUp;
+        BenchWindow bench;
+        for (QWidget *window : std::initializer_list<QWidget *>{&closeUp, &bench}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            int controls = 0;
+            for (QWidget *control : window->findChildren<QWidget *>()) {
+                // What Tab reaches, and every drawing named for assistive technology; a scroll
+                // area holds controls, and a spin box's field shows the spin box's tooltip.
+                const bool container = qobject_cast<QAbstractScrollArea *>(control) ||
+                                       qobject_cast<QAbstractSpinBox *>(control->parentWidget());
+                if (!control->isVisible() || container ||
+                    (!(control->focusPolicy() & Qt::TabFocus) &&
+                     control->accessibleName().isEmpty()))
+                    continue;
+                ++controls;
+                const QString tip = control->toolTip();
+                QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(!tip.isEmpty() && tip == accessible->text(QAccessible::Description),
+                         qPrintable(accessible->text(QAccessible::Name)));
+            }
+            QCOMPARE_GE(controls, 10);
+        }
+    }
+
+    void hiddenControlsAreNotOffered()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&window);
+        QStringList offered;
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            QAccessibleInterface *child = accessible->child(i);
+            QCOMPARE(accessible->indexOfChild(child), i);
+            auto *control = qobject_cast<QWidget *>(child->object());
+            QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
+            offered << control->objectName();
+        }
+        // The drawing and every control shown: none of them left out either.
+        for (const char *name : {"canvas", "cmdStart", "HScroll1", "frmKmitočet", "nZáhlaví"})
+            QVERIFY2(offered.contains(QString::fromUtf8(name)), name);
+        QVERIFY(!offered.contains(QStringLiteral("frmAnimace")));
     }
 
     void drawingSaysWhatItShows()

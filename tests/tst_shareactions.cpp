@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -206,8 +207,13 @@ private slots:
         rlimit small = limits;
         small.rlim_cur = writeFails ? 1024 : limits.rlim_cur;
         setrlimit(RLIMIT_FSIZE, &small);
-        picture ? m_actions->savePicture() : m_actions->saveProbabilities();
+        bool ended = true;
+        if (picture)
+            ended = savePicture();
+        else
+            m_actions->saveProbabilities();
         setrlimit(RLIMIT_FSIZE, &limits);
+        QVERIFY(ended);
 
         QVERIFY2(message.contains(m_chosen), qPrintable(message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -227,21 +233,21 @@ private slots:
         QTemporaryDir dir;
         m_filter = QStringLiteral("Window picture, PNG (*.png)");
         m_chosen = dir.filePath(QStringLiteral("window.png"));
-        m_actions->savePicture();
+        QVERIFY(savePicture());
         QCOMPARE(QImage(m_chosen).convertToFormat(QImage::Format_RGB32),
                  m_window->canvas()->image().convertToFormat(QImage::Format_RGB32));
 
         // A name without an extension takes the filter's.
         m_filter = QStringLiteral("PNG figure (*.png)");
         m_chosen = dir.filePath(QStringLiteral("figure"));
-        m_actions->savePicture();
+        QVERIFY(savePicture());
         const QImage figure(m_chosen + QStringLiteral(".png"));
         QCOMPARE(figure.size(), m_actions->figure().image(FigureSaver::pngRatio).size());
         QCOMPARE(figure.pixel(0, 0), qRgb(255, 255, 255));
 
         // The name's extension chooses the format over the filter.
         m_chosen = dir.filePath(QStringLiteral("figure.svg"));
-        m_actions->savePicture();
+        QVERIFY(savePicture());
         QFile svg(m_chosen);
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains(">K 0.00005, Middle</text>"));
@@ -324,6 +330,14 @@ private slots:
     }
 
 private:
+    /// Saves the picture as the file dialog answers, and waits until it is written.
+    bool savePicture()
+    {
+        QSignalSpy saved(m_actions, &ShareActions::pictureSaved);
+        m_actions->savePicture();
+        return !saved.isEmpty() || saved.wait();
+    }
+
     std::optional<VeltrinWindow> m_window;
     ShareActions *m_actions = nullptr;
     bool m_yes = false;

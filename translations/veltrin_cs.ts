@@ -504,6 +504,54 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>They are the zones for the detector&apos;s point.</source>
         <translation>Jsou to zóny pro bod detektoru.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
+        <translation>Tvar zrcadla: parabola, nebo kružnice se stejnou ohniskovou vzdáleností.</translation>
+    </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
+    </message>
+    <message>
+        <source>Sets K to one of the main window&apos;s choices.</source>
+        <translation>Nastaví K na jednu z voleb hlavního okna.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s wavenumber: the larger, the shorter its wavelength.</source>
+        <translation>Vlnové číslo světla: čím větší, tím kratší vlnová délka.</translation>
+    </message>
+    <message>
+        <source>Sets the wavenumber to one of the main window&apos;s frequencies.</source>
+        <translation>Nastaví vlnové číslo na jednu z frekvencí hlavního okna.</translation>
+    </message>
+    <message>
+        <source>Light of many frequencies at once instead of one.</source>
+        <translation>Světlo mnoha frekvencí najednou místo jedné.</translation>
+    </message>
+    <message>
+        <source>Light from far away in parallel rays, or from a point.</source>
+        <translation>Světlo zdaleka v rovnoběžných paprscích, nebo z bodu.</translation>
+    </message>
+    <message>
+        <source>Puts a point source where the detector stands.</source>
+        <translation>Umístí bodový zdroj tam, kde stojí detektor.</translation>
+    </message>
+    <message>
+        <source>Which strips of the mirror are kept: all, some, or those cut by hand.</source>
+        <translation>Které pruhy zrcadla zůstanou: všechny, některé, nebo ty řezané ručně.</translation>
+    </message>
+    <message>
+        <source>Grating period</source>
+        <translation>Perioda mřížky</translation>
+    </message>
+    <message>
+        <source>The width of one strip and one gap of the grating.</source>
+        <translation>Šířka jednoho pruhu a jedné mezery mřížky.</translation>
+    </message>
+    <message>
+        <source>How much of the map has been computed in full detail.</source>
+        <translation>Jaká část mapy je spočtena v plné podrobnosti.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -759,6 +807,38 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>&amp;Experiment bench…</source>
         <translation>&amp;Experimentální stůl…</translation>
     </message>
+    <message>
+        <source>Moves the detector along the axis: Left and Right step a position, Home and End go to the ends.</source>
+        <translation>Posouvá detektor po ose: šipky vlevo a vpravo o jednu polohu, Home a End na konce.</translation>
+    </message>
+    <message>
+        <source>How many arrows the mirror is divided into: the more, the smoother the spiral.</source>
+        <translation>Na kolik šipek se zrcadlo dělí: čím víc, tím hladší spirála.</translation>
+    </message>
+    <message>
+        <source>The arrows at a scale fitted to each position, or at one scale for all positions, to compare their lengths.</source>
+        <translation>Šipky v měřítku přizpůsobeném každé poloze, nebo v jednom měřítku pro všechny polohy, aby šlo porovnat jejich délky.</translation>
+    </message>
+    <message>
+        <source>The arrows of all mirror points added head to tail; the line from the first tail to the last head is the resultant. Point at an arrow to see its path.</source>
+        <translation>Šipky všech bodů zrcadla složené za sebou; úsečka od začátku první k hrotu poslední je výslednice. Ukažte na šipku a uvidíte její dráhu.</translation>
+    </message>
+    <message>
+        <source>The mirror with the path of the arrow under the pointer, or else the path of least time.</source>
+        <translation>Zrcadlo s dráhou šipky pod ukazatelem, jinak s dráhou nejkratšího času.</translation>
+    </message>
+    <message>
+        <source>How long the path from the source over each mirror point to the detector is: where the graph is flat, the arrows point alike.</source>
+        <translation>Jak dlouhá je dráha od zdroje přes každý bod zrcadla k detektoru: kde je graf plochý, míří šipky stejně.</translation>
+    </message>
+    <message>
+        <source>Copies the figures of every detector position as a table.</source>
+        <translation>Zkopíruje čísla všech poloh detektoru jako tabulku.</translation>
+    </message>
+    <message>
+        <source>Closes the close-up.</source>
+        <translation>Zavře detailní pohled.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourBar</name>
@@ -929,6 +1009,10 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Co obrázek ukazuje&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Zrcadlo.&lt;/b&gt; Vlevo stojí parabolické zrcadlo x = K&amp;middot;y&amp;sup2;, jako anténní talíř otočený na bok. Zprava přichází světlo jako rovnoběžný svazek: dvanáct vodorovných čar jsou některé z jeho paprsků a po odrazu se sbíhají u ohniska, 1/(4K) vpravo od vrcholu zrcadla. Větší K znamená hlubší talíř s bližším ohniskem.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Dráhy.&lt;/b&gt; Kvantová elektrodynamika nenechá světlo jít po jediném paprsku. Ptá se: kolika způsoby se světlo může dostat ze zdroje do detektoru na ose? Každý bod zrcadla dává jednu dráhu: ze zdroje do tohoto bodu a odtud do detektoru. Veltrin bere 3000 bodů zrcadla.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Šipky.&lt;/b&gt; Každá dráha přidá malou šipku, všechny stejně dlouhé. Směr šipky je jako ručička hodin, která se otáčí, jak světlo letí: čím delší dráha a čím vyšší frekvence, tím víc se otočila.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spirály.&lt;/b&gt; Pod osou se šipky jedné polohy detektoru skládají za sebou, hrot k patě. Kde se sousední dráhy liší délkou, šipky se stáčejí proti sobě a svinou se do Cornuovy spirály, která nikam nevede. Kde jsou všechny dráhy skoro stejně dlouhé, v ohnisku, míří šipky stejným směrem a spojnice od paty první k hrotu poslední, výslednice, je dlouhá.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sloupce.&lt;/b&gt; Po stisknutí tlačítka Start projde detektor osu zleva doprava, 142 poloh. V každé je druhá mocnina délky výslednice pravděpodobnost, že světlo dorazí právě sem; kreslí se jako sloupec nad osou: červeně pro nízkou, zeleně pro střední a modře pro vysokou frekvenci. Nejvyšší sloupce stojí v ohnisku.&lt;/p&gt;&lt;h2&gt;Co vyzkoušet&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Zvolte jinou frekvenci a stiskněte znovu Start. Na otázku &amp;bdquo;Smazat pravděpodobnosti?&amp;ldquo; odpovězte &lt;b&gt;Ne&lt;/b&gt;: sloupce zůstanou a výpočty stojí vedle sebe. Čím vyšší frekvence, tím užší vrchol.&lt;/li&gt;&lt;li&gt;Zvolte jiné K: vrchol se posune a talíř soustředí světlo blíž k sobě.&lt;/li&gt;&lt;li&gt;Podívejte se blíže na jednu polohu detektoru: po výpočtu klepněte na její sloupec a otevře se okno s jejími šipkami, drahami a čísly; z klávesnice použijte v místní nabídce kresby položku &lt;b&gt;Podívat se blíže&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Uchovejte, co vidíte: klepnutím pravým tlačítkem na kresbu obrázek uložíte (Ctrl+S), zkopírujete (Ctrl+C), vytisknete (Ctrl+P) nebo uložíte čísla sloupců pro tabulkový procesor (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; ukáže, jak obrázky a čísla vytvořit bez otevření okna.&lt;/li&gt;&lt;li&gt;Posuvník pod nadpisem výpočet zpomalí, abyste viděli, jak se každá spirála stáčí.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Klávesy v detailním pohledu&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Šipky vlevo a vpravo přejdou na sousední polohu detektoru, Home a End na konce.&lt;/li&gt;&lt;li&gt;Ctrl+C zkopíruje čísla polohy, Ctrl+Shift+A čísla všech poloh, jako tabulku pro tabulkový procesor.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek jeho pohledů, Ctrl+Shift+C ho zkopíruje a Ctrl+P vytiskne; najdete je i v jeho místní nabídce.&lt;/li&gt;&lt;li&gt;Ctrl+E otevře experimentální stůl.&lt;/li&gt;&lt;li&gt;Escape nebo Ctrl+W ho zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1191,18 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <source>Se&amp;nd photons</source>
         <translation>&amp;Vysílat fotony</translation>
     </message>
+    <message>
+        <source>Sends photons one at a time at the chosen rate, each landing where the probability sends it; press again to pause.</source>
+        <translation>Vysílá fotony po jednom zvolenou rychlostí, každý dopadne, kam ho pošle pravděpodobnost; dalším stisknutím se vysílání pozastaví.</translation>
+    </message>
+    <message>
+        <source>How many photons are sent each second.</source>
+        <translation>Kolik fotonů se vyšle za sekundu.</translation>
+    </message>
+    <message>
+        <source>Removes the photons that have landed.</source>
+        <translation>Odstraní dopadlé fotony.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::PhotonOverlay</name>
@@ -1164,6 +1260,14 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>Show m&amp;ap</source>
         <translation>Zobrazit m&amp;apu</translation>
+    </message>
+    <message>
+        <source>Shows or hides the probability map beneath the photons.</source>
+        <translation>Zobrazí nebo skryje mapu pravděpodobnosti pod fotony.</translation>
+    </message>
+    <message>
+        <source>Shows the map after a prediction, to compare it with your marks.</source>
+        <translation>Po odhadu ukáže mapu, abyste ji mohli porovnat se svými značkami.</translation>
     </message>
 </context>
 <context>

@@ -504,6 +504,54 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>They are the zones for the detector&apos;s point.</source>
         <translation>Es sind die Zonen für den Punkt des Detektors.</translation>
     </message>
+    <message>
+        <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
+        <translation>Die Form des Spiegels: eine Parabel oder ein Kreis mit derselben Brennweite.</translation>
+    </message>
+    <message>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <translation>Die Spiegelkonstante K: je größer K, desto stärker gekrümmt der Spiegel und desto näher sein Brennpunkt.</translation>
+    </message>
+    <message>
+        <source>Sets K to one of the main window&apos;s choices.</source>
+        <translation>Setzt K auf eine der Auswahlen des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>The light&apos;s wavenumber: the larger, the shorter its wavelength.</source>
+        <translation>Die Wellenzahl des Lichts: je größer, desto kürzer seine Wellenlänge.</translation>
+    </message>
+    <message>
+        <source>Sets the wavenumber to one of the main window&apos;s frequencies.</source>
+        <translation>Setzt die Wellenzahl auf eine der Frequenzen des Hauptfensters.</translation>
+    </message>
+    <message>
+        <source>Light of many frequencies at once instead of one.</source>
+        <translation>Licht vieler Frequenzen zugleich statt einer.</translation>
+    </message>
+    <message>
+        <source>Light from far away in parallel rays, or from a point.</source>
+        <translation>Licht von weit her in parallelen Strahlen oder von einem Punkt.</translation>
+    </message>
+    <message>
+        <source>Puts a point source where the detector stands.</source>
+        <translation>Setzt eine Punktquelle dorthin, wo der Detektor steht.</translation>
+    </message>
+    <message>
+        <source>Which strips of the mirror are kept: all, some, or those cut by hand.</source>
+        <translation>Welche Streifen des Spiegels bleiben: alle, einige oder die von Hand geschnittenen.</translation>
+    </message>
+    <message>
+        <source>Grating period</source>
+        <translation>Gitterperiode</translation>
+    </message>
+    <message>
+        <source>The width of one strip and one gap of the grating.</source>
+        <translation>Die Breite eines Streifens und einer Lücke des Gitters.</translation>
+    </message>
+    <message>
+        <source>How much of the map has been computed in full detail.</source>
+        <translation>Wie viel der Karte in voller Genauigkeit berechnet ist.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -759,6 +807,38 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>&amp;Experiment bench…</source>
         <translation>&amp;Experimentiertisch…</translation>
     </message>
+    <message>
+        <source>Moves the detector along the axis: Left and Right step a position, Home and End go to the ends.</source>
+        <translation>Verschiebt den Detektor entlang der Achse: Links und Rechts um eine Position, Pos1 und Ende an die Enden.</translation>
+    </message>
+    <message>
+        <source>How many arrows the mirror is divided into: the more, the smoother the spiral.</source>
+        <translation>In wie viele Pfeile der Spiegel geteilt wird: je mehr, desto glatter die Spirale.</translation>
+    </message>
+    <message>
+        <source>The arrows at a scale fitted to each position, or at one scale for all positions, to compare their lengths.</source>
+        <translation>Die Pfeile in einem Maßstab für jede Position oder in einem Maßstab für alle Positionen, um ihre Längen zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>The arrows of all mirror points added head to tail; the line from the first tail to the last head is the resultant. Point at an arrow to see its path.</source>
+        <translation>Die Pfeile aller Spiegelpunkte aneinandergereiht; die Linie vom ersten Anfang zur letzten Spitze ist die Resultierende. Zeigen Sie auf einen Pfeil, um seinen Weg zu sehen.</translation>
+    </message>
+    <message>
+        <source>The mirror with the path of the arrow under the pointer, or else the path of least time.</source>
+        <translation>Der Spiegel mit dem Weg des Pfeils unter dem Zeiger, sonst mit dem Weg der kürzesten Zeit.</translation>
+    </message>
+    <message>
+        <source>How long the path from the source over each mirror point to the detector is: where the graph is flat, the arrows point alike.</source>
+        <translation>Wie lang der Weg von der Quelle über jeden Spiegelpunkt zum Detektor ist: wo der Graph flach ist, zeigen die Pfeile gleich.</translation>
+    </message>
+    <message>
+        <source>Copies the figures of every detector position as a table.</source>
+        <translation>Kopiert die Zahlen aller Detektorpositionen als Tabelle.</translation>
+    </message>
+    <message>
+        <source>Closes the close-up.</source>
+        <translation>Schließt die Nahansicht.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourBar</name>
@@ -929,6 +1009,10 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Was das Bild zeigt&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Der Spiegel.&lt;/b&gt; Links steht ein Parabolspiegel, x = K&amp;middot;y&amp;sup2;, wie eine auf die Seite gelegte Satellitenschüssel. Von rechts kommt Licht als paralleles Bündel: Die zwölf waagerechten Linien sind einige seiner Strahlen, und nach dem Spiegel laufen sie nahe dem Brennpunkt zusammen, 1/(4K) rechts vom Scheitel des Spiegels. Ein größeres K ist eine tiefere Schüssel mit näherem Brennpunkt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Wege.&lt;/b&gt; Die Quantenelektrodynamik lässt das Licht nicht einen einzigen Strahl nehmen. Sie fragt: Auf wie vielen Wegen kann das Licht von der Quelle zu einem Detektor auf der Achse gelangen? Jeder Punkt des Spiegels gibt einen Weg: von der Quelle zu diesem Punkt und von dort zum Detektor. Veltrin nimmt 3000 Punkte des Spiegels.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Zeiger.&lt;/b&gt; Jeder Weg trägt einen kleinen Zeiger bei, alle gleich lang. Die Richtung eines Zeigers ist wie ein Uhrzeiger, der sich dreht, während das Licht unterwegs ist: Je länger der Weg und je höher die Frequenz, desto weiter hat er sich gedreht.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Spiralen.&lt;/b&gt; Unter der Achse werden die Zeiger einer Detektorposition aneinandergehängt, Spitze an Ende. Wo sich benachbarte Wege in der Länge unterscheiden, drehen sich die Zeiger gegeneinander und rollen sich zu einer Cornu-Spirale auf, die nirgendwohin führt. Wo alle Wege fast gleich lang sind, im Brennpunkt, zeigen die Zeiger in dieselbe Richtung, und die Verbindung vom Ende des ersten zur Spitze des letzten, die Resultierende, ist lang.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Balken.&lt;/b&gt; Nach Start wandert der Detektor von links nach rechts über die Achse, 142 Positionen. An jeder ist das Quadrat der Länge der Resultierenden die Wahrscheinlichkeit, dass das Licht dort ankommt; sie wird als Balken über der Achse gezeichnet: rot für niedrige, grün für mittlere und blau für hohe Frequenz. Die Balken sind im Brennpunkt am höchsten.&lt;/p&gt;&lt;h2&gt;Zum Ausprobieren&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Wählen Sie eine andere Frequenz und drücken Sie noch einmal Start. Auf die Frage &amp;bdquo;Wahrscheinlichkeiten löschen?&amp;ldquo; antworten Sie &lt;b&gt;Nein&lt;/b&gt;: Die Balken bleiben, und die Durchläufe stehen nebeneinander. Je höher die Frequenz, desto schmaler der Gipfel.&lt;/li&gt;&lt;li&gt;Wählen Sie ein anderes K: Der Gipfel wandert, und die Schüssel sammelt das Licht näher bei sich.&lt;/li&gt;&lt;li&gt;Sehen Sie sich eine Detektorposition genauer an: Klicken Sie nach einem Durchlauf auf ihren Balken, und ein Fenster mit ihren Zeigern, Wegen und Zahlen öffnet sich; mit der Tastatur über den Eintrag &lt;b&gt;Genauer ansehen&amp;hellip;&lt;/b&gt; im Kontextmenü der Zeichnung (Strg+L).&lt;/li&gt;&lt;li&gt;Behalten Sie, was Sie sehen: Mit der rechten Maustaste auf die Zeichnung speichern (Strg+S), kopieren (Strg+C) oder drucken (Strg+P) Sie das Bild oder speichern die Zahlen der Balken für eine Tabellenkalkulation (Strg+Umschalt+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; zeigt, wie Bilder und Zahlen ohne Fenster entstehen.&lt;/li&gt;&lt;li&gt;Der Schieberegler unter dem Titel verlangsamt den Durchlauf, sodass Sie zusehen können, wie sich jede Spirale aufrollt.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Tasten in der Nahansicht&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Links und Rechts gehen zur benachbarten Detektorposition, Pos1 und Ende an die Enden.&lt;/li&gt;&lt;li&gt;Strg+C kopiert die Zahlen der Position, Strg+Umschalt+A die aller Positionen, als Tabelle für eine Tabellenkalkulation.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild ihrer Ansichten, Strg+Umschalt+C kopiert es und Strg+P druckt es; ihr Kontextmenü bietet sie auch.&lt;/li&gt;&lt;li&gt;Strg+E öffnet den Experimentiertisch.&lt;/li&gt;&lt;li&gt;Escape oder Strg+W schließt sie.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1191,18 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <source>Se&amp;nd photons</source>
         <translation>Photonen se&amp;nden</translation>
     </message>
+    <message>
+        <source>Sends photons one at a time at the chosen rate, each landing where the probability sends it; press again to pause.</source>
+        <translation>Sendet Photonen einzeln in der gewählten Rate, jedes landet, wohin die Wahrscheinlichkeit es schickt; erneut drücken hält an.</translation>
+    </message>
+    <message>
+        <source>How many photons are sent each second.</source>
+        <translation>Wie viele Photonen pro Sekunde gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Removes the photons that have landed.</source>
+        <translation>Entfernt die gelandeten Photonen.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::PhotonOverlay</name>
@@ -1164,6 +1260,14 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>Show m&amp;ap</source>
         <translation>K&amp;arte zeigen</translation>
+    </message>
+    <message>
+        <source>Shows or hides the probability map beneath the photons.</source>
+        <translation>Zeigt oder verbirgt die Wahrscheinlichkeitskarte unter den Photonen.</translation>
+    </message>
+    <message>
+        <source>Shows the map after a prediction, to compare it with your marks.</source>
+        <translation>Zeigt nach einer Vorhersage die Karte, um sie mit Ihren Markierungen zu vergleichen.</translation>
     </message>
 </context>
 <context>

@@ -124,15 +124,20 @@ void BenchWindow::createControls()
     m_shape = new QComboBox(this);
     m_shape->setObjectName(QStringLiteral("tvar"));
     m_shape->addItems({tr("Parabola"), tr("Circle")});
+    m_shape->setToolTip(
+        tr("The mirror's shape: a parabola, or a circle of the same focal length."));
 
     m_k = new QDoubleSpinBox(this);
     m_k->setObjectName(QStringLiteral("konstantaK"));
     m_k->setDecimals(5);
     m_k->setRange(Experiment::lowestK, Experiment::highestK);
     m_k->setSingleStep(0.00001);
+    m_k->setToolTip(tr("The mirror's constant K: the larger K, the more curved the mirror and the "
+                       "nearer its focus."));
     m_kMarked = new QComboBox(this);
     m_kMarked->setObjectName(QStringLiteral("konstantaOkna"));
     m_kMarked->setAccessibleName(tr("The main window's K"));
+    m_kMarked->setToolTip(tr("Sets K to one of the main window's choices."));
     m_kMarked->addItem(tr("Other"));
     for (const Choice &choice : choicesFor(Field::OsKruh))
         m_kMarked->addItem(choice.shownCaption(), choice.value);
@@ -143,9 +148,12 @@ void BenchWindow::createControls()
     m_wavenumber->setRange(Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_wavenumber->setSingleStep(0.001);
     m_wavenumber->setSuffix(tr(" rad/twip"));
+    m_wavenumber->setToolTip(tr("The light's wavenumber: the larger, the shorter its wavelength."));
     m_wavenumberNamed = new QComboBox(this);
     m_wavenumberNamed->setObjectName(QStringLiteral("kmitocetOkna"));
     m_wavenumberNamed->setAccessibleName(tr("The main window's frequency"));
+    m_wavenumberNamed->setToolTip(
+        tr("Sets the wavenumber to one of the main window's frequencies."));
     m_wavenumberNamed->addItem(tr("Other"));
     for (const Choice &choice : choicesFor(Field::Kmitocet)) {
         QPixmap swatch(12, 12);
@@ -154,16 +162,21 @@ void BenchWindow::createControls()
     }
     m_white = new QCheckBox(tr("&White light"), this);
     m_white->setObjectName(QStringLiteral("bileSvetlo"));
+    m_white->setToolTip(tr("Light of many frequencies at once instead of one."));
 
     m_source = new QComboBox(this);
     m_source->setObjectName(QStringLiteral("zdroj"));
     m_source->addItems({tr("Parallel beam"), tr("Point source")});
+    m_source->setToolTip(tr("Light from far away in parallel rays, or from a point."));
     auto *sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
     sourceHere->setObjectName(QStringLiteral("zdrojKDetektoru"));
+    sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
 
     m_preset = new QComboBox(this);
     m_preset->setObjectName(QStringLiteral("predvolba"));
     m_preset->setAccessibleName(tr("Mirror preset"));
+    m_preset->setToolTip(
+        tr("Which strips of the mirror are kept: all, some, or those cut by hand."));
     m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
                         tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
                         tr("Cut by hand")});
@@ -173,6 +186,8 @@ void BenchWindow::createControls()
     m_period->setSingleStep(10);
     m_period->setValue(500);
     m_period->setSuffix(tr(" twips"));
+    m_period->setAccessibleName(tr("Grating period"));
+    m_period->setToolTip(tr("The width of one strip and one gap of the grating."));
 
     m_numbers = new QLabel(this);
     m_numbers->setObjectName(QStringLiteral("cisla"));
@@ -187,6 +202,7 @@ void BenchWindow::createControls()
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prubeh"));
     m_progress->setAccessibleName(tr("Full map computed"));
+    m_progress->setToolTip(tr("How much of the map has been computed in full detail."));
 
     for (QComboBox *box : {m_shape, m_source})
         connect(box, &QComboBox::currentIndexChanged, this, &BenchWindow::applyControls);
@@ -536,6 +552,7 @@ void BenchWindow::updateDescription()
     const QString text = description();
     m_summary->setText(text);
     m_mapView->setAccessibleDescription(text + u' ' + m_photons->description());
+    m_mapView->setToolTip(m_mapView->accessibleDescription());
 }
 
 void BenchWindow::alignStrip()

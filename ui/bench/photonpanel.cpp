@@ -44,11 +44,13 @@ PhotonPanel::PhotonPanel(MapView &view, QWidget *parent)
 {
     setObjectName(QStringLiteral("photonPanel"));
     m_showMap->setObjectName(QStringLiteral("showMap"));
+    m_showMap->setToolTip(tr("Shows or hides the probability map beneath the photons."));
     m_showMap->setChecked(true);
     m_predict->setObjectName(QStringLiteral("predictFirst"));
     m_predict->setToolTip(tr("Hide the map and mark where you expect the light: click, or move "
                              "the detector with the arrow keys and press Enter"));
     m_reveal->setObjectName(QStringLiteral("reveal"));
+    m_reveal->setToolTip(tr("Shows the map after a prediction, to compare it with your marks."));
     m_reveal->setEnabled(false);
     m_status->setObjectName(QStringLiteral("photonStatus"));
     m_status->setWordWrap(true);

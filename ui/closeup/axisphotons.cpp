@@ -86,6 +86,7 @@ void AxisPhotons::showCounts()
     m_controls->setCount(m_total);
     if (m_total == 0) {
         m_histogram->setAccessibleDescription(tr("No photons have landed yet."));
+        m_histogram->setToolTip(m_histogram->accessibleDescription());
         return;
     }
     const auto most = std::ranges::max_element(m_counts) - m_counts.begin();
@@ -93,6 +94,7 @@ void AxisPhotons::showCounts()
         tr("%1 photons have landed on the axis; most of them %2 twips from the vertex line.")
             .arg(QLocale().toString(m_total))
             .arg(QLocale().toString(scene::detectorX(int(most)) - scene::X0, 'f', 0)));
+    m_histogram->setToolTip(m_histogram->accessibleDescription());
 }
 
 } // namespace veltrin

@@ -65,6 +65,8 @@ void CloseUpWindow::createControls()
     m_slider->setRange(0, scene::detectorPositions - 1);
     m_slider->setPageStep(10);
     m_slider->setAccessibleName(tr("Detector position"));
+    m_slider->setToolTip(tr("Moves the detector along the axis: Left and Right step a position, "
+                            "Home and End go to the ends."));
     connect(m_slider, &QSlider::valueChanged, this, &CloseUpWindow::setPosition);
 
     m_distance = new QLabel(this);
@@ -79,6 +81,8 @@ void CloseUpWindow::createControls()
         m_arrows->addItem(QLocale().toString(count), count);
     m_arrows->setCurrentIndex(m_arrows->findData(m_arrowCount));
     m_arrows->setAccessibleName(tr("Number of arrows"));
+    m_arrows->setToolTip(
+        tr("How many arrows the mirror is divided into: the more, the smoother the spiral."));
     connect(m_arrows, &QComboBox::currentIndexChanged, this,
             [this](int index) { setArrowCount(m_arrows->itemData(index).toInt()); });
 
@@ -87,19 +91,29 @@ void CloseUpWindow::createControls()
     m_scaleChoice->addItem(tr("fitted to each position"), int(Scale::EachPosition));
     m_scaleChoice->addItem(tr("one for all positions"), int(Scale::AllPositions));
     m_scaleChoice->setAccessibleName(tr("Arrow scale"));
+    m_scaleChoice->setToolTip(tr("The arrows at a scale fitted to each position, or at one scale "
+                                 "for all positions, to compare their lengths."));
     connect(m_scaleChoice, &QComboBox::currentIndexChanged, this,
             [this](int index) { setScale(Scale(m_scaleChoice->itemData(index).toInt())); });
 
     m_views = new QWidget(this);
     m_chain = new ChainView(m_views);
     m_chain->setAccessibleName(tr("Arrows added head to tail"));
+    m_chain->setToolTip(tr("The arrows of all mirror points added head to tail; the line from the "
+                           "first tail to the last head is the resultant. Point at an arrow to "
+                           "see its path."));
     m_mirror = new MirrorMiniature(m_views);
     m_mirror->setAccessibleName(tr("Mirror and path"));
+    m_mirror->setToolTip(
+        tr("The mirror with the path of the arrow under the pointer, or else the path of least "
+           "time."));
     m_mirror->reserveTitle(tr("Path of the arrow under the pointer"));
     m_mirror->reserveTitle(tr("Path of least time"));
     m_graph = new PathTimeGraph(m_views);
     m_graph->setTitle(tr("Path length of every mirror point"));
     m_graph->setAccessibleName(m_graph->title());
+    m_graph->setToolTip(tr("How long the path from the source over each mirror point to the "
+                           "detector is: where the graph is flat, the arrows point alike."));
     m_numbers = new NumbersPanel(m_views);
     connect(m_chain, &ChainView::hoveredArrowChanged, this, &CloseUpWindow::markArrow);
     m_photons = new AxisPhotons(this);
@@ -177,9 +191,11 @@ QLayout *CloseUpWindow::createLayout()
     scroll->setWidget(content);
 
     auto *copyAll = new QPushButton(tr("Copy all positions"), this);
+    copyAll->setToolTip(tr("Copies the figures of every detector position as a table."));
     connect(copyAll, &QPushButton::clicked, this, &CloseUpWindow::copyAllPositions);
     auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
+    close->setToolTip(tr("Closes the close-up."));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(9, 0, 9, 9);

@@ -21,6 +21,7 @@ ColourLegend::ColourLegend(QWidget *parent)
     setAccessibleDescription(tr("The arrows, the mirror and the graph are coloured by the "
                                 "mirror point: from dark violet next to the axis through blue "
                                 "and green to yellow at the mirror's edge."));
+    setToolTip(accessibleDescription());
 }
 
 QSize ColourLegend::sizeHint() const

@@ -20,6 +20,8 @@ PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QW
 {
     m_send->setObjectName(QStringLiteral("sendPhotons"));
     m_send->setCheckable(true);
+    m_send->setToolTip(tr("Sends photons one at a time at the chosen rate, each landing where the "
+                          "probability sends it; press again to pause."));
     connect(m_send, &QPushButton::toggled, &stream, [&stream](bool on) {
         if (on)
             stream.start();
@@ -33,6 +35,7 @@ PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QW
 
     m_rate->setObjectName(QStringLiteral("photonRate"));
     m_rate->setAccessibleName(tr("Photons a second"));
+    m_rate->setToolTip(tr("How many photons are sent each second."));
     for (const int rate : PhotonStream::rates)
         m_rate->addItem(rate == PhotonStream::fastest
                             ? tr("as fast as it draws")
@@ -43,6 +46,7 @@ PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QW
             [this, &stream](int index) { stream.setRate(m_rate->itemData(index).toInt()); });
 
     m_clear->setObjectName(QStringLiteral("clearPhotons"));
+    m_clear->setToolTip(tr("Removes the photons that have landed."));
     connect(m_clear, &QPushButton::clicked, this, &PhotonControls::clearRequested);
 
     m_count->setObjectName(QStringLiteral("photonCount"));

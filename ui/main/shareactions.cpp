@@ -19,11 +19,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QtConcurrent>
 #include <QtGlobal>
 #include <algorithm>
 #include <utility>
@@ -135,12 +137,27 @@ void ShareActions::savePicture()
     // The name's extension says the format; a new name without one takes the filter's.
     if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
         path += selected == svgFigure ? QStringLiteral(".svg") : QStringLiteral(".png");
-    const QString reason = selected == windowPicture && !FigureSaver::isSvg(path)
-                               ? PictureSaver::save(m_window->canvas()->image(), path)
-                               : FigureSaver::save(figure(), path);
+    if (selected == windowPicture && !FigureSaver::isSvg(path)) {
+        pictureSaveEnded(path, PictureSaver::save(m_window->canvas()->image(), path));
+        return;
+    }
+    // Painting and compressing a figure takes a few hundred milliseconds: done off the GUI
+    // thread, with a figure of its own.
+    auto *saving = new QFutureWatcher<QString>(this);
+    connect(saving, &QFutureWatcherBase::finished, this, [this, saving, path] {
+        saving->deleteLater();
+        pictureSaveEnded(path, saving->result());
+    });
+    saving->setFuture(
+        QtConcurrent::run([figure = figure(), path] { return FigureSaver::save(figure, path); }));
+}
+
+void ShareActions::pictureSaveEnded(const QString &path, const QString &reason)
+{
     if (!reason.isEmpty())
         reportFailure(tr("The picture could not be saved as %1:\n%2")
                           .arg(QDir::toNativeSeparators(path), reason));
+    emit pictureSaved(path, reason);
 }
 
 void ShareActions::copyPicture()

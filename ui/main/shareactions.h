@@ -38,8 +38,13 @@ public:
     /// The runs on the drawing as a figure.
     Figure figure() const;
 
+signals:
+    /// A save of the picture has ended: the reason it failed, or an empty string.
+    void pictureSaved(const QString &path, const QString &reason);
+
 public slots:
-    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses.
+    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses. A figure is
+    /// written off the GUI thread; pictureSaved tells when it is done.
     void savePicture();
     void copyPicture();
     void print();
@@ -58,6 +63,8 @@ private:
     QString askFileName(const QString &caption, const QString &suffix, const QString &filter,
                         QString *selectedFilter = nullptr);
     void reportFailure(const QString &message);
+    /// Tells of a picture saved, or why it could not be.
+    void pictureSaveEnded(const QString &path, const QString &reason);
 
     VeltrinWindow *m_window;
     SaveLocation m_saveLocation;

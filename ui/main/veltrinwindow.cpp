@@ -14,6 +14,7 @@
 #include "projectorview.h"
 #include "rundescription.h"
 #include "shareactions.h"
+#include "shownchildren.h"
 #include "textform.h"
 #include "twips.h"
 
@@ -138,6 +139,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
+    ShownChildren::install(metaObject()->className());
     createControls();
     setAccessibleTexts(*this);
     wireHandlers();
@@ -377,6 +379,7 @@ void VeltrinWindow::endRun()
     m_run = nullptr;
     // What the run showed, in words; the widget tells assistive technology of the change.
     m_canvas->setAccessibleDescription(RunDescription::of(m_history));
+    m_canvas->setToolTip(m_canvas->accessibleDescription());
     emit runEnded();
 }
 
