@@ -42,6 +42,9 @@ const LineMemo::Spans *LineMemo::pixelsOf(QPointF a, QPointF b, const QPen &pen,
 {
     if (pen.style() != Qt::SolidLine) // a dash pattern would belong in the key
         return nullptr;
+    // QPainter fades a line thinner than a device pixel, which a fill in its colour would not.
+    if (pen.widthF() * target.devicePixelRatio() < 1)
+        return nullptr;
     follow(target);
     const int style = int(pen.style()) | int(pen.capStyle()) | int(pen.joinStyle());
     const Key key{a.x(), a.y(), b.x(), b.y(), pen.widthF(), style};

@@ -109,13 +109,23 @@ private slots:
         QVERIFY(!memo.pixelsOf(a, b, pen(1), blank(2)));
     }
 
-    void dashedPensAreLeftToQPainter()
+    void linesNotOfTheirPensColourAreLeftToQPainter_data()
     {
+        QTest::addColumn<bool>("dashed");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addRow("dashed") << true << 1.0;
+        QTest::addRow("thinner than a device pixel, faded") << false << 0.75;
+    }
+    void linesNotOfTheirPensColourAreLeftToQPainter()
+    {
+        QFETCH(bool, dashed);
+        QFETCH(qreal, ratio);
         LineMemo memo;
-        QPen dashed = pen(1);
-        dashed.setStyle(Qt::DashLine);
-        memo.pixelsOf({10, 40}, {80, 40}, dashed, blank(1));
-        QVERIFY(!memo.pixelsOf({10, 40}, {80, 40}, dashed, blank(1)));
+        QPen thin = pen(1);
+        if (dashed)
+            thin.setStyle(Qt::DashLine);
+        memo.pixelsOf({10, 40}, {80, 40}, thin, blank(ratio));
+        QVERIFY(!memo.pixelsOf({10, 40}, {80, 40}, thin, blank(ratio)));
     }
 };
 
