@@ -22,24 +22,32 @@ constexpr Seconds frame{1.0 / 60};
 // A window maximised on a full HD screen.
 constexpr QSize maximised{1920, 1080};
 
-/// The sizes of a drag from the opening size to a maximised window and back, and how long the
-/// window took for the worst of them: the resize and the screen update after it.
-Seconds worstStep(ShownWindow &shown, int steps)
+/// A drag from the opening size to a maximised window and back, step by step: how long the window
+/// took for the worst step, the resize and the screen update after it, and for all of them.
+struct Drag
 {
     Seconds worst{0};
+    Seconds all{0};
+};
+
+Drag drag(ShownWindow &shown, int steps)
+{
+    Drag drag;
     const QSize from = picturePixels;
     const auto step = [&](int i) {
         const QSize size = from + (maximised - from) * i / steps;
         const auto start = Clock::now();
         shown.window().resize(size);
         QCoreApplication::processEvents(); // the resize event and the paint it asks for
-        worst = std::max<Seconds>(worst, Clock::now() - start);
+        const Seconds took = Clock::now() - start;
+        drag.worst = std::max(drag.worst, took);
+        drag.all += took;
     };
     for (int i = 1; i <= steps; ++i)
         step(i);
     for (int i = steps - 1; i >= 0; --i)
         step(i);
-    return worst;
+    return drag;
 }
 
 void BM_ResizeDrag(benchmark::State &state)
@@ -63,16 +71,24 @@ void BM_ResizeDrag(benchmark::State &state)
         }
     }
     const int steps = int(state.range(0));
-    Seconds worst{0}, worstFloor{0};
+    Seconds worst{0}, worstFloor{0}, all{0}, allFloor{0};
     for (auto _ : state) {
-        const Seconds drag = worstStep(drawn, steps);
-        worst = std::max(worst, drag);
-        worstFloor = std::max(worstFloor, worstStep(empty, steps));
-        state.SetIterationTime(drag.count());
+        const Drag drawnDrag = drag(drawn, steps);
+        const Drag emptyDrag = drag(empty, steps);
+        worst = std::max(worst, drawnDrag.worst);
+        worstFloor = std::max(worstFloor, emptyDrag.worst);
+        all += drawnDrag.all;
+        allFloor += emptyDrag.all;
+        state.SetIterationTime(drawnDrag.worst.count());
     }
+    // The time is the worst step of each drag; the counters the worst of all drags and the
+    // mean step, each against a frame and against the same drag of the empty window.
+    const double stepsMade = 2.0 * steps * double(state.iterations());
     state.counters["worst_ms"] = worst.count() * 1000;
     state.counters["x_frame"] = worst / frame;
     state.counters["x_floor"] = worst / worstFloor;
+    state.counters["mean_ms"] = all.count() * 1000 / stepsMade;
+    state.counters["mean_x_floor"] = all / allFloor;
 }
 
 void BM_RunMaximised(benchmark::State &state)
