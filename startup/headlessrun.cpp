@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,21 +28,30 @@ namespace veltrin {
 
 int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
 {
-    // The last -platform counts, so this one wins over any given; a platform theme named in the
-    // environment might want a display of its own.
-    static char platformOption[] = "-platform";
-    static char offscreen[] = "offscreen";
-    std::vector<char *> arguments(argv, argv + argc);
-    arguments.insert(arguments.end(), {platformOption, offscreen, nullptr});
-    int count = argc + 2;
-    qunsetenv("QT_QPA_PLATFORMTHEME");
-
-    std::optional<PlatformStartGuard> guard(std::in_place);
-    QGuiApplication app(count, arguments.data());
-    guard.reset();
-    if (!options.figurePath.isEmpty()) // the only text drawn without a display
+    // Only a figure draws text. Without one the run needs no platform at all: a plain
+    // application spares the platform's start and its font database, which the platform reads
+    // in full even as it is torn down.
+    std::vector<char *> arguments(argv, argv + argc); // the application keeps them
+    int count = argc;
+    std::unique_ptr<QCoreApplication> app;
+    if (options.figurePath.isEmpty()) {
+        app = std::make_unique<QCoreApplication>(count, arguments.data());
+        // PNG is the toolkit's own format: looking through the image plugins finds nothing more.
+        QCoreApplication::setLibraryPaths({});
+    } else {
+        // The last -platform counts, so this one wins over any given; a platform theme named in
+        // the environment might want a display of its own.
+        static char platformOption[] = "-platform";
+        static char offscreen[] = "offscreen";
+        arguments.insert(arguments.end(), {platformOption, offscreen, nullptr});
+        count += 2;
+        qunsetenv("QT_QPA_PLATFORMTHEME");
+        std::optional<PlatformStartGuard> guard(std::in_place);
+        app = std::make_unique<QGuiApplication>(count, arguments.data());
+        guard.reset();
         installFontSubstitutes();
-    installTranslations(app);
+    }
+    installTranslations(*app);
 
     QStringList failures;
     try {
