@@ -2,6 +2,7 @@
 #include "probabilitymap.h"
 
 #include "pathsum.h"
+#include "rowsum.h"
 
 #include <algorithm>
 #include <atomic>
@@ -21,8 +22,12 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
 {
     ProbabilityMap map(experiment, grid);
     const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
-    const int rows = grid.rows();
-    const int columns = grid.columns();
+    std::vector<RowSum> sums;
+    for (double wavenumber : map.m_wavenumbers)
+        sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
+    // Where the arrows mirror each other across the axis, so does the map: the rows above it
+    // are copies of those below.
+    const int rows = sums.front().isSymmetric() ? map.lowerRows() : grid.rows();
     const int total = rows * int(map.m_wavenumbers.size());
 
     // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
@@ -30,18 +35,9 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
     std::atomic<int> next = 0;
     std::atomic<int> done = 0;
     auto work = [&] {
-        std::vector<PathSum> sums;
-        for (double wavenumber : map.m_wavenumbers)
-            sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
         for (int job = next++; job < total && !stop.stop_requested(); job = next++) {
             const int layer = job / rows;
-            const int row = job % rows;
-            double *out =
-                map.m_layers.data() + std::size_t(layer) * grid.size() + std::size_t(row) * columns;
-            for (int column = 0; column < columns; ++column) {
-                const Vec2 detector = MapGrid::sceneOf({grid.x(column), grid.y(row)});
-                out[column] = Experiment::probabilityOf(sums[layer].resultantAt(detector));
-            }
+            map.computeRow(sums[std::size_t(layer)], layer, job % rows);
             const int finished = ++done;
             if (progress)
                 progress(finished, total);
@@ -56,6 +52,8 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
     }
     if (done.load() < total)
         return std::nullopt;
+    if (rows < grid.rows())
+        map.mirrorLowerRows();
 
     const std::size_t size = map.m_mean.size();
     const double layers = double(map.m_wavenumbers.size());
@@ -64,6 +62,37 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
             map.m_mean[i] += map.m_layers[layer * size + i] / layers;
     }
     return map;
+}
+
+void ProbabilityMap::computeRow(const RowSum &sum, int layer, int row)
+{
+    const int columns = m_grid.columns();
+    std::vector<double> xs(std::size_t(columns), 0.0);
+    for (int column = 0; column < columns; ++column)
+        xs[std::size_t(column)] = MapGrid::sceneOf({m_grid.x(column), 0}).x;
+    std::vector<double> sumX(xs.size());
+    std::vector<double> sumY(xs.size());
+    sum.resultants(MapGrid::sceneOf({0, m_grid.y(row)}).y, xs, sumX, sumY);
+    double *out = m_layers.data() + std::size_t(layer) * m_grid.size() + index(0, row);
+    for (std::size_t column = 0; column < xs.size(); ++column)
+        out[column] = Experiment::probabilityOf({sumX[column], sumY[column]});
+}
+
+int ProbabilityMap::lowerRows() const
+{
+    const int axis = m_grid.rowNear(0);
+    return m_grid.y(axis) == 0 ? axis + 1 : m_grid.rows();
+}
+
+void ProbabilityMap::mirrorLowerRows()
+{
+    const int axis = lowerRows() - 1;
+    for (std::size_t layer = 0; layer < m_wavenumbers.size(); ++layer) {
+        double *values = m_layers.data() + layer * m_grid.size();
+        for (int row = axis + 1; row < m_grid.rows() && 2 * axis - row >= 0; ++row)
+            std::copy_n(values + index(0, 2 * axis - row), m_grid.columns(),
+                        values + index(0, row));
+    }
 }
 
 ProbabilityMap::Peak ProbabilityMap::brightest() const

@@ -12,6 +12,8 @@
 
 namespace veltrin {
 
+class RowSum;
+
 /// The probability at every point of a grid in front of the mirror, for one experiment: one
 /// layer per wavenumber (white light has several), and their mean.
 class ProbabilityMap
@@ -61,6 +63,12 @@ public:
 
 private:
     ProbabilityMap(const Experiment &experiment, const MapGrid &grid);
+    void computeRow(const RowSum &sum, int layer, int row);
+    /// The rows from the lowest up to the axis, all that a map mirrored across it computes; all
+    /// rows where no row lies on the axis.
+    int lowerRows() const;
+    /// Fills the rows above the axis with their images below it.
+    void mirrorLowerRows();
     std::size_t index(int column, int row) const
     {
         return std::size_t(row) * m_grid.columns() + column;

@@ -3,6 +3,7 @@
 #include "probabilitymap.h"
 #include "scene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -34,6 +35,28 @@ ProbabilityMap::Peak brightestInColumn(const ProbabilityMap &map, double x, doub
 
 } // namespace
 
+/// Holds every point of a map above a hundredth of its brightest to the double-precision path
+/// sum within a thousandth; `valueAt` gives that sum at a map point.
+template <typename Reference>
+void expectTheDoublePrecisionSum(const ProbabilityMap &map, Reference valueAt)
+{
+    const MapGrid &grid = map.grid();
+    const double brightest = map.brightest().value;
+    int compared = 0;
+    for (int row = 0; row < grid.rows(); ++row) {
+        for (int column = 0; column < grid.columns(); ++column) {
+            const double value = map.at(column, row);
+            if (value < brightest / 100)
+                continue;
+            const double expected = valueAt({grid.x(column), grid.y(row)});
+            ASSERT_NEAR(value, expected, 1e-3 * expected)
+                << "at x " << grid.x(column) << ", y " << grid.y(row);
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 20);
+}
+
 // Every 60 twips the grid meets the run's detector positions, and its row y = 0 is the axis.
 TEST(ProbabilityMap, OnTheAxisWithTheWholeParabolaAndTheBeamItIsTheRunsBars)
 {
@@ -42,12 +65,36 @@ TEST(ProbabilityMap, OnTheAxisWithTheWholeParabolaAndTheBeamItIsTheRunsBars)
         const ProbabilityMap map = *ProbabilityMap::compute(parabola(k, wavenumber), grid);
         ASSERT_EQ(grid.columns(), scene::detectorPositions);
         PathSum run(k, wavenumber);
+        std::vector<double> bars;
         for (int position = 0; position < scene::detectorPositions; ++position) {
             run.sumAt({scene::detectorX(position), scene::Y0}, {});
-            const double bar = run.probability();
-            EXPECT_NEAR(map.at(position, grid.rowNear(0)), bar, 1e-9 * std::max(bar, 1.0))
+            bars.push_back(run.probability());
+        }
+        const double highest = std::ranges::max(bars);
+        for (int position = 0; position < scene::detectorPositions; ++position) {
+            EXPECT_NEAR(map.at(position, grid.rowNear(0)), bars[std::size_t(position)],
+                        1e-3 * std::max(bars[std::size_t(position)], highest / 100))
                 << "K " << k << ", position " << position;
         }
+    }
+}
+
+// Above and below the axis, mirror whole or cut on one half only, beam or point source.
+TEST(ProbabilityMap, EveryBrightPointIsTheDoublePrecisionPathSum)
+{
+    Experiment halfCut = parabola(0.0001, 0.04);
+    halfCut.cut.set(MirrorCut::Half::Upper, 400, 1900, false);
+    Experiment pointSource = parabola(0.00007, 0.03);
+    pointSource.source = Source::point(MapGrid::sceneOf({6000, 0}));
+    Experiment offAxis = pointSource;
+    offAxis.source = Source::point(MapGrid::sceneOf({5000, -1300}));
+    for (const Experiment &experiment : {parabola(0.00005, 0.02), halfCut, pointSource, offAxis}) {
+        const MapGrid grid(100, 1000);
+        const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
+        PathSum sum(points, experiment.wavenumber, experiment.source, grid.arrowLength());
+        expectTheDoublePrecisionSum(*ProbabilityMap::compute(experiment, grid), [&](Vec2 at) {
+            return Experiment::probabilityOf(sum.resultantAt(MapGrid::sceneOf(at)));
+        });
     }
 }
 
