@@ -34,6 +34,7 @@ constexpr int vectors = block / width;
 using Floats = float __attribute__((vector_size(width * sizeof(float))));
 using Doubles = double __attribute__((vector_size(width * sizeof(double))));
 using Ints = std::int32_t __attribute__((vector_size(width * sizeof(std::int32_t))));
+using Bits = std::uint32_t __attribute__((vector_size(width * sizeof(std::uint32_t))));
 
 Floats squareRoot(Floats v)
 {
@@ -137,12 +138,12 @@ public:
         sumSin += c * sine;
 #else
         // Odd quarter turns swap cosine and sine, and the signs follow the quadrant.
-        const Ints quarter = Ints(rounded);
-        const Ints odd = (quarter & 1) != 0;
-        const Ints cosineSign = ((quarter + 1) & 2) << 30;
-        const Ints sineSign = (quarter & 2) << 30;
-        sumCos += Floats(Ints(odd ? sine : cosine) ^ cosineSign);
-        sumSin += Floats(Ints(odd ? cosine : sine) ^ sineSign);
+        const Bits quarter = Bits(rounded);
+        const Ints odd = Ints(quarter & 1) != 0;
+        const Bits cosineSign = ((quarter + 1) & 2) << 30;
+        const Bits sineSign = (quarter & 2) << 30;
+        sumCos += Floats(Bits(odd ? sine : cosine) ^ cosineSign);
+        sumSin += Floats(Bits(odd ? cosine : sine) ^ sineSign);
 #endif
     }
 
