@@ -38,11 +38,11 @@ QByteArray FigureSaver::svg(const Figure &figure)
     return bytes;
 }
 
-QString FigureSaver::save(const Figure &figure, const QString &path)
+QString FigureSaver::save(const Figure &figure, const QString &path, WholeFile::Wait wait)
 {
     if (isSvg(path))
-        return WholeFile::write(path, svg(figure));
-    return PictureSaver::save(figure.image(pngRatio), path);
+        return WholeFile::write(path, svg(figure), wait);
+    return PictureSaver::save(figure.image(pngRatio), path, wait);
 }
 
 } // namespace veltrin

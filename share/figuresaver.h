@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wholefile.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -25,7 +27,8 @@ public:
     /// The figure as an SVG document, in pixels of the design scale at 96 to the inch.
     static QByteArray svg(const Figure &figure);
     /// Returns why the file could not be written, or an empty string once it is.
-    static QString save(const Figure &figure, const QString &path);
+    static QString save(const Figure &figure, const QString &path,
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
 };
 
 } // namespace veltrin

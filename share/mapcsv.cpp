@@ -26,9 +26,9 @@ QByteArray MapCsv::text(const ProbabilityMap &map)
     return out;
 }
 
-QString MapCsv::save(const ProbabilityMap &map, const QString &path)
+QString MapCsv::save(const ProbabilityMap &map, const QString &path, WholeFile::Wait wait)
 {
-    return WholeFile::write(path, text(map));
+    return WholeFile::write(path, text(map), wait);
 }
 
 } // namespace veltrin

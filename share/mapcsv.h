@@ -2,6 +2,7 @@
 #pragma once
 
 #include "probabilitymap.h"
+#include "wholefile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +20,8 @@ public:
 
     /// Writes the text whole or not at all. Returns why the file could not be written, or an
     /// empty string once it is.
-    static QString save(const ProbabilityMap &map, const QString &path);
+    static QString save(const ProbabilityMap &map, const QString &path,
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
 };
 
 } // namespace veltrin

@@ -55,7 +55,7 @@ std::optional<QImage> withColourTable(const QImage &picture)
 
 } // namespace
 
-QString PictureSaver::save(const QImage &picture, const QString &path)
+QString PictureSaver::save(const QImage &picture, const QString &path, WholeFile::Wait wait)
 {
     QImage image = withColourTable(picture).value_or(picture);
     const int dotsPerMeter = int(std::lround(designDotsPerMeter * picture.devicePixelRatio()));
@@ -73,7 +73,7 @@ QString PictureSaver::save(const QImage &picture, const QString &path)
     writer.setQuality(60);
     if (!writer.write(image))
         return writer.errorString();
-    return WholeFile::write(path, png);
+    return WholeFile::write(path, png, wait);
 }
 
 } // namespace veltrin

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "wholefile.h"
+
 #include <QImage>
 #include <QString>
 
@@ -12,7 +14,8 @@ class PictureSaver
 {
 public:
     /// Returns why the file could not be written, or an empty string once it is.
-    static QString save(const QImage &picture, const QString &path);
+    static QString save(const QImage &picture, const QString &path,
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
 };
 
 } // namespace veltrin

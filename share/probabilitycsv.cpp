@@ -62,9 +62,10 @@ QByteArray ProbabilityCsv::text(std::span<const RunHistory::Entry> runs)
     return out;
 }
 
-QString ProbabilityCsv::save(std::span<const RunHistory::Entry> runs, const QString &path)
+QString ProbabilityCsv::save(std::span<const RunHistory::Entry> runs, const QString &path,
+                             WholeFile::Wait wait)
 {
-    return WholeFile::write(path, text(runs));
+    return WholeFile::write(path, text(runs), wait);
 }
 
 } // namespace veltrin

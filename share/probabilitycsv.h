@@ -2,6 +2,7 @@
 #pragma once
 
 #include "runhistory.h"
+#include "wholefile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +23,8 @@ public:
 
     /// Writes the text whole or not at all. Returns why the file could not be written, or an
     /// empty string once it is.
-    static QString save(std::span<const RunHistory::Entry> runs, const QString &path);
+    static QString save(std::span<const RunHistory::Entry> runs, const QString &path,
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
 };
 
 } // namespace veltrin

@@ -6,8 +6,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <optional>
+#include <poll.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +43,76 @@ QString writeInto(QFile &file, const QByteArray &bytes)
     if (file.write(bytes) != bytes.size() || !file.flush())
         return writeFailure(file);
     return {};
+}
+
+/// While it lives, a reader that goes away makes a write on this thread fail with EPIPE rather
+/// than end the program with SIGPIPE.
+class PipeSignalHeld
+{
+public:
+    PipeSignalHeld()
+    {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_before);
+        sigset_t pending;
+        sigpending(&pending);
+        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
+    }
+    ~PipeSignalHeld()
+    {
+        // The signal a failed write raised goes with it; one that was there before stays.
+        const timespec none{};
+        if (!m_wasPending) {
+            while (sigtimedwait(&m_pipe, nullptr, &none) < 0 && errno == EINTR) {
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &m_before, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld &) = delete;
+    PipeSignalHeld &operator=(const PipeSignalHeld &) = delete;
+
+private:
+    sigset_t m_pipe;
+    sigset_t m_before;
+    bool m_wasPending = false;
+};
+
+/// Writes into a FIFO, a terminal or a device without ever waiting long: a FIFO that no one
+/// reads fails at once, and a reader that takes nothing for `patience` fails the write.
+QString writeBriefly(const QString &path, const QByteArray &bytes)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == ENXIO
+                   ? QCoreApplication::translate("veltrin::WholeFile", "no program reads from it")
+                   : qt_error_string(errno);
+    const PipeSignalHeld held;
+    const int patience = int(std::chrono::milliseconds(WholeFile::patience).count());
+    QString failure;
+    for (qsizetype written = 0; written < bytes.size() && failure.isEmpty();) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n > 0) {
+            written += n;
+        } else if (n == 0) { // takes nothing and says nothing: not to be waited on
+            failure = qt_error_string(EIO);
+        } else if (errno == EAGAIN) {
+            // Ready also where the reader has gone: the next write says so.
+            pollfd ready{fd, POLLOUT, 0};
+            int polled;
+            while ((polled = ::poll(&ready, 1, patience)) < 0 && errno == EINTR) {
+            }
+            if (polled == 0)
+                failure = QCoreApplication::translate(
+                    "veltrin::WholeFile", "the program reading it has stopped taking the data");
+        } else if (errno != EINTR) {
+            failure = qt_error_string(errno);
+        }
+    }
+    if (::close(fd) != 0 && failure.isEmpty() && errno != EINTR)
+        failure = qt_error_string(errno);
+    return failure;
 }
 
 QString replaceRegularFile(const QString &path, const QByteArray &bytes,
@@ -74,7 +148,7 @@ QString replaceRegularFile(const QString &path, const QByteArray &bytes,
 
 } // namespace
 
-QString WholeFile::write(const QString &path, const QByteArray &bytes)
+QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait)
 {
     if (isStandardOutput(path)) {
         std::fflush(stdout);
@@ -88,6 +162,8 @@ QString WholeFile::write(const QString &path, const QByteArray &bytes)
         return replaceRegularFile(path, bytes, old);
     if (S_ISDIR(old->st_mode))
         return qt_error_string(EISDIR);
+    if (wait == Wait::Briefly)
+        return writeBriefly(path, bytes);
     // Opened without creating anything: what is there takes the bytes as they come (a device,
     // a FIFO or a terminal has nothing to truncate).
     QFile file(path);

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 
 namespace veltrin {
 
@@ -14,8 +15,19 @@ namespace veltrin {
 class WholeFile
 {
 public:
+    /// How long a write into a FIFO, a terminal or a device waits for what takes the bytes.
+    enum class Wait {
+        /// A window's: where no one reads, or where the reader takes nothing for `patience`,
+        /// the write fails, and the window goes on.
+        Briefly,
+        /// The command line's: as long as it takes, as a command in a pipeline waits for the
+        /// next one.
+        ForReader,
+    };
+    static constexpr std::chrono::seconds patience{2};
+
     /// Returns why the file could not be written, or an empty string once it is.
-    static QString write(const QString &path, const QByteArray &bytes);
+    static QString write(const QString &path, const QByteArray &bytes, Wait wait = Wait::Briefly);
 
     /// As write(), but only where the path is a regular file, a link to one, or nothing yet:
     /// what is there else is left untouched, and the reason returned.

@@ -93,14 +93,17 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
         }
     };
     if (!options.picturePath.isEmpty())
-        check(options.picturePath, PictureSaver::save(m_picture, options.picturePath));
+        check(options.picturePath,
+              PictureSaver::save(m_picture, options.picturePath, WholeFile::Wait::ForReader));
     if (!options.figurePath.isEmpty()) {
         check(options.figurePath,
-              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath));
+              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath,
+                                WholeFile::Wait::ForReader));
     }
     if (!options.probabilitiesPath.isEmpty()) {
         check(options.probabilitiesPath,
-              ProbabilityCsv::save(m_history.runs(), options.probabilitiesPath));
+              ProbabilityCsv::save(m_history.runs(), options.probabilitiesPath,
+                                   WholeFile::Wait::ForReader));
     }
     return failures;
 }

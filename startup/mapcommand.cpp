@@ -224,7 +224,7 @@ MapCommand::Outcome MapCommand::exec(const QCommandLineParser &parser)
     const std::optional<ProbabilityMap> map =
         ProbabilityMap::compute(std::get<Experiment>(read), std::get<MapGrid>(grid));
     const QString path = parser.value(saveMap);
-    const QString reason = MapCsv::save(*map, path);
+    const QString reason = MapCsv::save(*map, path, WholeFile::Wait::ForReader);
     if (!reason.isEmpty())
         return {EXIT_FAILURE,
                 prefix() + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason};

@@ -117,7 +117,7 @@ MapCommand::Outcome PhotonsCommand::exec(const QCommandLineParser &parser)
         hits.push_back(photons.draw(random));
 
     const QString path = parser.value(saveHits);
-    const QString reason = WholeFile::write(path, text(hits));
+    const QString reason = WholeFile::write(path, text(hits), WholeFile::Wait::ForReader);
     if (!reason.isEmpty())
         return {EXIT_FAILURE, prefix() + tr("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
     return {};

@@ -1,39 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runsetup.h"
-#include "textform.h"
+#include "pacedrun.h"
+#include "recordingsurface.h"
+#include "scene.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <functional>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace veltrin;
+using namespace std::chrono_literals;
+using Op = RecordingSurface::Operation;
 
 namespace {
-
-using BarMove = std::function<void(QScrollBar *)>;
 
 QString text(const QWidget &window, const QString &field)
 {
     return window.findChild<QLineEdit *>(field)->text();
 }
 
-/// A click as the user makes it; the hidden speed buttons can only be selected in code.
-void choose(const QWidget &window, const QString &name)
+QList<QRadioButton *> buttonsOf(const QWidget &window, const QString &frame)
 {
-    auto *button = window.findChild<QRadioButton *>(name);
-    QVERIFY2(button, qPrintable(name));
-    if (button->isVisible())
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        button->click();
+    return window.findChild<QGroupBox *>(frame)->findChildren<QRadioButton *>();
 }
 
 void pressKeys(QScrollBar *bar, Qt::Key key, int times)
@@ -42,9 +40,31 @@ void pressKeys(QScrollBar *bar, Qt::Key key, int times)
         QTest::keyClick(bar, key);
 }
 
-} // namespace
+/// The runs on the window's drawing, drawn again where the test can read them.
+RecordingSurface drawing(const VeltrinWindow &window)
+{
+    RecordingSurface surface;
+    window.history().drawAgain(surface);
+    return surface;
+}
 
-Q_DECLARE_METATYPE(BarMove)
+/// The probability bars drawn: the lines rising upright from the axis.
+std::vector<Op> barsOf(const RecordingSurface &drawing)
+{
+    std::vector<Op> bars;
+    for (const Op &line : drawing.operationsOf(Op::Kind::Line)) {
+        if (line.from.y == float(scene::Y0) && line.to.x == line.from.x && line.to.y < line.from.y)
+            bars.push_back(line);
+    }
+    return bars;
+}
+
+const Op &tallest(const std::vector<Op> &bars)
+{
+    return *std::ranges::min_element(bars, {}, [](const Op &bar) { return bar.to.y; });
+}
+
+} // namespace
 
 class TstParameterHandlers : public QObject
 {
@@ -56,118 +76,106 @@ private slots:
         m_window.emplace();
         m_window->showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowActive(&*m_window));
+        m_window->surface().setQuestion([](QWidget *, const QString &) { return true; });
         m_bar = m_window->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
     }
     void cleanup() { m_window.reset(); }
 
-    void buttonWritesTheTextStartRecognises_data()
+    // The pupil reads K on the button, and the run it starts shows that mirror: its reflected
+    // rays reach the axis and cross it at the focus, 1/(4K) right of the vertex line, where its
+    // bars peak.
+    void eachKButtonGivesTheMirrorItsCaptionNames()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("other"); // another button of the frame, selected first
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("rayLength");
-        QTest::addColumn<QColor>("barColour");
-        const QColor none;
-        // clang-format off
-        QTest::addRow("0.00005") << "opOhniskoVzdálené" << "opK0002" << "nOsKruh" << 0.00005 << "0.00005" << 6000.0 << none;
-        QTest::addRow("0.00007") << "opOhniskoStřední" << "opK0002" << "nOsKruh" << 0.00007 << "0.00007" << 4500.0 << none;
-        QTest::addRow("0.0001") << "opOhniskoBlízké" << "opK0002" << "nOsKruh" << 0.0001 << "0.0001" << 3500.0 << none;
-        QTest::addRow("0.0002") << "opK0002" << "opOhniskoBlízké" << "nOsKruh" << 0.0002 << "0.0002" << 3100.0 << none;
-        QTest::addRow("High") << "opKmitVyš" << "opNízký" << "nKmitočet" << 0.04 << "0.04" << 0.0 << QColor(0, 0, 255);
-        QTest::addRow("Middle") << "opStřední" << "opNízký" << "nKmitočet" << 0.02 << "0.02" << 0.0 << QColor(0, 255, 0);
-        QTest::addRow("Low") << "opNízký" << "opKmitVyš" << "nKmitočet" << 0.01 << "0.01" << 0.0 << QColor(255, 0, 0);
-        QTest::addRow("Rychlá") << "opRychlá" << "opPomalá" << "nSpomaleni" << 1.0 << "1" << 0.0 << none;
-        QTest::addRow("Pomalejší") << "opPomalejši" << "opPomalá" << "nSpomaleni" << 1e6 << "1000000" << 0.0 << none;
-        QTest::addRow("Pomalá") << "opPomalá" << "opRychlá" << "nSpomaleni" << 3e6 << "3000000" << 0.0 << none;
-        // clang-format on
-    }
-    void buttonWritesTheTextStartRecognises()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, other);
-        QFETCH(QString, field);
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QFETCH(double, rayLength);
-        QFETCH(QColor, barColour);
-        choose(*m_window, other);
-        m_window->findChild<QLineEdit *>(field)->setText(QStringLiteral("unchanged"));
-
-        choose(*m_window, button);
-        const QString written = ::text(*m_window, field);
-        QCOMPARE(written, text);
-        QCOMPARE(written, numberToText(value));
-        QCOMPARE(decodeRayLength(written), rayLength);
-        const Colour colour = decodeFrequency(written).colour;
-        if (barColour.isValid())
-            QCOMPARE(QColor(colour.red(), colour.green(), colour.blue()), barColour);
-        if (field == u"nSpomaleni")
-            QCOMPARE(textToNumber(written), value);
+        for (QRadioButton *button : buttonsOf(*m_window, QStringLiteral("frmOhnisko"))) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(pressStartAndWait(*m_window));
+            const double focalLength = 1 / (4 * QLocale().toDouble(button->text()));
+            const double focus = scene::X0 + focalLength;
+            const RecordingSurface drawn = drawing(*m_window);
+            for (const Op &ray : drawn.operationsOf(Op::Kind::Line)) {
+                if (!(ray.colour == Colour::rayColour()) || ray.from.x == float(scene::XS))
+                    continue; // not a ray, or an incoming one
+                const double along = (scene::Y0 - ray.from.y) / double(ray.to.y - ray.from.y);
+                const double crossing = ray.from.x + along * (ray.to.x - ray.from.x);
+                QVERIFY2(along > 0 && along < 1 && std::abs(crossing - focus) < 0.06 * focalLength,
+                         qPrintable(button->text()));
+            }
+            const double peak = tallest(barsOf(drawn)).from.x;
+            QVERIFY2(std::abs(peak - focus) < 0.06 * focalLength, qPrintable(button->text()));
+        }
     }
 
-    void scrollBarSetsTheDelay_data()
+    // Low, Middle and High: bars in red, green and blue, each at its own place beside the
+    // detector's, so that runs stand side by side; the higher the frequency, the narrower the
+    // peak.
+    void eachFrequencyButtonGivesBarsInItsColour()
     {
-        QTest::addColumn<BarMove>("move");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("delay");
-        QTest::addRow("ten steps right")
-            << BarMove([](QScrollBar *bar) { pressKeys(bar, Qt::Key_Right, 10); }) << 10 << "301";
-        QTest::addRow("three steps back") << BarMove([](QScrollBar *bar) {
-            pressKeys(bar, Qt::Key_Right, 10);
-            pressKeys(bar, Qt::Key_Left, 3);
-        }) << 7 << "211";
-        QTest::addRow("back to the left end") << BarMove([](QScrollBar *bar) {
-            pressKeys(bar, Qt::Key_Right, 10);
-            QTest::keyClick(bar, Qt::Key_Home);
-        }) << 0 << "1";
-        QTest::addRow("right end")
-            << BarMove([](QScrollBar *bar) { QTest::keyClick(bar, Qt::Key_End); }) << 32767
-            << "983011";
-        QTest::addRow("click on the right arrow") << BarMove([](QScrollBar *bar) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
-        }) << 1 << "31";
-        QTest::addRow("click in the track") << BarMove([](QScrollBar *bar) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() / 2));
-        }) << 1 << "31";
-        QTest::addRow("page step") << BarMove([](QScrollBar *bar) {
-            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        }) << 1 << "31";
+        const QList<QRadioButton *> buttons = buttonsOf(*m_window, QStringLiteral("frmKmitočet"));
+        int widthBefore = scene::detectorPositions + 1;
+        QSet<int> places;
+        const char *const names[] = {"Low", "Middle", "High"}; // in red, green and blue
+        for (int channel = 0; channel < 3; ++channel) {
+            const auto button =
+                std::ranges::find(buttons, QLatin1String(names[channel]), &QAbstractButton::text);
+            QVERIFY2(button != buttons.end(), names[channel]);
+            QTest::mouseClick(*button, Qt::LeftButton);
+            QVERIFY(pressStartAndWait(*m_window));
+
+            const std::vector<Op> bars = barsOf(drawing(*m_window));
+            const Colour colour = bars.front().colour;
+            const int channels[] = {colour.red(), colour.green(), colour.blue()};
+            QVERIFY2(std::ranges::max_element(channels) == channels + channel, names[channel]);
+            const float half = (float(scene::Y0) - tallest(bars).to.y) / 2;
+            const int width = int(std::ranges::count_if(
+                bars, [half](const Op &bar) { return bar.from.y - bar.to.y > half; }));
+            QVERIFY2(width < widthBefore, names[channel]);
+            widthBefore = width;
+            places.insert(int(bars.front().from.x - scene::X0) % int(scene::detectorStep));
+        }
+        QCOMPARE(places.size(), 3);
     }
-    void scrollBarSetsTheDelay()
+
+    // The scroll bar's left end runs as fast as the machine draws; each step right waits a
+    // little longer after every detector position, up to about a tenth of a second at the far
+    // end, by mouse or by key.
+    void theScrollBarSetsThePauseOfTheNextRun()
     {
-        QFETCH(BarMove, move);
-        QFETCH(int, position);
-        QFETCH(QString, delay);
         m_bar->setFocus();
-        move(m_bar);
-        QCOMPARE(m_bar->value(), position);
-        QCOMPARE(text(*m_window, "nSpomaleni"), delay);
+        QVERIFY(pressStartAndWait(*m_window));
+        const std::chrono::nanoseconds atLeftEnd = lastPause();
+        QTest::mouseClick(m_bar, Qt::LeftButton, {},
+                          QPoint(m_bar->width() - 3, m_bar->height() / 2)); // the right arrow
+        QVERIFY(pressStartAndWait(*m_window));
+        const std::chrono::nanoseconds oneStep = lastPause();
+        pressKeys(m_bar, Qt::Key_Right, 10);
+        QVERIFY(pressStartAndWait(*m_window));
+        const std::chrono::nanoseconds elevenSteps = lastPause();
+        pressKeys(m_bar, Qt::Key_Left, 3);
+        QVERIFY(pressStartAndWait(*m_window));
+        QVERIFY(atLeftEnd < 1us && atLeftEnd < oneStep && oneStep < lastPause() &&
+                lastPause() < elevenSteps);
+        QTest::keyClick(m_bar, Qt::Key_Home);
+        QVERIFY(pressStartAndWait(*m_window));
+        QCOMPARE(lastPause(), atLeftEnd);
+
+        // The run at the far end takes its time; its pause is known as it begins.
+        QTest::keyClick(m_bar, Qt::Key_End);
+        clickStart();
+        QVERIFY2(lastPause() > 90ms && lastPause() < 110ms,
+                 qPrintable(QString::number(lastPause().count())));
     }
 
-    void delayIsWrittenWhenTheThumbComesToRest()
+    // Dragged, the thumb sets the pause where it is let go, not on the way.
+    void theThumbSetsThePauseWhereItComesToRest()
     {
         m_bar->setSliderDown(true);
-        m_bar->setSliderPosition(100);
-        QCOMPARE(text(*m_window, "nSpomaleni"), "1");
+        m_bar->setSliderPosition(m_bar->maximum() / 2);
+        QVERIFY(pressStartAndWait(*m_window));
+        QVERIFY(lastPause() < 1us);
         m_bar->setSliderDown(false);
-        QCOMPARE(text(*m_window, "nSpomaleni"), "3001");
-    }
-
-    void speedButtonsAndScrollBarWriteTheSameDelay()
-    {
-        auto *slow = m_window->findChild<QRadioButton *>(QStringLiteral("opPomalá"));
-        choose(*m_window, "opPomalá");
-        QCOMPARE(text(*m_window, "nSpomaleni"), "3000000");
-
-        pressKeys(m_bar, Qt::Key_Right, 10);
-        QCOMPARE(text(*m_window, "nSpomaleni"), "301");
-        QVERIFY(slow->isChecked());
-
-        choose(*m_window, "opPomalejši");
-        QCOMPARE(text(*m_window, "nSpomaleni"), "1000000");
-        QCOMPARE(m_bar->value(), 10);
+        clickStart();
+        QVERIFY2(lastPause() > 1ms && lastPause() < 90ms,
+                 qPrintable(QString::number(lastPause().count())));
     }
 
     void changedParametersNeverBringTheFirstRunBack()
@@ -181,40 +189,13 @@ private slots:
         QCOMPARE(questions, QStringList());
         QCOMPARE(text(*m_window, "nPrvní"), "1");
 
-        choose(*m_window, "opK0002");
-        choose(*m_window, "opNízký");
+        for (const char *name : {"opK0002", "opNízký"})
+            QTest::mouseClick(m_window->findChild<QRadioButton *>(name), Qt::LeftButton);
         pressKeys(m_bar, Qt::Key_Right, 2);
         QCOMPARE(text(*m_window, "nPrvní"), "1");
         QVERIFY(pressStartAndWait(*m_window));
         QCOMPARE(questions, QStringList({"Delete probability"}));
         QCOMPARE(text(*m_window, "nPrvní"), "1");
-    }
-
-    void exactlyOneButtonIsSelectedInEachFrame()
-    {
-        const QStringList frames{"frmOhnisko", "frmKmitočet", "frmAnimace"};
-        const auto selected = [this](const QString &frame) {
-            QStringList names;
-            for (const auto *button :
-                 m_window->findChild<QGroupBox *>(frame)->findChildren<QRadioButton *>()) {
-                if (button->isChecked())
-                    names << button->objectName();
-            }
-            return names;
-        };
-        QStringList state{"opOhniskoVzdálené", "opStřední", "opRychlá"};
-        // Every button in turn, each twice: a second click leaves it selected.
-        for (int i = 0; i < frames.size(); ++i) {
-            for (const auto *button :
-                 m_window->findChild<QGroupBox *>(frames[i])->findChildren<QRadioButton *>()) {
-                for (int click = 0; click < 2; ++click) {
-                    choose(*m_window, button->objectName());
-                    state[i] = button->objectName();
-                    for (int j = 0; j < frames.size(); ++j)
-                        QCOMPARE(selected(frames[j]), QStringList{state[j]});
-                }
-            }
-        }
     }
 
     void exitEndsTheProgram()
@@ -231,6 +212,17 @@ private slots:
     }
 
 private:
+    void clickStart()
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
+    }
+    /// The pause the last run started takes after each detector position.
+    std::chrono::nanoseconds lastPause() const
+    {
+        return PacedRun::pauseFor(m_window->history().runs().back().record.values.delayCount);
+    }
+
     std::optional<VeltrinWindow> m_window;
     QScrollBar *m_bar = nullptr;
 };

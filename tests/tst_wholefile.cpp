@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wholefile.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
+#include <future>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace veltrin;
+using namespace std::chrono_literals;
+using Wait = WholeFile::Wait;
 
 namespace {
+
+/// Far beyond what a write here takes; a write that hangs fails its test after it, never holds
+/// the suite to its time-out.
+constexpr auto hangs = 10s;
 
 // More than a pipe holds at once, so that a reader must keep taking it.
 QByteArray bytes()
@@ -38,6 +48,47 @@ mode_t modeOf(const QString &path, bool followLinks = true)
     return status.st_mode;
 }
 
+/// Writes bytes() on a thread of its own, so that the test reads or gives up meanwhile. A write
+/// that never returns is left behind when the test ends.
+std::future<QString> writeOnItsOwn(const QString &path, Wait wait)
+{
+    std::promise<QString> promise;
+    std::future<QString> result = promise.get_future();
+    std::thread([promise = std::move(promise), path, wait]() mutable {
+        promise.set_value(WholeFile::write(path, bytes(), wait));
+    }).detach();
+    return result;
+}
+
+bool ends(const std::future<QString> &writing, std::chrono::milliseconds within = hangs)
+{
+    return writing.wait_for(within) == std::future_status::ready;
+}
+
+/// Opens the FIFO for reading without waiting for a writer.
+int openReader(const QString &fifo)
+{
+    return ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+/// Everything the writer sends, until it has closed the FIFO or the time is up.
+QByteArray readAll(int reader, const std::future<QString> &writing)
+{
+    QByteArray received;
+    const QDeadlineTimer deadline(hangs);
+    char buffer[65536];
+    while (!deadline.hasExpired()) {
+        pollfd ready{reader, POLLIN, 0};
+        ::poll(&ready, 1, 50);
+        const ssize_t n = ::read(reader, buffer, sizeof buffer);
+        if (n > 0)
+            received.append(buffer, n);
+        else if (n == 0 && ends(writing, 0ms))
+            break;
+    }
+    return received;
+}
+
 } // namespace
 
 class TestWholeFile : public QObject
@@ -45,30 +96,98 @@ class TestWholeFile : public QObject
     Q_OBJECT
 
 private slots:
+    // A window's reader is there before it writes; the command line's may come after.
+    void writesWholeIntoAFifoAndLeavesItOne_data()
+    {
+        QTest::addColumn<Wait>("wait");
+        QTest::addRow("window") << Wait::Briefly;
+        QTest::addRow("command line") << Wait::ForReader;
+    }
     void writesWholeIntoAFifoAndLeavesItOne()
     {
+        QFETCH(Wait, wait);
         QTemporaryDir dir;
         const QString fifo = dir.filePath(QStringLiteral("pipe"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QByteArray received;
-        std::thread reader([&] { received = contents(fifo); });
-        const QString failure = WholeFile::write(fifo, bytes());
-        reader.join();
+        int reader = -1;
+        if (wait == Wait::Briefly)
+            reader = openReader(fifo);
+        std::future<QString> writing = writeOnItsOwn(fifo, wait);
+        if (wait == Wait::ForReader) {
+            QVERIFY2(!ends(writing, 200ms), "the command line did not wait for its reader");
+            reader = openReader(fifo);
+        }
+        QVERIFY(reader >= 0);
+        const QByteArray received = readAll(reader, writing);
+        ::close(reader);
+        QVERIFY2(ends(writing, 0ms), "the write did not end");
+        const QString failure = writing.get();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(received, bytes());
         QVERIFY(S_ISFIFO(modeOf(fifo)));
     }
+    // A window never hangs on a FIFO: where no one reads it, or the reader takes nothing or goes
+    // away, the write fails within seconds, and the program goes on.
+    void aWindowsWriteIntoAFifoEndsWhateverTheReader_data()
+    {
+        QTest::addColumn<QString>("reader");
+        QTest::addRow("none") << "none";
+        QTest::addRow("one that takes nothing") << "idle";
+        QTest::addRow("one that goes away") << "leaving";
+    }
+    void aWindowsWriteIntoAFifoEndsWhateverTheReader()
+    {
+        QFETCH(QString, reader);
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const int fd = reader == u"none" ? -1 : openReader(fifo);
+        std::future<QString> writing = writeOnItsOwn(fifo, Wait::Briefly);
+        if (reader == u"leaving") {
+            pollfd ready{fd, POLLIN, 0};
+            QCOMPARE(::poll(&ready, 1, int(std::chrono::milliseconds(hangs).count())), 1);
+            ::close(fd);
+        }
+        const bool ended = ends(writing);
+        if (reader == u"idle")
+            ::close(fd);
+        QVERIFY2(ended, "the write hangs");
+        QVERIFY(!writing.get().isEmpty());
+        QVERIFY(S_ISFIFO(modeOf(fifo)));
+    }
 
+    // A device node of the test's own with the null device's number, so that nothing done here
+    // can reach the machine's /dev; and a link to it.
     void writesIntoADeviceAndLeavesItOne()
     {
+        if (::geteuid() != 0)
+            QSKIP("Making a device node takes root.");
         QTemporaryDir dir;
-        const QString link = dir.filePath(QStringLiteral("null"));
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), link));
-        for (const QString &path : {QStringLiteral("/dev/null"), link}) {
-            const QString failure = WholeFile::write(path, bytes());
-            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QString node = dir.filePath(QStringLiteral("null"));
+        const QByteArray name = QFile::encodeName(node);
+        const dev_t null = makedev(1, 3); // the null device on Linux
+        if (::mknod(name.constData(), S_IFCHR | 0666, null) != 0)
+            QSKIP(qPrintable(QStringLiteral("No device node can be made here: ") +
+                             qt_error_string(errno)));
+        const int probe = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+        if (probe < 0)
+            QSKIP("The temporary folder's file system opens no devices.");
+        ::close(probe);
+        const QString link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(node, link));
+
+        for (const QString &path : {node, link}) {
+            for (const Wait wait : {Wait::Briefly, Wait::ForReader}) {
+                const QString failure = WholeFile::write(path, bytes(), wait);
+                QVERIFY2(failure.isEmpty(), qPrintable(failure));
+            }
         }
-        QVERIFY(S_ISCHR(modeOf(QStringLiteral("/dev/null"))));
+        struct stat status
+        {
+        };
+        QCOMPARE(::stat(name.constData(), &status), 0);
+        QVERIFY(S_ISCHR(status.st_mode));
+        QCOMPARE(status.st_rdev, null);
         QVERIFY(S_ISLNK(modeOf(link, false)));
     }
 

@@ -1462,5 +1462,13 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <source>not a regular file</source>
         <translation>není obyčejný soubor</translation>
     </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>žádný program z něj nečte</translation>
+    </message>
+    <message>
+        <source>the program reading it has stopped taking the data</source>
+        <translation>program, který z něj čte, přestal data přebírat</translation>
+    </message>
 </context>
 </TS>

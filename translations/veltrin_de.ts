@@ -1462,5 +1462,13 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>kein Programm liest daraus</translation>
+    </message>
+    <message>
+        <source>the program reading it has stopped taking the data</source>
+        <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
+    </message>
 </context>
 </TS>

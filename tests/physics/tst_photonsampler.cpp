@@ -103,6 +103,19 @@ INSTANTIATE_TEST_SUITE_P(
                     Table{"peaked_and_cut", {0, 0, 1, 0, 0, 2, 500, 3, 0, -4, nan, inf, 7, 0}}),
     [](const testing::TestParamInfo<Table> &info) { return info.param.name; });
 
+// Each cell owns the numbers from the running sum before it up to, not including, its own: a u
+// landing exactly on a running sum belongs to the next cell with weight, never to a cell of
+// none. No count of draws can show this; the search is checked directly.
+TEST(PhotonSampler, AUOnARunningSumTakesTheNextCellWithWeight)
+{
+    // Running sums 0, 1, 1, 2, 4, 4 of a total of 4: u = 0, 1/4 and 1/2 land exactly on them.
+    const PhotonSampler sampler(std::vector<double>{0, 1, 0, 1, 2, 0});
+    EXPECT_EQ(sampler.cellAt(0), 1u);
+    EXPECT_EQ(sampler.cellAt(0.25), 3u);
+    EXPECT_EQ(sampler.cellAt(0.5), 4u);
+    EXPECT_EQ(sampler.cellAt(std::nextafter(1.0, 0.0)), 4u);
+}
+
 /// The probability over a coarse grid of the plane in front of the mirror, from its vertex line
 /// to the source plane and over its height, a cell's point at its middle.
 std::vector<double> planeMap(const PlaneGrid &grid, std::span<const MirrorPoint> mirror)

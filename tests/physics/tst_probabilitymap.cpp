@@ -175,6 +175,23 @@ TEST(ProbabilityMap, ACirclesFocusIsWiderAndLowerThanTheParabolas)
     EXPECT_GT(circleWidth, 1.5 * parabolaWidth);
 }
 
+// White light is seven wavenumbers evenly spread from Low to High, added: at every point its
+// map is the mean of the seven maps of one wavenumber each.
+TEST(ProbabilityMap, WhiteLightIsTheMeanOfItsSevenColours)
+{
+    Experiment white = parabola(0.0001, 0.02);
+    white.whiteLight = true;
+    const ProbabilityMap map = *ProbabilityMap::compute(white, MapGrid(500));
+    for (const Vec2 point : {Vec2{2500, 0}, Vec2{2000, 500}, Vec2{6000, -1500}}) {
+        double sum = 0;
+        for (int colour = 0; colour < 7; ++colour)
+            sum += parabola(0.0001, 0.01 + 0.005 * colour).probabilityAt(point);
+        const double mean = sum / 7;
+        EXPECT_NEAR(white.probabilityAt(point), mean, 1e-9 * mean) << point.x << ", " << point.y;
+        EXPECT_NEAR(map.near(point), mean, 1e-6 * mean) << point.x << ", " << point.y;
+    }
+}
+
 TEST(ProbabilityMap, StoppedBeforeTheLastPointItGivesNoMapAtAll)
 {
     std::stop_source stop;
