@@ -2,10 +2,10 @@
 #include "probabilitymap.h"
 
 #include "pathsum.h"
+#include "workerpool.h"
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace veltrin {
 
@@ -19,6 +19,14 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
                                                       const MapGrid &grid, std::stop_token stop,
                                                       const Progress &progress)
 {
+    return compute(WorkerPool::shared(), experiment, grid, std::move(stop), progress);
+}
+
+std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
+                                                      const Experiment &experiment,
+                                                      const MapGrid &grid, std::stop_token stop,
+                                                      const Progress &progress)
+{
     ProbabilityMap map(experiment, grid);
     const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
     const int rows = grid.rows();
@@ -27,13 +35,12 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
 
     // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
     // mirror cost no more than far ones, but cores shared with other programs finish unevenly.
-    std::atomic<int> next = 0;
     std::atomic<int> done = 0;
-    auto work = [&] {
+    auto makeJob = [&]() -> WorkerPool::Job {
         std::vector<PathSum> sums;
         for (double wavenumber : map.m_wavenumbers)
             sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
-        for (int job = next++; job < total && !stop.stop_requested(); job = next++) {
+        return [&, sums = std::move(sums)](int job) mutable {
             const int layer = job / rows;
             const int row = job % rows;
             double *out =
@@ -45,16 +52,9 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
             const int finished = ++done;
             if (progress)
                 progress(finished, total);
-        }
+        };
     };
-    {
-        const int helpers = std::max(1, int(std::thread::hardware_concurrency())) - 1;
-        std::vector<std::jthread> threads;
-        for (int i = 0; i < helpers; ++i)
-            threads.emplace_back(work);
-        work();
-    }
-    if (done.load() < total)
+    if (!pool.parallelFor(total, stop, makeJob))
         return std::nullopt;
 
     const std::size_t size = map.m_mean.size();
@@ -78,9 +78,16 @@ ProbabilityMap::Peak ProbabilityMap::brightest() const
 std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(const Experiment &experiment,
                                                                      std::stop_token stop)
 {
+    return wholeMirrorFocus(WorkerPool::shared(), experiment, std::move(stop));
+}
+
+std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(WorkerPool &pool,
+                                                                     const Experiment &experiment,
+                                                                     std::stop_token stop)
+{
     Experiment whole = experiment;
     whole.cut = MirrorCut::whole();
-    const std::optional<ProbabilityMap> coarse = compute(whole, MapGrid::coarse(), stop);
+    const std::optional<ProbabilityMap> coarse = compute(pool, whole, MapGrid::coarse(), stop);
     if (!coarse)
         return std::nullopt;
     const std::vector<MirrorPoint> points = whole.points();
