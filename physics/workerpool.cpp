@@ -5,7 +5,20 @@
 #include <atomic>
 #include <exception>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace veltrin {
+
+namespace {
+
+/// How much nicer a background thread is than the program: against the window's thread it gets
+/// about a tenth of a core they both want.
+[[maybe_unused]] constexpr int backgroundNiceness = 10;
+
+} // namespace
 
 struct WorkerPool::Loop
 {
@@ -28,12 +41,15 @@ struct WorkerPool::Loop
     std::exception_ptr error; // under the pool's mutex
 };
 
-WorkerPool::WorkerPool() : WorkerPool(int(std::max(1u, std::thread::hardware_concurrency()))) {}
+WorkerPool::WorkerPool(Priority priority)
+    : WorkerPool(int(std::max(1u, std::thread::hardware_concurrency())), priority)
+{
+}
 
-WorkerPool::WorkerPool(int threads)
+WorkerPool::WorkerPool(int threads, Priority priority)
 {
     for (int i = 0; i < std::max(1, threads); ++i)
-        m_threads.emplace_back([this](std::stop_token stop) { serve(stop); });
+        m_threads.emplace_back([this, priority](std::stop_token stop) { serve(stop, priority); });
 }
 
 WorkerPool::~WorkerPool()
@@ -112,8 +128,18 @@ WorkerPool::Loop *WorkerPool::openLoop() const
     return open == m_loops.end() ? nullptr : *open;
 }
 
-void WorkerPool::serve(std::stop_token stop)
+void WorkerPool::serve(std::stop_token stop, Priority priority)
 {
+#ifdef __linux__
+    // Linux gives each thread a nice value of its own. Raising it needs no privilege; where it
+    // fails the thread simply keeps the program's.
+    if (priority == Priority::Background) {
+        const auto self = id_t(gettid());
+        setpriority(PRIO_PROCESS, self, getpriority(PRIO_PROCESS, self) + backgroundNiceness);
+    }
+#else
+    (void)priority;
+#endif
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_work.wait(lock, stop, [this] { return !m_tasks.empty() || openLoop(); });

@@ -24,9 +24,16 @@ public:
     /// (its own sums, its own buffers).
     using MakeJob = std::function<Job()>;
 
+    /// How the pool's threads share the processor with the program's other threads.
+    enum class Priority {
+        Normal,
+        /// Below the others, so that a window's thread keeps its frames while the pool computes.
+        Background,
+    };
+
     /// A thread for every core.
-    WorkerPool();
-    explicit WorkerPool(int threads);
+    explicit WorkerPool(Priority priority = Priority::Normal);
+    explicit WorkerPool(int threads, Priority priority = Priority::Normal);
     /// Runs what was posted and not yet started, then ends the threads.
     ~WorkerPool();
     WorkerPool(const WorkerPool &) = delete;
@@ -53,7 +60,7 @@ public:
 
 private:
     struct Loop;
-    void serve(std::stop_token stop);
+    void serve(std::stop_token stop, Priority priority);
     /// Takes the loop's jobs until none is left; returns with `lock` held again.
     void takeJobs(Loop &loop, std::unique_lock<std::mutex> &lock);
     /// A loop with jobs left to take, or nullptr.

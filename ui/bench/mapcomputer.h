@@ -129,7 +129,7 @@ private:
     std::optional<ProgressReport> m_progress;
     bool m_woken = false; // collect() is on its way
 
-    WorkerPool m_pool; // last, so that its threads end first
+    WorkerPool m_pool{WorkerPool::Priority::Background}; // last, so that its threads end first
 };
 
 } // namespace veltrin
