@@ -91,7 +91,12 @@ BenchWindow::BenchWindow(QWidget *parent)
     m_computer->setHeld(true);
     m_photons->photons().setHeld(true);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
-    connect(m_computer, &MapComputer::passingMapReady, m_mapView, &MapView::setPassingMap);
+    connect(m_computer, &MapComputer::passingMapReady, this,
+            [this](std::shared_ptr<const ProbabilityMap> map) {
+                // The colour bar goes with the picture shown.
+                if (m_mapView->setPassingMap(map))
+                    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
+            });
     connect(m_mapView, &MapView::sourceMoved, this, [this](Vec2 at) {
         Experiment experiment = m_experiment;
         experiment.source = Source::point(MapGrid::sceneOf(at));

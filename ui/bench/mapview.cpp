@@ -43,10 +43,12 @@ void MapView::setMap(std::shared_ptr<const ProbabilityMap> map)
     update();
 }
 
-void MapView::setPassingMap(std::shared_ptr<const ProbabilityMap> map)
+bool MapView::setPassingMap(std::shared_ptr<const ProbabilityMap> map)
 {
-    if (!showsExperiment())
-        setMap(std::move(map));
+    if (showsExperiment())
+        return false;
+    setMap(std::move(map));
+    return true;
 }
 
 void MapView::setExperiment(const Experiment &experiment)

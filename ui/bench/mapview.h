@@ -35,8 +35,9 @@ public:
 
     /// The map to show; its picture is made here.
     void setMap(std::shared_ptr<const ProbabilityMap> map);
-    /// A map of an experiment since left, shown until the present one's is in.
-    void setPassingMap(std::shared_ptr<const ProbabilityMap> map);
+    /// A map of an experiment since left, shown until the present one's is in; returns whether
+    /// it is shown.
+    bool setPassingMap(std::shared_ptr<const ProbabilityMap> map);
     std::shared_ptr<const ProbabilityMap> map() const { return m_map; }
     /// The experiment the next map will show: the mirror is drawn as it now is, the picture greyed
     /// until a map of it arrives.
