@@ -147,6 +147,7 @@ void BM_CoarseMap(benchmark::State &state)
 void BM_BenchCutStep(benchmark::State &state)
 {
     BenchWindow bench;
+    bench.show(); // a hidden bench hands nothing to its threads
     Experiment experiment = bench.experiment();
     int height = 1;
     for (auto _ : state) {

@@ -8,9 +8,9 @@ if(NOT VELTRIN_HARDEN)
 endif()
 
 add_compile_options(-fstack-protector-strong)
-# The fortified calls need the optimizer, and they would bypass the checks that AddressSanitizer
-# puts on the plain calls, so the sanitizer build goes without them.
-if(NOT VELTRIN_SANITIZE)
+# The fortified calls need the optimizer, and they would bypass the checks that the sanitizers
+# put on the plain calls, so the sanitizer builds go without them.
+if(NOT VELTRIN_SANITIZE AND NOT VELTRIN_TSAN)
     add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
 endif()
 # Qt asks for -fPIC rather than -fPIE on the compiler's line, so only the link names PIE.

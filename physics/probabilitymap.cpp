@@ -3,10 +3,10 @@
 
 #include "pathsum.h"
 #include "rowsum.h"
+#include "workerpool.h"
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace veltrin {
 
@@ -17,6 +17,14 @@ ProbabilityMap::ProbabilityMap(const Experiment &experiment, const MapGrid &grid
 }
 
 std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experiment,
+                                                      const MapGrid &grid, std::stop_token stop,
+                                                      const Progress &progress)
+{
+    return compute(WorkerPool::shared(), experiment, grid, std::move(stop), progress);
+}
+
+std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
+                                                      const Experiment &experiment,
                                                       const MapGrid &grid, std::stop_token stop,
                                                       const Progress &progress)
 {
@@ -32,25 +40,17 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(const Experiment &experime
 
     // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
     // mirror cost no more than far ones, but cores shared with other programs finish unevenly.
-    std::atomic<int> next = 0;
     std::atomic<int> done = 0;
-    auto work = [&] {
-        for (int job = next++; job < total && !stop.stop_requested(); job = next++) {
+    auto makeJob = [&]() -> WorkerPool::Job {
+        return [&](int job) {
             const int layer = job / rows;
             map.computeRow(sums[std::size_t(layer)], layer, job % rows);
             const int finished = ++done;
             if (progress)
                 progress(finished, total);
-        }
+        };
     };
-    {
-        const int helpers = std::max(1, int(std::thread::hardware_concurrency())) - 1;
-        std::vector<std::jthread> threads;
-        for (int i = 0; i < helpers; ++i)
-            threads.emplace_back(work);
-        work();
-    }
-    if (done.load() < total)
+    if (!pool.parallelFor(total, stop, makeJob))
         return std::nullopt;
     if (rows < grid.rows())
         map.mirrorLowerRows();
@@ -107,9 +107,16 @@ ProbabilityMap::Peak ProbabilityMap::brightest() const
 std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(const Experiment &experiment,
                                                                      std::stop_token stop)
 {
+    return wholeMirrorFocus(WorkerPool::shared(), experiment, std::move(stop));
+}
+
+std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(WorkerPool &pool,
+                                                                     const Experiment &experiment,
+                                                                     std::stop_token stop)
+{
     Experiment whole = experiment;
     whole.cut = MirrorCut::whole();
-    const std::optional<ProbabilityMap> coarse = compute(whole, MapGrid::coarse(), stop);
+    const std::optional<ProbabilityMap> coarse = compute(pool, whole, MapGrid::coarse(), stop);
     if (!coarse)
         return std::nullopt;
     const std::vector<MirrorPoint> points = whole.points();

@@ -13,6 +13,7 @@
 namespace veltrin {
 
 class RowSum;
+class WorkerPool;
 
 /// The probability at every point of a grid in front of the mirror, for one experiment: one
 /// layer per wavenumber (white light has several), and their mean.
@@ -23,8 +24,13 @@ public:
     /// with the count of those done so far; it must be safe to call from any thread.
     using Progress = std::function<void(int done, int total)>;
 
-    /// Computes the map on every core. Returns nothing if `stop` is asked for before the last
-    /// point is done, so that no part of a map of an earlier experiment is ever shown.
+    /// Computes the map on the pool's threads and the calling one, a row at a time. Returns
+    /// nothing if `stop` is asked for before the last point is done, so that no part of a map of
+    /// an earlier experiment is ever shown; rows not yet started are skipped.
+    static std::optional<ProbabilityMap> compute(WorkerPool &pool, const Experiment &experiment,
+                                                 const MapGrid &grid, std::stop_token stop = {},
+                                                 const Progress &progress = {});
+    /// The same on the program's shared pool.
     static std::optional<ProbabilityMap> compute(const Experiment &experiment, const MapGrid &grid,
                                                  std::stop_token stop = {},
                                                  const Progress &progress = {});
@@ -58,6 +64,9 @@ public:
     /// The whole mirror's focus for the experiment's shape, source and light: the brightest point
     /// of its coarse map, then followed uphill in steps of the full map's with every sample.
     /// Nothing if `stop` is asked for first.
+    static std::optional<Peak> wholeMirrorFocus(WorkerPool &pool, const Experiment &experiment,
+                                                std::stop_token stop = {});
+    /// The same on the program's shared pool.
     static std::optional<Peak> wholeMirrorFocus(const Experiment &experiment,
                                                 std::stop_token stop = {});
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Veltrin with warnings as errors and runs every test, headless: once as released, and
-# once more built with AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails.
+# Builds Veltrin with warnings as errors and runs every test, headless: once as released, once
+# more built with AddressSanitizer and UndefinedBehaviorSanitizer, and the tests that run on
+# several threads a third time built with ThreadSanitizer; any sanitizer's report fails.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh libbenchmark-dev libgtest-dev xvfb xauth xdotool imagemagick python3 \
@@ -22,3 +23,10 @@ cmake --build build-sanitize
 LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-sanitize --output-on-failure --no-tests=error
+
+# Only what runs on several threads, and only the targets those tests need.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRIN_WERROR=ON \
+    -DVELTRIN_SANITIZE=OFF -DVELTRIN_TSAN=ON -DVELTRIN_BUILD_TESTS=ON -DVELTRIN_BUILD_BENCH=OFF
+cmake --build build-tsan --target veltrin_thread_tests
+TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/sanitizer/tsan.supp" \
+    ctest --test-dir build-tsan -L threads --output-on-failure --no-tests=error

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchphotons.h"
 #include "benchwindow.h"
 #include "mapcomputer.h"
+#include "mapview.h"
 #include "mirrorstrip.h"
+#include "photonpanel.h"
+#include "photonstream.h"
 
 #include <QTest>
 #include <QUndoStack>
@@ -63,6 +67,82 @@ private slots:
         QCOMPARE(bench.experiment().cut.keptCount(),
                  2 * MirrorCut::maxHeight - MirrorStrip::wideStrip);
         QCOMPARE(bench.undoStack()->count(), 2);
+    }
+
+    void undoShowsTheMapOfTheCutBeforeAtOnce()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100), MapGrid(250, 300)});
+        bench.show();
+        QTRY_VERIFY(bench.computer()->isFinished());
+        bench.cutMirror(MirrorCut::grating(400), QStringLiteral("grating"));
+        QTRY_VERIFY(bench.computer()->isFinished());
+
+        bench.undoStack()->undo();
+        QVERIFY(bench.experiment().cut.isWhole());
+        QVERIFY(bench.showsExperiment());
+        QVERIFY(bench.computer()->isFinished());
+        bench.undoStack()->redo();
+        QVERIFY(bench.showsExperiment());
+    }
+
+    void theLastPictureKeepsItsColoursForAMomentOnly()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QTRY_VERIFY(bench.showsExperiment());
+        bench.computer()->setHeld(true); // no map comes for the next experiment
+        Experiment next = bench.experiment();
+        next.wavenumber = 0.03;
+        bench.setExperiment(next);
+        QVERIFY(!bench.showsExperiment());
+        QVERIFY(!bench.mapView()->isGreyed());
+        QTRY_VERIFY(bench.mapView()->isGreyed());
+    }
+
+    void closedMidMapItComputesAndSendsNothingAndReopenedItGoesOn()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(250, 300), MapGrid(100, 300)});
+        PhotonStream &stream = bench.photons()->photons().stream();
+        stream.start();
+        QVERIFY(!stream.isRunning()); // not before the bench is shown
+        bench.show();
+        QVERIFY(stream.isRunning());
+        bench.close();
+        QVERIFY(!stream.isRunning());
+        QTRY_VERIFY(bench.computer()->isIdle());
+        QVERIFY(!bench.computer()->isFinished());
+
+        bench.show();
+        QVERIFY(stream.isRunning());
+        QTRY_VERIFY(bench.computer()->isFinished());
+        QVERIFY(bench.showsExperiment());
+    }
+
+    void aPointSourceFollowsThePointerThatTookItUp()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        Experiment experiment = bench.experiment();
+        experiment.source = Source::point(MapGrid::sceneOf({3000, 1000}));
+        bench.setExperiment(experiment);
+        const Vec2 detector = bench.detector();
+        MapView *view = bench.mapView();
+        const QPoint from = view->pixelOf({3000, 1000}).toPoint();
+        const QPoint to = view->pixelOf({4000, -500}).toPoint();
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(view, to);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+
+        const Vec2 source = MapGrid::mapOf(bench.experiment().source.at());
+        QVERIFY(std::abs(source.x - 4000) < 30 && std::abs(source.y + 500) < 30);
+        QCOMPARE(bench.detector().x, detector.x);
+        QCOMPARE(bench.detector().y, detector.y);
     }
 };
 

@@ -18,9 +18,10 @@ private slots:
     void chainFillsTheViewAndThePointerFindsItsArrows()
     {
         // A plain arc: no arrow crosses another.
-        const CloseUp closeUp(0.00005, 0.02, 3000, 90);
+        const auto shown = std::make_shared<const CloseUp>(0.00005, 0.02, 3000, 90);
+        const CloseUp &closeUp = *shown;
         ChainView view;
-        view.setCloseUp(&closeUp);
+        view.setCloseUp(shown);
         view.setResultantColour(Qt::red);
         view.resize(500, 400);
         view.show();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "axisphotons.h"
+#include "chainview.h"
 #include "closeup.h"
 #include "closeupwindow.h"
+#include "photonstream.h"
 #include "plotpanel.h"
 #include "scene.h"
 #include "translations.h"
@@ -178,6 +181,18 @@ private slots:
         QCOMPARE(shown.last().first().toBool(), false);
     }
 
+    void closedItSendsNoPhotonsUntilShownAgain()
+    {
+        CloseUpWindow window;
+        window.showRun(0.00005, 0.02, Qt::green);
+        PhotonStream &stream = window.photons().stream();
+        stream.start();
+        window.close();
+        QVERIFY(!stream.isRunning());
+        window.showRun(0.00005, 0.02, Qt::green);
+        QVERIFY(stream.isRunning());
+    }
+
     void oneScaleForAllPositionsDrawsLengthsAlike()
     {
         CloseUpWindow window;
@@ -194,6 +209,21 @@ private slots:
         window.setScale(CloseUpWindow::Scale::EachPosition);
         QVERIFY(chainPicture(scene::detectorPositions - 1) != farCommon);
         QVERIFY(!nearFocusCommon.isNull());
+    }
+
+    void changingTheScaleUnderThePointerReadsOnlyTheCloseUpShown()
+    {
+        // One scale for all positions and the pointer over the chain: a new arrow count or run
+        // changes the scale, and the chain looks again for the arrow under the pointer.
+        CloseUpWindow window;
+        window.showRun(0.00005, 0.02, Qt::green);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setScale(CloseUpWindow::Scale::AllPositions);
+        auto *chain = window.findChild<ChainView *>();
+        QTest::mouseMove(chain, chain->rect().center());
+        window.setArrowCount(30);
+        window.setRun(0.0002, 0.04, Qt::blue);
+        QVERIFY(chain->hoveredArrow() < int(window.closeUp().arrows().size()));
     }
 
     void everyTextFitsInEveryLanguageAtALargerFont_data()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapcomputer.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +39,54 @@ private slots:
         QCOMPARE(shown.last(), zones);
         QCOMPARE(computer.map()->experiment(), zones);
         QCOMPARE(computer.map()->grid(), MapGrid(60));
+    }
+
+    void aFloodOfChangesStartsNoThreadAndComputesOnlyTheLast()
+    {
+        MapComputer computer;
+        computer.setGrids({MapGrid(250, 300), MapGrid(100, 300)});
+        Experiment experiment;
+        computer.compute(experiment);
+        QTRY_VERIFY(computer.isFinished());
+        const auto threads = [] {
+            return QDir(QStringLiteral("/proc/self/task"))
+                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                .size();
+        };
+        const qsizetype before = threads();
+        QSignalSpy passing(&computer, &MapComputer::passingMapReady);
+
+        // A drag across the mirror, faster than any map.
+        const int changes = 100;
+        for (int i = 1; i <= changes; ++i) {
+            experiment.cut.set(MirrorCut::Half::Upper, 1, 20 * i, false);
+            computer.compute(experiment);
+        }
+        QCOMPARE(threads(), before);
+        QTRY_VERIFY(computer.isFinished());
+        QCOMPARE(computer.map()->experiment(), experiment);
+        QVERIFY2(passing.count() < changes / 4, qPrintable(QString::number(passing.count())));
+        QCOMPARE(threads(), before);
+    }
+
+    void heldItStopsWithinARowAndLetGoItGoesOn()
+    {
+        MapComputer computer;
+        computer.setGrids({MapGrid(250, 300), MapGrid(100, 300)});
+        computer.compute(Experiment());
+        computer.setHeld(true); // as its window closes, at once
+        QTRY_VERIFY(computer.isIdle());
+        QVERIFY(!computer.isFinished());
+
+        // Asked for while held, nothing starts.
+        Experiment grating;
+        grating.cut = MirrorCut::grating(400);
+        computer.compute(grating);
+        QVERIFY(computer.isIdle());
+        computer.setHeld(false);
+        QTRY_VERIFY_WITH_TIMEOUT(computer.isFinished(), 60000);
+        QCOMPARE(computer.map()->experiment(), grating);
+        QVERIFY(computer.wholeMirrorFocus().has_value());
     }
 };
 

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probabilitysound.h"
 #include "settingsstore.h"
+#include "soundstream.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace veltrin;
 
@@ -64,6 +69,32 @@ private slots:
         sound.tone(0.5);
         QTest::qWait(400);
         QVERIFY(clock.elapsed() < 3000);
+    }
+
+    void soundsAddedWhileTheSinkReadsOnItsOwnThreadAreHeard()
+    {
+        // The audio system may read on a thread of its own while photons click on the window's.
+        SoundStream stream;
+        std::atomic<bool> heard = false;
+        std::jthread sink([&](std::stop_token stop) {
+            std::array<qint16, 441> samples{}; // a hundredth of a second
+            while (!stop.stop_requested()) {
+                stream.read(reinterpret_cast<char *>(samples.data()), sizeof samples);
+                if (std::ranges::any_of(samples, [](qint16 s) { return s != 0; }))
+                    heard = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        for (int i = 0; i < 200 && !heard; ++i) {
+            stream.click();
+            stream.tone(440 + i);
+            QTest::qWait(1); // a photon a millisecond
+        }
+        QTRY_VERIFY(heard);
+        sink.request_stop();
+        sink.join();
+        stream.clear();
+        QVERIFY(stream.quiet());
     }
 
     void pitchFromLowToHigh()

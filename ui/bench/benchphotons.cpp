@@ -36,6 +36,12 @@ void BenchPhotons::setMap(std::shared_ptr<const ProbabilityMap> map)
     m_photons = std::make_unique<MapPhotons>(*map);
 }
 
+void BenchPhotons::setHeld(bool held)
+{
+    m_stream->setHeld(held);
+    m_sound->setHeld(held);
+}
+
 bool BenchPhotons::canLand() const
 {
     return m_photons && m_photons->canDraw();

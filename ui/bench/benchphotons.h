@@ -40,6 +40,8 @@ public:
     std::span<const Vec2> latest() const { return m_latest; }
     PhotonStream &stream() const { return *m_stream; }
     ProbabilitySound &sound() const { return *m_sound; }
+    /// Held while the bench is hidden: no photon lands and nothing sounds.
+    void setHeld(bool held);
 
 public slots:
     /// `count` photons land now, where a map of the present experiment is in.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchwindow.h"
 
+#include "benchphotons.h"
 #include "chainpanel.h"
 #include "choices.h"
 #include "closekeys.h"
@@ -86,7 +87,21 @@ BenchWindow::BenchWindow(QWidget *parent)
     createLayout();
     createActions();
     CloseKeys::install(*this);
+    // Nothing is computed, nor sent, nor heard until the bench is shown.
+    m_computer->setHeld(true);
+    m_photons->photons().setHeld(true);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
+    connect(m_computer, &MapComputer::passingMapReady, this,
+            [this](std::shared_ptr<const ProbabilityMap> map) {
+                // The colour bar goes with the picture shown.
+                if (m_mapView->setPassingMap(map))
+                    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
+            });
+    connect(m_mapView, &MapView::sourceMoved, this, [this](Vec2 at) {
+        Experiment experiment = m_experiment;
+        experiment.source = Source::point(MapGrid::sceneOf(at));
+        setExperiment(experiment);
+    });
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
@@ -343,9 +358,10 @@ void BenchWindow::setExperiment(const Experiment &experiment)
     if (same)
         return;
     m_progress->setValue(0);
-    m_computer->compute(experiment);
     updateDescription();
     emit experimentChanged();
+    // A map computed lately comes at once, before this returns.
+    m_computer->compute(experiment);
 }
 
 void BenchWindow::cutMirror(const MirrorCut &cut, const QString &what)
@@ -560,6 +576,22 @@ void BenchWindow::alignStrip()
     const QRectF area = m_mapView->mapRect();
     const QPoint offset = m_mapView->mapTo(this, QPoint()) - m_strip->mapTo(this, QPoint());
     m_strip->setStripArea(area.top() + offset.y(), area.height());
+}
+
+void BenchWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_computer->setHeld(false);
+    m_photons->photons().setHeld(false);
+}
+
+void BenchWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Closed, the bench is only hidden: it keeps what it shows, but its threads go idle and
+    // its photons and sound stop until it is shown again.
+    m_computer->setHeld(true);
+    m_photons->photons().setHeld(true);
 }
 
 bool BenchWindow::eventFilter(QObject *watched, QEvent *event)

@@ -2,25 +2,25 @@
 #include "mapcomputer.h"
 
 #include <QMetaObject>
-#include <atomic>
+#include <algorithm>
 
 namespace veltrin {
 
-/// One experiment's computation on a thread of its own. A stopped one is left to notice it
-/// (within a row of the map) rather than waited for, so that the window never waits.
-struct MapComputer::Worker
-{
-    std::atomic<bool> finished = false;
-    std::jthread thread;
-};
+namespace {
+
+/// Whole-mirror foci kept for experiments gone back to.
+constexpr std::size_t keptFoci = 8;
+
+} // namespace
 
 MapComputer::MapComputer(QObject *parent) : QObject(parent) {}
 
 MapComputer::~MapComputer()
 {
-    for (auto &worker : m_workers)
-        worker->thread.request_stop();
-    m_workers.clear(); // each jthread joins
+    std::unique_lock lock(m_mutex);
+    m_pending.reset();
+    m_stop.request_stop();
+    m_stopped.wait(lock, [this] { return !m_serving; });
 }
 
 void MapComputer::setGrids(std::vector<MapGrid> grids)
@@ -30,9 +30,12 @@ void MapComputer::setGrids(std::vector<MapGrid> grids)
 
 std::optional<ProbabilityMap::Peak> MapComputer::wholeMirrorFocus() const
 {
-    if (m_focusOf == uncut(m_experiment))
-        return m_focus;
-    return std::nullopt;
+    const Experiment whole = uncut(m_experiment);
+    const auto found =
+        std::ranges::find(m_focuses, whole, &std::pair<Experiment, ProbabilityMap::Peak>::first);
+    if (found == m_focuses.end())
+        return std::nullopt;
+    return found->second;
 }
 
 Experiment MapComputer::uncut(Experiment experiment)
@@ -46,85 +49,197 @@ bool MapComputer::isFinished() const
     return m_map && m_map->grid() == m_grids.back() && m_map->experiment() == m_experiment;
 }
 
-void MapComputer::compute(const Experiment &experiment)
+int MapComputer::rankOf(const MapGrid &grid) const
 {
-    for (auto &worker : m_workers)
-        worker->thread.request_stop();
-    forgetFinishedWorkers();
-    m_experiment = experiment;
-    m_map.reset();
-    const quint64 generation = ++m_generation;
-    // A drag across the mirror changes only its cut: the focus found for the whole mirror holds.
-    const bool findFocus = !(m_focus && m_focusOf == uncut(experiment));
-    if (findFocus) {
-        m_focus.reset();
-        m_focusOf = uncut(experiment);
-    }
-
-    auto worker = std::make_unique<Worker>();
-    Worker *self = worker.get();
-    worker->thread = std::jthread(
-        [this, self, generation, experiment, findFocus, grids = m_grids](std::stop_token stop) {
-            for (std::size_t i = 0; i < grids.size() && !stop.stop_requested(); ++i) {
-                const bool last = i + 1 == grids.size();
-                ProbabilityMap::Progress progress;
-                if (last) {
-                    progress = [this, generation](int done, int total) {
-                        QMetaObject::invokeMethod(
-                            this, [=, this] { reportProgress(generation, done, total); },
-                            Qt::QueuedConnection);
-                    };
-                }
-                std::optional<ProbabilityMap> map =
-                    ProbabilityMap::compute(experiment, grids[i], stop, progress);
-                if (!map)
-                    break;
-                auto shared = std::make_shared<const ProbabilityMap>(std::move(*map));
-                QMetaObject::invokeMethod(
-                    this, [=, this] { deliver(generation, shared); }, Qt::QueuedConnection);
-                // What the pupil's mirror is measured against, once the coarse map is shown.
-                if (i == 0 && findFocus) {
-                    if (const auto focus = ProbabilityMap::wholeMirrorFocus(experiment, stop)) {
-                        QMetaObject::invokeMethod(
-                            this, [=, this] { deliverFocus(uncut(experiment), *focus); },
-                            Qt::QueuedConnection);
-                    }
-                }
-            }
-            self->finished = true;
-        });
-    m_workers.push_back(std::move(worker));
+    const auto found = std::ranges::find(m_grids, grid);
+    return found == m_grids.end() ? -1 : int(found - m_grids.begin());
 }
 
-void MapComputer::deliver(quint64 generation, std::shared_ptr<const ProbabilityMap> map)
+void MapComputer::compute(const Experiment &experiment)
 {
-    forgetFinishedWorkers();
-    if (generation != m_generation)
+    m_experiment = experiment;
+    ++m_generation;
+    m_map = m_cache.find(experiment, m_grids.back());
+    {
+        std::unique_lock lock(m_mutex);
+        m_pending.reset();
+        // A coarse map under way is let finish: during a drag it is the next picture shown.
+        if (m_map || m_held || !m_previewUnderWay)
+            m_stop.request_stop();
+        if (!m_held) {
+            if (std::optional<Request> request = missing())
+                ask(std::move(*request), lock);
+        }
+    }
+    if (m_map)
+        emit mapReady(m_map);
+}
+
+void MapComputer::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    std::unique_lock lock(m_mutex);
+    if (held) {
+        m_pending.reset();
+        m_stop.request_stop();
+    } else if (std::optional<Request> request = missing()) {
+        ask(std::move(*request), lock);
+    }
+}
+
+std::optional<MapComputer::Request> MapComputer::missing() const
+{
+    const bool findFocus = !wholeMirrorFocus();
+    // The grids finer than the map already in.
+    const int done = m_map ? rankOf(m_map->grid()) : -1;
+    std::vector<MapGrid> grids(m_grids.begin() + (done + 1), m_grids.end());
+    if (grids.empty() && !findFocus)
+        return std::nullopt;
+    return Request{m_generation, m_experiment, std::move(grids), findFocus};
+}
+
+void MapComputer::ask(Request request, const std::unique_lock<std::mutex> &)
+{
+    m_pending = std::move(request);
+    if (m_serving)
+        return;
+    m_serving = true;
+    m_pool.post([this] { serveRequests(); });
+}
+
+void MapComputer::serveRequests()
+{
+    for (;;) {
+        Request request;
+        std::stop_token stop;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (!m_pending) {
+                m_serving = false;
+                m_stopped.notify_all();
+                return;
+            }
+            request = std::move(*m_pending);
+            m_pending.reset();
+            m_stop = std::stop_source();
+            stop = m_stop.get_token();
+        }
+        work(request, stop);
+    }
+}
+
+void MapComputer::work(const Request &request, std::stop_token stop)
+{
+    const std::size_t count = request.grids.size();
+    // What the pupil's mirror is measured against, once the coarse map is shown.
+    const std::size_t focusAfter = count > 1 ? 1 : 0;
+    for (std::size_t i = 0;; ++i) {
+        if (i == focusAfter && request.findFocus) {
+            if (const auto focus =
+                    ProbabilityMap::wholeMirrorFocus(m_pool, request.experiment, stop))
+                handOver({request.experiment, nullptr, focus});
+        }
+        if (i == count || stop.stop_requested())
+            return;
+        const bool preview = i == 0 && count > 1;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_previewUnderWay = preview;
+        }
+        ProbabilityMap::Progress progress;
+        if (i + 1 == count) {
+            progress = [this, generation = request.generation](int done, int total) {
+                handOverProgress({generation, done, total});
+            };
+        }
+        std::optional<ProbabilityMap> map =
+            ProbabilityMap::compute(m_pool, request.experiment, request.grids[i], stop, progress);
+        bool newer = false;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_previewUnderWay = false;
+            newer = m_pending.has_value();
+        }
+        if (map)
+            handOver({request.experiment, std::make_shared<const ProbabilityMap>(std::move(*map)),
+                      std::nullopt});
+        if (!map || newer)
+            return;
+    }
+}
+
+void MapComputer::handOver(Outcome outcome)
+{
+    bool woken = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_outcomes.push_back(std::move(outcome));
+        woken = std::exchange(m_woken, true);
+    }
+    // The outcome itself goes through the mutex above, where the thread checker sees it pass.
+    if (!woken)
+        QMetaObject::invokeMethod(this, "collect", Qt::QueuedConnection);
+}
+
+void MapComputer::handOverProgress(ProgressReport report)
+{
+    bool woken = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_progress = report; // only the latest counts
+        woken = std::exchange(m_woken, true);
+    }
+    if (!woken)
+        QMetaObject::invokeMethod(this, "collect", Qt::QueuedConnection);
+}
+
+void MapComputer::collect()
+{
+    std::vector<Outcome> outcomes;
+    std::optional<ProgressReport> report;
+    {
+        const std::lock_guard lock(m_mutex);
+        outcomes.swap(m_outcomes);
+        report = std::exchange(m_progress, std::nullopt);
+        m_woken = false;
+    }
+    if (report && report->generation == m_generation)
+        emit progress(report->done, report->total);
+    for (Outcome &outcome : outcomes) {
+        if (!outcome.focus) {
+            takeMap(std::move(outcome.map));
+            continue;
+        }
+        // Found for another cut of the same mirror, it holds all the same.
+        const Experiment whole = uncut(outcome.experiment);
+        const bool known = std::ranges::find(m_focuses, whole,
+                                             &std::pair<Experiment, ProbabilityMap::Peak>::first) !=
+                           m_focuses.end();
+        if (known)
+            continue;
+        if (m_focuses.size() >= keptFoci)
+            m_focuses.erase(m_focuses.begin());
+        m_focuses.emplace_back(whole, *outcome.focus);
+        if (whole == uncut(m_experiment))
+            emit focusFound();
+    }
+}
+
+void MapComputer::takeMap(std::shared_ptr<const ProbabilityMap> map)
+{
+    if (rankOf(map->grid()) + 1 == int(m_grids.size()))
+        m_cache.keep(map);
+    if (!(map->experiment() == m_experiment)) {
+        emit passingMapReady(std::move(map));
+        return;
+    }
+    // An earlier request for the same experiment may finish after a finer map is in.
+    if (m_map && rankOf(m_map->grid()) >= rankOf(map->grid()))
         return;
     m_map = std::move(map);
     emit mapReady(m_map);
-}
-
-void MapComputer::deliverFocus(const Experiment &of, ProbabilityMap::Peak focus)
-{
-    // Found for an earlier cut of the same mirror, it holds all the same.
-    if (!(of == m_focusOf) || m_focus)
-        return;
-    m_focus = focus;
-    emit focusFound();
-}
-
-void MapComputer::reportProgress(quint64 generation, int done, int total)
-{
-    if (generation == m_generation)
-        emit progress(done, total);
-}
-
-void MapComputer::forgetFinishedWorkers()
-{
-    // A finished thread is joined at once; those still stopping are left for later.
-    std::erase_if(m_workers,
-                  [](const std::unique_ptr<Worker> &worker) { return worker->finished.load(); });
 }
 
 } // namespace veltrin

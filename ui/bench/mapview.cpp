@@ -9,13 +9,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace veltrin {
 
-MapView::MapView(QWidget *parent) : QWidget(parent)
+MapView::MapView(QWidget *parent) : QWidget(parent), m_greyTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("mapa"));
+    m_greyTimer->setSingleShot(true);
+    m_greyTimer->setInterval(greyAfter);
+    connect(m_greyTimer, &QTimer::timeout, this, [this] {
+        m_greyed = !showsExperiment();
+        update();
+    });
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -25,13 +33,33 @@ void MapView::setMap(std::shared_ptr<const ProbabilityMap> map)
 {
     m_map = std::move(map);
     m_picture = m_map ? MapImage::of(*m_map) : QImage();
-    m_greyed = m_picture.convertToFormat(QImage::Format_Grayscale8);
+    m_greyPicture = m_picture.convertToFormat(QImage::Format_Grayscale8);
+    // A picture just come keeps its colours for a moment even if the experiment has moved on.
+    m_greyed = false;
+    if (showsExperiment())
+        m_greyTimer->stop();
+    else
+        m_greyTimer->start();
     update();
+}
+
+bool MapView::setPassingMap(std::shared_ptr<const ProbabilityMap> map)
+{
+    if (showsExperiment())
+        return false;
+    setMap(std::move(map));
+    return true;
 }
 
 void MapView::setExperiment(const Experiment &experiment)
 {
     m_experiment = experiment;
+    if (showsExperiment()) {
+        m_greyTimer->stop();
+        m_greyed = false;
+    } else if (!m_greyed && !m_greyTimer->isActive()) {
+        m_greyTimer->start();
+    }
     update();
 }
 
@@ -42,9 +70,14 @@ bool MapView::showsExperiment() const
 
 void MapView::setDetector(Vec2 mapPoint)
 {
-    m_detector = {std::clamp(mapPoint.x, 0.0, MapGrid::xEnd),
-                  std::clamp(mapPoint.y, MapGrid::yLow, MapGrid::yEnd)};
+    m_detector = withinMap(mapPoint);
     update();
+}
+
+Vec2 MapView::withinMap(Vec2 mapPoint)
+{
+    return {std::clamp(mapPoint.x, 0.0, MapGrid::xEnd),
+            std::clamp(mapPoint.y, MapGrid::yLow, MapGrid::yEnd)};
 }
 
 void MapView::setPictureShown(bool shown)
@@ -87,10 +120,10 @@ void MapView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const QRectF area = mapRect();
-    const bool current = showsExperiment();
+    const bool greyed = isGreyed();
     if (!m_picture.isNull() && m_pictureShown) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(area, current ? m_picture : m_greyed);
+        painter.drawImage(area, greyed ? m_greyPicture : m_picture);
     } else {
         painter.fillRect(area, Qt::black);
     }
@@ -106,7 +139,7 @@ void MapView::paintEvent(QPaintEvent *)
         painter.drawEllipse(at, 5, 5);
     }
     paintDetector(painter);
-    if (!current) {
+    if (greyed || m_picture.isNull()) {
         painter.setPen(Qt::white);
         painter.drawText(area.adjusted(8, 8, -8, -8), Qt::AlignTop | Qt::AlignRight,
                          tr("Computing the map…"));
@@ -164,14 +197,32 @@ void MapView::moveDetectorTo(Vec2 mapPoint)
 
 void MapView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A press on the point source takes it up; anywhere else it moves the detector there.
+    if (m_experiment.source.isPoint()) {
+        const QPointF source = pixelOf(MapGrid::mapOf(m_experiment.source.at()));
+        const QPointF off = event->position() - source;
+        m_draggingSource = std::hypot(off.x(), off.y()) <= sourceReach;
+    }
+    if (!m_draggingSource)
         moveDetectorTo(mapPointAt(event->position()));
 }
 
 void MapView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() & Qt::LeftButton)
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    if (m_draggingSource)
+        emit sourceMoved(withinMap(mapPointAt(event->position())));
+    else
         moveDetectorTo(mapPointAt(event->position()));
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_draggingSource = false;
 }
 
 void MapView::keyPressEvent(QKeyEvent *event)

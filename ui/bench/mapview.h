@@ -8,14 +8,17 @@
 #include <QWidget>
 #include <memory>
 
+class QTimer;
+
 namespace veltrin {
 
 class ProbabilityMap;
 
 /// The plane in front of the mirror: the map's picture, the mirror over it (kept strips bright,
-/// cut ones faint), a point source, and the detector, which the pupil drags or moves with the
-/// arrow keys (Shift for fine steps). Until the map of a new experiment is in, the last picture
-/// stays greyed, so the pupil never takes it for the new one.
+/// cut ones faint), a point source, which the pupil drags, and the detector, which the pupil
+/// drags or moves with the arrow keys (Shift for fine steps). Until the map of a new experiment
+/// is in, the last picture stays: in its colours for a moment, as a drag's pictures follow one
+/// another, then greyed, so that the pupil never takes it for the new one.
 class MapView : public QWidget
 {
     Q_OBJECT
@@ -23,17 +26,26 @@ class MapView : public QWidget
 public:
     static constexpr double keyStep = 100;    ///< twips, an arrow key
     static constexpr double fineKeyStep = 20; ///< twips, with Shift
+    /// How long the last picture keeps its colours once it no longer shows the experiment.
+    static constexpr int greyAfter = 250; // milliseconds
+    /// How near its marker a press takes up a point source.
+    static constexpr double sourceReach = 9; // pixels
 
     explicit MapView(QWidget *parent = nullptr);
 
     /// The map to show; its picture is made here.
     void setMap(std::shared_ptr<const ProbabilityMap> map);
+    /// A map of an experiment since left, shown until the present one's is in; returns whether
+    /// it is shown.
+    bool setPassingMap(std::shared_ptr<const ProbabilityMap> map);
     std::shared_ptr<const ProbabilityMap> map() const { return m_map; }
     /// The experiment the next map will show: the mirror is drawn as it now is, the picture greyed
     /// until a map of it arrives.
     void setExperiment(const Experiment &experiment);
     /// Whether the picture shown is of the experiment drawn.
     bool showsExperiment() const;
+    /// Whether the picture is shown grey, as one of another experiment.
+    bool isGreyed() const { return m_greyed && !showsExperiment(); }
     /// Hides the map's picture, so that only what is drawn over it shows the light.
     void setPictureShown(bool shown);
 
@@ -51,24 +63,31 @@ public:
 
 signals:
     void detectorMoved(Vec2 mapPoint);
+    /// The pupil drags the point source.
+    void sourceMoved(Vec2 mapPoint);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void paintMirror(QPainter &painter) const;
     void paintDetector(QPainter &painter) const;
     void moveDetectorTo(Vec2 mapPoint);
+    static Vec2 withinMap(Vec2 mapPoint);
 
     std::shared_ptr<const ProbabilityMap> m_map;
     QImage m_picture;
-    QImage m_greyed;
+    QImage m_greyPicture;
+    bool m_greyed = false;
+    QTimer *m_greyTimer;
     Experiment m_experiment;
     Vec2 m_detector{2500, 0};
     bool m_pictureShown = true;
+    bool m_draggingSource = false;
 };
 
 } // namespace veltrin

@@ -53,6 +53,12 @@ void AxisPhotons::setRun(double k, double frequency, const QColor &barColour)
     clear();
 }
 
+void AxisPhotons::setHeld(bool held)
+{
+    m_stream->setHeld(held);
+    m_sound->setHeld(held);
+}
+
 void AxisPhotons::setPosition(int index)
 {
     if (index < 0 || index >= int(m_bars.size()))

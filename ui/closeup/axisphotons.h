@@ -37,6 +37,8 @@ public:
     qint64 total() const { return m_total; }
     PhotonStream &stream() const { return *m_stream; }
     ProbabilitySound &sound() const { return *m_sound; }
+    /// Held while the close-up is hidden: no photon lands and nothing sounds.
+    void setHeld(bool held);
 
 public slots:
     /// The detector position being looked at: marked, and heard as a tone.

@@ -60,9 +60,9 @@ QSize ChainView::minimumContentSize() const
             std::max(200, 8 * metrics.height())};
 }
 
-void ChainView::setCloseUp(const CloseUp *closeUp)
+void ChainView::setCloseUp(std::shared_ptr<const CloseUp> closeUp)
 {
-    m_closeUp = closeUp;
+    m_closeUp = std::move(closeUp);
     updateHovered();
     update();
 }

@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <QTransform>
+#include <memory>
 
 namespace veltrin {
 
@@ -23,8 +24,8 @@ public:
 
     explicit ChainView(QWidget *parent = nullptr);
 
-    /// What to show; nullptr for nothing. The close-up must live while it is shown.
-    void setCloseUp(const CloseUp *closeUp);
+    /// What to show; nullptr for nothing. Kept while shown.
+    void setCloseUp(std::shared_ptr<const CloseUp> closeUp);
     void setResultantColour(const QColor &colour);
     /// The arrow to ring as the chosen one, −1 for none.
     void setMarkedArrow(int arrow);
@@ -56,7 +57,7 @@ private:
     void updateHovered();
     int arrowAt(QPointF pixel) const;
 
-    const CloseUp *m_closeUp = nullptr;
+    std::shared_ptr<const CloseUp> m_closeUp;
     QColor m_resultantColour = Qt::black;
     int m_marked = -1;
     double m_commonExtent = 0;

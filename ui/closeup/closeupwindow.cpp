@@ -52,6 +52,7 @@ CloseUpWindow::CloseUpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     step(Qt::Key_Right, [this] { return m_position + 1; });
     step(Qt::Key_Home, [] { return 0; });
     step(Qt::Key_End, [] { return scene::detectorPositions - 1; });
+    m_photons->setHeld(true); // until shown
 
     // Until a run says otherwise, the mirror and light of a freshly loaded main window.
     setRun(m_k, m_frequency, QColor::fromRgb(loadedChoice(Field::Kmitocet).bars.colour.argb()));
@@ -352,24 +353,29 @@ void CloseUpWindow::print()
 void CloseUpWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    m_photons->setHeld(false);
     emit shownChanged(true);
 }
 
 void CloseUpWindow::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
+    // Kept for the next look, but idle and silent meanwhile.
+    m_photons->setHeld(true);
     emit shownChanged(false);
 }
 
 void CloseUpWindow::refresh()
 {
-    m_closeUp = std::make_unique<CloseUp>(m_k, m_frequency, m_arrowCount, m_position);
+    // The views keep the close-up they draw until they are given the next, whatever they are
+    // asked meanwhile.
+    m_closeUp = std::make_shared<const CloseUp>(m_k, m_frequency, m_arrowCount, m_position);
     m_chain->setTitle(
         tr("%1 arrows head to tail, and their resultant").arg(QLocale().toString(m_arrowCount)));
+    m_chain->setCloseUp(m_closeUp);
     m_chain->setCommonExtent(m_scale == Scale::AllPositions ? table().largestChain() : 0);
-    m_chain->setCloseUp(m_closeUp.get());
-    m_mirror->setCloseUp(m_closeUp.get());
-    m_graph->setCloseUp(m_closeUp.get());
+    m_mirror->setCloseUp(m_closeUp);
+    m_graph->setCloseUp(m_closeUp);
     markArrow(m_chain->hoveredArrow());
 
     const QString distance =

@@ -98,7 +98,7 @@ private:
     Scale m_scale = Scale::EachPosition;
     double m_highestBar = 0;
     bool m_placed = false;
-    std::unique_ptr<CloseUp> m_closeUp;
+    std::shared_ptr<const CloseUp> m_closeUp; // shared with the views that draw it
     SaveLocation m_saveLocation;
     std::unique_ptr<PositionTable> m_table;
 

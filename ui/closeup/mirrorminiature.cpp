@@ -25,9 +25,9 @@ const QRectF shownScene(QPointF(scene::X0 - 250, scene::YTOP - 150),
 
 MirrorMiniature::MirrorMiniature(QWidget *parent) : PlotPanel(parent) {}
 
-void MirrorMiniature::setCloseUp(const CloseUp *closeUp)
+void MirrorMiniature::setCloseUp(std::shared_ptr<const CloseUp> closeUp)
 {
-    m_closeUp = closeUp;
+    m_closeUp = std::move(closeUp);
     update();
 }
 

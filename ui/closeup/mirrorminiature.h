@@ -4,6 +4,7 @@
 #include "plotpanel.h"
 
 #include <QTransform>
+#include <memory>
 
 namespace veltrin {
 
@@ -19,7 +20,7 @@ public:
     explicit MirrorMiniature(QWidget *parent = nullptr);
 
     /// What to show; nullptr for nothing. The close-up must live while it is shown.
-    void setCloseUp(const CloseUp *closeUp);
+    void setCloseUp(std::shared_ptr<const CloseUp> closeUp);
     /// The arrow whose path to draw, −1 for the path of least time.
     void setPathArrow(int arrow);
 
@@ -36,7 +37,7 @@ private:
     void paintMarks(QPainter &painter, const QTransform &toView) const;
     void paintPath(QPainter &painter, const QTransform &toView, int arrow) const;
 
-    const CloseUp *m_closeUp = nullptr;
+    std::shared_ptr<const CloseUp> m_closeUp;
     int m_pathArrow = -1;
 };
 

@@ -70,9 +70,9 @@ QString wavelengthLabel()
 
 PathTimeGraph::PathTimeGraph(QWidget *parent) : PlotPanel(parent) {}
 
-void PathTimeGraph::setCloseUp(const CloseUp *closeUp)
+void PathTimeGraph::setCloseUp(std::shared_ptr<const CloseUp> closeUp)
 {
-    m_closeUp = closeUp;
+    m_closeUp = std::move(closeUp);
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QRectF>
+#include <memory>
 #include <vector>
 
 namespace veltrin {
@@ -23,7 +24,7 @@ public:
     explicit PathTimeGraph(QWidget *parent = nullptr);
 
     /// What to show; nullptr for nothing. The close-up must live while it is shown.
-    void setCloseUp(const CloseUp *closeUp);
+    void setCloseUp(std::shared_ptr<const CloseUp> closeUp);
     /// The arrow to ring, −1 for the one of least time.
     void setMarkedArrow(int arrow);
 
@@ -53,7 +54,7 @@ private:
     void paintWavelength(QPainter &painter, const Frame &frame) const;
     void paintCurve(QPainter &painter, const Frame &frame) const;
 
-    const CloseUp *m_closeUp = nullptr;
+    std::shared_ptr<const CloseUp> m_closeUp;
     int m_marked = -1;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace veltrin {
 
@@ -42,7 +43,9 @@ void PhotonStream::schedule()
 
 void PhotonStream::start()
 {
-    if (isRunning())
+    if (m_held)
+        m_runOnRelease = true;
+    if (isRunning() || m_held)
         return;
     m_sinceTick.start();
     m_timer->start();
@@ -51,6 +54,7 @@ void PhotonStream::start()
 
 void PhotonStream::pause()
 {
+    m_runOnRelease = false;
     if (!isRunning())
         return;
     m_timer->stop();
@@ -58,8 +62,26 @@ void PhotonStream::pause()
     emit runningChanged(false);
 }
 
+void PhotonStream::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    if (held) {
+        const bool running = isRunning();
+        pause();
+        m_runOnRelease = running;
+        m_held = true;
+    } else {
+        m_held = false;
+        if (std::exchange(m_runOnRelease, false))
+            start();
+    }
+}
+
 void PhotonStream::tick()
 {
+    if (m_held)
+        return;
     int count = 1;
     if (m_rate == fastest) {
         count = m_batch;

@@ -25,14 +25,18 @@ public:
 
     int rate() const { return m_rate; }
     bool isRunning() const;
+    bool isHeld() const { return m_held; }
     /// Photons sent per frame at the fastest rate, as the drawing allows now.
     int batch() const { return m_batch; }
 
 public slots:
     /// Photons a second, or fastest.
     void setRate(int perSecond);
+    /// Starts, or where held, starts once let go.
     void start();
     void pause();
+    /// Held while its window is hidden: no photon arrives; let go, it goes on if it was running.
+    void setHeld(bool held);
     /// Sends the photons due now, as the timer does at each tick.
     void tick();
 
@@ -45,6 +49,8 @@ private:
     void schedule();
 
     int m_rate = 10;
+    bool m_held = false;
+    bool m_runOnRelease = false;
     int m_batch = 64;
     double m_owed = 0; ///< photons due but not yet sent, at rates above the frame rate
     QTimer *m_timer;

@@ -57,6 +57,17 @@ void ProbabilitySound::setOn(bool on)
     emit onChanged(on);
 }
 
+void ProbabilitySound::setHeld(bool held)
+{
+    m_held = held;
+    if (!held)
+        return;
+    m_quietCheck->stop();
+    if (m_sink)
+        m_sink->stop();
+    m_stream->clear();
+}
+
 void ProbabilitySound::click()
 {
     if (ready())
@@ -71,7 +82,7 @@ void ProbabilitySound::tone(double share)
 
 bool ProbabilitySound::ready()
 {
-    if (!m_on || m_silent)
+    if (!m_on || m_silent || m_held)
         return false;
     if (m_systemOutput) {
         m_device = QMediaDevices::defaultAudioOutput();

@@ -30,6 +30,9 @@ public:
     static double pitchOf(double share);
 
     bool isOn() const { return m_on; }
+    /// Held while its window is hidden: silent, whatever was sounding cut off.
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
     /// No sound can be played: no device, or the device failed.
     bool isSilent() const { return m_silent; }
 
@@ -55,6 +58,7 @@ private:
     bool m_systemOutput = false; ///< m_device is to be the system's default output
     bool m_on = false;
     bool m_silent = false;
+    bool m_held = false;
     SoundStream *m_stream;
     QAudioSink *m_sink = nullptr;
     QTimer *m_quietCheck;

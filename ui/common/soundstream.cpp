@@ -25,20 +25,39 @@ SoundStream::SoundStream(QObject *parent) : QIODevice(parent)
 
 void SoundStream::click()
 {
-    // Photons faster than the ear can part them would pile up into a roar.
-    for (const Voice &v : m_voices)
-        if (v.click && v.played < clickLength)
-            return;
-    m_voices.push_back({.frequency = 1800, .loudness = 0.18, .length = clickLength, .click = true});
+    {
+        const std::lock_guard lock(m_mutex);
+        // Photons faster than the ear can part them would pile up into a roar.
+        for (const Voice &v : m_voices)
+            if (v.click && v.played < clickLength)
+                return;
+        m_voices.push_back(
+            {.frequency = 1800, .loudness = 0.18, .length = clickLength, .click = true});
+    }
     emit readyRead();
 }
 
 void SoundStream::tone(double frequency)
 {
-    // A step along the axis replaces the tone still sounding, so that fast steps do not blur.
-    std::erase_if(m_voices, [](const Voice &v) { return !v.click; });
-    m_voices.push_back({.frequency = frequency, .loudness = 0.3, .length = toneLength});
+    {
+        const std::lock_guard lock(m_mutex);
+        // A step along the axis replaces the tone still sounding, so that fast steps do not blur.
+        std::erase_if(m_voices, [](const Voice &v) { return !v.click; });
+        m_voices.push_back({.frequency = frequency, .loudness = 0.3, .length = toneLength});
+    }
     emit readyRead();
+}
+
+void SoundStream::clear()
+{
+    const std::lock_guard lock(m_mutex);
+    m_voices.clear();
+}
+
+bool SoundStream::quiet() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_voices.empty();
 }
 
 qint64 SoundStream::bytesAvailable() const
@@ -65,6 +84,8 @@ double SoundStream::sampleOf(const Voice &voice) const
 qint64 SoundStream::readData(char *data, qint64 maxSize)
 {
     const qint64 count = maxSize / qint64(sizeof(qint16));
+    // Held for the few thousand samples of a read: a sound added meanwhile waits that long.
+    const std::lock_guard lock(m_mutex);
     for (qint64 i = 0; i < count; ++i) {
         double sample = 0;
         for (Voice &v : m_voices) {

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <QIODevice>
+#include <mutex>
 #include <vector>
 
 namespace veltrin {
 
 /// The samples an audio sink reads: soft clicks and short tones mixed, mono, 16 bits, silence
 /// between them. A tone is a fundamental with a few quieter harmonics under a quick rise and a
-/// slow fall, so that it sounds like a struck bar, not a bare sine.
+/// slow fall, so that it sounds like a struck bar, not a bare sine. Sounds are added on the
+/// window's thread and read on the sink's, which may be the audio system's own.
 class SoundStream : public QIODevice
 {
     Q_OBJECT
@@ -22,8 +24,10 @@ public:
     void click();
     /// A tone of the given pitch, Hz, that fades out over a fifth of a second.
     void tone(double frequency);
+    /// Drops every sound still playing.
+    void clear();
     /// Nothing more to play: what is left of the sounds has been read.
-    bool quiet() const { return m_voices.empty(); }
+    bool quiet() const;
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -43,6 +47,7 @@ private:
     };
     double sampleOf(const Voice &voice) const;
 
+    mutable std::mutex m_mutex; // the voices are shared with the reading thread
     std::vector<Voice> m_voices;
 };
 
