@@ -12,6 +12,7 @@
 #include "pacedrun.h"
 #include "parameterhandlers.h"
 #include "projectorview.h"
+#include "questionbox.h"
 #include "rundescription.h"
 #include "shareactions.h"
 #include "shownchildren.h"
@@ -222,7 +223,7 @@ void VeltrinWindow::createControls()
     const auto field = [this](const char *name) { return control<QLineEdit>(name); };
     m_fields = {field("nOsKruh"), field("nKmitočet"), field("nSpomaleni"), field("nPrvní"),
                 field("nAlfa")};
-    m_surface = std::make_unique<WindowSurface>(this, m_canvas, m_fields);
+    m_surface = std::make_unique<WindowSurface>(this, m_canvas, m_fields, QuestionBox::ask);
     m_handlers = new ParameterHandlers(m_fields, control<QScrollBar>("HScroll1"), this);
 }
 
