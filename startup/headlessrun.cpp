@@ -6,7 +6,6 @@
 #include "figure.h"
 #include "figuresaver.h"
 #include "imagesurface.h"
-#include "parameterhandlers.h"
 #include "picture.h"
 #include "picturesaver.h"
 #include "platformstartguard.h"
@@ -73,8 +72,7 @@ HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1
             surface.setText(choice->field, choice->text());
     }
     if (options.speed) {
-        surface.setText(Field::Spomaleni,
-                        numberToText(ParameterHandlers::delayCount(*options.speed)));
+        surface.setText(Field::Spomaleni, numberToText(SpeedBar::delayCount(*options.speed)));
     }
     Run run(surface);
     m_history.begin(run.record());

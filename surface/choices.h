@@ -37,6 +37,16 @@ struct Choice
     QString shownCaption() const;
 };
 
+/// The animation's scroll bar, which sets the speed: its positions run from 0, as fast as the
+/// machine draws, to slowestPosition, and each writes a delay count into the speed field.
+struct SpeedBar
+{
+    static constexpr int slowestPosition = 32767;
+
+    /// The delay count a position writes: 30 per step, plus 1; from 1 at the left end to 983011.
+    static constexpr double delayCount(double position) { return position * 30 + 1; }
+};
+
 /// Every option button, grouped by field and, within a group, top to bottom as they stand.
 std::span<const Choice> choices();
 

@@ -48,7 +48,7 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
     switch (entry.kind) {
     case Kind::ScrollBar: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
-        bar->setRange(0, ParameterHandlers::slowestPosition);
+        bar->setRange(0, SpeedBar::slowestPosition);
         bar->setSingleStep(1);
         bar->setPageStep(1);
         // The delay changes only when the bar comes to rest, not while the thumb is dragged.
