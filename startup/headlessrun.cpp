@@ -2,7 +2,6 @@
 #include "headlessrun.h"
 
 #include "choices.h"
-#include "controlinventory.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "imagesurface.h"
@@ -11,6 +10,7 @@
 #include "platformstartguard.h"
 #include "probabilitycsv.h"
 #include "run.h"
+#include "scenecaptions.h"
 #include "textform.h"
 #include "translations.h"
 
@@ -48,7 +48,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
         std::optional<PlatformStartGuard> guard(std::in_place);
         app = std::make_unique<QGuiApplication>(count, arguments.data());
         guard.reset();
-        installFontSubstitutes();
+        SceneFonts::installSubstitutes();
     }
     installTranslations(*app);
 
@@ -94,7 +94,7 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
         check(options.picturePath, PictureSaver::save(m_picture, options.picturePath));
     if (!options.figurePath.isEmpty()) {
         check(options.figurePath,
-              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath));
+              FigureSaver::save(Figure(m_history, SceneCaptions::forFigure()), options.figurePath));
     }
     if (!options.probabilitiesPath.isEmpty()) {
         check(options.probabilitiesPath,

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
-#include "controlinventory.h"
 #include "imagesurface.h"
 #include "modalbox.h"
 #include "recordingsurface.h"
 #include "run.h"
 #include "runsetup.h"
 #include "scene.h"
+#include "scenecaptions.h"
 #include "twips.h"
 #include "windowrun.h"
 
@@ -46,15 +46,6 @@ public:
 private:
     Surface &m_inner;
 };
-
-QRect promptRect()
-{
-    for (const ControlEntry &entry : controlInventory()) {
-        if (entry.kind == ControlEntry::Kind::Label)
-            return twipsToPixels(entry.twips);
-    }
-    return {};
-}
 
 constexpr QRgb silver = qRgb(192, 192, 192);
 
@@ -126,7 +117,7 @@ private slots:
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect prompt = promptRect();
+        const QRect prompt = SceneCaptions::drawingPrompt().rect;
         QVERIFY(pixelsOtherThanSilver(window.canvas()->grab().toImage(), prompt) > 0);
 
         // The set-up alone: the mirror and its rays, drawn next, cross the prompt's place.

@@ -5,7 +5,6 @@
 #include "canvas.h"
 #include "choices.h"
 #include "closeupwindow.h"
-#include "controlinventory.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "helpdialog.h"
@@ -13,6 +12,7 @@
 #include "picturesaver.h"
 #include "probabilitycsv.h"
 #include "scene.h"
+#include "scenecaptions.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
@@ -108,7 +108,7 @@ QString ShareActions::proposedName(const QString &suffix) const
 
 Figure ShareActions::figure() const
 {
-    return Figure(m_window->history(), sceneCaptions());
+    return Figure(m_window->history(), SceneCaptions::forFigure());
 }
 
 QString ShareActions::askFileName(const QString &caption, const QString &suffix,

@@ -14,6 +14,7 @@
 #include "projectorview.h"
 #include "questionbox.h"
 #include "rundescription.h"
+#include "scenecaptions.h"
 #include "shareactions.h"
 #include "shownchildren.h"
 #include "textform.h"
@@ -132,7 +133,7 @@ void applyGround(QWidget *widget, const ControlEntry &entry, const SceneStyle &s
 
 VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
 {
-    installFontSubstitutes();
+    SceneFonts::installSubstitutes();
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
@@ -175,17 +176,16 @@ void VeltrinWindow::createControls()
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind == ControlEntry::Kind::Label) {
-            m_canvas->setPrompt(promptOf(entry));
+            m_canvas->setPrompt(SceneCaptions::drawingPrompt());
             continue;
         }
         QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
         QWidget *widget = createWidget(entry, container);
         widget->setObjectName(QString::fromUtf8(entry.name));
         widget->setGeometry(twipsToPixels(entry.twips));
-        if (entry.font != ControlEntry::Font::None && entry.font != ControlEntry::Font::Default)
-            widget->setFont(controlFont(entry.font));
-        if (entry.font == ControlEntry::Font::Default &&
-            entry.kind == ControlEntry::Kind::OptionButton)
+        if (entry.font != SceneFonts::Face::Dialog)
+            widget->setFont(SceneFonts::font(entry.font));
+        else if (entry.kind == ControlEntry::Kind::OptionButton)
             dialogFontButtons[container].push_back(static_cast<QRadioButton *>(widget));
         applyGround(widget, entry, SceneStyle());
         widget->setVisible(entry.visible);
