@@ -26,7 +26,10 @@ struct Choice
     Field field;            ///< OsKruh (K), Kmitocet (frequency) or Spomaleni (speed)
     const char *objectName; ///< the option button
     const char *caption;    ///< shown on the button, translated in the context "Controls"
-    double value;           ///< written into the field as its text form
+    /// What the choice means, for assistive technology and as the button's tooltip, translated in
+    /// the context "AccessibleTexts"; nullptr for a button never shown
+    const char *description;
+    double value; ///< written into the field as its text form
     bool selectedAtLoad;
     BarStyle bars;        ///< for a frequency: its bars
     double rayLength = 0; ///< for a mirror constant: reflected rays long enough to pass the focus
