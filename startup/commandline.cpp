@@ -42,15 +42,6 @@ QStringList optionTexts(Field field)
     return texts;
 }
 
-const Choice *choiceFor(Field field, const QString &value)
-{
-    for (const Choice &choice : choicesFor(field)) {
-        if (value.compare(optionText(choice), Qt::CaseInsensitive) == 0)
-            return &choice;
-    }
-    return nullptr;
-}
-
 QString programName()
 {
     return QStringLiteral("veltrin: ");
@@ -190,7 +181,7 @@ bool CommandLine::readChoice(const QCommandLineParser &parser, const QCommandLin
                              Field field, const Choice *&choice)
 {
     for (const QString &given : parser.values(option)) {
-        choice = choiceFor(field, given.trimmed());
+        choice = choiceCaptioned(field, given.trimmed());
         if (choice)
             continue;
         const QString valid = optionTexts(field).join(QStringLiteral(", "));

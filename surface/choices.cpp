@@ -79,6 +79,15 @@ const Choice *choiceNamed(QStringView objectName)
     return found == table.end() ? nullptr : &*found;
 }
 
+const Choice *choiceCaptioned(Field field, QStringView caption)
+{
+    for (const Choice &choice : choicesFor(field)) {
+        if (caption.compare(QString::fromUtf8(choice.caption), Qt::CaseInsensitive) == 0)
+            return &choice;
+    }
+    return nullptr;
+}
+
 const Choice *choiceWithText(Field field, const QString &text)
 {
     // The first button in order whose text is equal: the field holds texts, not numbers, and a

@@ -62,6 +62,10 @@ const Choice &loadedChoice(Field field);
 /// The button with this object name, or nullptr.
 const Choice *choiceNamed(QStringView objectName);
 
+/// The button of the field with this caption as the table writes it, in any case (0.0001, low);
+/// nullptr where none has it.
+const Choice *choiceCaptioned(Field field, QStringView caption);
+
 /// The button whose text the field holds, or nullptr where it holds no choice's text.
 const Choice *choiceWithText(Field field, const QString &text);
 

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -236,10 +235,8 @@ private slots:
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(pressStartAndWait(window));
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opK0002")),
-                          Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opNízký")),
-                          Qt::LeftButton);
+        choose(window, Field::OsKruh, "0.0002");
+        choose(window, Field::Kmitocet, "Low");
         QVERIFY(pressStartAndWait(window)); // No: both runs' bars stand side by side
         QCOMPARE(window.history().runs().size(), size_t(2));
         QCOMPARE(drawnAgain(window), window.canvas()->image());
@@ -261,8 +258,7 @@ private slots:
         QSignalSpy ended(&window, &VeltrinWindow::runEnded);
         // Before the first position, and again halfway, the picture is made anew at the new
         // size, and the run goes on drawing on it.
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        window.start();
         window.resize(window.size() * 2);
         QTRY_VERIFY(window.history().runs().back().record.probabilities.size() > 70);
         window.resize(window.size() * 3 / 4);

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shareactions.h"
 
-#include "benchwindow.h"
 #include "canvas.h"
 #include "choices.h"
-#include "closeupwindow.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "helpdialog.h"
 #include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitycsv.h"
-#include "scene.h"
 #include "scenecaptions.h"
 #include "veltrinwindow.h"
 
@@ -57,7 +54,7 @@ ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(wi
     addEntry(tr("Save p&robabilities…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
              &ShareActions::saveProbabilities);
     addEntry({}, {}, nullptr);
-    addEntry(tr("&Experiment bench…"), {Qt::CTRL | Qt::Key_E}, &ShareActions::openBench);
+    addEntry(tr("&Experiment bench…"), {Qt::CTRL | Qt::Key_E}, &ShareActions::benchRequested);
     addEntry({}, {}, nullptr);
     addEntry(tr("&Help"), shortcuts(QKeySequence::HelpContents, Qt::Key_F1),
              &ShareActions::showHelp);
@@ -195,6 +192,11 @@ void ShareActions::saveProbabilities()
                           .arg(QDir::toNativeSeparators(path), reason));
 }
 
+HelpDialog *ShareActions::help() const
+{
+    return m_help;
+}
+
 void ShareActions::showHelp()
 {
     if (!m_help)
@@ -202,35 +204,6 @@ void ShareActions::showHelp()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-}
-
-void ShareActions::openBench()
-{
-    if (m_bench && m_bench->isVisible()) {
-        m_bench->raise();
-        m_bench->activateWindow();
-        return;
-    }
-    if (!m_bench)
-        m_bench = new BenchWindow(m_window);
-    double k = loadedChoice(Field::OsKruh).value;
-    double frequency = loadedChoice(Field::Kmitocet).value;
-    double distance = scene::focalLength(k);
-    if (!m_window->history().isEmpty()) {
-        const RunRecord &last = m_window->history().runs().back().record;
-        k = last.values.k;
-        frequency = last.values.frequency;
-        const auto *closeUp = m_window->findChild<CloseUpWindow *>();
-        const auto highest = std::ranges::max_element(last.probabilities);
-        const int position = closeUp && closeUp->isVisible()
-                                 ? closeUp->position()
-                                 : int(highest - last.probabilities.begin());
-        distance = scene::detectorX(position) - scene::X0;
-    }
-    m_bench->start(k, frequency, {distance, 0});
-    m_bench->show();
-    m_bench->raise();
-    m_bench->activateWindow();
 }
 
 void ShareActions::showAbout()

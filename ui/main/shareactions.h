@@ -13,7 +13,6 @@ class QWidget;
 
 namespace veltrin {
 
-class BenchWindow;
 class HelpDialog;
 class VeltrinWindow;
 class Figure;
@@ -37,8 +36,12 @@ public:
     QString proposedName(const QString &suffix) const;
     /// The runs on the drawing as a figure.
     Figure figure() const;
+    /// The help page, once it has been shown.
+    HelpDialog *help() const;
 
 signals:
+    /// "Experiment bench…": the window that owns the bench opens it.
+    void benchRequested();
     /// A save of the picture has ended: the reason it failed, or an empty string.
     void pictureSaved(const QString &path, const QString &reason);
 
@@ -51,9 +54,6 @@ public slots:
     void saveProbabilities();
     void showHelp();
     void showAbout();
-    /// The experiment bench, raised where it is open; opened afresh with the last run's K and
-    /// frequency and the detector at the close-up's position or the highest bar.
-    void openBench();
 
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
@@ -70,7 +70,6 @@ private:
     SaveLocation m_saveLocation;
     QString m_pictureFilter; // the kind of picture saved last, selected again next time
     QPointer<HelpDialog> m_help;
-    QPointer<BenchWindow> m_bench;
 };
 
 } // namespace veltrin
