@@ -12,7 +12,6 @@
 #include "mirrorstrip.h"
 #include "pathsum.h"
 #include "photonpanel.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitymap.h"
 
@@ -20,7 +19,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -28,10 +26,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -597,49 +592,30 @@ QString BenchWindow::proposedName(const QString &suffix) const
     return QStringLiteral("veltrin-bench-K%1.%2").arg(m_experiment.shape.k()).arg(suffix);
 }
 
-QString BenchWindow::askFileName(const QString &caption, const QString &suffix,
-                                 const QString &filter)
-{
-    return m_saveLocation.ask(this, caption, proposedName(suffix), filter);
-}
-
-void BenchWindow::reportFailure(const QString &message)
-{
-    QMessageBox::warning(this, windowTitle(), message);
-}
-
 void BenchWindow::savePicture()
 {
-    const QString path =
-        askFileName(tr("Save picture"), QStringLiteral("png"), tr("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = PictureSaver::save(picture(), path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The picture could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
+                    tr("The picture could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("png")),
+                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
 }
 
 void BenchWindow::saveCsv()
 {
     const auto shownMap = map();
     if (!shownMap || !m_computer->isFinished()) {
-        reportFailure(tr("The map is still being computed; save it once it is done."));
+        m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
     }
-    const QString path =
-        askFileName(tr("Save map"), QStringLiteral("csv"), tr("Comma-separated values (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = MapCsv::save(*shownMap, path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The map could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save map"), tr("Comma-separated values (*.csv)"),
+                    tr("The map could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("csv")),
+                   [&shownMap](const QString &path) { return MapCsv::save(*shownMap, path); });
 }
 
 void BenchWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(picture());
+    Sharing::copy(picture());
 }
 
 void BenchWindow::copyNumbers()
@@ -649,14 +625,12 @@ void BenchWindow::copyNumbers()
 
 void BenchWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(proposedName(QStringLiteral("pdf")));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, picture(), caption()))
-        reportFailure(tr("The picture could not be printed."));
+    m_sharing.print(
+        [this] {
+            return Sharing::Page{picture(), caption()};
+        },
+        {tr("Print picture"), tr("The picture could not be printed.")},
+        proposedName(QStringLiteral("pdf")));
 }
 
 } // namespace veltrin

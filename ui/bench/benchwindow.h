@@ -2,7 +2,7 @@
 #pragma once
 
 #include "experiment.h"
-#include "savelocation.h"
+#include "sharing.h"
 #include "vec2.h"
 
 #include <QWidget>
@@ -68,7 +68,7 @@ public:
     /// What the map shows, for a screen reader.
     QString description() const;
 
-    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
+    void setAskFileName(SaveLocation::Ask ask) { m_sharing.setAsk(std::move(ask)); }
 
 public slots:
     void savePicture();
@@ -102,14 +102,12 @@ private:
     QImage picture() const;
     QString caption() const;
     QString proposedName(const QString &suffix) const;
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
-    void reportFailure(const QString &message);
 
     Experiment m_experiment;
     MirrorCut m_zones; // the last zones chosen, to name them while they stand
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
-    SaveLocation m_saveLocation;
+    Sharing m_sharing{*this};
 
     MapComputer *m_computer;
     QUndoStack *m_undo;

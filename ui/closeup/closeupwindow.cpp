@@ -10,7 +10,6 @@
 #include "mirrorminiature.h"
 #include "numberspanel.h"
 #include "pathtimegraph.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "positiontable.h"
 #include "scene.h"
@@ -18,14 +17,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -320,33 +315,26 @@ QImage CloseUpWindow::picture() const
 
 void CloseUpWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(picture());
+    Sharing::copy(picture());
 }
 
 void CloseUpWindow::savePicture()
 {
     const QString proposed =
         QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
-    const QString path =
-        m_saveLocation.ask(this, tr("Save picture"), proposed, tr("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = PictureSaver::save(picture(), path);
-    if (!reason.isEmpty())
-        QMessageBox::warning(this, windowTitle(),
-                             tr("The picture could not be saved as %1:\n%2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
+                    tr("The picture could not be saved as %1:\n%2")},
+                   proposed,
+                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
 }
 
 void CloseUpWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, picture(), windowTitle()))
-        QMessageBox::warning(this, windowTitle(), tr("The picture could not be printed."));
+    m_sharing.print(
+        [this] {
+            return Sharing::Page{picture(), windowTitle()};
+        },
+        {tr("Print picture"), tr("The picture could not be printed.")});
 }
 
 void CloseUpWindow::showEvent(QShowEvent *event)

@@ -6,21 +6,15 @@
 #include "figure.h"
 #include "figuresaver.h"
 #include "helpdialog.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitycsv.h"
 #include "scenecaptions.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QtConcurrent>
 #include <QtGlobal>
@@ -40,7 +34,8 @@ QList<QKeySequence> shortcuts(QKeySequence::StandardKey key, const QKeySequence 
 
 } // namespace
 
-ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(window)
+ShareActions::ShareActions(VeltrinWindow *window)
+    : QObject(window), m_window(window), m_sharing(*window, QCoreApplication::applicationName())
 {
     setObjectName(QStringLiteral("shareActions"));
     if (!m_window->canvas()->actions().isEmpty()) // after the entries that change the view
@@ -108,25 +103,15 @@ Figure ShareActions::figure() const
     return Figure(m_window->history(), SceneCaptions::forFigure());
 }
 
-QString ShareActions::askFileName(const QString &caption, const QString &suffix,
-                                  const QString &filter, QString *selectedFilter)
-{
-    return m_saveLocation.ask(m_window, caption, proposedName(suffix), filter, selectedFilter);
-}
-
-void ShareActions::reportFailure(const QString &message)
-{
-    QMessageBox::warning(m_window, QCoreApplication::applicationName(), message);
-}
-
 void ShareActions::savePicture()
 {
     const QString pngFigure = tr("PNG figure (*.png)");
     const QString svgFigure = tr("SVG figure (*.svg)");
     const QString windowPicture = tr("Window picture, PNG (*.png)");
     QString selected = m_pictureFilter.isEmpty() ? pngFigure : m_pictureFilter;
-    QString path = askFileName(
-        tr("Save picture"), selected == svgFigure ? QStringLiteral("svg") : QStringLiteral("png"),
+    QString path = m_sharing.ask(
+        tr("Save picture"),
+        proposedName(selected == svgFigure ? QStringLiteral("svg") : QStringLiteral("png")),
         QStringList{pngFigure, svgFigure, windowPicture}.join(u";;"), &selected);
     if (path.isEmpty())
         return;
@@ -151,45 +136,28 @@ void ShareActions::savePicture()
 
 void ShareActions::pictureSaveEnded(const QString &path, const QString &reason)
 {
-    if (!reason.isEmpty())
-        reportFailure(tr("The picture could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.reportUnwritten(tr("The picture could not be saved as %1:\n%2"), path, reason);
     emit pictureSaved(path, reason);
 }
 
 void ShareActions::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(m_window->canvas()->image());
+    Sharing::copy(m_window->canvas()->image());
 }
 
 void ShareActions::print()
 {
-    const Figure figure = this->figure();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(proposedName(QStringLiteral("pdf")));
-    printer.setPageOrientation(PicturePrinter::orientationFor(figure.size()));
-    QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, figure)) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? printer.printerName()
-                                  : QDir::toNativeSeparators(printer.outputFileName());
-        reportFailure(tr("The picture could not be printed on %1.").arg(where));
-    }
+    m_sharing.print(figure(), {tr("Print picture"), tr("The picture could not be printed on %1.")},
+                    proposedName(QStringLiteral("pdf")));
 }
 
 void ShareActions::saveProbabilities()
 {
-    const QString path = askFileName(tr("Save probabilities"), QStringLiteral("csv"),
-                                     tr("Comma-separated values (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = ProbabilityCsv::save(m_window->history().runs(), path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The probabilities could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save probabilities"), tr("Comma-separated values (*.csv)"),
+                    tr("The probabilities could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("csv")), [this](const QString &path) {
+                       return ProbabilityCsv::save(m_window->history().runs(), path);
+                   });
 }
 
 HelpDialog *ShareActions::help() const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "savelocation.h"
+#include "sharing.h"
 
 #include <QObject>
 #include <QPointer>
@@ -29,7 +29,7 @@ public:
     explicit ShareActions(VeltrinWindow *window);
 
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
-    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
+    void setAskFileName(SaveLocation::Ask ask) { m_sharing.setAsk(std::move(ask)); }
 
     /// The name a save proposes, with this suffix: what the runs on the drawing were made with,
     /// each K and frequency once, as in veltrin-K0.00005-middle+high+K0.0001-low.png.
@@ -58,16 +58,11 @@ public slots:
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       void (ShareActions::*slot)());
-    /// The file to write, asked in the folder last saved to; the filter the user left selected
-    /// comes back in selectedFilter.
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter,
-                        QString *selectedFilter = nullptr);
-    void reportFailure(const QString &message);
     /// Tells of a picture saved, or why it could not be.
     void pictureSaveEnded(const QString &path, const QString &reason);
 
     VeltrinWindow *m_window;
-    SaveLocation m_saveLocation;
+    Sharing m_sharing;
     QString m_pictureFilter; // the kind of picture saved last, selected again next time
     QPointer<HelpDialog> m_help;
 };
