@@ -75,7 +75,7 @@ QString twips(double value)
 BenchWindow::BenchWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), m_computer(new MapComputer(this)), m_undo(new QUndoStack(this))
 {
-    setObjectName(QStringLiteral("frmLavice"));
+    setObjectName(QStringLiteral("benchWindow"));
     setWindowTitle(tr("Experiment bench"));
     createControls();
     createLayout();
@@ -117,20 +117,20 @@ void BenchWindow::createControls()
     m_chain = new ChainPanel(this);
 
     m_shape = new QComboBox(this);
-    m_shape->setObjectName(QStringLiteral("tvar"));
+    m_shape->setObjectName(QStringLiteral("mirrorShape"));
     m_shape->addItems({tr("Parabola"), tr("Circle")});
     m_shape->setToolTip(
         tr("The mirror's shape: a parabola, or a circle of the same focal length."));
 
     m_k = new QDoubleSpinBox(this);
-    m_k->setObjectName(QStringLiteral("konstantaK"));
+    m_k->setObjectName(QStringLiteral("mirrorK"));
     m_k->setDecimals(5);
     m_k->setRange(Experiment::lowestK, Experiment::highestK);
     m_k->setSingleStep(0.00001);
     m_k->setToolTip(tr("The mirror's constant K: the larger K, the more curved the mirror and the "
                        "nearer its focus."));
     m_kMarked = new QComboBox(this);
-    m_kMarked->setObjectName(QStringLiteral("konstantaOkna"));
+    m_kMarked->setObjectName(QStringLiteral("mainWindowK"));
     m_kMarked->setAccessibleName(tr("The main window's K"));
     m_kMarked->setToolTip(tr("Sets K to one of the main window's choices."));
     m_kMarked->addItem(tr("Other"));
@@ -138,14 +138,14 @@ void BenchWindow::createControls()
         m_kMarked->addItem(choice.shownCaption(), choice.value);
 
     m_wavenumber = new QDoubleSpinBox(this);
-    m_wavenumber->setObjectName(QStringLiteral("vlnoveCislo"));
+    m_wavenumber->setObjectName(QStringLiteral("wavenumber"));
     m_wavenumber->setDecimals(4);
     m_wavenumber->setRange(Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_wavenumber->setSingleStep(0.001);
     m_wavenumber->setSuffix(tr(" rad/twip"));
     m_wavenumber->setToolTip(tr("The light's wavenumber: the larger, the shorter its wavelength."));
     m_wavenumberNamed = new QComboBox(this);
-    m_wavenumberNamed->setObjectName(QStringLiteral("kmitocetOkna"));
+    m_wavenumberNamed->setObjectName(QStringLiteral("mainWindowFrequency"));
     m_wavenumberNamed->setAccessibleName(tr("The main window's frequency"));
     m_wavenumberNamed->setToolTip(
         tr("Sets the wavenumber to one of the main window's frequencies."));
@@ -156,19 +156,19 @@ void BenchWindow::createControls()
         m_wavenumberNamed->addItem(QIcon(swatch), choice.shownCaption(), choice.value);
     }
     m_white = new QCheckBox(tr("&White light"), this);
-    m_white->setObjectName(QStringLiteral("bileSvetlo"));
+    m_white->setObjectName(QStringLiteral("whiteLight"));
     m_white->setToolTip(tr("Light of many frequencies at once instead of one."));
 
     m_source = new QComboBox(this);
-    m_source->setObjectName(QStringLiteral("zdroj"));
+    m_source->setObjectName(QStringLiteral("source"));
     m_source->addItems({tr("Parallel beam"), tr("Point source")});
     m_source->setToolTip(tr("Light from far away in parallel rays, or from a point."));
     auto *sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
-    sourceHere->setObjectName(QStringLiteral("zdrojKDetektoru"));
+    sourceHere->setObjectName(QStringLiteral("sourceAtDetector"));
     sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
 
     m_preset = new QComboBox(this);
-    m_preset->setObjectName(QStringLiteral("predvolba"));
+    m_preset->setObjectName(QStringLiteral("mirrorPreset"));
     m_preset->setAccessibleName(tr("Mirror preset"));
     m_preset->setToolTip(
         tr("Which strips of the mirror are kept: all, some, or those cut by hand."));
@@ -176,7 +176,7 @@ void BenchWindow::createControls()
                         tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
                         tr("Cut by hand")});
     m_period = new QSpinBox(this);
-    m_period->setObjectName(QStringLiteral("perioda"));
+    m_period->setObjectName(QStringLiteral("gratingPeriod"));
     m_period->setRange(20, 3000);
     m_period->setSingleStep(10);
     m_period->setValue(500);
@@ -185,17 +185,17 @@ void BenchWindow::createControls()
     m_period->setToolTip(tr("The width of one strip and one gap of the grating."));
 
     m_numbers = new QLabel(this);
-    m_numbers->setObjectName(QStringLiteral("cisla"));
+    m_numbers->setObjectName(QStringLiteral("detectorNumbers"));
     m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_numbers->setWordWrap(true);
     m_summary = new QLabel(this);
-    m_summary->setObjectName(QStringLiteral("popis"));
+    m_summary->setObjectName(QStringLiteral("mapDescription"));
     m_summary->setWordWrap(true);
     // Room for the longest description, so that the map does not move as it changes.
     m_summary->setMinimumHeight(3 * m_summary->fontMetrics().lineSpacing());
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("prubeh"));
+    m_progress->setObjectName(QStringLiteral("mapProgress"));
     m_progress->setAccessibleName(tr("Full map computed"));
     m_progress->setToolTip(tr("How much of the map has been computed in full detail."));
 
@@ -266,7 +266,7 @@ void BenchWindow::createLayout()
     controls->addRow(label(tr("&Wavenumber:"), m_wavenumber), lightRow);
     controls->addRow(QString(), m_white);
     controls->addRow(label(tr("S&ource:"), m_source), m_source);
-    controls->addRow(QString(), findChild<QPushButton *>(QStringLiteral("zdrojKDetektoru")));
+    controls->addRow(QString(), findChild<QPushButton *>(QStringLiteral("sourceAtDetector")));
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
 
@@ -301,14 +301,13 @@ void BenchWindow::createActions()
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         buttons->addWidget(button);
     };
-    add(tr("Save picture…"), QKeySequence::Save, &BenchWindow::savePicture, "ulozitObrazek");
-    add(tr("Save map as CSV…"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &BenchWindow::saveCsv,
-        "ulozitMapu");
+    add(tr("Save picture…"), QKeySequence::Save, &BenchWindow::savePicture, "savePicture");
+    add(tr("Save map as CSV…"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &BenchWindow::saveCsv, "saveMap");
     add(tr("Copy picture"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &BenchWindow::copyPicture,
-        "kopirovatObrazek");
+        "copyPicture");
     add(tr("Copy numbers"), Qt::CTRL | Qt::ALT | Qt::Key_C, &BenchWindow::copyNumbers,
-        "kopirovatCisla");
-    add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "tisk");
+        "copyNumbers");
+    add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "print");
     buttons->addStretch();
     static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
 }

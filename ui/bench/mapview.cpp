@@ -15,7 +15,7 @@ namespace veltrin {
 
 MapView::MapView(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("mapa"));
+    setObjectName(QStringLiteral("probabilityMap"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
