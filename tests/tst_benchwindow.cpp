@@ -3,6 +3,8 @@
 #include "mapcomputer.h"
 #include "mirrorstrip.h"
 
+#include <QComboBox>
+#include <QSpinBox>
 #include <QTest>
 #include <QUndoStack>
 #include <cmath>
@@ -63,6 +65,23 @@ private slots:
         QCOMPARE(bench.experiment().cut.keptCount(),
                  2 * MirrorCut::maxHeight - MirrorStrip::wideStrip);
         QCOMPARE(bench.undoStack()->count(), 2);
+    }
+
+    void theListNamesThePresetTheMirrorIsCutAs()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        auto *presets = bench.findChild<QComboBox *>(QStringLiteral("mirrorPreset"));
+        bench.findChild<QSpinBox *>(QStringLiteral("gratingPeriod"))->setValue(400);
+        presets->setCurrentIndex(presets->findText(QStringLiteral("Grating")));
+        emit presets->activated(presets->currentIndex());
+        QCOMPARE(bench.experiment().cut, MirrorCut::grating(400));
+
+        bench.mirrorStrip()->setCursor(1010);
+        QTest::keyClick(bench.mirrorStrip(), Qt::Key_Space);
+        QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
+        bench.undoStack()->undo();
+        QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
     }
 };
 

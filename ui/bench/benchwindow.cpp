@@ -63,8 +63,6 @@ private:
     MirrorCut m_after;
 };
 
-enum Preset { Whole, Vertex, Edges, Grating, Zones, ByHand };
-
 QString twips(double value)
 {
     return QLocale().toString(value, 'f', 0);
@@ -172,12 +170,12 @@ void BenchWindow::createControls()
     m_preset->setAccessibleName(tr("Mirror preset"));
     m_preset->setToolTip(
         tr("Which strips of the mirror are kept: all, some, or those cut by hand."));
-    m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
-                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
-                        tr("Cut by hand")});
+    for (const MirrorPreset &preset : MirrorPreset::all())
+        m_preset->addItem(presetWords(preset.id, 0).listed, int(preset.id));
+    m_preset->addItem(tr("Cut by hand"));
     m_period = new QSpinBox(this);
     m_period->setObjectName(QStringLiteral("gratingPeriod"));
-    m_period->setRange(20, 3000);
+    m_period->setRange(MirrorPreset::shortestPeriod, MirrorPreset::longestPeriod);
     m_period->setSingleStep(10);
     m_period->setValue(500);
     m_period->setSuffix(tr(" twips"));
@@ -219,7 +217,7 @@ void BenchWindow::createControls()
     });
     connect(m_preset, &QComboBox::activated, this, &BenchWindow::applyPreset);
     connect(m_period, &QSpinBox::valueChanged, this, [this] {
-        if (m_preset->currentIndex() == Grating)
+        if (chosenPreset() == MirrorPreset::Id::Grating)
             applyPreset();
     });
 }
@@ -390,35 +388,59 @@ void BenchWindow::showControls()
     // The preset the mirror is cut as, or none.
     const QSignalBlocker presetBlocker(m_preset);
     const MirrorCut &cut = m_experiment.cut;
-    m_preset->setCurrentIndex(cut == MirrorCut::whole()                      ? Whole
-                              : cut == MirrorCut::vertexStrip()              ? Vertex
-                              : cut == MirrorCut::edges()                    ? Edges
-                              : cut == MirrorCut::grating(m_period->value()) ? Grating
-                              : cut == m_zones                               ? Zones
-                                                                             : ByHand);
+    const std::optional<MirrorPreset::Id> preset = presetOf(cut);
+    m_preset->setCurrentIndex(preset ? m_preset->findData(int(*preset)) : m_preset->count() - 1);
 }
 
 void BenchWindow::applyPreset()
 {
-    switch (m_preset->currentIndex()) {
-    case Whole:
-        return cutMirror(MirrorCut::whole(), tr("Whole mirror"));
-    case Vertex:
-        return cutMirror(MirrorCut::vertexStrip(), tr("Strip around the vertex"));
-    case Edges:
-        return cutMirror(MirrorCut::edges(), tr("Edges"));
-    case Grating:
-        return cutMirror(MirrorCut::grating(m_period->value()),
-                         tr("Grating of %1 twips").arg(m_period->value()));
-    case ByHand:
+    const std::optional<MirrorPreset::Id> id = chosenPreset();
+    if (!id)
         return showControls();
-    case Zones: {
-        Experiment whole = m_experiment;
-        whole.cut = MirrorCut::whole();
-        m_zones = whole.zonesFor(detector());
-        return cutMirror(m_zones, tr("Zones for the detector"));
+    const MirrorPreset &preset = MirrorPreset::of(*id);
+    const MirrorCut cut = preset.cut(m_experiment, m_period->value(), detector());
+    if (preset.takes == MirrorPreset::Takes::Point)
+        m_zones = cut;
+    cutMirror(cut, presetWords(*id, m_period->value()).step);
+}
+
+std::optional<MirrorPreset::Id> BenchWindow::chosenPreset() const
+{
+    const QVariant id = m_preset->currentData();
+    return id.isValid() ? std::optional(MirrorPreset::Id(id.toInt())) : std::nullopt;
+}
+
+std::optional<MirrorPreset::Id> BenchWindow::presetOf(const MirrorCut &cut) const
+{
+    for (const MirrorPreset &preset : MirrorPreset::all()) {
+        // The zones are named while the last ones chosen stand: the detector may have moved.
+        const MirrorCut given = preset.takes == MirrorPreset::Takes::Point
+                                    ? m_zones
+                                    : preset.cut(m_experiment, m_period->value(), {});
+        if (cut == given)
+            return preset.id;
     }
+    return std::nullopt;
+}
+
+BenchWindow::PresetWords BenchWindow::presetWords(MirrorPreset::Id id, int period)
+{
+    switch (id) {
+    case MirrorPreset::Id::Whole:
+        return {tr("Whole mirror"), tr("Whole mirror"), {}};
+    case MirrorPreset::Id::VertexStrip:
+        return {tr("Only a strip around the vertex"), tr("Strip around the vertex"),
+                tr("It is a strip around the vertex.")};
+    case MirrorPreset::Id::Edges:
+        return {tr("Only the edges"), tr("Edges"), tr("They are its edges.")};
+    case MirrorPreset::Id::Grating:
+        return {tr("Grating"), tr("Grating of %1 twips").arg(period),
+                tr("They make a grating of %1 twips.").arg(period)};
+    case MirrorPreset::Id::Zones:
+        return {tr("Zones for the detector"), tr("Zones for the detector"),
+                tr("They are the zones for the detector's point.")};
     }
+    return {};
 }
 
 std::shared_ptr<const ProbabilityMap> BenchWindow::map() const
@@ -507,21 +529,9 @@ QString BenchWindow::description() const
                   .arg(kept)
                   .arg(2 * MirrorCut::maxHeight)
                   .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
-    switch (m_preset->currentIndex()) {
-    case Vertex:
-        keeps += u' ' + tr("It is a strip around the vertex.");
-        break;
-    case Edges:
-        keeps += u' ' + tr("They are its edges.");
-        break;
-    case Grating:
-        keeps += u' ' + tr("They make a grating of %1 twips.").arg(m_period->value());
-        break;
-    case Zones:
-        keeps += u' ' + tr("They are the zones for the detector's point.");
-        break;
-    default:
-        break;
+    if (const std::optional<MirrorPreset::Id> preset = chosenPreset()) {
+        if (const QString kept = presetWords(*preset, m_period->value()).kept; !kept.isEmpty())
+            keeps += u' ' + kept;
     }
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "experiment.h"
+#include "mirrorpreset.h"
 #include "sharing.h"
 #include "vec2.h"
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -87,12 +89,26 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// The bench's words for a preset: in its list, as the undo step that cuts the mirror so, and
+    /// after the description of what is kept (nothing for the whole mirror).
+    struct PresetWords
+    {
+        QString listed;
+        QString step;
+        QString kept;
+    };
+    static PresetWords presetWords(MirrorPreset::Id id, int period);
+
     void createControls();
     void createLayout();
     void createActions();
     void applyControls();
     void showControls();
     void applyPreset();
+    /// The preset chosen in the list, or none where the mirror is cut by hand.
+    std::optional<MirrorPreset::Id> chosenPreset() const;
+    /// The preset the mirror is cut as, or none.
+    std::optional<MirrorPreset::Id> presetOf(const MirrorCut &cut) const;
     void mapArrived(std::shared_ptr<const ProbabilityMap> map);
     void updateDetector();
     void updateDescription();
