@@ -92,6 +92,18 @@ BenchWindow::~BenchWindow() = default;
 
 void BenchWindow::createControls()
 {
+    // Created in the order Tab visits them.
+    createPlane();
+    createMirrorControls();
+    createLightControls();
+    createSourceControls();
+    createPresetControls();
+    createReadouts();
+    connectControls();
+}
+
+void BenchWindow::createPlane()
+{
     m_mapView = new MapView(this);
     m_mapView->setAccessibleName(tr("Probability map"));
     connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
@@ -113,7 +125,10 @@ void BenchWindow::createControls()
 
     m_colourBar = new ColourBar(this);
     m_chain = new ChainPanel(this);
+}
 
+void BenchWindow::createMirrorControls()
+{
     m_shape = new QComboBox(this);
     m_shape->setObjectName(QStringLiteral("mirrorShape"));
     m_shape->addItems({tr("Parabola"), tr("Circle")});
@@ -134,7 +149,10 @@ void BenchWindow::createControls()
     m_kMarked->addItem(tr("Other"));
     for (const Choice &choice : choicesFor(Field::OsKruh))
         m_kMarked->addItem(choice.shownCaption(), choice.value);
+}
 
+void BenchWindow::createLightControls()
+{
     m_wavenumber = new QDoubleSpinBox(this);
     m_wavenumber->setObjectName(QStringLiteral("wavenumber"));
     m_wavenumber->setDecimals(4);
@@ -156,15 +174,21 @@ void BenchWindow::createControls()
     m_white = new QCheckBox(tr("&White light"), this);
     m_white->setObjectName(QStringLiteral("whiteLight"));
     m_white->setToolTip(tr("Light of many frequencies at once instead of one."));
+}
 
+void BenchWindow::createSourceControls()
+{
     m_source = new QComboBox(this);
     m_source->setObjectName(QStringLiteral("source"));
     m_source->addItems({tr("Parallel beam"), tr("Point source")});
     m_source->setToolTip(tr("Light from far away in parallel rays, or from a point."));
-    auto *sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
-    sourceHere->setObjectName(QStringLiteral("sourceAtDetector"));
-    sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
+    m_sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
+    m_sourceHere->setObjectName(QStringLiteral("sourceAtDetector"));
+    m_sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
+}
 
+void BenchWindow::createPresetControls()
+{
     m_preset = new QComboBox(this);
     m_preset->setObjectName(QStringLiteral("mirrorPreset"));
     m_preset->setAccessibleName(tr("Mirror preset"));
@@ -181,7 +205,10 @@ void BenchWindow::createControls()
     m_period->setSuffix(tr(" twips"));
     m_period->setAccessibleName(tr("Grating period"));
     m_period->setToolTip(tr("The width of one strip and one gap of the grating."));
+}
 
+void BenchWindow::createReadouts()
+{
     m_numbers = new QLabel(this);
     m_numbers->setObjectName(QStringLiteral("detectorNumbers"));
     m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -196,7 +223,10 @@ void BenchWindow::createControls()
     m_progress->setObjectName(QStringLiteral("mapProgress"));
     m_progress->setAccessibleName(tr("Full map computed"));
     m_progress->setToolTip(tr("How much of the map has been computed in full detail."));
+}
 
+void BenchWindow::connectControls()
+{
     for (QComboBox *box : {m_shape, m_source})
         connect(box, &QComboBox::currentIndexChanged, this, &BenchWindow::applyControls);
     for (QDoubleSpinBox *box : {m_k, m_wavenumber})
@@ -210,7 +240,7 @@ void BenchWindow::createControls()
         if (index > 0)
             m_wavenumber->setValue(m_wavenumberNamed->itemData(index).toDouble());
     });
-    connect(sourceHere, &QPushButton::clicked, this, [this] {
+    connect(m_sourceHere, &QPushButton::clicked, this, [this] {
         Experiment experiment = m_experiment;
         experiment.source = Source::point(MapGrid::sceneOf(detector()));
         setExperiment(experiment);
@@ -264,7 +294,7 @@ void BenchWindow::createLayout()
     controls->addRow(label(tr("&Wavenumber:"), m_wavenumber), lightRow);
     controls->addRow(QString(), m_white);
     controls->addRow(label(tr("S&ource:"), m_source), m_source);
-    controls->addRow(QString(), findChild<QPushButton *>(QStringLiteral("sourceAtDetector")));
+    controls->addRow(QString(), m_sourceHere);
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
 

@@ -15,6 +15,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QSpinBox;
 class QUndoStack;
 
@@ -100,6 +101,18 @@ private:
     static PresetWords presetWords(MirrorPreset::Id id, int period);
 
     void createControls();
+    /// The map, the mirror strip beside it, the colour bar and the detector's arrows.
+    void createPlane();
+    /// The mirror's shape and K, each with the main window's choices beside it where it has them.
+    void createMirrorControls();
+    void createLightControls();
+    void createSourceControls();
+    /// The list of presets and the grating's period.
+    void createPresetControls();
+    /// The detector's numbers, the description of the map and the progress of the full map.
+    void createReadouts();
+    /// Each choice recomputes the experiment once every control is there.
+    void connectControls();
     void createLayout();
     void createActions();
     void applyControls();
@@ -135,6 +148,7 @@ private:
     QDoubleSpinBox *m_k = nullptr;
     QComboBox *m_kMarked = nullptr;
     QComboBox *m_source = nullptr;
+    QPushButton *m_sourceHere = nullptr;
     QDoubleSpinBox *m_wavenumber = nullptr;
     QComboBox *m_wavenumberNamed = nullptr;
     QCheckBox *m_white = nullptr;
