@@ -2,11 +2,11 @@
 // A figure made with no display, as --save-picture makes it once the toolkit has started: the
 // run, the picture and the PNG file, against the floor of the same run with no picture saved;
 // and the worksheet figure of the same run, as PNG and SVG.
-#include "controlinventory.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "headlessrun.h"
 #include "picturesaver.h"
+#include "scenecaptions.h"
 
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -52,7 +52,7 @@ void BM_WorksheetFigure(benchmark::State &state)
     Seconds strokes{0}, png{0}, svg{0};
     for (auto _ : state) {
         const auto start = Clock::now();
-        const Figure figure(run.history(), sceneCaptions());
+        const Figure figure(run.history(), SceneCaptions::forFigure());
         const auto made = Clock::now();
         const QString pngFailure =
             FigureSaver::save(figure, dir.filePath(QStringLiteral("figure.png")));

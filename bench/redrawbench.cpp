@@ -3,12 +3,12 @@
 // view makes it, against the floor of that size: a blank picture made and filled. As on the
 // window's canvas, the picture takes the memory of the one before, and leaves out the prompt,
 // which the first run covers.
-#include "controlinventory.h"
 #include "imagesurface.h"
 #include "picture.h"
 #include "picturememory.h"
 #include "run.h"
 #include "runhistory.h"
+#include "scenecaptions.h"
 #include "twips.h"
 
 #include <QImage>
@@ -37,7 +37,7 @@ const RunHistory &historyOf(int runs)
     auto [found, fresh] = made.try_emplace(runs);
     if (!fresh)
         return found->second;
-    QImage picture = blankPicture(1, drawingPrompt());
+    QImage picture = blankPicture(1, SceneCaptions::drawingPrompt());
     ImageSurface surface(picture);
     const char *const ks[] = {"0.00005", "0.0001", "0.0002", "0.00007"};
     const char *const frequencies[] = {"0.02", "0.01", "0.04"};

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QPushButton>
 #include <QWindow>
 
 namespace veltrin::bench {
@@ -41,10 +40,7 @@ public:
     /// Presses Start and lets the event loop go on until the run has ended.
     bool pressStartAndWait()
     {
-        auto *start = m_window.findChild<QPushButton *>(QStringLiteral("cmdStart"));
-        if (!start)
-            return false;
-        start->click();
+        m_window.start();
         const QDeadlineTimer deadline(30000);
         while (m_window.isRunning() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -5,15 +5,15 @@
 #include "surfaceerror.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <utility>
 
 namespace veltrin {
 
-WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields)
+WindowSurface::WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields,
+                             Question question)
     : PainterSurface(canvas->image()), m_window(window), m_canvas(canvas), m_fields(fields),
-      m_question(askWithMessageBox)
+      m_question(std::move(question))
 {
 }
 
@@ -56,25 +56,6 @@ void WindowSurface::present()
     const QRegion changed = m_painter.finish();
     if (m_canvas && !changed.isEmpty())
         m_canvas->repaintScene(changed);
-}
-
-bool askWithMessageBox(QWidget *window, const QString &prompt)
-{
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt,
-                    QMessageBox::Yes | QMessageBox::No, window);
-    box.setDefaultButton(QMessageBox::Yes);
-    // Not modal: a modal box would keep the desktop from closing the window while it is open.
-    // The window itself starts nothing new while it asks.
-    box.setWindowModality(Qt::NonModal);
-    QEventLoop answered;
-    int answer = QMessageBox::No;
-    QObject::connect(&box, &QDialog::finished, &answered, [&answered, &answer](int result) {
-        answer = result;
-        answered.quit();
-    });
-    box.show();
-    answered.exec();
-    return answer == QMessageBox::Yes;
 }
 
 } // namespace veltrin

@@ -15,8 +15,8 @@ namespace veltrin {
 class Canvas;
 
 /// The surface of the real window: a run draws on the canvas's picture through a ScenePainter,
-/// reads and writes the window's hidden fields, asks its question in a message box, and each
-/// screen update repaints just what changed.
+/// reads and writes the window's hidden fields, asks its question as the window asks it, and
+/// each screen update repaints just what changed.
 class WindowSurface : public PainterSurface
 {
 public:
@@ -24,8 +24,8 @@ public:
     /// Asks a Yes/No question on behalf of the window; true for Yes.
     using Question = std::function<bool(QWidget *window, const QString &prompt)>;
 
-    /// The window parents the question box; the editors are indexed by Field.
-    WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields);
+    /// The window the question is asked over; the editors are indexed by Field.
+    WindowSurface(QWidget *window, Canvas *canvas, const FieldEditors &fields, Question question);
 
     /// Replaces the question box, for tests that answer it themselves.
     void setQuestion(Question question) { m_question = std::move(question); }
@@ -49,9 +49,5 @@ private:
     FieldEditors m_fields;
     Question m_question;
 };
-
-/// The "Delete probability" kind of box: Yes and No, Yes the default, no icon, the
-/// program's name as caption.
-bool askWithMessageBox(QWidget *window, const QString &prompt);
 
 } // namespace veltrin

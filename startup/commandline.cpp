@@ -3,7 +3,6 @@
 
 #include "choices.h"
 #include "mapcommand.h"
-#include "parameterhandlers.h"
 #include "photonscommand.h"
 
 #include "wholefile.h"
@@ -43,15 +42,6 @@ QStringList optionTexts(Field field)
     return texts;
 }
 
-const Choice *choiceFor(Field field, const QString &value)
-{
-    for (const Choice &choice : choicesFor(field)) {
-        if (value.compare(optionText(choice), Qt::CaseInsensitive) == 0)
-            return &choice;
-    }
-    return nullptr;
-}
-
 QString programName()
 {
     return QStringLiteral("veltrin: ");
@@ -79,7 +69,7 @@ struct CommandLine::Options
         CommandLine::tr(
             "Set the animation's scroll bar to N, from 0 (as fast as the machine draws) to %1 "
             "(the slowest).")
-            .arg(ParameterHandlers::slowestPosition),
+            .arg(SpeedBar::slowestPosition),
         CommandLine::tr("N")};
     QCommandLineOption run{QStringLiteral("run"),
                            CommandLine::tr("Press Start once the window is shown.")};
@@ -191,7 +181,7 @@ bool CommandLine::readChoice(const QCommandLineParser &parser, const QCommandLin
                              Field field, const Choice *&choice)
 {
     for (const QString &given : parser.values(option)) {
-        choice = choiceFor(field, given.trimmed());
+        choice = choiceCaptioned(field, given.trimmed());
         if (choice)
             continue;
         const QString valid = optionTexts(field).join(QStringLiteral(", "));
@@ -210,10 +200,10 @@ bool CommandLine::readSpeed(const QCommandLineParser &parser, const QCommandLine
     for (const QString &given : parser.values(option)) {
         bool ok = false;
         const int position = given.trimmed().toInt(&ok);
-        if (!ok || position < 0 || position > ParameterHandlers::slowestPosition) {
+        if (!ok || position < 0 || position > SpeedBar::slowestPosition) {
             refuse(tr("--speed %1 is not a whole number from 0 to %2")
                        .arg(given)
-                       .arg(ParameterHandlers::slowestPosition));
+                       .arg(SpeedBar::slowestPosition));
             return false;
         }
         m_options.speed = position;

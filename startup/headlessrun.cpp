@@ -2,16 +2,15 @@
 #include "headlessrun.h"
 
 #include "choices.h"
-#include "controlinventory.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "imagesurface.h"
-#include "parameterhandlers.h"
 #include "picture.h"
 #include "picturesaver.h"
 #include "platformstartguard.h"
 #include "probabilitycsv.h"
 #include "run.h"
+#include "scenecaptions.h"
 #include "textform.h"
 #include "translations.h"
 
@@ -49,7 +48,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
         std::optional<PlatformStartGuard> guard(std::in_place);
         app = std::make_unique<QGuiApplication>(count, arguments.data());
         guard.reset();
-        installFontSubstitutes();
+        SceneFonts::installSubstitutes();
     }
     installTranslations(*app);
 
@@ -73,8 +72,7 @@ HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1
             surface.setText(choice->field, choice->text());
     }
     if (options.speed) {
-        surface.setText(Field::Spomaleni,
-                        numberToText(ParameterHandlers::delayCount(*options.speed)));
+        surface.setText(Field::Spomaleni, numberToText(SpeedBar::delayCount(*options.speed)));
     }
     Run run(surface);
     m_history.begin(run.record());
@@ -97,7 +95,7 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
               PictureSaver::save(m_picture, options.picturePath, WholeFile::Wait::ForReader));
     if (!options.figurePath.isEmpty()) {
         check(options.figurePath,
-              FigureSaver::save(Figure(m_history, sceneCaptions()), options.figurePath,
+              FigureSaver::save(Figure(m_history, SceneCaptions::forFigure()), options.figurePath,
                                 WholeFile::Wait::ForReader));
     }
     if (!options.probabilitiesPath.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "choices.h"
 #include "commandline.h"
 #include "mapcsv.h"
+#include "mirrorpreset.h"
 #include "probabilitymap.h"
 
 #include <QCommandLineParser>
@@ -24,8 +25,6 @@ const QString stepOption = QStringLiteral("map-step");
 
 constexpr int smallestStep = 10;
 constexpr int largestStep = 1000;
-constexpr int shortestPeriod = 20;
-constexpr int longestPeriod = 3000;
 
 /// A number of the C locale, whole and finite; nothing for any other text.
 std::optional<double> numberOf(const QString &text)
@@ -55,6 +54,27 @@ QString prefix()
     return QStringLiteral("veltrin: ");
 }
 
+/// How --mirror writes each preset: its name, and what it takes after a colon.
+QString mirrorValues()
+{
+    QStringList values;
+    for (const MirrorPreset &preset : MirrorPreset::all()) {
+        const QString name = QString::fromUtf8(preset.name.data(), qsizetype(preset.name.size()));
+        switch (preset.takes) {
+        case MirrorPreset::Takes::Nothing:
+            values << name;
+            break;
+        case MirrorPreset::Takes::Period:
+            values << name + QStringLiteral(":PERIOD");
+            break;
+        case MirrorPreset::Takes::Point:
+            values << name + QStringLiteral(":X,Y");
+            break;
+        }
+    }
+    return values.join(u'|');
+}
+
 } // namespace
 
 void MapCommand::addOptions(QCommandLineParser &parser)
@@ -78,7 +98,7 @@ void MapCommand::addOptions(QCommandLineParser &parser)
         {mirrorOption,
          tr("For the map: what is kept of the mirror: all of it, a strip around the vertex, the "
             "edges, a grating of a period in twips, or the zones for a point."),
-         QStringLiteral("whole|vertex|edges|grating:PERIOD|zones:X,Y")},
+         mirrorValues()},
         {stepOption,
          tr("For the map: its grid's step, twips (%1 unless given).").arg(MapGrid::full().step()),
          tr("TWIPS")},
@@ -93,34 +113,51 @@ bool MapCommand::isAsked(const QCommandLineParser &parser)
 std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineParser &parser)
 {
     Experiment experiment;
-    double k = loadedChoice(Field::OsKruh).value;
-    if (parser.isSet(QStringLiteral("k"))) {
-        const std::optional<double> value = numberOf(parser.value(QStringLiteral("k")));
-        if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
-            return prefix() + tr("--k %1 is not a number from %2 to %3")
-                                  .arg(parser.value(QStringLiteral("k")))
-                                  .arg(Experiment::lowestK)
-                                  .arg(Experiment::highestK);
-        k = *value;
-    }
-
     experiment.wavenumber = loadedChoice(Field::Kmitocet).value;
+    double k = loadedChoice(Field::OsKruh).value;
+    if (std::optional<QString> error = readK(parser, k))
+        return *error;
+    if (std::optional<QString> error = readLight(parser, experiment))
+        return *error;
+    if (std::optional<QString> error = readShape(parser, k, experiment))
+        return *error;
+    if (std::optional<QString> error = readSource(parser, experiment))
+        return *error;
+    if (std::optional<QString> error = readMirror(parser, experiment))
+        return *error;
+    return experiment;
+}
+
+std::optional<QString> MapCommand::readK(const QCommandLineParser &parser, double &k)
+{
+    if (!parser.isSet(QStringLiteral("k")))
+        return std::nullopt;
+    const std::optional<double> value = numberOf(parser.value(QStringLiteral("k")));
+    if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
+        return prefix() + tr("--k %1 is not a number from %2 to %3")
+                              .arg(parser.value(QStringLiteral("k")))
+                              .arg(Experiment::lowestK)
+                              .arg(Experiment::highestK);
+    k = *value;
+    return std::nullopt;
+}
+
+std::optional<QString> MapCommand::readLight(const QCommandLineParser &parser,
+                                             Experiment &experiment)
+{
     const bool frequencyGiven = parser.isSet(QStringLiteral("frequency"));
     if (frequencyGiven && parser.isSet(wavenumberOption))
         return prefix() + tr("--frequency and --wavenumber both name the light; give one of them");
     if (frequencyGiven) {
         const QString name = parser.value(QStringLiteral("frequency"));
-        QStringList names;
-        const Choice *found = nullptr;
-        for (const Choice &choice : choicesFor(Field::Kmitocet)) {
-            const QString caption = QString::fromUtf8(choice.caption).toLower();
-            names << caption;
-            if (name.compare(caption, Qt::CaseInsensitive) == 0)
-                found = &choice;
-        }
-        if (!found)
+        const Choice *found = choiceCaptioned(Field::Kmitocet, name);
+        if (!found) {
+            QStringList names;
+            for (const Choice &choice : choicesFor(Field::Kmitocet))
+                names << QString::fromUtf8(choice.caption).toLower();
             return prefix() + tr("--frequency %1 is none of the frequencies; choose one of %2")
                                   .arg(name, names.join(QStringLiteral(", ")));
+        }
         experiment.wavenumber = found->value;
     }
     if (parser.isSet(wavenumberOption)) {
@@ -133,7 +170,12 @@ std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineP
                                   .arg(Experiment::highestWavenumber);
         experiment.wavenumber = *value;
     }
+    return std::nullopt;
+}
 
+std::optional<QString> MapCommand::readShape(const QCommandLineParser &parser, double k,
+                                             Experiment &experiment)
+{
     const QString shape =
         parser.isSet(shapeOption) ? parser.value(shapeOption) : QStringLiteral("parabola");
     if (shape == u"parabola")
@@ -143,60 +185,72 @@ std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineP
     else
         return prefix() +
                tr("--shape %1 is none of the shapes; choose parabola or circle").arg(shape);
+    return std::nullopt;
+}
 
-    if (parser.isSet(sourceOption)) {
-        const QString source = parser.value(sourceOption);
-        std::optional<Vec2> at;
-        if (source.startsWith(u"point:"))
-            at = pointOf(source.mid(6));
-        if (source == u"beam")
-            experiment.source = Source::beam();
-        else if (at)
-            experiment.source = Source::point(MapGrid::sceneOf(*at));
-        else
-            return prefix() +
-                   tr("--source %1 is none of the sources; choose beam or point:X,Y with X from "
-                      "0 to %2 and Y from %3 to %4")
-                       .arg(source)
-                       .arg(MapGrid::xEnd)
-                       .arg(MapGrid::yLow)
-                       .arg(MapGrid::yEnd);
-    }
+std::optional<QString> MapCommand::readSource(const QCommandLineParser &parser,
+                                              Experiment &experiment)
+{
+    if (!parser.isSet(sourceOption))
+        return std::nullopt;
+    const QString source = parser.value(sourceOption);
+    std::optional<Vec2> at;
+    if (source.startsWith(u"point:"))
+        at = pointOf(source.mid(6));
+    if (source == u"beam")
+        experiment.source = Source::beam();
+    else if (at)
+        experiment.source = Source::point(MapGrid::sceneOf(*at));
+    else
+        return prefix() +
+               tr("--source %1 is none of the sources; choose beam or point:X,Y with X from "
+                  "0 to %2 and Y from %3 to %4")
+                   .arg(source)
+                   .arg(MapGrid::xEnd)
+                   .arg(MapGrid::yLow)
+                   .arg(MapGrid::yEnd);
+    return std::nullopt;
+}
 
-    if (parser.isSet(mirrorOption)) {
-        const QString mirror = parser.value(mirrorOption);
-        const auto bad = [&] {
-            return prefix() + tr("--mirror %1 is none of the mirrors; choose whole, vertex, edges, "
-                                 "grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y "
-                                 "with X from 0 to %4 and Y from %5 to %6")
-                                  .arg(mirror)
-                                  .arg(shortestPeriod)
-                                  .arg(longestPeriod)
-                                  .arg(MapGrid::xEnd)
-                                  .arg(MapGrid::yLow)
-                                  .arg(MapGrid::yEnd);
-        };
-        if (mirror == u"whole") {
-            experiment.cut = MirrorCut::whole();
-        } else if (mirror == u"vertex") {
-            experiment.cut = MirrorCut::vertexStrip();
-        } else if (mirror == u"edges") {
-            experiment.cut = MirrorCut::edges();
-        } else if (mirror.startsWith(u"grating:")) {
-            const std::optional<double> period = numberOf(mirror.mid(8));
-            if (!period || *period < shortestPeriod || *period > longestPeriod)
-                return bad();
-            experiment.cut = MirrorCut::grating(*period);
-        } else if (mirror.startsWith(u"zones:")) {
-            const std::optional<Vec2> at = pointOf(mirror.mid(6));
-            if (!at)
-                return bad();
-            experiment.cut = experiment.zonesFor(*at);
-        } else {
-            return bad();
-        }
+std::optional<QString> MapCommand::readMirror(const QCommandLineParser &parser,
+                                              Experiment &experiment)
+{
+    if (!parser.isSet(mirrorOption))
+        return std::nullopt;
+    // A preset's name, and after a colon what it takes.
+    const QString mirror = parser.value(mirrorOption);
+    const qsizetype colon = mirror.indexOf(u':');
+    const QString given = colon < 0 ? QString() : mirror.mid(colon + 1);
+    const MirrorPreset *preset = MirrorPreset::named(mirror.left(colon).toStdString());
+    std::optional<MirrorCut> cut;
+    switch (preset ? preset->takes : MirrorPreset::Takes::Nothing) {
+    case MirrorPreset::Takes::Nothing:
+        if (preset && colon < 0)
+            cut = preset->cut(experiment, 0, {});
+        break;
+    case MirrorPreset::Takes::Period:
+        if (const std::optional<double> period = numberOf(given);
+            period && *period >= MirrorPreset::shortestPeriod &&
+            *period <= MirrorPreset::longestPeriod)
+            cut = preset->cut(experiment, *period, {});
+        break;
+    case MirrorPreset::Takes::Point:
+        if (const std::optional<Vec2> at = pointOf(given))
+            cut = preset->cut(experiment, 0, *at);
+        break;
     }
-    return experiment;
+    if (!cut)
+        return prefix() + tr("--mirror %1 is none of the mirrors; choose whole, vertex, edges, "
+                             "grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y "
+                             "with X from 0 to %4 and Y from %5 to %6")
+                              .arg(mirror)
+                              .arg(MirrorPreset::shortestPeriod)
+                              .arg(MirrorPreset::longestPeriod)
+                              .arg(MapGrid::xEnd)
+                              .arg(MapGrid::yLow)
+                              .arg(MapGrid::yEnd);
+    experiment.cut = *cut;
+    return std::nullopt;
 }
 
 std::variant<MapGrid, QString> MapCommand::gridFrom(const QCommandLineParser &parser)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 #include <variant>
 
 class QCommandLineParser;
@@ -40,6 +41,19 @@ public:
     };
     /// Reads the options, computes the map on every core and writes it.
     static Outcome exec(const QCommandLineParser &parser);
+
+private:
+    // The steps of experimentFrom, in order: each reads its options into the experiment, or
+    // returns one line naming what is wrong. The mirror comes last: its zones depend on the rest.
+    static std::optional<QString> readK(const QCommandLineParser &parser, double &k);
+    static std::optional<QString> readLight(const QCommandLineParser &parser,
+                                            Experiment &experiment);
+    static std::optional<QString> readShape(const QCommandLineParser &parser, double k,
+                                            Experiment &experiment);
+    static std::optional<QString> readSource(const QCommandLineParser &parser,
+                                             Experiment &experiment);
+    static std::optional<QString> readMirror(const QCommandLineParser &parser,
+                                             Experiment &experiment);
 };
 
 } // namespace veltrin

@@ -27,8 +27,8 @@ struct StartOptions
         return !picturePath.isEmpty() || !figurePath.isEmpty() || !probabilitiesPath.isEmpty();
     }
 
-    /// Selects the chosen buttons and moves the scroll bar, whose handlers write the fields as
-    /// the user's clicks would; with run, presses Start as soon as the event loop takes over.
+    /// Chooses K and frequency and moves the scroll bar, whose handlers write the fields as the
+    /// user's clicks would; with run, presses Start as soon as the event loop takes over.
     void applyTo(VeltrinWindow &window) const;
 };
 

@@ -14,20 +14,34 @@ namespace {
 
 // clang-format off
 const std::array<Choice, 10> table{{
-    // field, button, caption, value, at load, bars, ray length
-    {Field::OsKruh, "opOhniskoVzdálené", "0.00005", 0.00005, true, {}, 6000},
-    {Field::OsKruh, "opOhniskoStřední", "0.00007", 0.00007, false, {}, 4500},
-    {Field::OsKruh, "opOhniskoBlízké", "0.0001", 0.0001, false, {}, 3500},
-    {Field::OsKruh, "opK0002", "0.0002", 0.0002, false, {}, 3100},
+    // field, button, caption, description, value, at load, bars, ray length
+    {Field::OsKruh, "opOhniskoVzdálené", "0.00005",
+     QT_TRANSLATE_NOOP("AccessibleTexts", "The flattest mirror, its focus the farthest."),
+     0.00005, true, {}, 6000},
+    {Field::OsKruh, "opOhniskoStřední", "0.00007",
+     QT_TRANSLATE_NOOP("AccessibleTexts", "A flat mirror, its focus far."),
+     0.00007, false, {}, 4500},
+    {Field::OsKruh, "opOhniskoBlízké", "0.0001",
+     QT_TRANSLATE_NOOP("AccessibleTexts", "A curved mirror, its focus near."),
+     0.0001, false, {}, 3500},
+    {Field::OsKruh, "opK0002", "0.0002",
+     QT_TRANSLATE_NOOP("AccessibleTexts", "The most curved mirror, its focus the nearest."),
+     0.0002, false, {}, 3100},
 
-    {Field::Kmitocet, "opKmitVyš", QT_TRANSLATE_NOOP("Controls", "High"), 0.04, false, {0, Colour::rgb(0, 0, 255)}},
-    {Field::Kmitocet, "opStřední", QT_TRANSLATE_NOOP("Controls", "Middle"), 0.02, true, {20, Colour::rgb(0, 255, 0)}},
-    {Field::Kmitocet, "opNízký", QT_TRANSLATE_NOOP("Controls", "Low"), 0.01, false, {40, Colour::rgb(255, 0, 0)}},
+    {Field::Kmitocet, "opKmitVyš", QT_TRANSLATE_NOOP("Controls", "High"),
+     QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are blue."),
+     0.04, false, {0, Colour::rgb(0, 0, 255)}},
+    {Field::Kmitocet, "opStřední", QT_TRANSLATE_NOOP("Controls", "Middle"),
+     QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are green."),
+     0.02, true, {20, Colour::rgb(0, 255, 0)}},
+    {Field::Kmitocet, "opNízký", QT_TRANSLATE_NOOP("Controls", "Low"),
+     QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are red."),
+     0.01, false, {40, Colour::rgb(255, 0, 0)}},
 
     // The speed buttons lie in a frame that is never shown; the scroll bar sets the speed.
-    {Field::Spomaleni, "opRychlá", "Rychlá", 1, true, {}},
-    {Field::Spomaleni, "opPomalejši", "Pomalejší", 1000000, false, {}},
-    {Field::Spomaleni, "opPomalá", "Pomalá", 3000000, false, {}},
+    {Field::Spomaleni, "opRychlá", "Rychlá", nullptr, 1, true, {}},
+    {Field::Spomaleni, "opPomalejši", "Pomalejší", nullptr, 1000000, false, {}},
+    {Field::Spomaleni, "opPomalá", "Pomalá", nullptr, 3000000, false, {}},
 }};
 // clang-format on
 
@@ -63,6 +77,15 @@ const Choice *choiceNamed(QStringView objectName)
         return objectName == QString::fromUtf8(choice.objectName);
     });
     return found == table.end() ? nullptr : &*found;
+}
+
+const Choice *choiceCaptioned(Field field, QStringView caption)
+{
+    for (const Choice &choice : choicesFor(field)) {
+        if (caption.compare(QString::fromUtf8(choice.caption), Qt::CaseInsensitive) == 0)
+            return &choice;
+    }
+    return nullptr;
 }
 
 const Choice *choiceWithText(Field field, const QString &text)

@@ -26,7 +26,10 @@ struct Choice
     Field field;            ///< OsKruh (K), Kmitocet (frequency) or Spomaleni (speed)
     const char *objectName; ///< the option button
     const char *caption;    ///< shown on the button, translated in the context "Controls"
-    double value;           ///< written into the field as its text form
+    /// What the choice means, for assistive technology and as the button's tooltip, translated in
+    /// the context "AccessibleTexts"; nullptr for a button never shown
+    const char *description;
+    double value; ///< written into the field as its text form
     bool selectedAtLoad;
     BarStyle bars;        ///< for a frequency: its bars
     double rayLength = 0; ///< for a mirror constant: reflected rays long enough to pass the focus
@@ -35,6 +38,16 @@ struct Choice
     QString text() const;
     /// The caption as the window shows it, in the desktop's language.
     QString shownCaption() const;
+};
+
+/// The animation's scroll bar, which sets the speed: its positions run from 0, as fast as the
+/// machine draws, to slowestPosition, and each writes a delay count into the speed field.
+struct SpeedBar
+{
+    static constexpr int slowestPosition = 32767;
+
+    /// The delay count a position writes: 30 per step, plus 1; from 1 at the left end to 983011.
+    static constexpr double delayCount(double position) { return position * 30 + 1; }
 };
 
 /// Every option button, grouped by field and, within a group, top to bottom as they stand.
@@ -48,6 +61,10 @@ const Choice &loadedChoice(Field field);
 
 /// The button with this object name, or nullptr.
 const Choice *choiceNamed(QStringView objectName);
+
+/// The button of the field with this caption as the table writes it, in any case (0.0001, low);
+/// nullptr where none has it.
+const Choice *choiceCaptioned(Field field, QStringView caption);
 
 /// The button whose text the field holds, or nullptr where it holds no choice's text.
 const Choice *choiceWithText(Field field, const QString &text);

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace veltrin;
@@ -28,6 +29,10 @@ private slots:
             QVERIFY2(accessible, qPrintable(control->objectName()));
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(),
                      qPrintable(control->objectName()));
+            // An option button's caption is a number or a word: what it means is said too.
+            if (qobject_cast<QRadioButton *>(control))
+                QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(),
+                         qPrintable(control->objectName()));
             // Its tooltip in the same words as assistive technology hears.
             const QString tip = control->toolTip();
             QVERIFY2(!tip.isEmpty() && (tip == accessible->text(QAccessible::Description) ||

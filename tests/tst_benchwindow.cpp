@@ -7,6 +7,8 @@
 #include "photonpanel.h"
 #include "photonstream.h"
 
+#include <QComboBox>
+#include <QSpinBox>
 #include <QTest>
 #include <QUndoStack>
 #include <cmath>
@@ -143,6 +145,22 @@ private slots:
         QVERIFY(std::abs(source.x - 4000) < 30 && std::abs(source.y + 500) < 30);
         QCOMPARE(bench.detector().x, detector.x);
         QCOMPARE(bench.detector().y, detector.y);
+
+    void theListNamesThePresetTheMirrorIsCutAs()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        auto *presets = bench.findChild<QComboBox *>(QStringLiteral("mirrorPreset"));
+        bench.findChild<QSpinBox *>(QStringLiteral("gratingPeriod"))->setValue(400);
+        presets->setCurrentIndex(presets->findText(QStringLiteral("Grating")));
+        emit presets->activated(presets->currentIndex());
+        QCOMPARE(bench.experiment().cut, MirrorCut::grating(400));
+
+        bench.mirrorStrip()->setCursor(1010);
+        QTest::keyClick(bench.mirrorStrip(), Qt::Key_Space);
+        QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
+        bench.undoStack()->undo();
+        QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
     }
 };
 

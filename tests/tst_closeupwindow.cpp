@@ -110,7 +110,7 @@ private slots:
 
         // All arrows unless the choice says fewer.
         QCOMPARE(window.closeUp().arrows().size(), std::size_t(3000));
-        auto *arrows = window.findChild<QComboBox *>();
+        auto *arrows = window.findChild<QComboBox *>(QStringLiteral("arrowCount"));
         arrows->setCurrentIndex(arrows->findText(QStringLiteral("30")));
         QCOMPARE(window.closeUp().arrows().size(), std::size_t(30));
     }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchwindow.h"
 #include "canvas.h"
 #include "closeup.h"
 #include "closeupwindow.h"
-#include "lookcloser.h"
 #include "scene.h"
 #include "twips.h"
 #include "windowrun.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
 using namespace veltrin;
@@ -20,11 +18,6 @@ namespace {
 QPoint pixelOf(double xTwips, double yTwips)
 {
     return QPointF(xTwips / twipsPerPixel, yTwips / twipsPerPixel).toPoint();
-}
-
-CloseUpWindow *closeUpOf(const VeltrinWindow &window)
-{
-    return window.findChild<LookCloser *>()->closeUp();
 }
 
 } // namespace
@@ -42,14 +35,13 @@ private slots:
         const QPoint onBars = pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100);
         QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, onBars);
         QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
-        QVERIFY(!closeUpOf(window));
+        QVERIFY(!window.closeUp());
 
-        window.findChild<QLineEdit *>(QStringLiteral("nSpomaleni"))->setText("1000000");
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        window.surface().setText(Field::Spomaleni, QStringLiteral("1000000"));
+        window.start();
         QTRY_VERIFY(!window.history().runs().back().record.probabilities.empty());
         QTest::mouseClick(window.canvas(), Qt::LeftButton, {}, onBars);
-        QVERIFY(!closeUpOf(window));
+        QVERIFY(!window.closeUp());
     }
 
     void aClickOrCtrlLOpensTheLastRunAndALaterRunFollows()
@@ -63,7 +55,7 @@ private slots:
         // The green bar of position 60 stands 20 twips right of its detector.
         QTest::mouseClick(window.canvas(), Qt::LeftButton, {},
                           pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100));
-        CloseUpWindow *closeUp = closeUpOf(window);
+        CloseUpWindow *closeUp = window.closeUp();
         QVERIFY(closeUp && closeUp->isVisible());
         QCOMPARE(closeUp->position(), 60);
         QCOMPARE(closeUp->closeUp().k(), 0.00005);
@@ -78,10 +70,8 @@ private slots:
         const std::vector<double> &bars = window.history().runs().back().record.probabilities;
         QCOMPARE(closeUp->closeUp().probability(), *std::max_element(bars.begin(), bars.end()));
 
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opK0002")),
-                          Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opKmitVyš")),
-                          Qt::LeftButton);
+        choose(window, Field::OsKruh, "0.0002");
+        choose(window, Field::Kmitocet, "High");
         QVERIFY(pressStartAndWait(window));
         QCOMPARE(closeUp->closeUp().k(), 0.0002);
         QCOMPARE(closeUp->closeUp().frequency(), 0.04);
@@ -98,7 +88,7 @@ private slots:
 
         QTest::mouseClick(window.canvas(), Qt::LeftButton, {},
                           pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100));
-        CloseUpWindow *closeUp = closeUpOf(window);
+        CloseUpWindow *closeUp = window.closeUp();
         QVERIFY(closeUp && closeUp->isVisible());
         QCOMPARE(window.canvas()->mark()->x, float(scene::detectorX(60) + 20));
         closeUp->setPosition(100);
@@ -113,6 +103,26 @@ private slots:
         QVERIFY(!window.canvas()->mark());
         QCOMPARE(window.canvas()->image(), picture);
         QCOMPARE(window.canvas()->grab().toImage(), shown);
+    }
+
+    void ctrlEInTheCloseUpOpensTheBenchAtItsPosition()
+    {
+        VeltrinWindow window;
+        window.showWithWholeScene();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        choose(window, Field::OsKruh, "0.0001");
+        QVERIFY(pressStartAndWait(window));
+        QTest::mouseClick(window.canvas(), Qt::LeftButton, {},
+                          pixelOf(scene::detectorX(60) + 20, scene::Y0 - 100));
+        CloseUpWindow *closeUp = window.closeUp();
+        QVERIFY(closeUp);
+        QTRY_COMPARE(QApplication::activeWindow(), closeUp);
+        QTest::keyClick(closeUp, Qt::Key_E, Qt::ControlModifier);
+
+        const BenchWindow *bench = window.bench();
+        QVERIFY(bench && bench->isVisible());
+        QCOMPARE(bench->experiment().shape.k(), 0.0001);
+        QCOMPARE(bench->detector().x, scene::detectorX(60) - scene::X0);
     }
 };
 

@@ -99,8 +99,7 @@ private slots:
         projectorAction(window)->setChecked(projector);
         window.surface().setQuestion([](QWidget *, const QString &) { return false; });
         for (const Choice &frequency : choicesFor(Field::Kmitocet)) { // each keeps the bars before
-            QTest::mouseClick(window.findChild<QRadioButton *>(frequency.objectName),
-                              Qt::LeftButton);
+            window.choose(frequency);
             QVERIFY(pressStartAndWait(window));
         }
 
@@ -150,8 +149,7 @@ private slots:
         QTRY_VERIFY(std::abs(window.canvas()->scale() - scale) < 0.01);
         window.surface().setQuestion([](QWidget *, const QString &) { return false; });
         for (const Choice &frequency : choicesFor(Field::Kmitocet)) {
-            QTest::mouseClick(window.findChild<QRadioButton *>(frequency.objectName),
-                              Qt::LeftButton);
+            window.choose(frequency);
             QVERIFY(pressStartAndWait(window));
         }
 

@@ -7,7 +7,6 @@
 #include "windowrun.h"
 
 #include <QFile>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -75,8 +74,7 @@ private slots:
         QVERIFY(std::abs(distance - 5000) < 500);
 
         // A second run, its bars beside the first's, is the one described, of two.
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opNízký")),
-                          Qt::LeftButton);
+        choose(window, Field::Kmitocet, "Low");
         QVERIFY(pressStartAndWait(window));
         const QString second = window.canvas()->accessibleDescription();
         QVERIFY2(second.contains(u"Low") && second.contains(u"2 runs"), qPrintable(second));

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,11 +43,6 @@ QList<QStringList> readCsv(const QString &path)
     return rows;
 }
 
-void choose(VeltrinWindow &window, const char *button)
-{
-    QTest::mouseClick(window.findChild<QRadioButton *>(QString::fromUtf8(button)), Qt::LeftButton);
-}
-
 /// Decimal commas for the C library, from a locale made for the test where none is installed.
 bool useDecimalCommas(const QString &folder)
 {
@@ -73,7 +67,7 @@ private slots:
     {
         m_window.emplace();
         m_window->surface().setQuestion([this](QWidget *, const QString &) { return m_yes; });
-        m_actions = m_window->findChild<ShareActions *>();
+        m_actions = &m_window->shareActions();
         m_actions->setAskFileName([this](QWidget *, const QString &caption, const QString &proposed,
                                          const QString &, QString *selected) {
             m_asked << caption << QFileInfo(proposed).fileName();
@@ -90,15 +84,17 @@ private slots:
     {
         // Before any run the name says only whose picture it is; after it, how it was made.
         QTest::keyClick(&*m_window, Qt::Key_S, Qt::ControlModifier);
-        choose(*m_window, "opOhniskoBlízké");
-        choose(*m_window, "opNízký");
+        choose(*m_window, Field::OsKruh, "0.0001");
+        choose(*m_window, Field::Kmitocet, "Low");
         QVERIFY(pressStartAndWait(*m_window));
         QTest::keyClick(&*m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(m_asked, QStringList({"Save picture", "veltrin.png", "Save probabilities",
                                        "veltrin-K0.0001-low.csv"}));
         // Kept side by side, every run is named, each K and frequency once.
-        for (const char *button : {"opKmitVyš", "opOhniskoVzdálené", "opOhniskoBlízké"}) {
-            choose(*m_window, button);
+        const std::pair<Field, const char *> choices[] = {
+            {Field::Kmitocet, "High"}, {Field::OsKruh, "0.00005"}, {Field::OsKruh, "0.0001"}};
+        for (const auto &[field, caption] : choices) {
+            choose(*m_window, field, caption);
             QVERIFY(pressStartAndWait(*m_window));
         }
         QCOMPARE(m_actions->proposedName(QStringLiteral("png")),
@@ -107,7 +103,7 @@ private slots:
         QTest::keyClick(&*m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->image(), m_window->canvas()->image());
         QTest::keyClick(&*m_window, Qt::Key_F1);
-        QTRY_VERIFY(m_window->findChild<HelpDialog *>()->isVisible());
+        QTRY_VERIFY(m_actions->help() && m_actions->help()->isVisible());
         QTest::keyClick(&*m_window, Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_window->isVisible());
     }
@@ -121,7 +117,7 @@ private slots:
             return readCsv(m_chosen);
         };
         QVERIFY(pressStartAndWait(*m_window));
-        choose(*m_window, "opNízký");
+        choose(*m_window, Field::Kmitocet, "Low");
         m_yes = false; // the second run keeps the first one's bars
         QVERIFY(pressStartAndWait(*m_window));
         QList<QStringList> rows = saveAndRead();

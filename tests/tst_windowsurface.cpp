@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas.h"
-#include "controlinventory.h"
 #include "imagesurface.h"
 #include "modalbox.h"
 #include "recordingsurface.h"
 #include "run.h"
 #include "runsetup.h"
 #include "scene.h"
+#include "scenecaptions.h"
 #include "twips.h"
 #include "windowrun.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -46,15 +45,6 @@ public:
 private:
     Surface &m_inner;
 };
-
-QRect promptRect()
-{
-    for (const ControlEntry &entry : controlInventory()) {
-        if (entry.kind == ControlEntry::Kind::Label)
-            return twipsToPixels(entry.twips);
-    }
-    return {};
-}
 
 constexpr QRgb silver = qRgb(192, 192, 192);
 
@@ -126,7 +116,7 @@ private slots:
         VeltrinWindow window;
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect prompt = promptRect();
+        const QRect prompt = SceneCaptions::drawingPrompt().rect;
         QVERIFY(pixelsOtherThanSilver(window.canvas()->grab().toImage(), prompt) > 0);
 
         // The set-up alone: the mirror and its rays, drawn next, cross the prompt's place.
@@ -245,10 +235,8 @@ private slots:
         window.showWithWholeScene();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(pressStartAndWait(window));
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opK0002")),
-                          Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("opNízký")),
-                          Qt::LeftButton);
+        choose(window, Field::OsKruh, "0.0002");
+        choose(window, Field::Kmitocet, "Low");
         QVERIFY(pressStartAndWait(window)); // No: both runs' bars stand side by side
         QCOMPARE(window.history().runs().size(), size_t(2));
         QCOMPARE(drawnAgain(window), window.canvas()->image());
@@ -270,8 +258,7 @@ private slots:
         QSignalSpy ended(&window, &VeltrinWindow::runEnded);
         // Before the first position, and again halfway, the picture is made anew at the new
         // size, and the run goes on drawing on it.
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStart")),
-                          Qt::LeftButton);
+        window.start();
         window.resize(window.size() * 2);
         QTRY_VERIFY(window.history().runs().back().record.probabilities.size() > 70);
         window.resize(window.size() * 3 / 4);

@@ -13,7 +13,6 @@
 #include "mirrorstrip.h"
 #include "pathsum.h"
 #include "photonpanel.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitymap.h"
 
@@ -21,7 +20,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -29,10 +27,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -69,8 +64,6 @@ private:
     MirrorCut m_after;
 };
 
-enum Preset { Whole, Vertex, Edges, Grating, Zones, ByHand };
-
 QString twips(double value)
 {
     return QLocale().toString(value, 'f', 0);
@@ -81,7 +74,7 @@ QString twips(double value)
 BenchWindow::BenchWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), m_computer(new MapComputer(this)), m_undo(new QUndoStack(this))
 {
-    setObjectName(QStringLiteral("frmLavice"));
+    setObjectName(QStringLiteral("benchWindow"));
     setWindowTitle(tr("Experiment bench"));
     createControls();
     createLayout();
@@ -114,6 +107,18 @@ BenchWindow::~BenchWindow() = default;
 
 void BenchWindow::createControls()
 {
+    // Created in the order Tab visits them.
+    createPlane();
+    createMirrorControls();
+    createLightControls();
+    createSourceControls();
+    createPresetControls();
+    createReadouts();
+    connectControls();
+}
+
+void BenchWindow::createPlane()
+{
     m_mapView = new MapView(this);
     m_mapView->setAccessibleName(tr("Probability map"));
     connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
@@ -135,37 +140,43 @@ void BenchWindow::createControls()
 
     m_colourBar = new ColourBar(this);
     m_chain = new ChainPanel(this);
+}
 
+void BenchWindow::createMirrorControls()
+{
     m_shape = new QComboBox(this);
-    m_shape->setObjectName(QStringLiteral("tvar"));
+    m_shape->setObjectName(QStringLiteral("mirrorShape"));
     m_shape->addItems({tr("Parabola"), tr("Circle")});
     m_shape->setToolTip(
         tr("The mirror's shape: a parabola, or a circle of the same focal length."));
 
     m_k = new QDoubleSpinBox(this);
-    m_k->setObjectName(QStringLiteral("konstantaK"));
+    m_k->setObjectName(QStringLiteral("mirrorK"));
     m_k->setDecimals(5);
     m_k->setRange(Experiment::lowestK, Experiment::highestK);
     m_k->setSingleStep(0.00001);
     m_k->setToolTip(tr("The mirror's constant K: the larger K, the more curved the mirror and the "
                        "nearer its focus."));
     m_kMarked = new QComboBox(this);
-    m_kMarked->setObjectName(QStringLiteral("konstantaOkna"));
+    m_kMarked->setObjectName(QStringLiteral("mainWindowK"));
     m_kMarked->setAccessibleName(tr("The main window's K"));
     m_kMarked->setToolTip(tr("Sets K to one of the main window's choices."));
     m_kMarked->addItem(tr("Other"));
     for (const Choice &choice : choicesFor(Field::OsKruh))
         m_kMarked->addItem(choice.shownCaption(), choice.value);
+}
 
+void BenchWindow::createLightControls()
+{
     m_wavenumber = new QDoubleSpinBox(this);
-    m_wavenumber->setObjectName(QStringLiteral("vlnoveCislo"));
+    m_wavenumber->setObjectName(QStringLiteral("wavenumber"));
     m_wavenumber->setDecimals(4);
     m_wavenumber->setRange(Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_wavenumber->setSingleStep(0.001);
     m_wavenumber->setSuffix(tr(" rad/twip"));
     m_wavenumber->setToolTip(tr("The light's wavenumber: the larger, the shorter its wavelength."));
     m_wavenumberNamed = new QComboBox(this);
-    m_wavenumberNamed->setObjectName(QStringLiteral("kmitocetOkna"));
+    m_wavenumberNamed->setObjectName(QStringLiteral("mainWindowFrequency"));
     m_wavenumberNamed->setAccessibleName(tr("The main window's frequency"));
     m_wavenumberNamed->setToolTip(
         tr("Sets the wavenumber to one of the main window's frequencies."));
@@ -176,49 +187,61 @@ void BenchWindow::createControls()
         m_wavenumberNamed->addItem(QIcon(swatch), choice.shownCaption(), choice.value);
     }
     m_white = new QCheckBox(tr("&White light"), this);
-    m_white->setObjectName(QStringLiteral("bileSvetlo"));
+    m_white->setObjectName(QStringLiteral("whiteLight"));
     m_white->setToolTip(tr("Light of many frequencies at once instead of one."));
+}
 
+void BenchWindow::createSourceControls()
+{
     m_source = new QComboBox(this);
-    m_source->setObjectName(QStringLiteral("zdroj"));
+    m_source->setObjectName(QStringLiteral("source"));
     m_source->addItems({tr("Parallel beam"), tr("Point source")});
     m_source->setToolTip(tr("Light from far away in parallel rays, or from a point."));
-    auto *sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
-    sourceHere->setObjectName(QStringLiteral("zdrojKDetektoru"));
-    sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
+    m_sourceHere = new QPushButton(tr("Put the source at the &detector"), this);
+    m_sourceHere->setObjectName(QStringLiteral("sourceAtDetector"));
+    m_sourceHere->setToolTip(tr("Puts a point source where the detector stands."));
+}
 
+void BenchWindow::createPresetControls()
+{
     m_preset = new QComboBox(this);
-    m_preset->setObjectName(QStringLiteral("predvolba"));
+    m_preset->setObjectName(QStringLiteral("mirrorPreset"));
     m_preset->setAccessibleName(tr("Mirror preset"));
     m_preset->setToolTip(
         tr("Which strips of the mirror are kept: all, some, or those cut by hand."));
-    m_preset->addItems({tr("Whole mirror"), tr("Only a strip around the vertex"),
-                        tr("Only the edges"), tr("Grating"), tr("Zones for the detector"),
-                        tr("Cut by hand")});
+    for (const MirrorPreset &preset : MirrorPreset::all())
+        m_preset->addItem(presetWords(preset.id, 0).listed, int(preset.id));
+    m_preset->addItem(tr("Cut by hand"));
     m_period = new QSpinBox(this);
-    m_period->setObjectName(QStringLiteral("perioda"));
-    m_period->setRange(20, 3000);
+    m_period->setObjectName(QStringLiteral("gratingPeriod"));
+    m_period->setRange(MirrorPreset::shortestPeriod, MirrorPreset::longestPeriod);
     m_period->setSingleStep(10);
     m_period->setValue(500);
     m_period->setSuffix(tr(" twips"));
     m_period->setAccessibleName(tr("Grating period"));
     m_period->setToolTip(tr("The width of one strip and one gap of the grating."));
+}
 
+void BenchWindow::createReadouts()
+{
     m_numbers = new QLabel(this);
-    m_numbers->setObjectName(QStringLiteral("cisla"));
+    m_numbers->setObjectName(QStringLiteral("detectorNumbers"));
     m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_numbers->setWordWrap(true);
     m_summary = new QLabel(this);
-    m_summary->setObjectName(QStringLiteral("popis"));
+    m_summary->setObjectName(QStringLiteral("mapDescription"));
     m_summary->setWordWrap(true);
     // Room for the longest description, so that the map does not move as it changes.
     m_summary->setMinimumHeight(3 * m_summary->fontMetrics().lineSpacing());
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("prubeh"));
+    m_progress->setObjectName(QStringLiteral("mapProgress"));
     m_progress->setAccessibleName(tr("Full map computed"));
     m_progress->setToolTip(tr("How much of the map has been computed in full detail."));
+}
 
+void BenchWindow::connectControls()
+{
     for (QComboBox *box : {m_shape, m_source})
         connect(box, &QComboBox::currentIndexChanged, this, &BenchWindow::applyControls);
     for (QDoubleSpinBox *box : {m_k, m_wavenumber})
@@ -232,14 +255,14 @@ void BenchWindow::createControls()
         if (index > 0)
             m_wavenumber->setValue(m_wavenumberNamed->itemData(index).toDouble());
     });
-    connect(sourceHere, &QPushButton::clicked, this, [this] {
+    connect(m_sourceHere, &QPushButton::clicked, this, [this] {
         Experiment experiment = m_experiment;
         experiment.source = Source::point(MapGrid::sceneOf(detector()));
         setExperiment(experiment);
     });
     connect(m_preset, &QComboBox::activated, this, &BenchWindow::applyPreset);
     connect(m_period, &QSpinBox::valueChanged, this, [this] {
-        if (m_preset->currentIndex() == Grating)
+        if (chosenPreset() == MirrorPreset::Id::Grating)
             applyPreset();
     });
 }
@@ -286,7 +309,7 @@ void BenchWindow::createLayout()
     controls->addRow(label(tr("&Wavenumber:"), m_wavenumber), lightRow);
     controls->addRow(QString(), m_white);
     controls->addRow(label(tr("S&ource:"), m_source), m_source);
-    controls->addRow(QString(), findChild<QPushButton *>(QStringLiteral("zdrojKDetektoru")));
+    controls->addRow(QString(), m_sourceHere);
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
 
@@ -321,14 +344,13 @@ void BenchWindow::createActions()
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         buttons->addWidget(button);
     };
-    add(tr("Save picture…"), QKeySequence::Save, &BenchWindow::savePicture, "ulozitObrazek");
-    add(tr("Save map as CSV…"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &BenchWindow::saveCsv,
-        "ulozitMapu");
+    add(tr("Save picture…"), QKeySequence::Save, &BenchWindow::savePicture, "savePicture");
+    add(tr("Save map as CSV…"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, &BenchWindow::saveCsv, "saveMap");
     add(tr("Copy picture"), Qt::CTRL | Qt::SHIFT | Qt::Key_C, &BenchWindow::copyPicture,
-        "kopirovatObrazek");
+        "copyPicture");
     add(tr("Copy numbers"), Qt::CTRL | Qt::ALT | Qt::Key_C, &BenchWindow::copyNumbers,
-        "kopirovatCisla");
-    add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "tisk");
+        "copyNumbers");
+    add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "print");
     buttons->addStretch();
     static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
 }
@@ -412,35 +434,59 @@ void BenchWindow::showControls()
     // The preset the mirror is cut as, or none.
     const QSignalBlocker presetBlocker(m_preset);
     const MirrorCut &cut = m_experiment.cut;
-    m_preset->setCurrentIndex(cut == MirrorCut::whole()                      ? Whole
-                              : cut == MirrorCut::vertexStrip()              ? Vertex
-                              : cut == MirrorCut::edges()                    ? Edges
-                              : cut == MirrorCut::grating(m_period->value()) ? Grating
-                              : cut == m_zones                               ? Zones
-                                                                             : ByHand);
+    const std::optional<MirrorPreset::Id> preset = presetOf(cut);
+    m_preset->setCurrentIndex(preset ? m_preset->findData(int(*preset)) : m_preset->count() - 1);
 }
 
 void BenchWindow::applyPreset()
 {
-    switch (m_preset->currentIndex()) {
-    case Whole:
-        return cutMirror(MirrorCut::whole(), tr("Whole mirror"));
-    case Vertex:
-        return cutMirror(MirrorCut::vertexStrip(), tr("Strip around the vertex"));
-    case Edges:
-        return cutMirror(MirrorCut::edges(), tr("Edges"));
-    case Grating:
-        return cutMirror(MirrorCut::grating(m_period->value()),
-                         tr("Grating of %1 twips").arg(m_period->value()));
-    case ByHand:
+    const std::optional<MirrorPreset::Id> id = chosenPreset();
+    if (!id)
         return showControls();
-    case Zones: {
-        Experiment whole = m_experiment;
-        whole.cut = MirrorCut::whole();
-        m_zones = whole.zonesFor(detector());
-        return cutMirror(m_zones, tr("Zones for the detector"));
+    const MirrorPreset &preset = MirrorPreset::of(*id);
+    const MirrorCut cut = preset.cut(m_experiment, m_period->value(), detector());
+    if (preset.takes == MirrorPreset::Takes::Point)
+        m_zones = cut;
+    cutMirror(cut, presetWords(*id, m_period->value()).step);
+}
+
+std::optional<MirrorPreset::Id> BenchWindow::chosenPreset() const
+{
+    const QVariant id = m_preset->currentData();
+    return id.isValid() ? std::optional(MirrorPreset::Id(id.toInt())) : std::nullopt;
+}
+
+std::optional<MirrorPreset::Id> BenchWindow::presetOf(const MirrorCut &cut) const
+{
+    for (const MirrorPreset &preset : MirrorPreset::all()) {
+        // The zones are named while the last ones chosen stand: the detector may have moved.
+        const MirrorCut given = preset.takes == MirrorPreset::Takes::Point
+                                    ? m_zones
+                                    : preset.cut(m_experiment, m_period->value(), {});
+        if (cut == given)
+            return preset.id;
     }
+    return std::nullopt;
+}
+
+BenchWindow::PresetWords BenchWindow::presetWords(MirrorPreset::Id id, int period)
+{
+    switch (id) {
+    case MirrorPreset::Id::Whole:
+        return {tr("Whole mirror"), tr("Whole mirror"), {}};
+    case MirrorPreset::Id::VertexStrip:
+        return {tr("Only a strip around the vertex"), tr("Strip around the vertex"),
+                tr("It is a strip around the vertex.")};
+    case MirrorPreset::Id::Edges:
+        return {tr("Only the edges"), tr("Edges"), tr("They are its edges.")};
+    case MirrorPreset::Id::Grating:
+        return {tr("Grating"), tr("Grating of %1 twips").arg(period),
+                tr("They make a grating of %1 twips.").arg(period)};
+    case MirrorPreset::Id::Zones:
+        return {tr("Zones for the detector"), tr("Zones for the detector"),
+                tr("They are the zones for the detector's point.")};
     }
+    return {};
 }
 
 std::shared_ptr<const ProbabilityMap> BenchWindow::map() const
@@ -529,21 +575,9 @@ QString BenchWindow::description() const
                   .arg(kept)
                   .arg(2 * MirrorCut::maxHeight)
                   .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
-    switch (m_preset->currentIndex()) {
-    case Vertex:
-        keeps += u' ' + tr("It is a strip around the vertex.");
-        break;
-    case Edges:
-        keeps += u' ' + tr("They are its edges.");
-        break;
-    case Grating:
-        keeps += u' ' + tr("They make a grating of %1 twips.").arg(m_period->value());
-        break;
-    case Zones:
-        keeps += u' ' + tr("They are the zones for the detector's point.");
-        break;
-    default:
-        break;
+    if (const std::optional<MirrorPreset::Id> preset = chosenPreset()) {
+        if (const QString kept = presetWords(*preset, m_period->value()).kept; !kept.isEmpty())
+            keeps += u' ' + kept;
     }
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
@@ -629,49 +663,30 @@ QString BenchWindow::proposedName(const QString &suffix) const
     return QStringLiteral("veltrin-bench-K%1.%2").arg(m_experiment.shape.k()).arg(suffix);
 }
 
-QString BenchWindow::askFileName(const QString &caption, const QString &suffix,
-                                 const QString &filter)
-{
-    return m_saveLocation.ask(this, caption, proposedName(suffix), filter);
-}
-
-void BenchWindow::reportFailure(const QString &message)
-{
-    QMessageBox::warning(this, windowTitle(), message);
-}
-
 void BenchWindow::savePicture()
 {
-    const QString path =
-        askFileName(tr("Save picture"), QStringLiteral("png"), tr("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = PictureSaver::save(picture(), path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The picture could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
+                    tr("The picture could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("png")),
+                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
 }
 
 void BenchWindow::saveCsv()
 {
     const auto shownMap = map();
     if (!shownMap || !m_computer->isFinished()) {
-        reportFailure(tr("The map is still being computed; save it once it is done."));
+        m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
     }
-    const QString path =
-        askFileName(tr("Save map"), QStringLiteral("csv"), tr("Comma-separated values (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = MapCsv::save(*shownMap, path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The map could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save map"), tr("Comma-separated values (*.csv)"),
+                    tr("The map could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("csv")),
+                   [&shownMap](const QString &path) { return MapCsv::save(*shownMap, path); });
 }
 
 void BenchWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(picture());
+    Sharing::copy(picture());
 }
 
 void BenchWindow::copyNumbers()
@@ -681,14 +696,12 @@ void BenchWindow::copyNumbers()
 
 void BenchWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(proposedName(QStringLiteral("pdf")));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, picture(), caption()))
-        reportFailure(tr("The picture could not be printed."));
+    m_sharing.print(
+        [this] {
+            return Sharing::Page{picture(), caption()};
+        },
+        {tr("Print picture"), tr("The picture could not be printed.")},
+        proposedName(QStringLiteral("pdf")));
 }
 
 } // namespace veltrin

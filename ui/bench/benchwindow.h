@@ -2,17 +2,20 @@
 #pragma once
 
 #include "experiment.h"
-#include "savelocation.h"
+#include "mirrorpreset.h"
+#include "sharing.h"
 #include "vec2.h"
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QSpinBox;
 class QUndoStack;
 
@@ -68,7 +71,7 @@ public:
     /// What the map shows, for a screen reader.
     QString description() const;
 
-    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
+    void setAskFileName(SaveLocation::Ask ask) { m_sharing.setAsk(std::move(ask)); }
 
 public slots:
     void savePicture();
@@ -89,12 +92,38 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// The bench's words for a preset: in its list, as the undo step that cuts the mirror so, and
+    /// after the description of what is kept (nothing for the whole mirror).
+    struct PresetWords
+    {
+        QString listed;
+        QString step;
+        QString kept;
+    };
+    static PresetWords presetWords(MirrorPreset::Id id, int period);
+
     void createControls();
+    /// The map, the mirror strip beside it, the colour bar and the detector's arrows.
+    void createPlane();
+    /// The mirror's shape and K, each with the main window's choices beside it where it has them.
+    void createMirrorControls();
+    void createLightControls();
+    void createSourceControls();
+    /// The list of presets and the grating's period.
+    void createPresetControls();
+    /// The detector's numbers, the description of the map and the progress of the full map.
+    void createReadouts();
+    /// Each choice recomputes the experiment once every control is there.
+    void connectControls();
     void createLayout();
     void createActions();
     void applyControls();
     void showControls();
     void applyPreset();
+    /// The preset chosen in the list, or none where the mirror is cut by hand.
+    std::optional<MirrorPreset::Id> chosenPreset() const;
+    /// The preset the mirror is cut as, or none.
+    std::optional<MirrorPreset::Id> presetOf(const MirrorCut &cut) const;
     void mapArrived(std::shared_ptr<const ProbabilityMap> map);
     void updateDetector();
     void updateDescription();
@@ -104,14 +133,12 @@ private:
     QImage picture() const;
     QString caption() const;
     QString proposedName(const QString &suffix) const;
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
-    void reportFailure(const QString &message);
 
     Experiment m_experiment;
     MirrorCut m_zones; // the last zones chosen, to name them while they stand
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
-    SaveLocation m_saveLocation;
+    Sharing m_sharing{*this};
 
     MapComputer *m_computer;
     QUndoStack *m_undo;
@@ -123,6 +150,7 @@ private:
     QDoubleSpinBox *m_k = nullptr;
     QComboBox *m_kMarked = nullptr;
     QComboBox *m_source = nullptr;
+    QPushButton *m_sourceHere = nullptr;
     QDoubleSpinBox *m_wavenumber = nullptr;
     QComboBox *m_wavenumberNamed = nullptr;
     QCheckBox *m_white = nullptr;

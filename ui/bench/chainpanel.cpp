@@ -11,7 +11,7 @@ namespace veltrin {
 
 ChainPanel::ChainPanel(QWidget *parent) : PlotPanel(parent)
 {
-    setObjectName(QStringLiteral("retizek"));
+    setObjectName(QStringLiteral("detectorChain"));
     setTitle(tr("Arrows at the detector"));
 }
 

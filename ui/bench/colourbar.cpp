@@ -11,7 +11,7 @@ namespace veltrin {
 
 ColourBar::ColourBar(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("stupnice"));
+    setObjectName(QStringLiteral("colourBar"));
 }
 
 void ColourBar::setRange(double brightest, bool whiteLight)

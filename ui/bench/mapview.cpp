@@ -17,7 +17,7 @@ namespace veltrin {
 
 MapView::MapView(QWidget *parent) : QWidget(parent), m_greyTimer(new QTimer(this))
 {
-    setObjectName(QStringLiteral("mapa"));
+    setObjectName(QStringLiteral("probabilityMap"));
     m_greyTimer->setSingleShot(true);
     m_greyTimer->setInterval(greyAfter);
     connect(m_greyTimer, &QTimer::timeout, this, [this] {

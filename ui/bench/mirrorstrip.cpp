@@ -28,7 +28,7 @@ std::pair<Half, int> stripAt(double height)
 
 MirrorStrip::MirrorStrip(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("zrcadlo"));
+    setObjectName(QStringLiteral("mirrorStrip"));
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Mirror strips"));
     setToolTip(tr("Drag to cut strips of the mirror away or put them back. Keyboard: Up and Down "

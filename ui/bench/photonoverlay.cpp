@@ -28,7 +28,7 @@ QString percent(double share)
 PhotonOverlay::PhotonOverlay(MapView &view, BenchPhotons &photons, Prediction &prediction)
     : QWidget(&view), m_view(view), m_photons(photons), m_prediction(prediction)
 {
-    setObjectName(QStringLiteral("fotony"));
+    setObjectName(QStringLiteral("photonDots"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(view.rect());

@@ -10,7 +10,6 @@
 #include "mirrorminiature.h"
 #include "numberspanel.h"
 #include "pathtimegraph.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "positiontable.h"
 #include "scene.h"
@@ -18,14 +17,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -63,6 +58,7 @@ CloseUpWindow::~CloseUpWindow() = default;
 void CloseUpWindow::createControls()
 {
     m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setObjectName(QStringLiteral("detectorPosition"));
     m_slider->setRange(0, scene::detectorPositions - 1);
     m_slider->setPageStep(10);
     m_slider->setAccessibleName(tr("Detector position"));
@@ -71,6 +67,7 @@ void CloseUpWindow::createControls()
     connect(m_slider, &QSlider::valueChanged, this, &CloseUpWindow::setPosition);
 
     m_distance = new QLabel(this);
+    m_distance->setObjectName(QStringLiteral("detectorDistance"));
     m_distance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Wide enough for the farthest position, so that the slider keeps its length.
     const double farthest = scene::detectorX(scene::detectorPositions - 1) - scene::X0;
@@ -78,6 +75,7 @@ void CloseUpWindow::createControls()
         tr("%1 twips").arg(QLocale().toString(farthest, 'f', 0))));
 
     m_arrows = new QComboBox(this);
+    m_arrows->setObjectName(QStringLiteral("arrowCount"));
     for (const int count : CloseUp::arrowCounts)
         m_arrows->addItem(QLocale().toString(count), count);
     m_arrows->setCurrentIndex(m_arrows->findData(m_arrowCount));
@@ -99,11 +97,13 @@ void CloseUpWindow::createControls()
 
     m_views = new QWidget(this);
     m_chain = new ChainView(m_views);
+    m_chain->setObjectName(QStringLiteral("arrowChain"));
     m_chain->setAccessibleName(tr("Arrows added head to tail"));
     m_chain->setToolTip(tr("The arrows of all mirror points added head to tail; the line from the "
                            "first tail to the last head is the resultant. Point at an arrow to "
                            "see its path."));
     m_mirror = new MirrorMiniature(m_views);
+    m_mirror->setObjectName(QStringLiteral("mirrorMiniature"));
     m_mirror->setAccessibleName(tr("Mirror and path"));
     m_mirror->setToolTip(
         tr("The mirror with the path of the arrow under the pointer, or else the path of least "
@@ -111,11 +111,13 @@ void CloseUpWindow::createControls()
     m_mirror->reserveTitle(tr("Path of the arrow under the pointer"));
     m_mirror->reserveTitle(tr("Path of least time"));
     m_graph = new PathTimeGraph(m_views);
+    m_graph->setObjectName(QStringLiteral("pathLengthGraph"));
     m_graph->setTitle(tr("Path length of every mirror point"));
     m_graph->setAccessibleName(m_graph->title());
     m_graph->setToolTip(tr("How long the path from the source over each mirror point to the "
                            "detector is: where the graph is flat, the arrows point alike."));
     m_numbers = new NumbersPanel(m_views);
+    m_numbers->setObjectName(QStringLiteral("closeUpNumbers"));
     connect(m_chain, &ChainView::hoveredArrowChanged, this, &CloseUpWindow::markArrow);
     m_photons = new AxisPhotons(this);
     connect(this, &CloseUpWindow::positionChanged, m_photons, &AxisPhotons::setPosition);
@@ -192,6 +194,7 @@ QLayout *CloseUpWindow::createLayout()
     scroll->setWidget(content);
 
     auto *copyAll = new QPushButton(tr("Copy all positions"), this);
+    copyAll->setObjectName(QStringLiteral("copyAllPositions"));
     copyAll->setToolTip(tr("Copies the figures of every detector position as a table."));
     connect(copyAll, &QPushButton::clicked, this, &CloseUpWindow::copyAllPositions);
     auto *close = new QPushButton(tr("Close"), this);
@@ -321,33 +324,26 @@ QImage CloseUpWindow::picture() const
 
 void CloseUpWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(picture());
+    Sharing::copy(picture());
 }
 
 void CloseUpWindow::savePicture()
 {
     const QString proposed =
         QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
-    const QString path =
-        m_saveLocation.ask(this, tr("Save picture"), proposed, tr("PNG images (*.png)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = PictureSaver::save(picture(), path);
-    if (!reason.isEmpty())
-        QMessageBox::warning(this, windowTitle(),
-                             tr("The picture could not be saved as %1:\n%2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
+                    tr("The picture could not be saved as %1:\n%2")},
+                   proposed,
+                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
 }
 
 void CloseUpWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, picture(), windowTitle()))
-        QMessageBox::warning(this, windowTitle(), tr("The picture could not be printed."));
+    m_sharing.print(
+        [this] {
+            return Sharing::Page{picture(), windowTitle()};
+        },
+        {tr("Print picture"), tr("The picture could not be printed.")});
 }
 
 void CloseUpWindow::showEvent(QShowEvent *event)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "choices.h"
-#include "savelocation.h"
+#include "sharing.h"
 
 #include <QColor>
 #include <QImage>
@@ -99,7 +99,7 @@ private:
     double m_highestBar = 0;
     bool m_placed = false;
     std::shared_ptr<const CloseUp> m_closeUp; // shared with the views that draw it
-    SaveLocation m_saveLocation;
+    Sharing m_sharing{*this};
     std::unique_ptr<PositionTable> m_table;
 
     QSlider *m_slider = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibletexts.h"
 
+#include "choices.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -16,7 +18,8 @@ struct AccessibleText
 };
 
 // The fixed texts are text fields, which a screen reader would otherwise announce as unnamed
-// edits; option buttons, frames and command buttons are named by their own captions.
+// edits; option buttons, frames and command buttons are named by their own captions. What an
+// option button means is its choice's description.
 const AccessibleText texts[] = {
     {"canvas", QT_TRANSLATE_NOOP("AccessibleTexts", "Drawing of the mirror and the probability"),
      QT_TRANSLATE_NOOP(
@@ -40,9 +43,6 @@ const AccessibleText texts[] = {
      QT_TRANSLATE_NOOP("AccessibleTexts",
                        "Runs the simulation with the chosen mirror, frequency and delay.")},
     {"cmdKonec", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Ends the program.")},
-    {"opNízký", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are red.")},
-    {"opStřední", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are green.")},
-    {"opKmitVyš", nullptr, QT_TRANSLATE_NOOP("AccessibleTexts", "Its probability bars are blue.")},
     {"frmOhnisko", nullptr,
      QT_TRANSLATE_NOOP("AccessibleTexts",
                        "The mirror's constant K: the larger K, the more curved the mirror and "
@@ -50,14 +50,6 @@ const AccessibleText texts[] = {
     {"frmKmitočet", nullptr,
      QT_TRANSLATE_NOOP("AccessibleTexts",
                        "The light's frequency: the higher, the shorter its wavelength.")},
-    {"opOhniskoVzdálené", nullptr,
-     QT_TRANSLATE_NOOP("AccessibleTexts", "The flattest mirror, its focus the farthest.")},
-    {"opOhniskoStřední", nullptr,
-     QT_TRANSLATE_NOOP("AccessibleTexts", "A flat mirror, its focus far.")},
-    {"opOhniskoBlízké", nullptr,
-     QT_TRANSLATE_NOOP("AccessibleTexts", "A curved mirror, its focus near.")},
-    {"opK0002", nullptr,
-     QT_TRANSLATE_NOOP("AccessibleTexts", "The most curved mirror, its focus the nearest.")},
 };
 
 } // namespace
@@ -73,6 +65,12 @@ void setAccessibleTexts(QWidget &window)
         if (text.description)
             widget->setAccessibleDescription(
                 QCoreApplication::translate("AccessibleTexts", text.description));
+    }
+    for (const Choice &choice : choices()) {
+        auto *button = window.findChild<QWidget *>(QString::fromUtf8(choice.objectName));
+        if (button && choice.description)
+            button->setAccessibleDescription(
+                QCoreApplication::translate("AccessibleTexts", choice.description));
     }
     // The same words as a tooltip for every control shown: the description where there is
     // one, else the name of a control that shows no text of its own.

@@ -2,11 +2,10 @@
 #include "controlinventory.h"
 
 #include "choices.h"
+#include "scenecaptions.h"
 #include "twips.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -16,15 +15,23 @@ namespace veltrin {
 namespace {
 
 using Kind = ControlEntry::Kind;
-using Font = ControlEntry::Font;
+using Font = SceneFonts::Face;
 
 const QColor silver = QColor::fromRgb(Colour::silver().argb());
+
+/// A caption of the scene, where and as the scene shows it: a borderless text field, or the
+/// prompt painted on the drawing.
+ControlEntry captionEntry(const char *name, Kind kind, const SceneCaptions::Caption &caption,
+                          int tabIndex)
+{
+    return {name, kind, nullptr, caption.twips, caption.text, caption.face, silver, true, tabIndex};
+}
 
 // Names keep the Czech spelling of the program's controls.
 // The controls that are no option button, in the order the window creates them; each frame
 // is followed by its buttons (see withChoices).
 const std::array<ControlEntry, 16> fixedControls{{
-    {"HScroll1", Kind::ScrollBar, nullptr, {3600, 480, 2295, 255}, "", Font::None, {}, true, 25},
+    {"HScroll1", Kind::ScrollBar, nullptr, {3600, 480, 2295, 255}, "", Font::Dialog, {}, true, 25},
     {"frmAnimace",
      Kind::Frame,
      nullptr,
@@ -39,28 +46,12 @@ const std::array<ControlEntry, 16> fixedControls{{
      nullptr,
      {4560, 840, 975, 375},
      "Spomalení",
-     Font::Default,
+     Font::Dialog,
      {},
      false,
      20},
-    {"nPravděpodobnost",
-     Kind::FixedTextField,
-     nullptr,
-     {9480, 2160, 2055, 375},
-     QT_TRANSLATE_NOOP("Controls", "Probability"),
-     Font::Sans12,
-     silver,
-     true,
-     19},
-    {"nCornu",
-     Kind::FixedTextField,
-     nullptr,
-     {9480, 5040, 2055, 375},
-     QT_TRANSLATE_NOOP("Controls", "Cornu spirals"),
-     Font::Sans12,
-     silver,
-     true,
-     18},
+    captionEntry("nPravděpodobnost", Kind::FixedTextField, SceneCaptions::probability, 19),
+    captionEntry("nCornu", Kind::FixedTextField, SceneCaptions::spirals, 18),
     {"cmdKonec",
      Kind::CommandButton,
      nullptr,
@@ -75,7 +66,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      nullptr,
      {360, 720, 1215, 375},
      "První",
-     Font::Default,
+     Font::Dialog,
      {},
      false,
      15},
@@ -84,7 +75,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      nullptr,
      {1920, 3840, 735, 285},
      "Kmitočet",
-     Font::Default,
+     Font::Dialog,
      {},
      false,
      11},
@@ -97,16 +88,8 @@ const std::array<ControlEntry, 16> fixedControls{{
      silver,
      true,
      10},
-    {"nAlfa", Kind::TextField, nullptr, {720, 0, 855, 375}, "Alfa", Font::Default, {}, false, 9},
-    {"nRovnice",
-     Kind::FixedTextField,
-     nullptr,
-     {720, 1800, 1335, 375},
-     " x = K.y.y",
-     Font::Sans13_5,
-     silver,
-     true,
-     8},
+    {"nAlfa", Kind::TextField, nullptr, {720, 0, 855, 375}, "Alfa", Font::Dialog, {}, false, 9},
+    captionEntry("nRovnice", Kind::FixedTextField, SceneCaptions::equation, 8),
     {"frmOhnisko",
      Kind::Frame,
      nullptr,
@@ -121,7 +104,7 @@ const std::array<ControlEntry, 16> fixedControls{{
      nullptr,
      {1680, 2760, 855, 285},
      "OsKruh",
-     Font::Default,
+     Font::Dialog,
      {},
      false,
      2},
@@ -143,24 +126,8 @@ const std::array<ControlEntry, 16> fixedControls{{
      silver,
      true,
      0},
-    {"labKlepnete",
-     Kind::Label,
-     nullptr,
-     {4800, 3840, 3495, 495},
-     QT_TRANSLATE_NOOP("Controls", "Please press button Start"),
-     Font::TimesBold,
-     silver,
-     true,
-     16},
+    captionEntry("labKlepnete", Kind::Label, SceneCaptions::prompt, 16),
 }};
-
-QFont sansSerif(qreal points)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 /// Where an option button stands in its frame, its place in the tab order and its ground.
 struct ButtonPlace
@@ -204,9 +171,9 @@ struct ChoiceFrame
 };
 
 const ChoiceFrame choiceFrames[] = {
-    {"frmAnimace", Field::Spomaleni, Font::Default},
+    {"frmAnimace", Field::Spomaleni, Font::Dialog},
     {"frmKmitočet", Field::Kmitocet, Font::Sans9_75},
-    {"frmOhnisko", Field::OsKruh, Font::Default},
+    {"frmOhnisko", Field::OsKruh, Font::Dialog},
 };
 
 /// The fixed controls with each frame's option buttons after it, made from the choices. They
@@ -257,65 +224,6 @@ std::optional<QColor> groundIn(const ControlEntry &entry, const SceneStyle &styl
     if (choice && style.isBar(style.shown(choice->bars.colour)))
         return QColor::fromRgb(style.shown(choice->bars.colour));
     return entry.background;
-}
-
-QFont controlFont(ControlEntry::Font font)
-{
-    switch (font) {
-    case Font::TimesBold: {
-        QFont times(QStringLiteral("Times New Roman"));
-        times.setPointSizeF(15.75);
-        times.setWeight(QFont::Bold);
-        return times;
-    }
-    case Font::Sans13_5:
-        return sansSerif(13.5);
-    case Font::Sans12:
-        return sansSerif(12);
-    case Font::Sans9_75:
-        return sansSerif(9.75);
-    case Font::Default:
-    case Font::None:
-        break;
-    }
-    return QApplication::font();
-}
-
-std::vector<FigureCaption> sceneCaptions()
-{
-    std::vector<FigureCaption> captions;
-    for (const char *name : {"nRovnice", "nPravděpodobnost", "nCornu"}) {
-        const auto entry = std::ranges::find_if(controlInventory(), [name](const ControlEntry &e) {
-            return qstrcmp(e.name, name) == 0;
-        });
-        QFont font = controlFont(entry->font);
-        // Sized in the figure's pixels, at the 96 to the inch the scene is laid out at.
-        font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
-        font.setFamily(QFontInfo(font).family());
-        captions.push_back({shownText(*entry).trimmed(), twipsToPixels(entry->twips), font});
-    }
-    return captions;
-}
-
-Prompt promptOf(const ControlEntry &label)
-{
-    return {twipsToPixels(label.twips), shownText(label), controlFont(label.font)};
-}
-
-Prompt drawingPrompt()
-{
-    for (const ControlEntry &entry : controlInventory()) {
-        if (entry.kind == Kind::Label)
-            return promptOf(entry);
-    }
-    return {};
-}
-
-void installFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
 } // namespace veltrin

@@ -5,7 +5,6 @@
 #include "closeupwindow.h"
 #include "detectorpositions.h"
 #include "scene.h"
-#include "shareactions.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
@@ -67,8 +66,7 @@ void LookCloser::show(int position)
         m_closeUp = new CloseUpWindow(&m_window);
         connect(m_closeUp, &CloseUpWindow::positionChanged, this, &LookCloser::updateMark);
         connect(m_closeUp, &CloseUpWindow::shownChanged, this, &LookCloser::updateMark);
-        if (auto *share = m_window.findChild<ShareActions *>())
-            connect(m_closeUp, &CloseUpWindow::benchRequested, share, &ShareActions::openBench);
+        connect(m_closeUp, &CloseUpWindow::benchRequested, this, &LookCloser::benchRequested);
     }
     const RunValues &values = m_window.history().runs().back().record.values;
     m_closeUp->showRun(values.k, values.frequency, barColour(values));

@@ -35,6 +35,10 @@ public:
     /// The keyboard's way: the close-up raised where it is, or opened at the highest bar.
     void open();
 
+signals:
+    /// The close-up asks for the experiment bench at its position.
+    void benchRequested();
+
 private:
     void show(int position);
     QColor barColour(const RunValues &values) const;

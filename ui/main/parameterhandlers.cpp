@@ -30,7 +30,7 @@ void ParameterHandlers::HScroll1_Change()
     const int position = m_scrollBar->value();
     write(Field::Spomaleni, position);
     const double count = textToNumber(m_fields[static_cast<int>(Field::Spomaleni)]->text());
-    write(Field::Spomaleni, delayCount(count));
+    write(Field::Spomaleni, SpeedBar::delayCount(count));
 }
 
 } // namespace veltrin

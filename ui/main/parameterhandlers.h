@@ -18,12 +18,6 @@ class ParameterHandlers : public QObject
     Q_OBJECT
 
 public:
-    /// The scroll bar's right end; its left end, 0, is the fastest.
-    static constexpr int slowestPosition = 32767;
-
-    /// The delay count the scroll bar writes for a position: 30 per step, plus 1.
-    static double delayCount(double position) { return position * 30 + 1; }
-
     ParameterHandlers(const WindowSurface::FieldEditors &fields, QScrollBar *scrollBar,
                       QObject *parent = nullptr);
 
@@ -32,7 +26,7 @@ public:
     void choose(const Choice &choice);
 
 public slots:
-    /// Writes the delay count of the bar's position: from 1 at the left end to 983011.
+    /// Writes the delay count of the bar's position (SpeedBar::delayCount).
     void HScroll1_Change();
 
 private:

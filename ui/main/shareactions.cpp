@@ -1,29 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shareactions.h"
 
-#include "benchwindow.h"
 #include "canvas.h"
 #include "choices.h"
-#include "closeupwindow.h"
-#include "controlinventory.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "helpdialog.h"
-#include "pictureprinter.h"
 #include "picturesaver.h"
 #include "probabilitycsv.h"
-#include "scene.h"
+#include "scenecaptions.h"
 #include "veltrinwindow.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QtConcurrent>
 #include <QtGlobal>
@@ -43,7 +34,8 @@ QList<QKeySequence> shortcuts(QKeySequence::StandardKey key, const QKeySequence 
 
 } // namespace
 
-ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(window)
+ShareActions::ShareActions(VeltrinWindow *window)
+    : QObject(window), m_window(window), m_sharing(*window, QCoreApplication::applicationName())
 {
     setObjectName(QStringLiteral("shareActions"));
     if (!m_window->canvas()->actions().isEmpty()) // after the entries that change the view
@@ -57,7 +49,7 @@ ShareActions::ShareActions(VeltrinWindow *window) : QObject(window), m_window(wi
     addEntry(tr("Save p&robabilities…"), {Qt::CTRL | Qt::SHIFT | Qt::Key_S},
              &ShareActions::saveProbabilities);
     addEntry({}, {}, nullptr);
-    addEntry(tr("&Experiment bench…"), {Qt::CTRL | Qt::Key_E}, &ShareActions::openBench);
+    addEntry(tr("&Experiment bench…"), {Qt::CTRL | Qt::Key_E}, &ShareActions::benchRequested);
     addEntry({}, {}, nullptr);
     addEntry(tr("&Help"), shortcuts(QKeySequence::HelpContents, Qt::Key_F1),
              &ShareActions::showHelp);
@@ -108,18 +100,7 @@ QString ShareActions::proposedName(const QString &suffix) const
 
 Figure ShareActions::figure() const
 {
-    return Figure(m_window->history(), sceneCaptions());
-}
-
-QString ShareActions::askFileName(const QString &caption, const QString &suffix,
-                                  const QString &filter, QString *selectedFilter)
-{
-    return m_saveLocation.ask(m_window, caption, proposedName(suffix), filter, selectedFilter);
-}
-
-void ShareActions::reportFailure(const QString &message)
-{
-    QMessageBox::warning(m_window, QCoreApplication::applicationName(), message);
+    return Figure(m_window->history(), SceneCaptions::forFigure());
 }
 
 void ShareActions::savePicture()
@@ -128,8 +109,9 @@ void ShareActions::savePicture()
     const QString svgFigure = tr("SVG figure (*.svg)");
     const QString windowPicture = tr("Window picture, PNG (*.png)");
     QString selected = m_pictureFilter.isEmpty() ? pngFigure : m_pictureFilter;
-    QString path = askFileName(
-        tr("Save picture"), selected == svgFigure ? QStringLiteral("svg") : QStringLiteral("png"),
+    QString path = m_sharing.ask(
+        tr("Save picture"),
+        proposedName(selected == svgFigure ? QStringLiteral("svg") : QStringLiteral("png")),
         QStringList{pngFigure, svgFigure, windowPicture}.join(u";;"), &selected);
     if (path.isEmpty())
         return;
@@ -154,45 +136,33 @@ void ShareActions::savePicture()
 
 void ShareActions::pictureSaveEnded(const QString &path, const QString &reason)
 {
-    if (!reason.isEmpty())
-        reportFailure(tr("The picture could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.reportUnwritten(tr("The picture could not be saved as %1:\n%2"), path, reason);
     emit pictureSaved(path, reason);
 }
 
 void ShareActions::copyPicture()
 {
-    QGuiApplication::clipboard()->setImage(m_window->canvas()->image());
+    Sharing::copy(m_window->canvas()->image());
 }
 
 void ShareActions::print()
 {
-    const Figure figure = this->figure();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(proposedName(QStringLiteral("pdf")));
-    printer.setPageOrientation(PicturePrinter::orientationFor(figure.size()));
-    QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(tr("Print picture"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!PicturePrinter::print(printer, figure)) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? printer.printerName()
-                                  : QDir::toNativeSeparators(printer.outputFileName());
-        reportFailure(tr("The picture could not be printed on %1.").arg(where));
-    }
+    m_sharing.print(figure(), {tr("Print picture"), tr("The picture could not be printed on %1.")},
+                    proposedName(QStringLiteral("pdf")));
 }
 
 void ShareActions::saveProbabilities()
 {
-    const QString path = askFileName(tr("Save probabilities"), QStringLiteral("csv"),
-                                     tr("Comma-separated values (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = ProbabilityCsv::save(m_window->history().runs(), path);
-    if (!reason.isEmpty())
-        reportFailure(tr("The probabilities could not be saved as %1:\n%2")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    m_sharing.save({tr("Save probabilities"), tr("Comma-separated values (*.csv)"),
+                    tr("The probabilities could not be saved as %1:\n%2")},
+                   proposedName(QStringLiteral("csv")), [this](const QString &path) {
+                       return ProbabilityCsv::save(m_window->history().runs(), path);
+                   });
+}
+
+HelpDialog *ShareActions::help() const
+{
+    return m_help;
 }
 
 void ShareActions::showHelp()
@@ -202,35 +172,6 @@ void ShareActions::showHelp()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-}
-
-void ShareActions::openBench()
-{
-    if (m_bench && m_bench->isVisible()) {
-        m_bench->raise();
-        m_bench->activateWindow();
-        return;
-    }
-    if (!m_bench)
-        m_bench = new BenchWindow(m_window);
-    double k = loadedChoice(Field::OsKruh).value;
-    double frequency = loadedChoice(Field::Kmitocet).value;
-    double distance = scene::focalLength(k);
-    if (!m_window->history().isEmpty()) {
-        const RunRecord &last = m_window->history().runs().back().record;
-        k = last.values.k;
-        frequency = last.values.frequency;
-        const auto *closeUp = m_window->findChild<CloseUpWindow *>();
-        const auto highest = std::ranges::max_element(last.probabilities);
-        const int position = closeUp && closeUp->isVisible()
-                                 ? closeUp->position()
-                                 : int(highest - last.probabilities.begin());
-        distance = scene::detectorX(position) - scene::X0;
-    }
-    m_bench->start(k, frequency, {distance, 0});
-    m_bench->show();
-    m_bench->raise();
-    m_bench->activateWindow();
 }
 
 void ShareActions::showAbout()

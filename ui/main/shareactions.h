@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "savelocation.h"
+#include "sharing.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,7 +13,6 @@ class QWidget;
 
 namespace veltrin {
 
-class BenchWindow;
 class HelpDialog;
 class VeltrinWindow;
 class Figure;
@@ -30,15 +29,19 @@ public:
     explicit ShareActions(VeltrinWindow *window);
 
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
-    void setAskFileName(SaveLocation::Ask ask) { m_saveLocation.setAsk(std::move(ask)); }
+    void setAskFileName(SaveLocation::Ask ask) { m_sharing.setAsk(std::move(ask)); }
 
     /// The name a save proposes, with this suffix: what the runs on the drawing were made with,
     /// each K and frequency once, as in veltrin-K0.00005-middle+high+K0.0001-low.png.
     QString proposedName(const QString &suffix) const;
     /// The runs on the drawing as a figure.
     Figure figure() const;
+    /// The help page, once it has been shown.
+    HelpDialog *help() const;
 
 signals:
+    /// "Experiment bench…": the window that owns the bench opens it.
+    void benchRequested();
     /// A save of the picture has ended: the reason it failed, or an empty string.
     void pictureSaved(const QString &path, const QString &reason);
 
@@ -51,26 +54,17 @@ public slots:
     void saveProbabilities();
     void showHelp();
     void showAbout();
-    /// The experiment bench, raised where it is open; opened afresh with the last run's K and
-    /// frequency and the detector at the close-up's position or the highest bar.
-    void openBench();
 
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       void (ShareActions::*slot)());
-    /// The file to write, asked in the folder last saved to; the filter the user left selected
-    /// comes back in selectedFilter.
-    QString askFileName(const QString &caption, const QString &suffix, const QString &filter,
-                        QString *selectedFilter = nullptr);
-    void reportFailure(const QString &message);
     /// Tells of a picture saved, or why it could not be.
     void pictureSaveEnded(const QString &path, const QString &reason);
 
     VeltrinWindow *m_window;
-    SaveLocation m_saveLocation;
+    Sharing m_sharing;
     QString m_pictureFilter; // the kind of picture saved last, selected again next time
     QPointer<HelpDialog> m_help;
-    QPointer<BenchWindow> m_bench;
 };
 
 } // namespace veltrin

@@ -2,6 +2,7 @@
 #include "veltrinwindow.h"
 
 #include "accessibletexts.h"
+#include "benchopener.h"
 #include "canvas.h"
 #include "captionfit.h"
 #include "choices.h"
@@ -12,7 +13,10 @@
 #include "pacedrun.h"
 #include "parameterhandlers.h"
 #include "projectorview.h"
+#include "questionbox.h"
 #include "rundescription.h"
+#include "scaledlayout.h"
+#include "scenecaptions.h"
 #include "shareactions.h"
 #include "shownchildren.h"
 #include "textform.h"
@@ -47,7 +51,7 @@ QWidget *createWidget(const ControlEntry &entry, QWidget *container)
     switch (entry.kind) {
     case Kind::ScrollBar: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
-        bar->setRange(0, ParameterHandlers::slowestPosition);
+        bar->setRange(0, SpeedBar::slowestPosition);
         bar->setSingleStep(1);
         bar->setPageStep(1);
         // The delay changes only when the bar comes to rest, not while the thumb is dragged.
@@ -129,9 +133,10 @@ void applyGround(QWidget *widget, const ControlEntry &entry, const SceneStyle &s
 
 } // namespace
 
-VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
+VeltrinWindow::VeltrinWindow(QWidget *parent)
+    : QWidget(parent), m_layout(std::make_unique<ScaledLayout>())
 {
-    installFontSubstitutes();
+    SceneFonts::installSubstitutes();
     setObjectName(QStringLiteral("frmVeltrin"));
     setWindowTitle(caption);
     QPalette palette = this->palette();
@@ -145,9 +150,12 @@ VeltrinWindow::VeltrinWindow(QWidget *parent) : QWidget(parent)
     wireHandlers();
     Form_Load();
     tabToSelectedButtons();
-    new LookCloser(*this);
+    m_lookCloser = new LookCloser(*this);
     new ProjectorView(*this);
-    new ShareActions(this);
+    m_share = new ShareActions(this);
+    m_benchOpener = new BenchOpener(*this);
+    connect(m_share, &ShareActions::benchRequested, m_benchOpener, &BenchOpener::open);
+    connect(m_lookCloser, &LookCloser::benchRequested, m_benchOpener, &BenchOpener::open);
 }
 
 VeltrinWindow::~VeltrinWindow() = default;
@@ -174,17 +182,16 @@ void VeltrinWindow::createControls()
     std::map<QWidget *, std::vector<QRadioButton *>> dialogFontButtons;
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind == ControlEntry::Kind::Label) {
-            m_canvas->setPrompt(promptOf(entry));
+            m_canvas->setPrompt(SceneCaptions::drawingPrompt());
             continue;
         }
         QWidget *container = entry.container ? control<QWidget>(entry.container) : this;
         QWidget *widget = createWidget(entry, container);
         widget->setObjectName(QString::fromUtf8(entry.name));
         widget->setGeometry(twipsToPixels(entry.twips));
-        if (entry.font != ControlEntry::Font::None && entry.font != ControlEntry::Font::Default)
-            widget->setFont(controlFont(entry.font));
-        if (entry.font == ControlEntry::Font::Default &&
-            entry.kind == ControlEntry::Kind::OptionButton)
+        if (entry.font != SceneFonts::Face::Dialog)
+            widget->setFont(SceneFonts::font(entry.font));
+        else if (entry.kind == ControlEntry::Kind::OptionButton)
             dialogFontButtons[container].push_back(static_cast<QRadioButton *>(widget));
         applyGround(widget, entry, SceneStyle());
         widget->setVisible(entry.visible);
@@ -205,8 +212,8 @@ void VeltrinWindow::createControls()
     // The layout as made is the design the window scales.
     for (const ControlEntry &entry : controlInventory()) {
         if (entry.kind != ControlEntry::Kind::Label)
-            m_layout.add(control<QWidget>(entry.name),
-                         entry.kind == ControlEntry::Kind::FixedTextField);
+            m_layout->add(control<QWidget>(entry.name),
+                          entry.kind == ControlEntry::Kind::FixedTextField);
     }
     // Only controls that take the focus go into the chain: Qt moves a frame there together
     // with its buttons, which would undo the order given to the buttons themselves.
@@ -222,8 +229,9 @@ void VeltrinWindow::createControls()
     const auto field = [this](const char *name) { return control<QLineEdit>(name); };
     m_fields = {field("nOsKruh"), field("nKmitočet"), field("nSpomaleni"), field("nPrvní"),
                 field("nAlfa")};
-    m_surface = std::make_unique<WindowSurface>(this, m_canvas, m_fields);
-    m_handlers = new ParameterHandlers(m_fields, control<QScrollBar>("HScroll1"), this);
+    m_surface = std::make_unique<WindowSurface>(this, m_canvas, m_fields, QuestionBox::ask);
+    m_speedBar = control<QScrollBar>("HScroll1");
+    m_handlers = new ParameterHandlers(m_fields, m_speedBar, this);
 }
 
 void VeltrinWindow::wireHandlers()
@@ -238,7 +246,7 @@ void VeltrinWindow::wireHandlers()
                         runGuarded(this, name, [handlers, &choice] { handlers->choose(choice); });
                 });
     }
-    connect(control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, m_handlers, [this] {
+    connect(m_speedBar, &QScrollBar::valueChanged, m_handlers, [this] {
         ParameterHandlers *handlers = m_handlers;
         runGuarded(this, QStringLiteral("HScroll1"), [handlers] { handlers->HScroll1_Change(); });
     });
@@ -266,6 +274,41 @@ void VeltrinWindow::Form_Load()
     select(Field::Spomaleni);
     write(Field::Spomaleni, loadedText(Field::Spomaleni));
     control<QPushButton>("cmdStart")->setFocus();
+}
+
+void VeltrinWindow::choose(const Choice &choice)
+{
+    control<QRadioButton>(choice.objectName)->setChecked(true);
+    tabToSelectedButtons();
+}
+
+const Choice &VeltrinWindow::chosen(Field field) const
+{
+    for (const Choice &choice : choicesFor(field)) {
+        if (control<QRadioButton>(choice.objectName)->isChecked())
+            return choice;
+    }
+    return loadedChoice(field); // not reached: a frame always has its button selected
+}
+
+void VeltrinWindow::setSpeed(int position)
+{
+    m_speedBar->setValue(position);
+}
+
+int VeltrinWindow::speed() const
+{
+    return m_speedBar->value();
+}
+
+CloseUpWindow *VeltrinWindow::closeUp() const
+{
+    return m_lookCloser->closeUp();
+}
+
+BenchWindow *VeltrinWindow::bench() const
+{
+    return m_benchOpener->bench();
 }
 
 void VeltrinWindow::tabToSelectedButtons()
@@ -298,7 +341,7 @@ void VeltrinWindow::layOut()
                         std::max(0, (height() - scene.height()) / 2));
     m_canvas->move(origin);
     m_canvas->setScale(scale);
-    m_layout.apply(scale, origin, m_canvas->sceneStyle().labelScale);
+    m_layout->apply(scale, origin, m_canvas->sceneStyle().labelScale);
 }
 
 void VeltrinWindow::setSceneStyle(const SceneStyle &style)
@@ -315,7 +358,7 @@ void VeltrinWindow::setSceneStyle(const SceneStyle &style)
     }
     // The captions take the style's size at the scale the window has; a window not yet shown
     // keeps the design scale until it is.
-    m_layout.apply(m_canvas->scale(), m_canvas->pos(), style.labelScale);
+    m_layout->apply(m_canvas->scale(), m_canvas->pos(), style.labelScale);
 }
 
 void VeltrinWindow::showWithWholeScene()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "field.h"
 #include "runhistory.h"
-#include "scaledlayout.h"
 #include "windowsurface.h"
 
 #include <QWidget>
@@ -12,12 +12,21 @@ class QScrollBar;
 
 namespace veltrin {
 
+class BenchOpener;
+class BenchWindow;
 class Canvas;
+struct Choice;
+class CloseUpWindow;
+class LookCloser;
 class PacedRun;
 class ParameterHandlers;
+class ScaledLayout;
+class ShareActions;
 
-/// frmVeltrin, the program's one window: the drawing with the 26 controls over it, the load
-/// handler that puts the defaults in place, and the Start and Exit buttons.
+/// frmVeltrin, the program's main window: the drawing with the 26 controls over it, the load
+/// handler that puts the defaults in place, and the Start and Exit buttons. It owns the windows
+/// its drawing's menu opens, the close-up and the experiment bench. The command line and the
+/// tests work it through the functions below, as the user does through its controls.
 class VeltrinWindow : public QWidget
 {
     Q_OBJECT
@@ -32,14 +41,30 @@ public:
     /// whole scene scales down to fit.
     void showWithWholeScene();
 
+    /// Selects the choice's option button, as a click on it does: its handler writes the
+    /// choice into the field, and Tab enters the frame there.
+    void choose(const Choice &choice);
+    /// The choice whose option button is selected for the field.
+    const Choice &chosen(Field field) const;
+    /// Moves the animation's scroll bar, 0 … SpeedBar::slowestPosition, as the user does; its
+    /// handler writes the delay.
+    void setSpeed(int position);
+    int speed() const;
+    /// Presses Start: a run begins unless one is going on or being set up.
+    void start() { cmdStart_Click(); }
+
     Canvas *canvas() const { return m_canvas; }
     WindowSurface &surface() { return *m_surface; }
     /// The runs whose bars are on the drawing, the one going on included.
     const RunHistory &history() const { return m_history; }
     bool isRunning() const { return m_run != nullptr; }
 
-    /// Lets Tab enter each frame at its selected button, also after a choice made in code.
-    void tabToSelectedButtons();
+    /// The drawing's menu entries that keep and share what the runs show.
+    ShareActions &shareActions() const { return *m_share; }
+    /// The close-up, once it has been opened.
+    CloseUpWindow *closeUp() const;
+    /// The experiment bench, once it has been opened.
+    BenchWindow *bench() const;
 
     /// Shows the scene in this style from now on: the runs on the drawing are drawn again in
     /// it, a run going on goes on in it, and the captions take its size.
@@ -69,16 +94,22 @@ private:
     void endRun();
     /// Draws the runs on the drawing again, on a picture made anew.
     void drawRunsAgain();
+    /// Lets Tab enter each frame at its selected button, also after a choice made in code.
+    void tabToSelectedButtons();
     template <typename T> T *control(const char *name) const;
 
     Canvas *m_canvas = nullptr;
     WindowSurface::FieldEditors m_fields{};
     std::unique_ptr<WindowSurface> m_surface;
+    QScrollBar *m_speedBar = nullptr;
     ParameterHandlers *m_handlers = nullptr;
+    LookCloser *m_lookCloser = nullptr;
+    ShareActions *m_share = nullptr;
+    BenchOpener *m_benchOpener = nullptr;
     PacedRun *m_run = nullptr; // the run going on; it goes when it ends
     bool m_settingUp = false;  // a run is being set up, its question perhaps open
     RunHistory m_history;
-    ScaledLayout m_layout;
+    std::unique_ptr<ScaledLayout> m_layout;
 };
 
 } // namespace veltrin

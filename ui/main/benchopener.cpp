@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchopener.h"
+
+#include "benchwindow.h"
+#include "choices.h"
+#include "closeupwindow.h"
+#include "scene.h"
+#include "veltrinwindow.h"
+
+#include <algorithm>
+
+namespace veltrin {
+
+BenchOpener::BenchOpener(VeltrinWindow &window) : QObject(&window), m_window(window) {}
+
+BenchWindow *BenchOpener::bench() const
+{
+    return m_bench;
+}
+
+void BenchOpener::open()
+{
+    if (m_bench && m_bench->isVisible()) {
+        m_bench->raise();
+        m_bench->activateWindow();
+        return;
+    }
+    if (!m_bench)
+        m_bench = new BenchWindow(&m_window);
+    double k = loadedChoice(Field::OsKruh).value;
+    double frequency = loadedChoice(Field::Kmitocet).value;
+    double distance = scene::focalLength(k);
+    if (!m_window.history().isEmpty()) {
+        const RunRecord &last = m_window.history().runs().back().record;
+        k = last.values.k;
+        frequency = last.values.frequency;
+        const CloseUpWindow *closeUp = m_window.closeUp();
+        const auto highest = std::ranges::max_element(last.probabilities);
+        const int position = closeUp && closeUp->isVisible()
+                                 ? closeUp->position()
+                                 : int(highest - last.probabilities.begin());
+        distance = scene::detectorX(position) - scene::X0;
+    }
+    m_bench->start(k, frequency, {distance, 0});
+    m_bench->show();
+    m_bench->raise();
+    m_bench->activateWindow();
+}
+
+} // namespace veltrin

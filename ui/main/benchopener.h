@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+namespace veltrin {
+
+class BenchWindow;
+class VeltrinWindow;
+
+/// Opens the experiment bench from the main window, whose window it is: raised where it is open,
+/// else afresh with the last run's K and frequency (the loaded ones before any run) and the
+/// detector at the close-up's position, or at the highest bar, or at the focus.
+class BenchOpener : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BenchOpener(VeltrinWindow &window);
+
+    /// The bench, once it has been opened.
+    BenchWindow *bench() const;
+
+public slots:
+    void open();
+
+private:
+    VeltrinWindow &m_window;
+    QPointer<BenchWindow> m_bench;
+};
+
+} // namespace veltrin
