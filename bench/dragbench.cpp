@@ -148,8 +148,8 @@ void BM_BenchDragStep(benchmark::State &state)
     int pictures = 0;
     QObject::connect(&bench, &BenchWindow::mapShown, [&] { ++pictures; });
     QObject::connect(bench.computer(), &MapComputer::passingMapReady, [&] { ++pictures; });
-    const double top = strip.pixelAt(MapGrid::yEnd - 10);
-    const double bottom = strip.pixelAt(MapGrid::yLow + 10);
+    const double top = strip.pixelAt(scene::AP / 2.0 - 10);
+    const double bottom = strip.pixelAt(-scene::AP / 2.0 + 10);
     constexpr double pixelsPerStep = 3;
 
     StripDrag drag(strip);
@@ -211,7 +211,7 @@ void BM_BenchRestToFullMap(benchmark::State &state)
     MirrorStrip &strip = *bench.mirrorStrip();
     StripDrag drag(strip);
     // Each drag a little lower than the last, so that no map of it is kept from before.
-    double y = strip.pixelAt(MapGrid::yEnd - 200);
+    double y = strip.pixelAt(scene::AP / 2.0 - 200);
     for (auto _ : state) {
         drag.press(y);
         for (int step = 0; step < 10; ++step) {

@@ -4,6 +4,7 @@
 #include "mapgrid.h"
 #include "pathsum.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace veltrin {
@@ -21,6 +22,20 @@ std::vector<double> Experiment::whiteWavenumbers()
 std::vector<double> Experiment::wavenumbers() const
 {
     return whiteLight ? whiteWavenumbers() : std::vector<double>{wavenumber};
+}
+
+MapExtent Experiment::mapExtent() const
+{
+    // A fifth of the focal length beyond the focal plane, in whole steps of 500 twips, so that
+    // the extent stays put while K moves a little.
+    constexpr double roundTo = 500;
+    MapExtent extent;
+    double reach = 1.2 * shape.focalLength();
+    if (source.isPoint())
+        reach = std::max(reach, MapGrid::mapOf(source.at()).x + roundTo);
+    reach = std::min(std::ceil(reach / roundTo) * roundTo, farthestReach);
+    extent.xEnd = std::max(extent.xEnd, reach);
+    return extent;
 }
 
 std::vector<MirrorPoint> Experiment::points(int pointsPerHalf) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "mapgrid.h"
 #include "mirror.h"
 #include "mirrorcut.h"
 #include "mirrorshape.h"
@@ -31,7 +32,15 @@ struct Experiment
     /// The wavenumbers a map adds: white light's, or the one.
     std::vector<double> wavenumbers() const;
 
+    /// The farthest a map reaches from the vertex line, however far the focus lies.
+    static constexpr double farthestReach = 17000;
+
     Mirror mirror() const { return Mirror(shape); }
+    /// Where a map of this experiment reaches: over the mirror's height, and from the vertex line
+    /// to the source plane or, where the focal plane lies near or beyond it, well beyond the
+    /// focal plane (and a point source), so that the focus and the light gathered beside it lie
+    /// inside.
+    MapExtent mapExtent() const;
     /// Both halves' points (as Mirror::bothHalves samples them), the cut ones absent.
     std::vector<MirrorPoint> points(int pointsPerHalf = Mirror::sampleCount) const;
 

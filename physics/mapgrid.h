@@ -11,42 +11,73 @@
 
 namespace veltrin {
 
+/// How far a map reaches, in map coordinates: from the vertex line (x = 0) to `xEnd`, and
+/// `halfHeight` above and below the axis. The mirror's own extent, the default, runs to the
+/// source plane and over the mirror's height.
+struct MapExtent
+{
+    double xEnd = scene::XS - scene::X0; ///< 8500
+    double halfHeight = scene::AP / 2.0; ///< 3000
+
+    double yLow() const { return -halfHeight; }
+    double yEnd() const { return halfHeight; }
+    /// Whether a map point lies within, edges included.
+    bool contains(Vec2 mapPoint) const
+    {
+        return mapPoint.x >= 0 && mapPoint.x <= xEnd && std::abs(mapPoint.y) <= halfHeight;
+    }
+
+    friend bool operator==(const MapExtent &, const MapExtent &) = default;
+};
+
 /// The points of the plane in front of the mirror where a map is computed, and how finely the
 /// mirror is sampled for it. Map coordinates, in twips: x from the vertex line towards the source
-/// plane, y above the axis (negative below it). The grid runs from the vertex line up to, not
-/// including, the source plane, and from the mirror's lower end up to, not including, its upper.
+/// plane, y above the axis (negative below it). The grid runs over its extent, both edges
+/// included where the step meets them, with a row on the axis and the rows above it the images
+/// of those below.
 class MapGrid
 {
 public:
-    static constexpr double xEnd = scene::XS - scene::X0; ///< 8500
-    static constexpr double yLow = -scene::AP / 2;        ///< −3000
-    static constexpr double yEnd = scene::AP / 2;         ///< 3000
-
-    /// The full map: every 20 twips, every mirror sample (425 × 300 points, 6000 arrows each).
-    static MapGrid full() { return MapGrid(20); }
+    /// The full map: every 20 twips, every mirror sample (426 × 301 points of the mirror's
+    /// extent, 6000 arrows each).
+    static MapGrid full(MapExtent extent = {}) { return MapGrid(20, Mirror::sampleCount, extent); }
     /// The map shown at once while the full one is computed: every 100 twips, a third of the
     /// samples, each arrow three times as long.
-    static MapGrid coarse() { return MapGrid(100, Mirror::sampleCount / 3); }
+    static MapGrid coarse(MapExtent extent = {})
+    {
+        return MapGrid(100, Mirror::sampleCount / 3, extent);
+    }
 
     /// `pointsPerHalf` divides the mirror's samples.
-    explicit MapGrid(double step, int pointsPerHalf = Mirror::sampleCount)
-        : m_step(step), m_pointsPerHalf(pointsPerHalf)
+    explicit MapGrid(double step, int pointsPerHalf = Mirror::sampleCount, MapExtent extent = {})
+        : m_step(step), m_pointsPerHalf(pointsPerHalf), m_extent(extent)
     {
+    }
+
+    /// The same steps and samples over another extent.
+    MapGrid over(MapExtent extent) const { return MapGrid(m_step, m_pointsPerHalf, extent); }
+    /// Whether the grids take the same steps and samples, whatever their extents.
+    bool samplesAs(const MapGrid &other) const
+    {
+        return m_step == other.m_step && m_pointsPerHalf == other.m_pointsPerHalf;
     }
 
     double step() const { return m_step; }
     int pointsPerHalf() const { return m_pointsPerHalf; }
+    const MapExtent &extent() const { return m_extent; }
     /// Every arrow's length, so that the coarsest sum still spans the whole mirror.
     double arrowLength() const
     {
         return PathSum::arrowLength * Mirror::sampleCount / m_pointsPerHalf;
     }
 
-    int columns() const { return int(std::ceil(xEnd / m_step)); }
-    int rows() const { return int(std::ceil((yEnd - yLow) / m_step)); }
+    int columns() const { return wholeSteps(m_extent.xEnd) + 1; }
+    int rows() const { return 2 * axisRow() + 1; }
     int size() const { return columns() * rows(); }
+    /// The row on the axis, y = 0.
+    int axisRow() const { return wholeSteps(m_extent.halfHeight); }
     double x(int column) const { return column * m_step; }
-    double y(int row) const { return yLow + row * m_step; }
+    double y(int row) const { return (row - axisRow()) * m_step; }
 
     /// The column and row nearest a map point, within the grid.
     int columnNear(double x) const
@@ -55,7 +86,7 @@ public:
     }
     int rowNear(double y) const
     {
-        return std::clamp(int(std::lround((y - yLow) / m_step)), 0, rows() - 1);
+        return std::clamp(int(std::lround(y / m_step)) + axisRow(), 0, rows() - 1);
     }
 
     /// Where a map point stands in the scene, and back.
@@ -68,8 +99,12 @@ public:
     friend bool operator==(const MapGrid &, const MapGrid &) = default;
 
 private:
+    /// How many whole steps fit in a length (a step that lands within a hair of its end counts).
+    int wholeSteps(double length) const { return int(std::floor(length / m_step + 1e-9)); }
+
     double m_step;
     int m_pointsPerHalf;
+    MapExtent m_extent;
 };
 
 } // namespace veltrin

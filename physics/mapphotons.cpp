@@ -17,9 +17,9 @@ PlaneGrid planeOf(const MapGrid &grid)
             .columns = grid.columns(),
             .rows = grid.rows(),
             .minX = 0,
-            .maxX = MapGrid::xEnd,
-            .minY = MapGrid::yLow,
-            .maxY = MapGrid::yEnd};
+            .maxX = grid.extent().xEnd,
+            .minY = grid.extent().yLow(),
+            .maxY = grid.extent().yEnd()};
 }
 
 std::vector<double> valuesOf(const ProbabilityMap &map)

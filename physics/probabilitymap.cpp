@@ -35,7 +35,7 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
         sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
     // Where the arrows mirror each other across the axis, so does the map: the rows above it
     // are copies of those below.
-    const int rows = sums.front().isSymmetric() ? map.lowerRows() : grid.rows();
+    const int rows = sums.front().isSymmetric() ? grid.axisRow() + 1 : grid.rows();
     const int total = rows * int(map.m_wavenumbers.size());
 
     // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
@@ -78,18 +78,12 @@ void ProbabilityMap::computeRow(const RowSum &sum, int layer, int row)
         out[column] = Experiment::probabilityOf({sumX[column], sumY[column]});
 }
 
-int ProbabilityMap::lowerRows() const
-{
-    const int axis = m_grid.rowNear(0);
-    return m_grid.y(axis) == 0 ? axis + 1 : m_grid.rows();
-}
-
 void ProbabilityMap::mirrorLowerRows()
 {
-    const int axis = lowerRows() - 1;
+    const int axis = m_grid.axisRow();
     for (std::size_t layer = 0; layer < m_wavenumbers.size(); ++layer) {
         double *values = m_layers.data() + layer * m_grid.size();
-        for (int row = axis + 1; row < m_grid.rows() && 2 * axis - row >= 0; ++row)
+        for (int row = axis + 1; row < m_grid.rows(); ++row)
             std::copy_n(values + index(0, 2 * axis - row), m_grid.columns(),
                         values + index(0, row));
     }
@@ -116,7 +110,9 @@ std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(WorkerPool 
 {
     Experiment whole = experiment;
     whole.cut = MirrorCut::whole();
-    const std::optional<ProbabilityMap> coarse = compute(pool, whole, MapGrid::coarse(), stop);
+    const MapExtent extent = whole.mapExtent();
+    const std::optional<ProbabilityMap> coarse =
+        compute(pool, whole, MapGrid::coarse(extent), stop);
     if (!coarse)
         return std::nullopt;
     const std::vector<MirrorPoint> points = whole.points();
@@ -138,8 +134,7 @@ std::optional<ProbabilityMap::Peak> ProbabilityMap::wholeMirrorFocus(WorkerPool 
         for (int dx = -1; dx <= 1; ++dx) {
             for (int dy = -1; dy <= 1; ++dy) {
                 const Vec2 next{here.at.x + dx * step, here.at.y + dy * step};
-                if ((dx == 0 && dy == 0) || next.x < 0 || next.x >= MapGrid::xEnd ||
-                    next.y < MapGrid::yLow || next.y >= MapGrid::yEnd)
+                if ((dx == 0 && dy == 0) || !extent.contains(next))
                     continue;
                 if (const double value = valueAt(next); value > peak.value) {
                     peak = {next, value};

@@ -73,9 +73,6 @@ public:
 private:
     ProbabilityMap(const Experiment &experiment, const MapGrid &grid);
     void computeRow(const RowSum &sum, int layer, int row);
-    /// The rows from the lowest up to the axis, all that a map mirrored across it computes; all
-    /// rows where no row lies on the axis.
-    int lowerRows() const;
     /// Fills the rows above the axis with their images below it.
     void mirrorLowerRows();
     std::size_t index(int column, int row) const

@@ -44,7 +44,7 @@ std::optional<Vec2> pointOf(const QString &text)
         return std::nullopt;
     const std::optional<double> x = numberOf(parts[0]);
     const std::optional<double> y = numberOf(parts[1]);
-    if (!x || !y || *x < 0 || *x > MapGrid::xEnd || *y < MapGrid::yLow || *y > MapGrid::yEnd)
+    if (!x || !y || !MapCommand::pointExtent().contains({*x, *y}))
         return std::nullopt;
     return Vec2{*x, *y};
 }
@@ -206,9 +206,9 @@ std::optional<QString> MapCommand::readSource(const QCommandLineParser &parser,
                tr("--source %1 is none of the sources; choose beam or point:X,Y with X from "
                   "0 to %2 and Y from %3 to %4")
                    .arg(source)
-                   .arg(MapGrid::xEnd)
-                   .arg(MapGrid::yLow)
-                   .arg(MapGrid::yEnd);
+                   .arg(MapCommand::pointExtent().xEnd)
+                   .arg(MapCommand::pointExtent().yLow())
+                   .arg(MapCommand::pointExtent().yEnd());
     return std::nullopt;
 }
 
@@ -246,11 +246,18 @@ std::optional<QString> MapCommand::readMirror(const QCommandLineParser &parser,
                               .arg(mirror)
                               .arg(MirrorPreset::shortestPeriod)
                               .arg(MirrorPreset::longestPeriod)
-                              .arg(MapGrid::xEnd)
-                              .arg(MapGrid::yLow)
-                              .arg(MapGrid::yEnd);
+                              .arg(MapCommand::pointExtent().xEnd)
+                              .arg(MapCommand::pointExtent().yLow())
+                              .arg(MapCommand::pointExtent().yEnd());
     experiment.cut = *cut;
     return std::nullopt;
+}
+
+MapExtent MapCommand::pointExtent()
+{
+    MapExtent extent;
+    extent.xEnd = Experiment::farthestReach;
+    return extent;
 }
 
 std::variant<MapGrid, QString> MapCommand::gridFrom(const QCommandLineParser &parser)
@@ -275,8 +282,9 @@ MapCommand::Outcome MapCommand::exec(const QCommandLineParser &parser)
     const std::variant<MapGrid, QString> grid = gridFrom(parser);
     if (const QString *error = std::get_if<QString>(&grid))
         return {CommandLine::usageError, *error};
-    const std::optional<ProbabilityMap> map =
-        ProbabilityMap::compute(std::get<Experiment>(read), std::get<MapGrid>(grid));
+    const std::optional<ProbabilityMap> map = ProbabilityMap::compute(
+        std::get<Experiment>(read),
+        std::get<MapGrid>(grid).over(std::get<Experiment>(read).mapExtent()));
     const QString path = parser.value(saveMap);
     const QString reason = MapCsv::save(*map, path, WholeFile::Wait::ForReader);
     if (!reason.isEmpty())

@@ -30,8 +30,13 @@ public:
     /// or one line naming what is wrong and the values allowed.
     static std::variant<Experiment, QString> experimentFrom(const QCommandLineParser &parser);
 
-    /// The grid --map-step asks for (the full map's unless given), or one line naming what is
-    /// wrong and the values allowed.
+    /// Where a point the options name may stand (a point source, the zones' point): as far as
+    /// any map reaches.
+    static MapExtent pointExtent();
+
+    /// The grid --map-step asks for (the full map's unless given), over the mirror's extent
+    /// until the experiment's is put on it; or one line naming what is wrong and the values
+    /// allowed.
     static std::variant<MapGrid, QString> gridFrom(const QCommandLineParser &parser);
 
     struct Outcome

@@ -104,8 +104,9 @@ MapCommand::Outcome PhotonsCommand::exec(const QCommandLineParser &parser)
     if (const QString *error = std::get_if<QString>(&grid))
         return {CommandLine::usageError, *error};
 
-    const std::optional<ProbabilityMap> map =
-        ProbabilityMap::compute(std::get<Experiment>(read), std::get<MapGrid>(grid));
+    const std::optional<ProbabilityMap> map = ProbabilityMap::compute(
+        std::get<Experiment>(read),
+        std::get<MapGrid>(grid).over(std::get<Experiment>(read).mapExtent()));
     const MapPhotons photons(*map);
     if (!photons.canDraw())
         return {EXIT_FAILURE, prefix() + tr("no light reaches the plane in this experiment: "

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "mapphotons.h"
 #include "pathsum.h"
 #include "photonrandom.h"
 #include "photonsampler.h"
 #include "planephotons.h"
+#include "probabilitymap.h"
 
 #include <gtest/gtest.h>
 
@@ -186,3 +188,30 @@ TEST(PlanePhotons, TheSameSeedGivesTheSamePhotons)
 }
 
 } // namespace
+
+// The grid has a row at the top edge as at the bottom, so the mirror's image across the axis gets
+// as many photons above it as below, out to the edges, however coarse the grid.
+TEST(MapPhotons, AMirrorAlikeAboveAndBelowGetsAsManyPhotonsEachSide)
+{
+    Experiment experiment;
+    experiment.wavenumber = 0.01;
+    const ProbabilityMap map = *ProbabilityMap::compute(experiment, MapGrid(1000, 100));
+    const MapPhotons photons(map);
+    PhotonRandom random(11);
+    int above = 0;
+    int below = 0;
+    int nearTop = 0;
+    int nearBottom = 0;
+    constexpr int count = 200000;
+    for (int i = 0; i < count; ++i) {
+        const Vec2 at = photons.draw(random);
+        (at.y > 0 ? above : below) += 1;
+        nearTop += at.y > 2500;
+        nearBottom += at.y < -2500;
+    }
+    // Five standard deviations of a fair coin's count.
+    const double spread = 5 * std::sqrt(count / 4.0);
+    EXPECT_NEAR(above, below, 2 * spread);
+    EXPECT_GT(nearTop, 0);
+    EXPECT_NEAR(nearTop, nearBottom, 5 * std::sqrt(double(nearTop + nearBottom)));
+}

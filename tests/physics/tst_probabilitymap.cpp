@@ -107,7 +107,7 @@ TEST(ProbabilityMap, APointSourceBesideACirclesCentreIsBrightestAtItsMirrorImage
     const double radius = 2 * experiment.shape.focalLength();
     experiment.source = Source::point(MapGrid::sceneOf({radius, 1000}));
     const ProbabilityMap map = *ProbabilityMap::compute(experiment, MapGrid(40));
-    const ProbabilityMap::Peak image = brightestInColumn(map, radius, MapGrid::yLow);
+    const ProbabilityMap::Peak image = brightestInColumn(map, radius, map.grid().extent().yLow());
     EXPECT_NEAR(image.at.y, -1000, 60);
     // Almost every arrow points the same way there.
     EXPECT_GT(image.value, 0.9 * map.brightest().value);

@@ -46,12 +46,14 @@ Experiment MapComputer::uncut(Experiment experiment)
 
 bool MapComputer::isFinished() const
 {
-    return m_map && m_map->grid() == m_grids.back() && m_map->experiment() == m_experiment;
+    return m_map && m_map->experiment() == m_experiment &&
+           rankOf(m_map->grid()) + 1 == int(m_grids.size());
 }
 
 int MapComputer::rankOf(const MapGrid &grid) const
 {
-    const auto found = std::ranges::find(m_grids, grid);
+    const auto found =
+        std::ranges::find_if(m_grids, [&](const MapGrid &own) { return own.samplesAs(grid); });
     return found == m_grids.end() ? -1 : int(found - m_grids.begin());
 }
 
@@ -59,7 +61,7 @@ void MapComputer::compute(const Experiment &experiment)
 {
     m_experiment = experiment;
     ++m_generation;
-    m_map = m_cache.find(experiment, m_grids.back());
+    m_map = m_cache.find(experiment, m_grids.back().over(experiment.mapExtent()));
     {
         std::unique_lock lock(m_mutex);
         m_pending.reset();
@@ -94,7 +96,9 @@ std::optional<MapComputer::Request> MapComputer::missing() const
     const bool findFocus = !wholeMirrorFocus();
     // The grids finer than the map already in.
     const int done = m_map ? rankOf(m_map->grid()) : -1;
-    std::vector<MapGrid> grids(m_grids.begin() + (done + 1), m_grids.end());
+    std::vector<MapGrid> grids;
+    for (auto grid = m_grids.begin() + (done + 1); grid != m_grids.end(); ++grid)
+        grids.push_back(grid->over(m_experiment.mapExtent()));
     if (grids.empty() && !findFocus)
         return std::nullopt;
     return Request{m_generation, m_experiment, std::move(grids), findFocus};

@@ -31,7 +31,8 @@ public:
     /// Stops, and waits for the rows under way.
     ~MapComputer() override;
 
-    /// The grids to compute, coarse first; the last is the full map. For tests and benchmarks.
+    /// The grids to compute, coarse first; the last is the full map. Each is computed over the
+    /// experiment's extent, whatever its own. For tests and benchmarks.
     void setGrids(std::vector<MapGrid> grids);
 
     /// Starts on an experiment; returns at once. A full map of it computed lately is given out

@@ -54,6 +54,8 @@ bool MapView::setPassingMap(std::shared_ptr<const ProbabilityMap> map)
 void MapView::setExperiment(const Experiment &experiment)
 {
     m_experiment = experiment;
+    // The map may reach less far for another mirror: the detector stays on it.
+    m_detector = withinMap(m_detector);
     if (showsExperiment()) {
         m_greyTimer->stop();
         m_greyed = false;
@@ -74,10 +76,16 @@ void MapView::setDetector(Vec2 mapPoint)
     update();
 }
 
-Vec2 MapView::withinMap(Vec2 mapPoint)
+MapExtent MapView::extent() const
 {
-    return {std::clamp(mapPoint.x, 0.0, MapGrid::xEnd),
-            std::clamp(mapPoint.y, MapGrid::yLow, MapGrid::yEnd)};
+    return m_experiment.mapExtent();
+}
+
+Vec2 MapView::withinMap(Vec2 mapPoint) const
+{
+    const MapExtent shown = extent();
+    return {std::clamp(mapPoint.x, 0.0, shown.xEnd),
+            std::clamp(mapPoint.y, shown.yLow(), shown.yEnd())};
 }
 
 void MapView::setPictureShown(bool shown)
@@ -90,7 +98,8 @@ QRectF MapView::mapRect() const
 {
     // The plane keeps its proportions, centred in the view.
     const QRectF space = QRectF(rect()).adjusted(4, 4, -4, -4);
-    const double aspect = MapGrid::xEnd / (MapGrid::yEnd - MapGrid::yLow);
+    const MapExtent shown = extent();
+    const double aspect = shown.xEnd / (2 * shown.halfHeight);
     QSizeF size(space.width(), space.width() / aspect);
     if (size.height() > space.height())
         size = {space.height() * aspect, space.height()};
@@ -102,17 +111,26 @@ QRectF MapView::mapRect() const
 QPointF MapView::pixelOf(Vec2 mapPoint) const
 {
     const QRectF area = mapRect();
-    return {area.left() + mapPoint.x / MapGrid::xEnd * area.width(),
-            area.top() +
-                (MapGrid::yEnd - mapPoint.y) / (MapGrid::yEnd - MapGrid::yLow) * area.height()};
+    const MapExtent shown = extent();
+    return {area.left() + mapPoint.x / shown.xEnd * area.width(),
+            area.top() + (shown.yEnd() - mapPoint.y) / (2 * shown.halfHeight) * area.height()};
 }
 
 Vec2 MapView::mapPointAt(QPointF pixel) const
 {
     const QRectF area = mapRect();
-    return {(pixel.x() - area.left()) / area.width() * MapGrid::xEnd,
-            MapGrid::yEnd -
-                (pixel.y() - area.top()) / area.height() * (MapGrid::yEnd - MapGrid::yLow)};
+    const MapExtent shown = extent();
+    return {(pixel.x() - area.left()) / area.width() * shown.xEnd,
+            shown.yEnd() - (pixel.y() - area.top()) / area.height() * 2 * shown.halfHeight};
+}
+
+QRectF MapView::pictureRect() const
+{
+    // Each of the picture's pixels is the cell around a point of the map's grid.
+    const MapGrid &grid = m_map->grid();
+    const double half = grid.step() / 2;
+    return QRectF(pixelOf({grid.x(0) - half, grid.y(grid.rows() - 1) + half}),
+                  pixelOf({grid.x(grid.columns() - 1) + half, grid.y(0) - half}));
 }
 
 void MapView::paintEvent(QPaintEvent *)
@@ -122,15 +140,19 @@ void MapView::paintEvent(QPaintEvent *)
     const QRectF area = mapRect();
     const bool greyed = isGreyed();
     if (!m_picture.isNull() && m_pictureShown) {
+        painter.fillRect(area, Qt::black);
+        painter.save();
+        painter.setClipRect(area);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(area, greyed ? m_greyPicture : m_picture);
+        painter.drawImage(pictureRect(), greyed ? m_greyPicture : m_picture);
+        painter.restore();
     } else {
         painter.fillRect(area, Qt::black);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     // The axis.
     painter.setPen(QPen(QColor(255, 255, 255, 90), 1, Qt::DashLine));
-    painter.drawLine(pixelOf({0, 0}), pixelOf({MapGrid::xEnd, 0}));
+    painter.drawLine(pixelOf({0, 0}), pixelOf({extent().xEnd, 0}));
     paintMirror(painter);
     if (m_experiment.source.isPoint()) {
         const QPointF at = pixelOf(MapGrid::mapOf(m_experiment.source.at()));

@@ -77,7 +77,11 @@ private:
     void paintMirror(QPainter &painter) const;
     void paintDetector(QPainter &painter) const;
     void moveDetectorTo(Vec2 mapPoint);
-    static Vec2 withinMap(Vec2 mapPoint);
+    /// The experiment's extent, which the view shows whole.
+    MapExtent extent() const;
+    Vec2 withinMap(Vec2 mapPoint) const;
+    /// Where the map's picture lies: each pixel the cell around a point of its grid.
+    QRectF pictureRect() const;
 
     std::shared_ptr<const ProbabilityMap> m_map;
     QImage m_picture;

@@ -13,6 +13,13 @@ namespace veltrin {
 
 namespace {
 
+/// The strips run over the mirror's height, up and down from the axis.
+constexpr double mirrorHalfHeight = scene::AP / 2.0;
+
+} // namespace
+
+namespace {
+
 using Half = MirrorCut::Half;
 
 /// The strip a height above the axis (negative below) falls in: its half and its height from the
@@ -50,28 +57,28 @@ void MirrorStrip::setStripArea(double top, double height)
 
 void MirrorStrip::setCursor(double height)
 {
-    m_cursor = std::clamp(height, MapGrid::yLow + 0.5, MapGrid::yEnd - 0.5);
+    m_cursor = std::clamp(height, -mirrorHalfHeight + 0.5, mirrorHalfHeight - 0.5);
     update();
 }
 
 double MirrorStrip::heightAt(double pixelY) const
 {
-    const double span = MapGrid::yEnd - MapGrid::yLow;
-    return MapGrid::yEnd - (pixelY - m_top) / std::max(m_height, 1.0) * span;
+    const double span = 2 * mirrorHalfHeight;
+    return mirrorHalfHeight - (pixelY - m_top) / std::max(m_height, 1.0) * span;
 }
 
 double MirrorStrip::pixelAt(double height) const
 {
-    const double span = MapGrid::yEnd - MapGrid::yLow;
-    return m_top + (MapGrid::yEnd - height) / span * m_height;
+    const double span = 2 * mirrorHalfHeight;
+    return m_top + (mirrorHalfHeight - height) / span * m_height;
 }
 
 void MirrorStrip::setBetween(MirrorCut &cut, double from, double to, bool kept)
 {
     if (from > to)
         std::swap(from, to);
-    from = std::max(from, MapGrid::yLow);
-    to = std::min(to, MapGrid::yEnd);
+    from = std::max(from, -mirrorHalfHeight);
+    to = std::min(to, mirrorHalfHeight);
     // Below the axis the strips run from −to to −from, above it from `from` to `to`.
     if (from < 0) {
         const auto [half, outer] = stripAt(from);
@@ -80,7 +87,7 @@ void MirrorStrip::setBetween(MirrorCut &cut, double from, double to, bool kept)
         cut.set(half, inner, outer, kept);
     }
     if (to >= 0) {
-        const auto [half, outer] = stripAt(std::min(to, MapGrid::yEnd - 0.0001));
+        const auto [half, outer] = stripAt(std::min(to, mirrorHalfHeight - 0.0001));
         const auto [sameHalf, inner] = stripAt(std::max(from, 0.0));
         (void)sameHalf;
         cut.set(half, inner, outer, kept);

@@ -126,7 +126,7 @@ void PhotonOverlay::paintEvent(QPaintEvent *event)
     if (marks.empty())
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = m_view.mapRect().width() / MapGrid::xEnd;
+    const double scale = m_view.pixelOf({1000, 0}).x() / 1000 - m_view.pixelOf({0, 0}).x() / 1000;
     const double radius = std::max(4.0, Prediction::nearRadius * scale);
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const QPointF at = m_view.pixelOf(marks[i]);
