@@ -1368,6 +1368,10 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <source>not a settings file</source>
         <translation>není soubor nastavení</translation>
     </message>
+    <message>
+        <source>the file would grow beyond %1 bytes</source>
+        <translation>soubor by přesáhl %1 bajtů</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ShareActions</name>
@@ -1469,6 +1473,10 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>the program reading it has stopped taking the data</source>
         <translation>program, který z něj čte, přestal data přebírat</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>standardní výstup je zavřený</translation>
     </message>
 </context>
 </TS>

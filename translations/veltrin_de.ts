@@ -1368,6 +1368,10 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <source>not a settings file</source>
         <translation>keine Einstellungsdatei</translation>
     </message>
+    <message>
+        <source>the file would grow beyond %1 bytes</source>
+        <translation>die Datei würde größer als %1 Byte werden</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ShareActions</name>
@@ -1469,6 +1473,10 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>the program reading it has stopped taking the data</source>
         <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>die Standardausgabe ist geschlossen</translation>
     </message>
 </context>
 </TS>
