@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wholefile.h"
 
+#include "streamedfile.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -30,19 +31,27 @@ std::optional<struct stat> statusOf(const QString &path)
     return status;
 }
 
-/// The reason for the last failed write: the system's, as for a full disk, where it gave one.
-QString writeFailure(const QFileDevice &file)
+/// What the standard output is, where it is open.
+std::optional<struct stat> standardOutput()
 {
-    return errno != 0 ? qt_error_string(errno) : file.errorString();
+    struct stat status
+    {
+    };
+    if (::fstat(STDOUT_FILENO, &status) != 0)
+        return std::nullopt;
+    return status;
 }
 
-/// Writes into what is already open and is not to be replaced: a device, a FIFO, a terminal.
-QString writeInto(QFile &file, const QByteArray &bytes)
+/// The file a name leads to once its links are followed, as QSaveFile follows them, in its
+/// folder's canonical form where that folder is there: two names of one place come out the same,
+/// also where no file is there yet.
+QString placeOf(const QString &path)
 {
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return writeFailure(file);
-    return {};
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
 }
 
 /// While it lives, a reader that goes away makes a write on this thread fail with EPIPE rather
@@ -115,79 +124,67 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
     return failure;
 }
 
-QString replaceRegularFile(const QString &path, const QByteArray &bytes,
-                           const std::optional<struct stat> &old)
-{
-    QSaveFile file(path); // links are followed to the file they name
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (old) {
-        // The new file takes the old one's place with its mode and, where allowed, its owner:
-        // a read-only file stays read-only also when saved over by one who may write it.
-        if (::fchmod(file.handle(), old->st_mode & 07777) != 0) {
-            const QString reason = qt_error_string(errno);
-            file.cancelWriting();
-            return reason;
-        }
-        if (::geteuid() == 0 && ::fchown(file.handle(), old->st_uid, old->st_gid) != 0) {
-            // The file is the saver's own then, and whole all the same.
-        }
-    }
-    errno = 0;
-    // The last bytes wait in the file's buffer, and commit() would rename the file even where
-    // they could not be written: they go out here, where a failure can still be seen.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = writeFailure(file);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 } // namespace
 
 QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait)
 {
-    if (isStandardOutput(path)) {
-        std::fflush(stdout);
-        QFile out;
-        if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            return out.errorString();
-        return writeInto(out, bytes);
+    if (!isStandardOutput(path) && wait == Wait::Briefly) {
+        const std::optional<struct stat> old = statusOf(path);
+        if (old && !S_ISREG(old->st_mode) && !S_ISDIR(old->st_mode))
+            return writeBriefly(path, bytes);
     }
-    const std::optional<struct stat> old = statusOf(path);
-    if (!old || S_ISREG(old->st_mode))
-        return replaceRegularFile(path, bytes, old);
-    if (S_ISDIR(old->st_mode))
-        return qt_error_string(EISDIR);
-    if (wait == Wait::Briefly)
-        return writeBriefly(path, bytes);
-    // Opened without creating anything: what is there takes the bytes as they come (a device,
-    // a FIFO or a terminal has nothing to truncate).
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    return writeInto(file, bytes);
+    StreamedFile file(path);
+    file.write(bytes);
+    return file.commit();
 }
 
 QString WholeFile::replace(const QString &path, const QByteArray &bytes)
 {
-    const std::optional<struct stat> old = statusOf(path);
-    if (old && !S_ISREG(old->st_mode))
-        return QCoreApplication::translate("veltrin::WholeFile", "not a regular file");
-    return replaceRegularFile(path, bytes, old);
+    StreamedFile file(path, StreamedFile::Takes::RegularFileOnly);
+    file.write(bytes);
+    return file.commit();
+}
+
+QString WholeFile::writeObstacle(const QString &path)
+{
+    if (isStandardOutput(path)) {
+        const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
+        if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
+            return QCoreApplication::translate("veltrin::WholeFile",
+                                               "the standard output is closed");
+        return {};
+    }
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {
+    };
+    if (::stat(name.constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return qt_error_string(EISDIR);
+        if (!S_ISREG(status.st_mode)) // written straight into
+            return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0
+                       ? QString()
+                       : qt_error_string(errno);
+    } else if (errno != ENOENT) {
+        return qt_error_string(errno);
+    }
+    // A new file is made, and an old one replaced, in the folder of the file the name leads to.
+    const QByteArray folder = QFile::encodeName(QFileInfo(placeOf(path)).absolutePath());
+    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return qt_error_string(errno);
+    return {};
 }
 
 bool WholeFile::sameTarget(const QString &first, const QString &second)
 {
-    if (isStandardOutput(first) || isStandardOutput(second))
-        return first == second;
-    if (QFileInfo(first).absoluteFilePath() == QFileInfo(second).absoluteFilePath())
+    const bool firstOut = isStandardOutput(first), secondOut = isStandardOutput(second);
+    if (firstOut && secondOut)
         return true;
-    const std::optional<struct stat> a = statusOf(first);
-    const std::optional<struct stat> b = statusOf(second);
+    if (!firstOut && !secondOut && placeOf(first) == placeOf(second))
+        return true;
+    // Also the standard output and the file it is sent to.
+    const std::optional<struct stat> a = firstOut ? standardOutput() : statusOf(first);
+    const std::optional<struct stat> b = secondOut ? standardOutput() : statusOf(second);
     return a && b && a->st_dev == b->st_dev && a->st_ino == b->st_ino;
 }
 

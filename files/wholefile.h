@@ -36,8 +36,15 @@ public:
     /// Whether the path names the standard output.
     static bool isStandardOutput(const QString &path) { return path == QLatin1String("-"); }
 
+    /// Why a write to the path would fail before a byte is written, found without creating or
+    /// opening anything: a folder that is not there or may not be written, a folder named, a
+    /// device or FIFO that may not be written, the standard output closed. Empty where the write
+    /// can be tried.
+    static QString writeObstacle(const QString &path);
+
     /// Whether two paths would write to the same place: the same name, the same file reached
-    /// by two names or links, or both the standard output.
+    /// by two names or links (also one not there yet), or the standard output and the file or
+    /// device it goes to.
     static bool sameTarget(const QString &first, const QString &second);
 };
 

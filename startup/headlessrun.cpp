@@ -2,6 +2,7 @@
 #include "headlessrun.h"
 
 #include "choices.h"
+#include "commandline.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "imagesurface.h"
@@ -11,10 +12,8 @@
 #include "probabilitycsv.h"
 #include "run.h"
 #include "scenecaptions.h"
-#include "textform.h"
 #include "translations.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -71,9 +70,6 @@ HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1
         if (choice)
             surface.setText(choice->field, choice->text());
     }
-    if (options.speed) {
-        surface.setText(Field::Spomaleni, numberToText(SpeedBar::delayCount(*options.speed)));
-    }
     Run run(surface);
     m_history.begin(run.record());
     run.drawToEnd();
@@ -85,10 +81,8 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
 {
     QStringList failures;
     const auto check = [&failures](const QString &path, const QString &reason) {
-        if (!reason.isEmpty()) {
-            failures
-                << tr("veltrin: cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
-        }
+        if (!reason.isEmpty())
+            failures << CommandLine::cannotWrite(path, reason);
     };
     if (!options.picturePath.isEmpty())
         check(options.picturePath,

@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchRun</name>
+    <message>
+        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
+        <translation>veltrin: v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchWindow</name>
     <message>
         <source>Experiment bench</source>
@@ -945,10 +952,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>nečekaný argument „%1“</translation>
     </message>
     <message>
-        <source>%1 is given more than once; one run writes one file of each</source>
-        <translation>%1 je zadáno víckrát; jeden běh zapíše od každého jeden soubor</translation>
-    </message>
-    <message>
         <source>%1 needs a file name, or - for the standard output</source>
         <translation>%1 potřebuje název souboru, nebo - pro standardní výstup</translation>
     </message>
@@ -965,18 +968,32 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>SOUBOR.svg|SOUBOR.png</translation>
     </message>
     <message>
+        <source>%1 and %2 both name %3; each needs a file of its own</source>
+        <translation>%1 i %2 uvádějí %3; každé potřebuje vlastní soubor</translation>
+    </message>
+    <message>
+        <source>the standard output</source>
+        <translation>standardní výstup</translation>
+    </message>
+    <message>
         <source>How a parabolic mirror gathers light, told with QED arrows.
 
 With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.</source>
+and needs no display: it makes one run with the options given and writes the files.
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
         <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
 
 S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
-a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</translation>
+a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.
+S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentálního stolu.</translation>
     </message>
     <message>
-        <source>%1 and %2 both name %3; each needs a file of its own</source>
-        <translation>%1 i %2 uvádějí %3; každé potřebuje vlastní soubor</translation>
+        <source>%1 is given more than once; it names one file</source>
+        <translation>%1 je zadáno víckrát; volba uvádí jen jeden soubor</translation>
+    </message>
+    <message>
+        <source>veltrin: cannot write %1: %2</source>
+        <translation>veltrin: nelze zapsat %1: %2</translation>
     </message>
 </context>
 <context>
@@ -991,13 +1008,6 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>Veltrin figure</source>
         <translation>Obrázek z Veltrinu</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::HeadlessRun</name>
-    <message>
-        <source>veltrin: cannot write %1: %2</source>
-        <translation>veltrin: nelze zapsat %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1142,25 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>Cut strips</source>
         <translation>Odříznout pruhy</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::OptionTable</name>
+    <message>
+        <source>the window</source>
+        <translation>okno</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> nebo </translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot go together: one is the window&apos;s run, the other the experiment bench&apos;s; make them in two calls</source>
+        <translation>%1 a %2 nejdou spolu: jedno patří k výpočtu okna, druhé k experimentálnímu stolu; vytvořte je dvěma voláními</translation>
+    </message>
+    <message>
+        <source>%1 is not used by %2; it is for %3</source>
+        <translation>%1 nemá pro %2 význam, jen pro %3</translation>
     </message>
 </context>
 <context>
@@ -1297,24 +1326,12 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <translation>S</translation>
     </message>
     <message>
-        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
-        <translation>--photons a --seed potřebují --save-hits SOUBOR.csv, kam zapisovat</translation>
-    </message>
-    <message>
         <source>--photons %1 is not a whole number from 1 to %2</source>
         <translation>--photons %1 není celé číslo od 1 do %2</translation>
     </message>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 není celé číslo od 0 do %2</translation>
-    </message>
-    <message>
-        <source>no light reaches the plane in this experiment: no photon can land</source>
-        <translation>v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1384,10 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>not a settings file</source>
         <translation>není soubor nastavení</translation>
+    </message>
+    <message>
+        <source>the file would grow beyond %1 bytes</source>
+        <translation>soubor by přesáhl %1 bajtů</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1490,10 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>the program reading it has stopped taking the data</source>
         <translation>program, který z něj čte, přestal data přebírat</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>standardní výstup je zavřený</translation>
     </message>
 </context>
 </TS>

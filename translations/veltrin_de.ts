@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchRun</name>
+    <message>
+        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
+        <translation>veltrin: in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchWindow</name>
     <message>
         <source>Experiment bench</source>
@@ -945,10 +952,6 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>%1 is given more than once; one run writes one file of each</source>
-        <translation>%1 ist mehrmals angegeben; ein Lauf schreibt von jedem eine Datei</translation>
-    </message>
-    <message>
         <source>%1 needs a file name, or - for the standard output</source>
         <translation>%1 braucht einen Dateinamen, oder - für die Standardausgabe</translation>
     </message>
@@ -965,18 +968,32 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>DATEI.svg|DATEI.png</translation>
     </message>
     <message>
+        <source>%1 and %2 both name %3; each needs a file of its own</source>
+        <translation>%1 und %2 nennen beide %3; jede braucht eine eigene Datei</translation>
+    </message>
+    <message>
+        <source>the standard output</source>
+        <translation>die Standardausgabe</translation>
+    </message>
+    <message>
         <source>How a parabolic mirror gathers light, told with QED arrows.
 
 With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.</source>
+and needs no display: it makes one run with the options given and writes the files.
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
         <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
 
 Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
-und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.</translation>
+und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.
+Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimentiertischs.</translation>
     </message>
     <message>
-        <source>%1 and %2 both name %3; each needs a file of its own</source>
-        <translation>%1 und %2 nennen beide %3; jede braucht eine eigene Datei</translation>
+        <source>%1 is given more than once; it names one file</source>
+        <translation>%1 ist mehrmals angegeben; die Option nennt nur eine Datei</translation>
+    </message>
+    <message>
+        <source>veltrin: cannot write %1: %2</source>
+        <translation>veltrin: %1 lässt sich nicht schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -991,13 +1008,6 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>Veltrin figure</source>
         <translation>Veltrin-Abbildung</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::HeadlessRun</name>
-    <message>
-        <source>veltrin: cannot write %1: %2</source>
-        <translation>veltrin: %1 lässt sich nicht schreiben: %2</translation>
     </message>
 </context>
 <context>
@@ -1132,6 +1142,25 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>Cut strips</source>
         <translation>Streifen wegschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::OptionTable</name>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot go together: one is the window&apos;s run, the other the experiment bench&apos;s; make them in two calls</source>
+        <translation>%1 und %2 gehen nicht zusammen: das eine gehört zum Durchlauf des Fensters, das andere zum Experimentiertisch; erstellen Sie sie mit zwei Aufrufen</translation>
+    </message>
+    <message>
+        <source>%1 is not used by %2; it is for %3</source>
+        <translation>%1 hat für %2 keine Bedeutung, nur für %3</translation>
     </message>
 </context>
 <context>
@@ -1297,24 +1326,12 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <translation>S</translation>
     </message>
     <message>
-        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
-        <translation>--photons und --seed brauchen --save-hits DATEI.csv zum Schreiben</translation>
-    </message>
-    <message>
         <source>--photons %1 is not a whole number from 1 to %2</source>
         <translation>--photons %1 ist keine ganze Zahl von 1 bis %2</translation>
     </message>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 ist keine ganze Zahl von 0 bis %2</translation>
-    </message>
-    <message>
-        <source>no light reaches the plane in this experiment: no photon can land</source>
-        <translation>in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1384,10 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>not a settings file</source>
         <translation>keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the file would grow beyond %1 bytes</source>
+        <translation>die Datei würde größer als %1 Byte werden</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1490,10 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>the program reading it has stopped taking the data</source>
         <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>die Standardausgabe ist geschlossen</translation>
     </message>
 </context>
 </TS>
