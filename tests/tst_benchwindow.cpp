@@ -7,6 +7,7 @@
 #include "photonpanel.h"
 #include "photonstream.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
 #include <QTest>
@@ -162,6 +163,23 @@ private slots:
         QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
         bench.undoStack()->undo();
         QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
+    }
+
+    void escapeClosesAnOpenListAndLeavesTheBenchOpen()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bench));
+        auto *shape = bench.findChild<QComboBox *>(QStringLiteral("mirrorShape"));
+        shape->setFocus();
+        shape->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(bench.isVisible());
+        QTest::keyClick(shape, Qt::Key_Escape);
+        QVERIFY(!bench.isVisible());
     }
 };
 
