@@ -165,10 +165,6 @@
         <translation>Ohnisko, 1/(4K), leží %L1 jednotek vpravo od ní.</translation>
     </message>
     <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 % největší možné výšky sloupce.</translation>
-    </message>
-    <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
         <translation>Výpočet skončil po %1 z %2 poloh detektoru.</translation>
     </message>
@@ -179,6 +175,10 @@
     <message>
         <source>%1 runs are on the drawing.</source>
         <translation>Počet výpočtů na kresbě: %1.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
+        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 největší možné výšky sloupce.</translation>
     </message>
 </context>
 <context>

@@ -165,10 +165,6 @@
         <translation>Der Brennpunkt, 1/(4K), liegt %L1 Einheiten rechts davon.</translation>
     </message>
     <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 % der größtmöglichen Balkenhöhe.</translation>
-    </message>
-    <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
         <translation>Der Durchlauf endete nach %1 von %2 Detektorpositionen.</translation>
     </message>
@@ -179,6 +175,10 @@
     <message>
         <source>%1 runs are on the drawing.</source>
         <translation>Auf der Zeichnung sind %1 Durchläufe.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
+        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 der größtmöglichen Balkenhöhe.</translation>
     </message>
 </context>
 <context>
