@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchphotons.h"
 #include "benchwindow.h"
+#include "chainpanel.h"
+#include "colourbar.h"
 #include "mapcomputer.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
 #include "photonpanel.h"
 #include "photonstream.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QUndoStack>
@@ -162,6 +168,112 @@ private slots:
         QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
         bench.undoStack()->undo();
         QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
+    }
+
+    void escapeClosesAnOpenListAndLeavesTheBenchOpen()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bench));
+        auto *shape = bench.findChild<QComboBox *>(QStringLiteral("mirrorShape"));
+        shape->setFocus();
+        shape->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(bench.isVisible());
+        QTest::keyClick(shape, Qt::Key_Escape);
+        QVERIFY(!bench.isVisible());
+    }
+
+    void predictFirstHidesEveryNumberThatTellsWhereTheLightGoes()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        QTRY_VERIFY(bench.computer()->isFinished());
+        const auto *numbers = bench.findChild<QLabel *>(QStringLiteral("detectorNumbers"));
+        const auto *chain = bench.findChild<ChainPanel *>();
+        const auto told = [&] {
+            return QStringList{numbers->text(), bench.findChild<QLabel *>("mapDescription")->text(),
+                               bench.mapView()->accessibleDescription(),
+                               bench.findChild<ColourBar *>()->accessibleDescription()};
+        };
+        const QRegularExpression digit(QStringLiteral("\\d"));
+
+        bench.photons()->predictFirst();
+        // The detector still moves, to mark with; and a new experiment's map comes meanwhile.
+        QTest::keyClick(bench.mapView(), Qt::Key_Right);
+        Experiment next = bench.experiment();
+        next.wavenumber = 0.03;
+        bench.setExperiment(next);
+        QTRY_VERIFY(bench.computer()->isFinished());
+        for (const QString &text : told())
+            QVERIFY2(!text.contains(digit), qPrintable(text));
+        QVERIFY(!chain->isChainShown());
+
+        bench.photons()->reveal();
+        for (const QString &text : told())
+            QVERIFY2(text.contains(digit), qPrintable(text));
+        QVERIFY(chain->isChainShown());
+    }
+
+    void theDetectorGoesWhereItIsTypedAndStepsOnTheMapsGrid()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.start(0.0001, 0.02, {2500, 0});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        auto *x = bench.findChild<QSpinBox *>(QStringLiteral("detectorX"));
+        auto *y = bench.findChild<QSpinBox *>(QStringLiteral("detectorY"));
+        for (const auto &[field, typed] : {std::pair{x, "4000"}, std::pair{y, "500"}}) {
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, QString::fromLatin1(typed));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QCOMPARE(bench.detector().x, 4000.0);
+        QCOMPARE(bench.detector().y, 500.0);
+        QCOMPARE(bench.detectorProbability(), bench.experiment().probabilityAt({4000, 500}));
+        // Where the whole mirror gives little light: about 135 twips of bar.
+        QVERIFY2(std::abs(bench.detectorProbability() - 135) < 10,
+                 qPrintable(QString::number(bench.detectorProbability())));
+
+        // A click lands anywhere; the arrow keys go on from there to the next point of the grid.
+        QTest::mouseClick(bench.mapView(), Qt::LeftButton, {},
+                          bench.mapView()->pixelOf({3333, 777}).toPoint());
+        const Vec2 clicked = bench.detector();
+        QTest::keyClick(bench.mapView(), Qt::Key_Right);
+        QTest::keyClick(bench.mapView(), Qt::Key_Down, Qt::ShiftModifier);
+        const Vec2 stepped = bench.detector();
+        QCOMPARE(std::fmod(stepped.x, MapView::keyStep), 0.0);
+        QVERIFY(stepped.x > clicked.x && stepped.x - clicked.x <= MapView::keyStep);
+        QCOMPARE(std::fmod(stepped.y, MapView::fineKeyStep), 0.0);
+        QVERIFY(stepped.y < clicked.y && clicked.y - stepped.y <= MapView::fineKeyStep);
+        QCOMPARE(x->value(), int(stepped.x));
+        QCOMPARE(y->value(), int(stepped.y));
+    }
+
+    void zonesChosenForOneKAreACutByHandForAnother()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.start(0.0001, 0.02, {4000, 500});
+        auto *presets = bench.findChild<QComboBox *>(QStringLiteral("mirrorPreset"));
+        presets->setCurrentIndex(presets->findText(QStringLiteral("Zones for the detector")));
+        emit presets->activated(presets->currentIndex());
+        const MirrorCut zones = bench.experiment().cut;
+        QVERIFY(!zones.isWhole());
+        QVERIFY(bench.description().contains(u"zones"));
+
+        bench.findChild<QDoubleSpinBox *>(QStringLiteral("mirrorK"))->setValue(0.0002);
+        QCOMPARE(bench.experiment().cut, zones);
+        QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
+        QVERIFY2(!bench.description().contains(u"zones", Qt::CaseInsensitive),
+                 qPrintable(bench.description()));
     }
 };
 

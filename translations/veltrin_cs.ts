@@ -165,10 +165,6 @@
         <translation>Ohnisko, 1/(4K), leží %L1 jednotek vpravo od ní.</translation>
     </message>
     <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 % největší možné výšky sloupce.</translation>
-    </message>
-    <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
         <translation>Výpočet skončil po %1 z %2 poloh detektoru.</translation>
     </message>
@@ -179,6 +175,10 @@
     <message>
         <source>%1 runs are on the drawing.</source>
         <translation>Počet výpočtů na kresbě: %1.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
+        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 největší možné výšky sloupce.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +238,17 @@
     <message>
         <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
         <translation>Na osu dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchHelp</name>
+    <message>
+        <source>Experiment Bench Help</source>
+        <translation>Nápověda k experimentálnímu stolu</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Co ukazuje mapa&lt;/h2&gt;&lt;p&gt;Každý bod roviny před zrcadlem je místo, kde by mohl stát detektor. Pro každý z nich přidá každý ponechaný bod zrcadla svou šipku a druhá mocnina výslednice je pravděpodobnost, že tam světlo dorazí, ve stejném měřítku jako sloupce hlavního okna. Čím jasnější barva, tím pravděpodobnější; barevná stupnice vedle mapy udává měřítko v twipech sloupce.&lt;/p&gt;&lt;h2&gt;Řezání zrcadla&lt;/h2&gt;&lt;p&gt;Proužek vlevo od mapy je zrcadlo od horního konce k dolnímu: světlé pruhy zůstávají, tmavé jsou odříznuté. Tažením po něm pruhy odříznete; tah, který začne na odříznutém pruhu, je vrací. Seznam Zrcadlo ho ořízne najednou: pruh kolem vrcholu, okraje, mřížka nebo zóny pro bod detektoru. Zóny patří k jednomu pokusu: jakmile se změní tvar, K, zdroj nebo světlo, seznam ukáže &lt;b&gt;Řezáno ručně&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Detektor&lt;/h2&gt;&lt;p&gt;Klepněte nebo táhněte po mapě, zapište jeho x a y do polí vedle ní, nebo ho posouvejte šipkami, které krokují po mřížce mapy: k nejbližšímu násobku 100 twipů, se Shiftem 20. Vedle mapy se jeho šipky skládají za sebou; pod nimi stojí jeho pravděpodobnost a jeho podíl na nejjasnějším bodu.&lt;/p&gt;&lt;h2&gt;Nejdřív odhad&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Nejdřív odhad&lt;/b&gt; skryje mapu a každé číslo, které by prozradilo, kam světlo jde. Označte, kam ho čekáte: klepnutím, nebo posuňte detektor a stiskněte Enter. Chcete-li, vyšlete fotony a sledujte, kam dopadají; pak &lt;b&gt;Odhalit&lt;/b&gt; ukáže mapu a jak dopadla každá značka.&lt;/p&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Na mapě: šipky posouvají detektor, se Shiftem po menších krocích; při odhadu Enter označí jeho bod.&lt;/li&gt;&lt;li&gt;Na proužku zrcadla: šipky nahoru a dolů posouvají jeho kurzor, mezerník odřízne nebo vrátí pruh, Shift+mezerník širší.&lt;/li&gt;&lt;li&gt;Ctrl+Z vrátí řez zpět, Ctrl+Shift+Z ho provede znovu.&lt;/li&gt;&lt;li&gt;Ctrl+N nastaví stůl znovu podle posledního výpočtu hlavního okna. Zavřený stůl si ponechá, co ukazuje, svůj řez i historii úprav pro příští otevření.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek, Ctrl+Shift+S mapu jako CSV; Ctrl+Shift+C zkopíruje obrázek, Ctrl+Alt+C čísla detektoru; Ctrl+P tiskne. Má je i místní nabídka mapy.&lt;/li&gt;&lt;li&gt;F1 ukáže tuto stránku; Escape nebo Ctrl+W stůl zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -394,22 +405,8 @@
         <translation>mapa ještě není spočtena</translation>
     </message>
     <message>
-        <source>%1% of the map&apos;s brightest point</source>
-        <translation>%1 % nejjasnějšího bodu mapy</translation>
-    </message>
-    <message>
-        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
-Probability %3 twips of bar, %4.</source>
-        <translation>Detektor v x = %1 twipů od tečny ve vrcholu, y = %2 twipů nad osou.
-Pravděpodobnost %3 twipů sloupce, %4.</translation>
-    </message>
-    <message>
         <source>The whole mirror is kept.</source>
         <translation>Zrcadlo je celé.</translation>
-    </message>
-    <message>
-        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
-        <translation>Ze zrcadla zůstává %1 z %2 pruhů (%3 %).</translation>
     </message>
     <message>
         <source>The map is being computed.</source>
@@ -488,10 +485,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Obrázek se nepodařilo vytisknout.</translation>
     </message>
     <message>
-        <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
-        <translation>To je %1 % ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
-    </message>
-    <message>
         <source>Cut by hand</source>
         <translation>Řezáno ručně</translation>
     </message>
@@ -506,10 +499,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
     <message>
         <source>They make a grating of %1 twips.</source>
         <translation>Tvoří mřížku s periodou %1 twipů.</translation>
-    </message>
-    <message>
-        <source>They are the zones for the detector&apos;s point.</source>
-        <translation>Jsou to zóny pro bod detektoru.</translation>
     </message>
     <message>
         <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
@@ -559,12 +548,92 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>How much of the map has been computed in full detail.</source>
         <translation>Jaká část mapy je spočtena v plné podrobnosti.</translation>
     </message>
+    <message>
+        <source>Detector x</source>
+        <translation>Detektor x</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s distance from the mirror&apos;s vertex line.</source>
+        <translation>Vzdálenost detektoru od tečny ve vrcholu zrcadla.</translation>
+    </message>
+    <message>
+        <source>Detector y</source>
+        <translation>Detektor y</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s height above the axis (below it where negative).</source>
+        <translation>Výška detektoru nad osou (záporná pod ní).</translation>
+    </message>
+    <message>
+        <source>&amp;x</source>
+        <translation>&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;y</source>
+        <translation>&amp;y</translation>
+    </message>
+    <message>
+        <source>Detector:</source>
+        <translation>Detektor:</translation>
+    </message>
+    <message>
+        <source>Sets the bench up anew with the main window&apos;s last run: its K and frequency, the whole mirror and the beam.</source>
+        <translation>Nastaví stůl znovu podle posledního výpočtu hlavního okna: jeho K a frekvence, celé zrcadlo a rovnoběžný svazek.</translation>
+    </message>
+    <message>
+        <source>What the bench shows, how to work it, and its keys.</source>
+        <translation>Co stůl ukazuje, jak s ním pracovat a jeho klávesy.</translation>
+    </message>
+    <message>
+        <source>Put the &amp;detector here</source>
+        <translation>Umístit &amp;detektor sem</translation>
+    </message>
+    <message>
+        <source>They are the zones for the point x %1, y %2 twips.</source>
+        <translation>Jsou to zóny pro bod x %1, y %2 twipů.</translation>
+    </message>
+    <message>
+        <source>Its probability is hidden until Reveal.</source>
+        <translation>Jeho pravděpodobnost je skrytá až do odhalení.</translation>
+    </message>
+    <message>
+        <source>%1 of the map&apos;s brightest point</source>
+        <translation>%1 nejjasnějšího bodu mapy</translation>
+    </message>
+    <message>
+        <source>Probability %1 twips of bar, %2.</source>
+        <translation>Pravděpodobnost %1 twipů sloupce, %2.</translation>
+    </message>
+    <message>
+        <source>The mirror keeps %1 of its %2 strips (%3).</source>
+        <translation>Zrcadlu zůstává %1 z jeho %2 pruhů (%3).</translation>
+    </message>
+    <message>
+        <source>The map is hidden: mark where you expect the light, then Reveal.</source>
+        <translation>Mapa je skrytá: označte, kam čekáte světlo, pak stiskněte Odhalit.</translation>
+    </message>
+    <message>
+        <source>That is %1 of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <translation>To je %1 ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
+    </message>
+    <message>
+        <source>New from the main window&apos;s r&amp;un</source>
+        <translation>Nově podle výpočtu &amp;hlavního okna</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
     <message>
         <source>Arrows at the detector</source>
         <translation>Šipky v detektoru</translation>
+    </message>
+    <message>
+        <source>Hidden until Reveal</source>
+        <translation>Skryto až do odhalení</translation>
     </message>
 </context>
 <context>
@@ -854,8 +923,12 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Barevná stupnice od 0 do %1 twipů sloupce</translation>
     </message>
     <message>
-        <source>twips</source>
-        <translation>twipů</translation>
+        <source>Colour scale; its numbers are hidden until Reveal</source>
+        <translation>Barevná stupnice; její čísla jsou skrytá až do odhalení</translation>
+    </message>
+    <message>
+        <source>twips of bar</source>
+        <translation>twipů sloupce</translation>
     </message>
 </context>
 <context>
@@ -1283,10 +1356,6 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Značky zatím neodhalené: %1.</translation>
     </message>
     <message>
-        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
-        <translation>Značka %1 v bodě %2, %3 twipů: %4 fotonů do %5 twipů, pravděpodobnost %6 nejjasnějšího bodu.</translation>
-    </message>
-    <message>
         <source>Show m&amp;ap</source>
         <translation>Zobrazit m&amp;apu</translation>
     </message>
@@ -1297,6 +1366,10 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>Shows the map after a prediction, to compare it with your marks.</source>
         <translation>Po odhadu ukáže mapu, abyste ji mohli porovnat se svými značkami.</translation>
+    </message>
+    <message>
+        <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
+        <translation>Značka %1: x %2, y %3 twipů; %4 fotonů do %5 twipů; pravděpodobnost %6 nejjasnějšího bodu.</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1548,29 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Obraz okna, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::StripLegend</name>
+    <message>
+        <source>Mirror strip:</source>
+        <translation>Proužek zrcadla:</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>ponecháno</translation>
+    </message>
+    <message>
+        <source>cut away</source>
+        <translation>odříznuto</translation>
+    </message>
+    <message>
+        <source>Key to the mirror strip</source>
+        <translation>Legenda k proužku zrcadla</translation>
+    </message>
+    <message>
+        <source>On the strip beside the map, the bright strips of the mirror are kept and the dark ones cut away.</source>
+        <translation>Na proužku vedle mapy jsou světlé pruhy zrcadla ponechané a tmavé odříznuté.</translation>
     </message>
 </context>
 <context>

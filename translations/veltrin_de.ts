@@ -165,10 +165,6 @@
         <translation>Der Brennpunkt, 1/(4K), liegt %L1 Einheiten rechts davon.</translation>
     </message>
     <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 % der größtmöglichen Balkenhöhe.</translation>
-    </message>
-    <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
         <translation>Der Durchlauf endete nach %1 von %2 Detektorpositionen.</translation>
     </message>
@@ -179,6 +175,10 @@
     <message>
         <source>%1 runs are on the drawing.</source>
         <translation>Auf der Zeichnung sind %1 Durchläufe.</translation>
+    </message>
+    <message>
+        <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
+        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 der größtmöglichen Balkenhöhe.</translation>
     </message>
 </context>
 <context>
@@ -238,6 +238,17 @@
     <message>
         <source>%1 photons have landed on the axis; most of them %2 twips from the vertex line.</source>
         <translation>%1 Photonen sind auf der Achse angekommen, die meisten %2 Twips von der Scheiteltangente.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchHelp</name>
+    <message>
+        <source>Experiment Bench Help</source>
+        <translation>Hilfe zum Experimentiertisch</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Was die Karte zeigt&lt;/h2&gt;&lt;p&gt;Jeder Punkt der Ebene vor dem Spiegel ist ein Ort, an dem ein Detektor stehen könnte. Für jeden fügt jeder erhaltene Punkt des Spiegels seinen Pfeil hinzu, und das Quadrat der Resultierenden ist die Wahrscheinlichkeit, dass das Licht dort ankommt, im Maßstab der Balken des Hauptfensters. Je heller die Farbe, desto wahrscheinlicher; die Farbskala neben der Karte gibt den Maßstab in Twips Balken an.&lt;/p&gt;&lt;h2&gt;Den Spiegel schneiden&lt;/h2&gt;&lt;p&gt;Der Streifen links der Karte ist der Spiegel von seinem oberen bis zu seinem unteren Ende: helle Streifen sind erhalten, dunkle weggeschnitten. Ziehen Sie darauf, um Streifen wegzuschneiden; ein Ziehen, das auf einem weggeschnittenen Streifen beginnt, setzt sie wieder ein. Die Liste Spiegel schneidet ihn auf einmal zu: ein Streifen um den Scheitel, die Ränder, ein Gitter oder die Zonen für den Punkt des Detektors. Die Zonen gehören zu einem Versuch: sobald sich Form, K, Quelle oder Licht ändern, zeigt die Liste &lt;b&gt;Von Hand geschnitten&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Der Detektor&lt;/h2&gt;&lt;p&gt;Klicken oder ziehen Sie auf der Karte, tippen Sie sein x und y in die Felder daneben, oder bewegen Sie ihn mit den Pfeiltasten, die auf dem Raster der Karte schreiten: zum nächsten Vielfachen von 100 Twips, mit Umschalt von 20. Neben der Karte werden seine Pfeile aneinandergehängt; darunter stehen seine Wahrscheinlichkeit und sein Anteil am hellsten Punkt.&lt;/p&gt;&lt;h2&gt;Erst raten&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Erst raten&lt;/b&gt; blendet die Karte aus und jede Zahl, die verraten würde, wohin das Licht geht. Markieren Sie, wo Sie es erwarten: per Klick, oder bewegen Sie den Detektor und drücken Sie Enter. Senden Sie, wenn Sie möchten, Photonen und sehen Sie, wo sie landen; dann zeigt &lt;b&gt;Aufdecken&lt;/b&gt; die Karte und wie jede Marke abgeschnitten hat.&lt;/p&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Auf der Karte: die Pfeiltasten bewegen den Detektor, mit Umschalt in kleineren Schritten; beim Raten markiert Enter seinen Punkt.&lt;/li&gt;&lt;li&gt;Auf dem Streifen des Spiegels: Auf und Ab bewegen seinen Cursor, die Leertaste schneidet einen Streifen weg oder setzt ihn zurück, Umschalt+Leertaste einen breiteren.&lt;/li&gt;&lt;li&gt;Strg+Z macht einen Schnitt rückgängig, Strg+Umschalt+Z wiederholt ihn.&lt;/li&gt;&lt;li&gt;Strg+N richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein. Geschlossen behält der Tisch, was er zeigt, seinen Schnitt und seine Rückgängig-Liste für das nächste Öffnen.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild, Strg+Umschalt+S die Karte als CSV; Strg+Umschalt+C kopiert das Bild, Strg+Alt+C die Zahlen des Detektors; Strg+P druckt. Das Kontextmenü der Karte hat sie auch.&lt;/li&gt;&lt;li&gt;F1 zeigt diese Seite; Escape oder Strg+W schließt den Tisch.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -394,22 +405,8 @@
         <translation>Karte noch nicht berechnet</translation>
     </message>
     <message>
-        <source>%1% of the map&apos;s brightest point</source>
-        <translation>%1 % des hellsten Punkts der Karte</translation>
-    </message>
-    <message>
-        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
-Probability %3 twips of bar, %4.</source>
-        <translation>Detektor bei x = %1 Twips von der Scheiteltangente, y = %2 Twips über der Achse.
-Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
-    </message>
-    <message>
         <source>The whole mirror is kept.</source>
         <translation>Der ganze Spiegel ist erhalten.</translation>
-    </message>
-    <message>
-        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
-        <translation>Vom Spiegel bleiben %1 seiner %2 Streifen (%3 %).</translation>
     </message>
     <message>
         <source>The map is being computed.</source>
@@ -488,10 +485,6 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Das Bild konnte nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>That is %1% of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
-        <translation>Das sind %1 % des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
-    </message>
-    <message>
         <source>Cut by hand</source>
         <translation>Von Hand geschnitten</translation>
     </message>
@@ -506,10 +499,6 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
     <message>
         <source>They make a grating of %1 twips.</source>
         <translation>Sie bilden ein Gitter mit %1 Twips Periode.</translation>
-    </message>
-    <message>
-        <source>They are the zones for the detector&apos;s point.</source>
-        <translation>Es sind die Zonen für den Punkt des Detektors.</translation>
     </message>
     <message>
         <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
@@ -559,12 +548,92 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>How much of the map has been computed in full detail.</source>
         <translation>Wie viel der Karte in voller Genauigkeit berechnet ist.</translation>
     </message>
+    <message>
+        <source>Detector x</source>
+        <translation>Detektor x</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s distance from the mirror&apos;s vertex line.</source>
+        <translation>Der Abstand des Detektors von der Scheiteltangente des Spiegels.</translation>
+    </message>
+    <message>
+        <source>Detector y</source>
+        <translation>Detektor y</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s height above the axis (below it where negative).</source>
+        <translation>Die Höhe des Detektors über der Achse (negativ darunter).</translation>
+    </message>
+    <message>
+        <source>&amp;x</source>
+        <translation>&amp;x</translation>
+    </message>
+    <message>
+        <source>&amp;y</source>
+        <translation>&amp;y</translation>
+    </message>
+    <message>
+        <source>Detector:</source>
+        <translation>Detektor:</translation>
+    </message>
+    <message>
+        <source>Sets the bench up anew with the main window&apos;s last run: its K and frequency, the whole mirror and the beam.</source>
+        <translation>Richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein: dessen K und Frequenz, der ganze Spiegel und das parallele Bündel.</translation>
+    </message>
+    <message>
+        <source>What the bench shows, how to work it, and its keys.</source>
+        <translation>Was der Tisch zeigt, wie man mit ihm arbeitet, und seine Tasten.</translation>
+    </message>
+    <message>
+        <source>Put the &amp;detector here</source>
+        <translation>&amp;Detektor hierher setzen</translation>
+    </message>
+    <message>
+        <source>They are the zones for the point x %1, y %2 twips.</source>
+        <translation>Es sind die Zonen für den Punkt x %1, y %2 Twips.</translation>
+    </message>
+    <message>
+        <source>Its probability is hidden until Reveal.</source>
+        <translation>Seine Wahrscheinlichkeit bleibt bis zum Aufdecken verborgen.</translation>
+    </message>
+    <message>
+        <source>%1 of the map&apos;s brightest point</source>
+        <translation>%1 des hellsten Punkts der Karte</translation>
+    </message>
+    <message>
+        <source>Probability %1 twips of bar, %2.</source>
+        <translation>Wahrscheinlichkeit %1 Twips Balken, %2.</translation>
+    </message>
+    <message>
+        <source>The mirror keeps %1 of its %2 strips (%3).</source>
+        <translation>Der Spiegel behält %1 seiner %2 Streifen (%3).</translation>
+    </message>
+    <message>
+        <source>The map is hidden: mark where you expect the light, then Reveal.</source>
+        <translation>Die Karte ist verborgen: markieren Sie, wo Sie das Licht erwarten, dann decken Sie auf.</translation>
+    </message>
+    <message>
+        <source>That is %1 of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <translation>Das sind %1 des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
+    </message>
+    <message>
+        <source>New from the main window&apos;s r&amp;un</source>
+        <translation>Neu nach dem Lauf des Ha&amp;uptfensters</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>H&amp;ilfe</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
     <message>
         <source>Arrows at the detector</source>
         <translation>Pfeile am Detektor</translation>
+    </message>
+    <message>
+        <source>Hidden until Reveal</source>
+        <translation>Bis zum Aufdecken verborgen</translation>
     </message>
 </context>
 <context>
@@ -854,8 +923,12 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Farbskala von 0 bis %1 Twips Balken</translation>
     </message>
     <message>
-        <source>twips</source>
-        <translation>Twips</translation>
+        <source>Colour scale; its numbers are hidden until Reveal</source>
+        <translation>Farbskala; ihre Zahlen bleiben bis zum Aufdecken verborgen</translation>
+    </message>
+    <message>
+        <source>twips of bar</source>
+        <translation>Twips Balken</translation>
     </message>
 </context>
 <context>
@@ -1283,10 +1356,6 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Noch nicht aufgedeckte Marken: %1.</translation>
     </message>
     <message>
-        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
-        <translation>Marke %1 bei %2, %3 Twips: %4 der Photonen innerhalb von %5 Twips, Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
-    </message>
-    <message>
         <source>Show m&amp;ap</source>
         <translation>K&amp;arte zeigen</translation>
     </message>
@@ -1297,6 +1366,10 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>Shows the map after a prediction, to compare it with your marks.</source>
         <translation>Zeigt nach einer Vorhersage die Karte, um sie mit Ihren Markierungen zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
+        <translation>Marke %1: x %2, y %3 Twips; %4 der Photonen im Umkreis von %5 Twips; Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1548,29 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Fensterbild, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::StripLegend</name>
+    <message>
+        <source>Mirror strip:</source>
+        <translation>Streifen des Spiegels:</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>erhalten</translation>
+    </message>
+    <message>
+        <source>cut away</source>
+        <translation>weggeschnitten</translation>
+    </message>
+    <message>
+        <source>Key to the mirror strip</source>
+        <translation>Legende zum Streifen des Spiegels</translation>
+    </message>
+    <message>
+        <source>On the strip beside the map, the bright strips of the mirror are kept and the dark ones cut away.</source>
+        <translation>Auf dem Streifen neben der Karte sind die hellen Streifen des Spiegels erhalten und die dunklen weggeschnitten.</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,20 @@ void ChainPanel::setChain(std::vector<Vec2> chain, const QColor &resultantColour
     update();
 }
 
+void ChainPanel::setChainShown(bool shown)
+{
+    m_shown = shown;
+    update();
+}
+
 void ChainPanel::paintContent(QPainter &painter)
 {
+    if (!m_shown) {
+        painter.setPen(faintInk());
+        painter.drawText(contentRect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Hidden until Reveal"));
+        return;
+    }
     if (m_chain.size() < 2)
         return;
     const QRectF area = QRectF(contentRect()).adjusted(4, 4, -4, -4);

@@ -19,6 +19,9 @@ public:
 
     /// The chain's start and every arrow's head, in twips.
     void setChain(std::vector<Vec2> chain, const QColor &resultantColour);
+    /// Hidden while the pupil predicts where the light goes: the arrows would tell.
+    void setChainShown(bool shown);
+    bool isChainShown() const { return m_shown; }
 
     QSize sizeHint() const override { return {260, 220}; }
     QSize minimumSizeHint() const override { return {160, 140}; }
@@ -29,6 +32,7 @@ protected:
 private:
     std::vector<Vec2> m_chain;
     QColor m_resultantColour = Qt::black;
+    bool m_shown = true;
 };
 
 } // namespace veltrin

@@ -18,18 +18,38 @@ void ColourBar::setRange(double brightest, bool whiteLight)
 {
     m_brightest = brightest;
     m_whiteLight = whiteLight;
-    setAccessibleDescription(
-        tr("Colour scale from 0 to %1 twips of bar").arg(QString::number(brightest, 'f', 1)));
+    describe();
     update();
+}
+
+void ColourBar::setBarArea(double top, double height)
+{
+    m_top = top;
+    m_height = height;
+    update();
+}
+
+void ColourBar::setNumbersShown(bool shown)
+{
+    m_numbersShown = shown;
+    describe();
+    update();
+}
+
+void ColourBar::describe()
+{
+    setAccessibleDescription(m_numbersShown
+                                 ? tr("Colour scale from 0 to %1 twips of bar")
+                                       .arg(QLocale().toString(m_brightest, 'f', 1))
+                                 : tr("Colour scale; its numbers are hidden until Reveal"));
 }
 
 void ColourBar::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    const int top = metrics.height();
-    const int bottom = height() - metrics.height();
-    const QRect bar(4, top, 18, bottom - top);
+    const QRect bar = m_top >= 0 ? QRect(4, int(std::lround(m_top)), 18, int(std::lround(m_height)))
+                                 : QRect(4, 0, 18, height());
     for (int y = bar.top(); y <= bar.bottom(); ++y) {
         const double t = double(bar.bottom() - y) / std::max(1, bar.height() - 1);
         const QColor colour =
@@ -38,15 +58,29 @@ void ColourBar::paintEvent(QPaintEvent *)
     }
     painter.setPen(palette().windowText().color());
     painter.drawRect(bar.adjusted(0, 0, -1, -1));
-    painter.drawText(QRect(0, 0, width(), top), Qt::AlignLeft | Qt::AlignVCenter, tr("twips"));
-    if (m_brightest <= 0)
+    // The unit along the scale, read from below, as a graph's axis title.
+    const int line = metrics.height();
+    painter.save();
+    painter.translate(width() - 2, bar.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRect(-bar.height() / 2, -line, bar.height(), line), Qt::AlignCenter,
+                     tr("twips of bar"));
+    painter.restore();
+    if (m_brightest <= 0 || !m_numbersShown)
         return;
+    const int labelsLeft = bar.right() + 8;
+    const int labelsWidth = width() - line - 4 - labelsLeft;
     for (int tick = 0; tick <= 4; ++tick) {
         const double t = tick / 4.0;
         const int y = bar.bottom() - int(std::lround(t * (bar.height() - 1)));
         painter.drawLine(bar.right() + 1, y, bar.right() + 5, y);
-        painter.drawText(QRect(bar.right() + 8, y - top / 2, width() - bar.right() - 8, top),
-                         Qt::AlignLeft | Qt::AlignVCenter,
+        // The end labels stay within the scale's height, beside the map's edges.
+        QRect label(labelsLeft, y - line / 2, labelsWidth, line);
+        if (tick == 0)
+            label.moveBottom(bar.bottom());
+        else if (tick == 4)
+            label.moveTop(bar.top());
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                          QLocale().toString(t * m_brightest, 'f', m_brightest < 10 ? 2 : 0));
     }
 }

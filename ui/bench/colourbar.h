@@ -6,8 +6,8 @@
 namespace veltrin {
 
 /// The key to the map's colours: the scale from nothing at the bottom to the brightest point at
-/// the top, with the probability (twips of bar) at its ticks. For white light, from black to
-/// white.
+/// the top, as tall as the map, with the probability (twips of bar) at its ticks and its unit
+/// along it. For white light, from black to white.
 class ColourBar : public QWidget
 {
     Q_OBJECT
@@ -17,16 +17,25 @@ public:
 
     /// The brightest value of the map; 0 for no map.
     void setRange(double brightest, bool whiteLight);
+    /// The scale's vertical extent, to line up with the map's.
+    void setBarArea(double top, double height);
+    /// Hidden while the pupil predicts where the light goes: the brightest value would tell.
+    void setNumbersShown(bool shown);
 
-    QSize sizeHint() const override { return {90, 480}; }
-    QSize minimumSizeHint() const override { return {80, 160}; }
+    QSize sizeHint() const override { return {96, 480}; }
+    QSize minimumSizeHint() const override { return {86, 160}; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void describe();
+
     double m_brightest = 0;
     bool m_whiteLight = false;
+    bool m_numbersShown = true;
+    double m_top = -1; ///< the scale's extent; below 0 until the map is laid out
+    double m_height = 0;
 };
 
 } // namespace veltrin

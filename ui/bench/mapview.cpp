@@ -94,12 +94,28 @@ void MapView::setPictureShown(bool shown)
     update();
 }
 
+namespace {
+
+constexpr int edge = 4; // pixels around the map, for the focus frame
+
+} // namespace
+
+double MapView::aspect() const
+{
+    const MapExtent shown = extent();
+    return shown.xEnd / (2 * shown.halfHeight);
+}
+
+int MapView::widthForHeight(int height) const
+{
+    return int(std::ceil((height - 2 * edge) * aspect())) + 2 * edge;
+}
+
 QRectF MapView::mapRect() const
 {
     // The plane keeps its proportions, centred in the view.
-    const QRectF space = QRectF(rect()).adjusted(4, 4, -4, -4);
-    const MapExtent shown = extent();
-    const double aspect = shown.xEnd / (2 * shown.halfHeight);
+    const QRectF space = QRectF(rect()).adjusted(edge, edge, -edge, -edge);
+    const double aspect = this->aspect();
     QSizeF size(space.width(), space.width() / aspect);
     if (size.height() > space.height())
         size = {space.height() * aspect, space.height()};
@@ -247,22 +263,31 @@ void MapView::mouseReleaseEvent(QMouseEvent *event)
         m_draggingSource = false;
 }
 
+double MapView::nextOnGrid(double value, double step, int direction)
+{
+    // A value on the grid, but for a rounding error, moves a whole step.
+    const double steps = value / step;
+    const double nearest = std::round(steps);
+    const double from = std::abs(steps - nearest) < 1e-6 ? nearest : steps;
+    return step * (direction > 0 ? std::floor(from) + 1 : std::ceil(from) - 1);
+}
+
 void MapView::keyPressEvent(QKeyEvent *event)
 {
     const double step = event->modifiers() & Qt::ShiftModifier ? fineKeyStep : keyStep;
     Vec2 to = m_detector;
     switch (event->key()) {
     case Qt::Key_Left:
-        to.x -= step;
+        to.x = nextOnGrid(to.x, step, -1);
         break;
     case Qt::Key_Right:
-        to.x += step;
+        to.x = nextOnGrid(to.x, step, 1);
         break;
     case Qt::Key_Up:
-        to.y += step;
+        to.y = nextOnGrid(to.y, step, 1);
         break;
     case Qt::Key_Down:
-        to.y -= step;
+        to.y = nextOnGrid(to.y, step, -1);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -16,16 +16,17 @@ class ProbabilityMap;
 
 /// The plane in front of the mirror: the map's picture, the mirror over it (kept strips bright,
 /// cut ones faint), a point source, which the pupil drags, and the detector, which the pupil
-/// drags or moves with the arrow keys (Shift for fine steps). Until the map of a new experiment
-/// is in, the last picture stays: in its colours for a moment, as a drag's pictures follow one
-/// another, then greyed, so that the pupil never takes it for the new one.
+/// drags anywhere or moves with the arrow keys on the map's grid, to the next multiple of the
+/// step (Shift for fine steps), so that round positions are in reach. Until the map of a new
+/// experiment is in, the last picture stays: in its colours for a moment, as a drag's pictures
+/// follow one another, then greyed, so that the pupil never takes it for the new one.
 class MapView : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr double keyStep = 100;    ///< twips, an arrow key
-    static constexpr double fineKeyStep = 20; ///< twips, with Shift
+    static constexpr double fineKeyStep = 20; ///< twips, with Shift, the full map's grid
     /// How long the last picture keeps its colours once it no longer shows the experiment.
     static constexpr int greyAfter = 250; // milliseconds
     /// How near its marker a press takes up a point source.
@@ -58,6 +59,9 @@ public:
     QPointF pixelOf(Vec2 mapPoint) const;
     Vec2 mapPointAt(QPointF pixel) const;
 
+    /// The view's width at which the map fills its height, proportions kept.
+    int widthForHeight(int height) const;
+
     QSize sizeHint() const override { return {680, 480}; }
     QSize minimumSizeHint() const override { return {340, 240}; }
 
@@ -82,6 +86,10 @@ private:
     Vec2 withinMap(Vec2 mapPoint) const;
     /// Where the map's picture lies: each pixel the cell around a point of its grid.
     QRectF pictureRect() const;
+    /// The nearest multiple of `step` beyond `value`, upwards for a positive direction.
+    static double nextOnGrid(double value, double step, int direction);
+    /// The extent's width against its height.
+    double aspect() const;
 
     std::shared_ptr<const ProbabilityMap> m_map;
     QImage m_picture;

@@ -105,9 +105,9 @@ void MirrorStrip::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const QRectF bar(4, m_top, width() - 8, m_height);
-    painter.fillRect(bar, QColor(40, 40, 40));
+    painter.fillRect(bar, QColor(cutColour));
     // One pixel row at a time: kept where any strip in it is kept.
-    const QColor kept(230, 230, 230);
+    const QColor kept(keptColour);
     for (int y = int(std::ceil(m_top)); y < int(m_top + m_height); ++y) {
         const double high = heightAt(y);
         const double low = heightAt(y + 1);

@@ -4,6 +4,7 @@
 #include "benchphotons.h"
 #include "mapgrid.h"
 #include "mapview.h"
+#include "percenttext.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -20,7 +21,7 @@ const QRgb dotColour = qRgb(255, 110, 190);
 
 QString percent(double share)
 {
-    return QLocale().toString(share * 100, 'f', share < 0.1 ? 1 : 0) + QLocale().percent();
+    return percentText(share * 100, share < 0.1 ? 1 : 0);
 }
 
 } // namespace
