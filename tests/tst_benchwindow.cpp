@@ -145,6 +145,7 @@ private slots:
         QVERIFY(std::abs(source.x - 4000) < 30 && std::abs(source.y + 500) < 30);
         QCOMPARE(bench.detector().x, detector.x);
         QCOMPARE(bench.detector().y, detector.y);
+    }
 
     void theListNamesThePresetTheMirrorIsCutAs()
     {
