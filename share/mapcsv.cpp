@@ -26,9 +26,10 @@ QByteArray MapCsv::text(const ProbabilityMap &map)
     return out;
 }
 
-QString MapCsv::save(const ProbabilityMap &map, const QString &path, WholeFile::Wait wait)
+QString MapCsv::save(const ProbabilityMap &map, const QString &path, WholeFile::Wait wait,
+                     std::stop_token stop)
 {
-    return WholeFile::write(path, text(map), wait);
+    return WholeFile::write(path, text(map), wait, std::move(stop));
 }
 
 } // namespace veltrin

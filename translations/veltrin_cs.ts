@@ -1470,5 +1470,9 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <source>the program reading it has stopped taking the data</source>
         <translation>program, který z něj čte, přestal data přebírat</translation>
     </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>ukládání bylo přerušeno, protože se jeho okno zavřelo</translation>
+    </message>
 </context>
 </TS>

@@ -1470,5 +1470,9 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <source>the program reading it has stopped taking the data</source>
         <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
     </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>das Speichern wurde abgebrochen, als sein Fenster geschlossen wurde</translation>
+    </message>
 </context>
 </TS>

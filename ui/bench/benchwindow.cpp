@@ -668,7 +668,10 @@ void BenchWindow::savePicture()
     m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
                     tr("The picture could not be saved as %1:\n%2")},
                    proposedName(QStringLiteral("png")),
-                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
+                   [picture = picture()](const QString &path, std::stop_token stop) {
+                       return PictureSaver::save(picture, path, WholeFile::Wait::Briefly,
+                                                 std::move(stop));
+                   });
 }
 
 void BenchWindow::saveCsv()
@@ -678,10 +681,12 @@ void BenchWindow::saveCsv()
         m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
     }
-    m_sharing.save({tr("Save map"), tr("Comma-separated values (*.csv)"),
-                    tr("The map could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("csv")),
-                   [&shownMap](const QString &path) { return MapCsv::save(*shownMap, path); });
+    m_sharing.save(
+        {tr("Save map"), tr("Comma-separated values (*.csv)"),
+         tr("The map could not be saved as %1:\n%2")},
+        proposedName(QStringLiteral("csv")), [shownMap](const QString &path, std::stop_token stop) {
+            return MapCsv::save(*shownMap, path, WholeFile::Wait::Briefly, std::move(stop));
+        });
 }
 
 void BenchWindow::copyPicture()

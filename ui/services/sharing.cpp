@@ -1,22 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sharing.h"
 
-#include "figure.h"
+#include "paperfigure.h"
 #include "pictureprinter.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QtConcurrent>
 #include <utility>
 
 namespace veltrin {
 
 Sharing::Sharing(QWidget &window, QString messageTitle)
-    : m_window(window), m_messageTitle(std::move(messageTitle))
+    : m_window(window), m_messageTitle(std::move(messageTitle)),
+      m_saves(std::make_unique<QObject>())
 {
+}
+
+Sharing::~Sharing()
+{
+    // The program waits for its workers as it ends: none may go on waiting on a reader.
+    m_stop.request_stop();
 }
 
 QString Sharing::ask(const QString &caption, const QString &proposedName, const QString &filter,
@@ -25,11 +34,29 @@ QString Sharing::ask(const QString &caption, const QString &proposedName, const 
     return m_location.ask(&m_window, caption, proposedName, filter, selectedFilter);
 }
 
-void Sharing::save(const SaveTexts &texts, const QString &proposedName, const Write &write)
+void Sharing::save(const SaveTexts &texts, const QString &proposedName, Write write, Ended ended)
 {
     const QString path = ask(texts.caption, proposedName, texts.filter);
     if (!path.isEmpty())
-        reportUnwritten(texts.failure, path, write(path));
+        this->write(path, texts.failure, std::move(write), std::move(ended));
+}
+
+void Sharing::write(const QString &path, const QString &failure, Write write, Ended ended)
+{
+    // Making a file takes up to a few hundred milliseconds, and a FIFO's reader may take its
+    // time: the window goes on meanwhile. The watcher goes with the window, and tells nothing
+    // to a window that has gone.
+    auto *watcher = new QFutureWatcher<QString>(m_saves.get());
+    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher,
+                     [this, watcher, path, failure, ended = std::move(ended)] {
+                         watcher->deleteLater();
+                         const QString reason = watcher->result();
+                         reportUnwritten(failure, path, reason);
+                         if (ended)
+                             ended(path, reason);
+                     });
+    watcher->setFuture(QtConcurrent::run(
+        [write = std::move(write), path, stop = m_stop.get_token()] { return write(path, stop); }));
 }
 
 void Sharing::reportUnwritten(const QString &failure, const QString &path, const QString &reason)
@@ -61,7 +88,7 @@ void Sharing::print(const std::function<Page()> &page, const PrintTexts &texts,
     });
 }
 
-void Sharing::print(const Figure &figure, const PrintTexts &texts, const QString &documentName)
+void Sharing::print(const PaperFigure &figure, const PrintTexts &texts, const QString &documentName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
