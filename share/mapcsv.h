@@ -10,9 +10,11 @@
 namespace veltrin {
 
 /// A probability map as comma-separated values (RFC 4180, CRLF line ends): the header
-/// x_twips,y_twips,probability_twips, then one row per grid point, row after row from the lowest
-/// y, each from the vertex line outwards. x from the vertex line, y above the axis; numbers as
-/// the probabilities file writes them, with as many digits as read back the same number.
+/// x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips, then one row
+/// per grid point, row after row from the lowest y, each from the vertex line outwards. x from
+/// the vertex line, y above the axis; the experiment's fields the same on every row, in the
+/// command line's words, so that the file says what it holds wherever it goes; numbers as the
+/// probabilities file writes them, with as many digits as read back the same number.
 class MapCsv
 {
 public:

@@ -21,6 +21,7 @@ class QUndoStack;
 
 namespace veltrin {
 
+class BenchFigure;
 class ChainPanel;
 class ColourBar;
 class MapComputer;
@@ -66,8 +67,12 @@ public:
     MapComputer *computer() const { return m_computer; }
     PhotonPanel *photons() const { return m_photons; }
 
-    /// The detector's numbers as Copy numbers puts them: keys and values separated by tabs.
-    QString numbersLine() const;
+    /// The detector's numbers as Copy numbers puts them: a header row and a row of values, tabs
+    /// between the fields, in the desktop's number format, for a spreadsheet in its language.
+    QString numbersText() const;
+    /// What the bench shows as a figure for a worksheet; none while the map shown is still being
+    /// computed.
+    std::shared_ptr<const BenchFigure> figure() const;
     /// What the map shows, for a screen reader.
     QString description() const;
 
@@ -81,6 +86,8 @@ public slots:
     void print();
 
 signals:
+    /// A save has ended, off the window's thread: the reason it failed, or an empty string.
+    void fileSaved(const QString &path, const QString &reason);
     /// The experiment changed (a new map is on its way).
     void experimentChanged();
     /// A map of the present experiment is shown: the coarse one, then the full one.
@@ -127,11 +134,15 @@ private:
     void mapArrived(std::shared_ptr<const ProbabilityMap> map);
     void updateDetector();
     void updateDescription();
+    /// How much of the mirror is kept, and the preset it is cut as.
+    QString keptDescription() const;
     void alignStrip();
-    /// The picture as saved, copied and printed: the map with its mirror and detector, the
-    /// colour bar and a caption.
-    QImage picture() const;
+    /// The figure's caption: the experiment in the desktop's language and number format, what
+    /// the map shows where it is shown, the photons and the marks.
     QString caption() const;
+    /// Why the figure cannot be made yet, or an empty string.
+    QString figureRefusal() const;
+    /// The name a save proposes: veltrin-bench-K0.00005-middle.png.
     QString proposedName(const QString &suffix) const;
 
     Experiment m_experiment;
@@ -139,6 +150,7 @@ private:
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
     Sharing m_sharing{*this};
+    QString m_pictureFilter; // the kind of figure saved last, selected again next time
 
     MapComputer *m_computer;
     QUndoStack *m_undo;
