@@ -3,30 +3,25 @@
 
 #include "paperfigure.h"
 #include "pictureprinter.h"
+#include "saveworkers.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QtConcurrent>
 #include <utility>
 
 namespace veltrin {
 
 Sharing::Sharing(QWidget &window, QString messageTitle)
     : m_window(window), m_messageTitle(std::move(messageTitle)),
-      m_saves(std::make_unique<QObject>())
+      m_saves(std::make_unique<SaveWorkers>())
 {
 }
 
-Sharing::~Sharing()
-{
-    // The program waits for its workers as it ends: none may go on waiting on a reader.
-    m_stop.request_stop();
-}
+Sharing::~Sharing() = default;
 
 QString Sharing::ask(const QString &caption, const QString &proposedName, const QString &filter,
                      QString *selectedFilter)
@@ -44,19 +39,15 @@ void Sharing::save(const SaveTexts &texts, const QString &proposedName, Write wr
 void Sharing::write(const QString &path, const QString &failure, Write write, Ended ended)
 {
     // Making a file takes up to a few hundred milliseconds, and a FIFO's reader may take its
-    // time: the window goes on meanwhile. The watcher goes with the window, and tells nothing
-    // to a window that has gone.
-    auto *watcher = new QFutureWatcher<QString>(m_saves.get());
-    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher,
-                     [this, watcher, path, failure, ended = std::move(ended)] {
-                         watcher->deleteLater();
-                         const QString reason = watcher->result();
-                         reportUnwritten(failure, path, reason);
-                         if (ended)
-                             ended(path, reason);
-                     });
-    watcher->setFuture(QtConcurrent::run(
-        [write = std::move(write), path, stop = m_stop.get_token()] { return write(path, stop); }));
+    // time: the window goes on meanwhile. The saves go with the window, and tell nothing to a
+    // window that has gone.
+    m_saves->start(
+        path, std::move(write),
+        [this, failure, ended = std::move(ended)](const QString &to, const QString &reason) {
+            reportUnwritten(failure, to, reason);
+            if (ended)
+                ended(to, reason);
+        });
 }
 
 void Sharing::reportUnwritten(const QString &failure, const QString &path, const QString &reason)

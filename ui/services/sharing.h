@@ -9,13 +9,13 @@
 #include <memory>
 #include <stop_token>
 
-class QObject;
 class QPrinter;
 class QWidget;
 
 namespace veltrin {
 
 class PaperFigure;
+class SaveWorkers;
 
 /// Keeping and sharing what a window shows, alike in every window: a save asks for the file in
 /// the folder last saved to, has it written whole off the window's thread and tells of a failure
@@ -58,7 +58,7 @@ public:
     /// Its messages stand over the window with this title, or with the window's own title at the
     /// time where it is empty.
     explicit Sharing(QWidget &window, QString messageTitle = {});
-    /// Saves under way give up waiting on a reader.
+    /// Saves under way give up waiting on a reader, and end.
     ~Sharing();
     Sharing(const Sharing &) = delete;
     Sharing &operator=(const Sharing &) = delete;
@@ -96,8 +96,7 @@ private:
     QWidget &m_window;
     QString m_messageTitle;
     SaveLocation m_location;
-    std::stop_source m_stop;
-    std::unique_ptr<QObject> m_saves; // the saves under way, watched on the window's thread
+    std::unique_ptr<SaveWorkers> m_saves;
 };
 
 } // namespace veltrin
