@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -87,9 +89,35 @@ private:
     bool m_wasPending = false;
 };
 
+/// Waits until the reader takes more, for at most `patience`, looking at the stop between
+/// slices of the wait. Returns why it gave up, or an empty string where it may write again.
+QString waitUntilWritable(int fd, const std::stop_token &stop)
+{
+    using namespace std::chrono;
+    constexpr milliseconds slice{50};
+    const auto deadline = steady_clock::now() + WholeFile::patience;
+    for (;;) {
+        if (stop.stop_requested())
+            return QCoreApplication::translate("veltrin::WholeFile",
+                                               "the save was abandoned as its window closed");
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+        if (left <= milliseconds::zero())
+            return QCoreApplication::translate(
+                "veltrin::WholeFile", "the program reading it has stopped taking the data");
+        // Ready also where the reader has gone: the next write says so.
+        pollfd ready{fd, POLLOUT, 0};
+        const int polled = ::poll(&ready, 1, int(std::min(left, slice).count()));
+        if (polled > 0)
+            return {};
+        if (polled < 0 && errno != EINTR)
+            return qt_error_string(errno);
+    }
+}
+
 /// Writes into a FIFO, a terminal or a device without ever waiting long: a FIFO that no one
-/// reads fails at once, and a reader that takes nothing for `patience` fails the write.
-QString writeBriefly(const QString &path, const QByteArray &bytes)
+/// reads fails at once, a reader that takes nothing for `patience` fails the write, and so does
+/// a request to stop, such as a closing window's, within a slice of the wait.
+QString writeBriefly(const QString &path, const QByteArray &bytes, const std::stop_token &stop)
 {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -98,7 +126,6 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
                    ? QCoreApplication::translate("veltrin::WholeFile", "no program reads from it")
                    : qt_error_string(errno);
     const PipeSignalHeld held;
-    const int patience = int(std::chrono::milliseconds(WholeFile::patience).count());
     QString failure;
     for (qsizetype written = 0; written < bytes.size() && failure.isEmpty();) {
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
@@ -107,14 +134,7 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
         } else if (n == 0) { // takes nothing and says nothing: not to be waited on
             failure = qt_error_string(EIO);
         } else if (errno == EAGAIN) {
-            // Ready also where the reader has gone: the next write says so.
-            pollfd ready{fd, POLLOUT, 0};
-            int polled;
-            while ((polled = ::poll(&ready, 1, patience)) < 0 && errno == EINTR) {
-            }
-            if (polled == 0)
-                failure = QCoreApplication::translate(
-                    "veltrin::WholeFile", "the program reading it has stopped taking the data");
+            failure = waitUntilWritable(fd, stop);
         } else if (errno != EINTR) {
             failure = qt_error_string(errno);
         }
@@ -126,12 +146,13 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait)
+QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait,
+                         std::stop_token stop)
 {
     if (!isStandardOutput(path) && wait == Wait::Briefly) {
         const std::optional<struct stat> old = statusOf(path);
         if (old && !S_ISREG(old->st_mode) && !S_ISDIR(old->st_mode))
-            return writeBriefly(path, bytes);
+            return writeBriefly(path, bytes, stop);
     }
     StreamedFile file(path);
     file.write(bytes);

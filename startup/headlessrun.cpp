@@ -14,7 +14,9 @@
 #include "scenecaptions.h"
 #include "translations.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -24,6 +26,25 @@
 
 namespace veltrin {
 
+namespace {
+
+/// Every platform, the offscreen one too, looks in the session's runtime folder as it starts
+/// (for a sandbox's marks), and where XDG_RUNTIME_DIR names none, it warns that it makes one in
+/// the temporary folder. A run from a job or a console has no session: it gets a private folder
+/// of its own there, made for the run and gone with it, and the warning has no cause.
+std::unique_ptr<QTemporaryDir> privateRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>(); // its owner's alone, as the folder must be
+    if (!folder->isValid())
+        return nullptr; // the toolkit says what it makes of it
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
+}
+
+} // namespace
+
 int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
 {
     // Only a figure draws text. Without one the run needs no platform at all: a plain
@@ -32,6 +53,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
     std::vector<char *> arguments(argv, argv + argc); // the application keeps them
     int count = argc;
     std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<QTemporaryDir> runtimeFolder; // outlives the application
     if (options.figurePath.isEmpty()) {
         app = std::make_unique<QCoreApplication>(count, arguments.data());
         // PNG is the toolkit's own format: looking through the image plugins finds nothing more.
@@ -44,6 +66,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
         arguments.insert(arguments.end(), {platformOption, offscreen, nullptr});
         count += 2;
         qunsetenv("QT_QPA_PLATFORMTHEME");
+        runtimeFolder = privateRuntimeFolder();
         std::optional<PlatformStartGuard> guard(std::in_place);
         app = std::make_unique<QGuiApplication>(count, arguments.data());
         guard.reset();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchfigure.h"
 #include "benchphotons.h"
 #include "benchwindow.h"
 #include "chainpanel.h"
 #include "colourbar.h"
+#include "figuresaver.h"
 #include "mapcomputer.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
@@ -10,11 +12,16 @@
 #include "photonstream.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <cmath>
@@ -151,6 +158,78 @@ private slots:
         QVERIFY(std::abs(source.x - 4000) < 30 && std::abs(source.y + 500) < 30);
         QCOMPARE(bench.detector().x, detector.x);
         QCOMPARE(bench.detector().y, detector.y);
+    }
+
+    void theFigureIsOnWhiteAndNamesTheExperimentInTheLanguage()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        Experiment experiment = bench.experiment();
+        experiment.shape = MirrorShape::parabola(0.00013);
+        experiment.wavenumber = 0.0315;
+        bench.setExperiment(experiment);
+        QVERIFY(!bench.figure()); // not of the map before it
+        bench.show();
+        QTRY_VERIFY(bench.computer()->isFinished());
+        QTemporaryDir dir;
+        QString chosen;
+        bench.setAskFileName(
+            [&chosen](QWidget *, const QString &, const QString &, const QString &filter,
+                      QString *) { return filter.contains(u"SVG") ? chosen : QString(); });
+        const auto save = [&](const QString &name) {
+            chosen = dir.filePath(name);
+            QSignalSpy saved(&bench, &BenchWindow::fileSaved);
+            bench.savePicture();
+            return saved.wait() && saved.first().at(1).toString().isEmpty();
+        };
+        QVERIFY(save(QStringLiteral("bench.png")));
+        QVERIFY(save(QStringLiteral("bench.svg")));
+        const std::shared_ptr<const BenchFigure> figure = bench.figure();
+        bench.copyPicture();
+        QLocale::setDefault(QLocale::c());
+
+        // At twice the design scale and saying so, on white, the map's colours inside it.
+        const QImage png(dir.filePath(QStringLiteral("bench.png")));
+        QCOMPARE(png.size(), (figure->size() * FigureSaver::pngRatio).toSize());
+        QCOMPARE(png.dotsPerMeterX(), qRound(FigureSaver::pngRatio * 96 / 0.0254));
+        QCOMPARE(png.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(png.pixel(png.width() - 1, png.height() - 1), qRgb(255, 255, 255));
+        QVERIFY(png.pixel((figure->plane().center() * FigureSaver::pngRatio).toPoint()) !=
+                qRgb(255, 255, 255));
+        QFile svg(dir.filePath(QStringLiteral("bench.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        QVERIFY2(text.contains(u"K = 0,00013") && text.contains(u"0,0315 rad/twip"),
+                 qPrintable(figure->description()));
+        QVERIFY(!text.contains(u"0.00013"));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), png.size());
+    }
+
+    void copyNumbersIsAHeaderAndARowInTheLanguage()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.setDetector({4321, -250});
+        bench.copyNumbers();
+        QLocale::setDefault(QLocale::c());
+
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[2], QString());
+        const QStringList header = lines[0].split(u'\t');
+        const QStringList values = lines[1].split(u'\t');
+        QCOMPARE(values.size(), header.size());
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const auto value = [&](const char *key) {
+            const qsizetype at = header.indexOf(QString::fromUtf8(key));
+            return at < 0 ? qQNaN() : german.toDouble(values[at]);
+        };
+        QCOMPARE(value("x (twips from the vertex line)"), 4321.0);
+        QCOMPARE(value("y (twips above the axis)"), -250.0);
+        QCOMPARE(value("K"), 0.00005);
+        QVERIFY(qAbs(value("probability (twips of bar)") - bench.detectorProbability()) <= 0.005);
     }
 
     void theListNamesThePresetTheMirrorIsCutAs()

@@ -241,6 +241,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchFigure</name>
+    <message>
+        <source>x: twips from the vertex line</source>
+        <translation>x: twipy od tečny ve vrcholu</translation>
+    </message>
+    <message>
+        <source>y: twips above the axis</source>
+        <translation>y: twipy nad osou</translation>
+    </message>
+    <message>
+        <source>Probability, twips of bar</source>
+        <translation>Pravděpodobnost, twipy sloupce</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchHelp</name>
     <message>
         <source>Experiment Bench Help</source>
@@ -437,20 +452,8 @@
         <translation>bílé světlo</translation>
     </message>
     <message>
-        <source>wavenumber %1</source>
-        <translation>vlnové číslo %1</translation>
-    </message>
-    <message>
-        <source>Experiment bench: %1, K = %2, %3. %4</source>
-        <translation>Experimentální stůl: %1, K = %2, %3. %4</translation>
-    </message>
-    <message>
         <source>Save picture</source>
         <translation>Uložit obrázek</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1:
@@ -623,6 +626,67 @@
     <message>
         <source>H&amp;elp</source>
         <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>wavenumber (rad/twip)</source>
+        <translation>vlnové číslo (rad/twip)</translation>
+    </message>
+    <message>
+        <source>x (twips from the vertex line)</source>
+        <translation>x (twipy od tečny ve vrcholu)</translation>
+    </message>
+    <message>
+        <source>y (twips above the axis)</source>
+        <translation>y (twipy nad osou)</translation>
+    </message>
+    <message>
+        <source>probability (twips of bar)</source>
+        <translation>pravděpodobnost (twipy sloupce)</translation>
+    </message>
+    <message>
+        <source>share of the brightest point (%)</source>
+        <translation>podíl nejjasnějšího bodu (%)</translation>
+    </message>
+    <message>
+        <source>wavenumber %1 rad/twip</source>
+        <translation>vlnové číslo %1 rad/twip</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>wavenumber and its name</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a parallel beam</source>
+        <translation>rovnoběžný svazek</translation>
+    </message>
+    <message>
+        <source>a point source at x = %1, y = %2 twips</source>
+        <translation>bodový zdroj v x = %1, y = %2 twipů</translation>
+    </message>
+    <message>
+        <source>Experiment bench: %1, K = %2; %3; %4.</source>
+        <translation>Experimentální stůl: %1, K = %2; %3; %4.</translation>
+    </message>
+    <message>
+        <source>The detector at x = %1, y = %2 twips: probability %3 twips of bar.</source>
+        <translation>Detektor v x = %1, y = %2 twipů: pravděpodobnost %3 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>The map is still being computed; the picture can be made once it is done.</source>
+        <translation>Mapa se ještě počítá; obrázek půjde vytvořit, až bude hotová.</translation>
+    </message>
+    <message>
+        <source>PNG figure (*.png)</source>
+        <translation>Obrázek PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG figure (*.svg)</source>
+        <translation>Vektorový obrázek SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1654,10 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>the standard output is closed</source>
         <translation>standardní výstup je zavřený</translation>
+    </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>ukládání bylo přerušeno, protože se jeho okno zavřelo</translation>
     </message>
 </context>
 </TS>

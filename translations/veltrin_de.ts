@@ -241,6 +241,21 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchFigure</name>
+    <message>
+        <source>x: twips from the vertex line</source>
+        <translation>x: Twips von der Scheiteltangente</translation>
+    </message>
+    <message>
+        <source>y: twips above the axis</source>
+        <translation>y: Twips über der Achse</translation>
+    </message>
+    <message>
+        <source>Probability, twips of bar</source>
+        <translation>Wahrscheinlichkeit, Twips Balken</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchHelp</name>
     <message>
         <source>Experiment Bench Help</source>
@@ -437,20 +452,8 @@
         <translation>weißes Licht</translation>
     </message>
     <message>
-        <source>wavenumber %1</source>
-        <translation>Wellenzahl %1</translation>
-    </message>
-    <message>
-        <source>Experiment bench: %1, K = %2, %3. %4</source>
-        <translation>Experimentiertisch: %1, K = %2, %3. %4</translation>
-    </message>
-    <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1:
@@ -623,6 +626,67 @@
     <message>
         <source>H&amp;elp</source>
         <translation>H&amp;ilfe</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>wavenumber (rad/twip)</source>
+        <translation>Wellenzahl (rad/Twip)</translation>
+    </message>
+    <message>
+        <source>x (twips from the vertex line)</source>
+        <translation>x (Twips von der Scheiteltangente)</translation>
+    </message>
+    <message>
+        <source>y (twips above the axis)</source>
+        <translation>y (Twips über der Achse)</translation>
+    </message>
+    <message>
+        <source>probability (twips of bar)</source>
+        <translation>Wahrscheinlichkeit (Twips Balken)</translation>
+    </message>
+    <message>
+        <source>share of the brightest point (%)</source>
+        <translation>Anteil am hellsten Punkt (%)</translation>
+    </message>
+    <message>
+        <source>wavenumber %1 rad/twip</source>
+        <translation>Wellenzahl %1 rad/Twip</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>wavenumber and its name</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>a parallel beam</source>
+        <translation>ein paralleles Bündel</translation>
+    </message>
+    <message>
+        <source>a point source at x = %1, y = %2 twips</source>
+        <translation>eine Punktquelle bei x = %1, y = %2 Twips</translation>
+    </message>
+    <message>
+        <source>Experiment bench: %1, K = %2; %3; %4.</source>
+        <translation>Experimentiertisch: %1, K = %2; %3; %4.</translation>
+    </message>
+    <message>
+        <source>The detector at x = %1, y = %2 twips: probability %3 twips of bar.</source>
+        <translation>Der Detektor bei x = %1, y = %2 Twips: Wahrscheinlichkeit %3 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>The map is still being computed; the picture can be made once it is done.</source>
+        <translation>Die Karte wird noch berechnet; das Bild lässt sich erstellen, sobald sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>PNG figure (*.png)</source>
+        <translation>PNG-Abbildung (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG figure (*.svg)</source>
+        <translation>SVG-Abbildung (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1654,10 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>the standard output is closed</source>
         <translation>die Standardausgabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>das Speichern wurde abgebrochen, als sein Fenster geschlossen wurde</translation>
     </message>
 </context>
 </TS>

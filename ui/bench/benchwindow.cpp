@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchwindow.h"
 
+#include "benchfigure.h"
 #include "benchhelp.h"
 #include "benchphotons.h"
 #include "chainpanel.h"
 #include "choices.h"
 #include "closekeys.h"
 #include "colourbar.h"
+#include "figuresaver.h"
 #include "fixedtextarea.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
@@ -16,10 +18,10 @@
 #include "pathsum.h"
 #include "percenttext.h"
 #include "photonpanel.h"
-#include "picturesaver.h"
 #include "probabilitymap.h"
 #include "screenfit.h"
 #include "striplegend.h"
+#include "textform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,6 +30,7 @@
 #include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -757,22 +760,41 @@ void BenchWindow::showPredicting()
     updateDescription();
 }
 
-QString BenchWindow::numbersLine() const
+QString BenchWindow::numbersText() const
 {
+    // The desktop's decimal separator, so that a spreadsheet in its language reads numbers.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto number = [&locale](double value, int decimals) {
+        return locale.toString(value, 'f', decimals);
+    };
     const Vec2 at = detector();
-    QString line = QStringLiteral("x_twips\t%1\ty_twips\t%2\tprobability_twips\t%3")
-                       .arg(QString::number(at.x), QString::number(at.y),
-                            QString::number(m_detectorProbability, 'g', 17));
-    if (const auto shownMap = map(); shownMap && showsExperiment())
-        line +=
-            QStringLiteral("\tshare_of_brightest\t%1")
-                .arg(QString::number(m_detectorProbability / shownMap->brightest().value, 'g', 6));
-    return line;
+    QString share;
+    if (const auto shownMap = map();
+        shownMap && showsExperiment() && shownMap->brightest().value > 0)
+        share = number(100 * m_detectorProbability /
+                           std::max(m_detectorProbability, shownMap->brightest().value),
+                       1);
+    const QStringList header{tr("K"),
+                             tr("wavenumber (rad/twip)"),
+                             tr("x (twips from the vertex line)"),
+                             tr("y (twips above the axis)"),
+                             tr("probability (twips of bar)"),
+                             tr("share of the brightest point (%)")};
+    const QStringList values{
+        locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest),
+        m_experiment.whiteLight
+            ? tr("white light")
+            : locale.toString(m_experiment.wavenumber, 'f', QLocale::FloatingPointShortest),
+        number(at.x, 0),
+        number(at.y, 0),
+        number(m_detectorProbability, 2),
+        share};
+    return header.join(u'\t') + u'\n' + values.join(u'\t') + u'\n';
 }
 
-QString BenchWindow::description() const
+QString BenchWindow::keptDescription() const
 {
-    const auto shownMap = map();
     const int kept = m_experiment.cut.keptCount();
     QString keeps =
         m_experiment.cut.isWhole()
@@ -785,6 +807,13 @@ QString BenchWindow::description() const
             !kept.isEmpty())
             keeps += u' ' + kept;
     }
+    return keeps;
+}
+
+QString BenchWindow::description() const
+{
+    const auto shownMap = map();
+    const QString keeps = keptDescription();
     if (hidesAnswer())
         return tr("The map is hidden: mark where you expect the light, then Reveal.") + u' ' +
                keeps;
@@ -855,70 +884,138 @@ bool BenchWindow::eventFilter(QObject *watched, QEvent *event)
 
 QString BenchWindow::caption() const
 {
+    const QLocale locale;
+    const auto number = [&locale](double value) {
+        return locale.toString(value, 'f', QLocale::FloatingPointShortest);
+    };
     const QString shape =
         m_experiment.shape.kind() == MirrorShape::Kind::Circle ? tr("circle") : tr("parabola");
-    const QString light = m_experiment.whiteLight
-                              ? tr("white light")
-                              : tr("wavenumber %1").arg(m_experiment.wavenumber);
-    return tr("Experiment bench: %1, K = %2, %3. %4")
-               .arg(shape, QString::number(m_experiment.shape.k()), light, description()) +
-           u' ' + m_photons->worksheet();
+    QString light = tr("white light");
+    if (!m_experiment.whiteLight) {
+        light = tr("wavenumber %1 rad/twip").arg(number(m_experiment.wavenumber));
+        if (const Choice *named =
+                choiceWithText(Field::Kmitocet, numberToText(m_experiment.wavenumber)))
+            light = tr("%1 (%2)", "wavenumber and its name").arg(light, named->shownCaption());
+    }
+    QString source = tr("a parallel beam");
+    if (m_experiment.source.isPoint()) {
+        const Vec2 at = MapGrid::mapOf(m_experiment.source.at());
+        source = tr("a point source at x = %1, y = %2 twips").arg(twips(at.x), twips(at.y));
+    }
+    QStringList parts{tr("Experiment bench: %1, K = %2; %3; %4.")
+                          .arg(shape, number(m_experiment.shape.k()), light, source)};
+    // While the map is hidden, as the pupil predicts, nothing tells where the light goes.
+    if (m_photons->isMapShown()) {
+        const Vec2 at = detector();
+        parts << description()
+              << tr("The detector at x = %1, y = %2 twips: probability %3 twips of bar.")
+                     .arg(twips(at.x), twips(at.y), locale.toString(m_detectorProbability, 'f', 1));
+    } else {
+        parts << keptDescription();
+    }
+    parts << m_photons->worksheet();
+    return parts.join(u' ');
 }
 
-QImage BenchWindow::picture() const
+QString BenchWindow::figureRefusal() const
 {
-    QImage image(m_mapView->size() + QSize(m_colourBar->width(), 0), QImage::Format_RGB32);
-    image.fill(palette().window().color());
-    QPainter painter(&image);
-    m_mapView->render(&painter);
-    m_colourBar->render(&painter, QPoint(m_mapView->width(), 0));
-    return image;
+    if (m_photons->isMapShown() && (!map() || !showsExperiment() || !m_computer->isFinished()))
+        return tr("The map is still being computed; the picture can be made once it is done.");
+    return {};
+}
+
+std::shared_ptr<const BenchFigure> BenchWindow::figure() const
+{
+    if (!figureRefusal().isEmpty())
+        return nullptr;
+    BenchFigure::Contents contents;
+    contents.experiment = m_experiment;
+    if (const auto shownMap = map(); m_photons->isMapShown()) {
+        contents.map = MapImage::of(*shownMap);
+        contents.brightest = shownMap->brightest().value;
+        contents.whiteLight = shownMap->wavenumbers().size() > 1;
+    }
+    contents.detector = detector();
+    contents.photons = m_photons->photons().tally().hits();
+    const auto marks = m_photons->prediction().marks();
+    contents.marks.assign(marks.begin(), marks.end());
+    contents.caption = caption();
+    return std::make_shared<const BenchFigure>(contents);
 }
 
 QString BenchWindow::proposedName(const QString &suffix) const
 {
-    return QStringLiteral("veltrin-bench-K%1.%2").arg(m_experiment.shape.k()).arg(suffix);
+    // Named as a file on any desktop: numbers with a dot, the light by its English name.
+    QString light = QStringLiteral("white");
+    if (!m_experiment.whiteLight) {
+        const QString wavenumber = numberToText(m_experiment.wavenumber);
+        const Choice *named = choiceWithText(Field::Kmitocet, wavenumber);
+        light = named ? QString::fromUtf8(named->caption).toLower() : u'w' + wavenumber;
+    }
+    return QStringLiteral("veltrin-bench-K%1-%2.%3")
+        .arg(numberToText(m_experiment.shape.k()), light, suffix);
 }
 
 void BenchWindow::savePicture()
 {
-    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
-                    tr("The picture could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("png")),
-                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    const QString png = tr("PNG figure (*.png)");
+    const QString svg = tr("SVG figure (*.svg)");
+    QString selected = m_pictureFilter.isEmpty() ? png : m_pictureFilter;
+    QString path =
+        m_sharing.ask(tr("Save picture"),
+                      proposedName(selected == svg ? QStringLiteral("svg") : QStringLiteral("png")),
+                      QStringList{png, svg}.join(u";;"), &selected);
+    if (path.isEmpty())
+        return;
+    m_pictureFilter = selected;
+    // The name's extension says the format; a new name without one takes the filter's.
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += selected == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    m_sharing.write(
+        path, tr("The picture could not be saved as %1:\n%2"),
+        [figure = figure()](const QString &to, std::stop_token stop) {
+            return FigureSaver::save(*figure, to, WholeFile::Wait::Briefly, std::move(stop));
+        },
+        [this](const QString &to, const QString &reason) { emit fileSaved(to, reason); });
 }
 
 void BenchWindow::saveCsv()
 {
     const auto shownMap = map();
-    if (!shownMap || !m_computer->isFinished()) {
+    if (!shownMap || !showsExperiment() || !m_computer->isFinished()) {
         m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
     }
-    m_sharing.save({tr("Save map"), tr("Comma-separated values (*.csv)"),
-                    tr("The map could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("csv")),
-                   [&shownMap](const QString &path) { return MapCsv::save(*shownMap, path); });
+    m_sharing.save(
+        {tr("Save map"), tr("Comma-separated values (*.csv)"),
+         tr("The map could not be saved as %1:\n%2")},
+        proposedName(QStringLiteral("csv")),
+        [shownMap](const QString &path, std::stop_token stop) {
+            return MapCsv::save(*shownMap, path, WholeFile::Wait::Briefly, std::move(stop));
+        },
+        [this](const QString &path, const QString &reason) { emit fileSaved(path, reason); });
 }
 
 void BenchWindow::copyPicture()
 {
-    Sharing::copy(picture());
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    Sharing::copy(FigureSaver::png(*figure()));
 }
 
 void BenchWindow::copyNumbers()
 {
-    QGuiApplication::clipboard()->setText(numbersLine());
+    QGuiApplication::clipboard()->setText(numbersText());
 }
 
 void BenchWindow::print()
 {
-    m_sharing.print(
-        [this] {
-            return Sharing::Page{picture(), caption()};
-        },
-        {tr("Print picture"), tr("The picture could not be printed.")},
-        proposedName(QStringLiteral("pdf")));
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    m_sharing.print(*figure(), {tr("Print picture"), tr("The picture could not be printed.")},
+                    proposedName(QStringLiteral("pdf")));
 }
 
 } // namespace veltrin

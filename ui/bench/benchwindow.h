@@ -24,6 +24,7 @@ class QUndoStack;
 
 namespace veltrin {
 
+class BenchFigure;
 class BenchHelp;
 class ChainPanel;
 class ColourBar;
@@ -76,8 +77,12 @@ public:
     MapComputer *computer() const { return m_computer; }
     PhotonPanel *photons() const { return m_photons; }
 
-    /// The detector's numbers as Copy numbers puts them: keys and values separated by tabs.
-    QString numbersLine() const;
+    /// The detector's numbers as Copy numbers puts them: a header row and a row of values, tabs
+    /// between the fields, in the desktop's number format, for a spreadsheet in its language.
+    QString numbersText() const;
+    /// What the bench shows as a figure for a worksheet; none while the map shown is still being
+    /// computed.
+    std::shared_ptr<const BenchFigure> figure() const;
     /// What the map shows, for a screen reader.
     QString description() const;
 
@@ -92,6 +97,8 @@ public slots:
     void showHelp();
 
 signals:
+    /// A save has ended, off the window's thread: the reason it failed, or an empty string.
+    void fileSaved(const QString &path, const QString &reason);
     /// The experiment changed (a new map is on its way).
     void experimentChanged();
     /// A map of the present experiment is shown: the coarse one, then the full one.
@@ -157,10 +164,14 @@ private:
     void showPredicting();
     /// The mirror strip and the colour bar stay as tall as the map's rows.
     void alignToMap();
-    /// The picture as saved, copied and printed: the map with its mirror and detector, the
-    /// colour bar and a caption.
-    QImage picture() const;
+    /// How much of the mirror is kept, and the preset it is cut as.
+    QString keptDescription() const;
+    /// The figure's caption: the experiment in the desktop's language and number format, what
+    /// the map shows where it is shown, the photons and the marks.
     QString caption() const;
+    /// Why the figure cannot be made yet, or an empty string.
+    QString figureRefusal() const;
+    /// The name a save proposes: veltrin-bench-K0.00005-middle.png.
     QString proposedName(const QString &suffix) const;
 
     Experiment m_experiment;
@@ -170,6 +181,7 @@ private:
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
     Sharing m_sharing{*this};
+    QString m_pictureFilter; // the kind of figure saved last, selected again next time
 
     MapComputer *m_computer;
     QUndoStack *m_undo;

@@ -322,8 +322,10 @@ void CloseUpWindow::savePicture()
         QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
     m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
                     tr("The picture could not be saved as %1:\n%2")},
-                   proposed,
-                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
+                   proposed, [picture = picture()](const QString &path, std::stop_token stop) {
+                       return PictureSaver::save(picture, path, WholeFile::Wait::Briefly,
+                                                 std::move(stop));
+                   });
 }
 
 void CloseUpWindow::print()
