@@ -26,6 +26,8 @@ std::vector<double> Experiment::wavenumbers() const
 
 MapExtent Experiment::mapExtent() const
 {
+    if (element != Element::Mirror)
+        return {};
     // A fifth of the focal length beyond the focal plane, in whole steps of 500 twips, so that
     // the extent stays put while K moves a little.
     constexpr double roundTo = 500;
@@ -43,6 +45,44 @@ std::vector<MirrorPoint> Experiment::points(int pointsPerHalf) const
     return cut.applyTo(mirror().bothHalves(pointsPerHalf));
 }
 
+Boundary Experiment::boundary() const
+{
+    return Boundary(index, source, beamAngle, windowFrom, windowTo);
+}
+
+Lens Experiment::lens() const
+{
+    return Lens(index, MapGrid::mapOf(source.at()), target, cut);
+}
+
+std::vector<ArrowFan> Experiment::fans(int pointsPerHalf) const
+{
+    switch (element) {
+    case Element::Boundary: {
+        const int stride = Mirror::sampleCount / pointsPerHalf;
+        return {boundary().transmitted(stride), boundary().reflected(stride)};
+    }
+    case Element::Lens:
+        return {lens().fan(pointsPerHalf)};
+    case Element::Mirror:
+        break;
+    }
+    return {};
+}
+
+int Experiment::fanAt(Vec2 mapPoint) const
+{
+    switch (element) {
+    case Element::Boundary:
+        return Boundary::inMedium(mapPoint) ? 0 : 1;
+    case Element::Lens:
+        return Lens::beyond(mapPoint) ? 0 : -1;
+    case Element::Mirror:
+        break;
+    }
+    return -1;
+}
+
 double Experiment::probabilityOf(Vec2 resultantOfBothHalves)
 {
     return PathSum::probabilityOf({resultantOfBothHalves.x / 2, resultantOfBothHalves.y / 2});
@@ -50,9 +90,19 @@ double Experiment::probabilityOf(Vec2 resultantOfBothHalves)
 
 double Experiment::probabilityAt(Vec2 mapPoint) const
 {
-    const std::vector<MirrorPoint> present = points();
     const std::vector<double> all = wavenumbers();
     double sum = 0;
+    if (element != Element::Mirror) {
+        const int fan = fanAt(mapPoint);
+        if (fan < 0)
+            return 0;
+        const ArrowFan arrows = fans()[std::size_t(fan)];
+        for (double k : all)
+            sum += probabilityOf(
+                arrows.resultantAt(MapGrid::sceneOf(mapPoint), k, PathSum::arrowLength));
+        return sum / double(all.size());
+    }
+    const std::vector<MirrorPoint> present = points();
     for (double k : all) {
         PathSum pathSum(present, k, source);
         sum += probabilityOf(pathSum.resultantAt(MapGrid::sceneOf(mapPoint)));

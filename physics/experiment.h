@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "arrowfan.h"
+#include "boundary.h"
+#include "lens.h"
 #include "mapgrid.h"
 #include "mirror.h"
 #include "mirrorcut.h"
@@ -12,10 +15,13 @@
 
 namespace veltrin {
 
-/// Everything a map of the plane depends on: the mirror's shape and what is cut from it, the
-/// source, and the light's wavenumber or white light.
+/// Everything a map of the plane depends on: what the light meets (the mirror, with its shape and
+/// what is cut from it, or the boundary of a medium, or a lens), the source, and the light's
+/// wavenumber or white light.
 struct Experiment
 {
+    enum class Element { Mirror, Boundary, Lens };
+
     static constexpr double lowestK = 0.00002;
     static constexpr double highestK = 0.0005;
     static constexpr double lowestWavenumber = 0.01;  ///< the main window's Low, radians per twip
@@ -25,7 +31,14 @@ struct Experiment
     Source source = Source::beam();
     double wavenumber = 0.02;
     bool whiteLight = false; ///< the white wavenumbers added instead of `wavenumber`
-    MirrorCut cut;
+    MirrorCut cut;           ///< the mirror's, or the lens's strips
+
+    Element element = Element::Mirror;
+    double index = 1.5;                        ///< the boundary's medium's, the lens's glass's
+    double beamAngle = 0;                      ///< the boundary's beam, degrees from the normal
+    double windowFrom = Boundary::defaultFrom; ///< where the boundary lets light in, map x
+    double windowTo = Boundary::defaultTo;
+    Vec2 target{7500, 0}; ///< where the lens gathers the light, a map point
 
     /// The wavenumbers white light is made of, from lowest to highest, evenly spread.
     static std::vector<double> whiteWavenumbers();
@@ -41,6 +54,15 @@ struct Experiment
     /// focal plane (and a point source), so that the focus and the light gathered beside it lie
     /// inside.
     MapExtent mapExtent() const;
+    Boundary boundary() const;
+    /// The lens; only for a point source.
+    Lens lens() const;
+    /// The boundary's or the lens's arrows, sampled as the mirror would be with `pointsPerHalf`
+    /// points a half: each fan reaches its own part of the map.
+    std::vector<ArrowFan> fans(int pointsPerHalf = Mirror::sampleCount) const;
+    /// Which of the fans reaches a map point; −1 where none does.
+    int fanAt(Vec2 mapPoint) const;
+
     /// Both halves' points (as Mirror::bothHalves samples them), the cut ones absent.
     std::vector<MirrorPoint> points(int pointsPerHalf = Mirror::sampleCount) const;
 

@@ -29,13 +29,26 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
                                                       const Progress &progress)
 {
     ProbabilityMap map(experiment, grid);
-    const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
+    // A sum for each wavenumber and, beside the mirror, for each of the element's fans.
     std::vector<RowSum> sums;
-    for (double wavenumber : map.m_wavenumbers)
-        sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
-    // Where the arrows mirror each other across the axis, so does the map: the rows above it
-    // are copies of those below.
-    const int rows = sums.front().isSymmetric() ? grid.axisRow() + 1 : grid.rows();
+    int rows = grid.rows();
+    std::size_t fans = 1;
+    if (experiment.element == Experiment::Element::Mirror) {
+        const std::vector<MirrorPoint> points = experiment.points(grid.pointsPerHalf());
+        for (double wavenumber : map.m_wavenumbers)
+            sums.emplace_back(points, wavenumber, experiment.source, grid.arrowLength());
+        // Where the arrows mirror each other across the axis, so does the map: the rows above it
+        // are copies of those below.
+        if (sums.front().isSymmetric())
+            rows = grid.axisRow() + 1;
+    } else {
+        const std::vector<ArrowFan> elementFans = experiment.fans(grid.pointsPerHalf());
+        fans = elementFans.size();
+        for (double wavenumber : map.m_wavenumbers) {
+            for (const ArrowFan &fan : elementFans)
+                sums.emplace_back(fan, wavenumber, grid.arrowLength());
+        }
+    }
     const int total = rows * int(map.m_wavenumbers.size());
 
     // Rows of every layer are handed out one at a time to whichever thread is free: rows near the
@@ -44,7 +57,11 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
     auto makeJob = [&]() -> WorkerPool::Job {
         return [&](int job) {
             const int layer = job / rows;
-            map.computeRow(sums[std::size_t(layer)], layer, job % rows);
+            if (experiment.element == Experiment::Element::Mirror)
+                map.computeRow(sums[std::size_t(layer)], layer, job % rows);
+            else
+                map.computeFanRow(std::span(sums).subspan(std::size_t(layer) * fans, fans), layer,
+                                  job % rows);
             const int finished = ++done;
             if (progress)
                 progress(finished, total);
@@ -76,6 +93,31 @@ void ProbabilityMap::computeRow(const RowSum &sum, int layer, int row)
     double *out = m_layers.data() + std::size_t(layer) * m_grid.size() + index(0, row);
     for (std::size_t column = 0; column < xs.size(); ++column)
         out[column] = Experiment::probabilityOf({sumX[column], sumY[column]});
+}
+
+void ProbabilityMap::computeFanRow(std::span<const RowSum> sums, int layer, int row)
+{
+    const double y = m_grid.y(row);
+    double *out = m_layers.data() + std::size_t(layer) * m_grid.size() + index(0, row);
+    std::vector<double> xs;
+    std::vector<int> columns;
+    for (std::size_t fan = 0; fan < sums.size(); ++fan) {
+        xs.clear();
+        columns.clear();
+        for (int column = 0; column < m_grid.columns(); ++column) {
+            if (m_experiment.fanAt({m_grid.x(column), y}) == int(fan)) {
+                xs.push_back(MapGrid::sceneOf({m_grid.x(column), y}).x);
+                columns.push_back(column);
+            }
+        }
+        if (xs.empty())
+            continue;
+        std::vector<double> sumX(xs.size());
+        std::vector<double> sumY(xs.size());
+        sums[fan].resultants(MapGrid::sceneOf({0, y}).y, xs, sumX, sumY);
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            out[columns[i]] = Experiment::probabilityOf({sumX[i], sumY[i]});
+    }
 }
 
 void ProbabilityMap::mirrorLowerRows()

@@ -15,8 +15,8 @@ namespace veltrin {
 class RowSum;
 class WorkerPool;
 
-/// The probability at every point of a grid in front of the mirror, for one experiment: one
-/// layer per wavenumber (white light has several), and their mean.
+/// The probability at every point of a grid in front of the mirror (or about the boundary or the
+/// lens), for one experiment: one layer per wavenumber (white light has several), and their mean.
 class ProbabilityMap
 {
 public:
@@ -61,9 +61,9 @@ public:
     /// The brightest point (the first of equals, by rows from the lowest).
     Peak brightest() const;
 
-    /// The whole mirror's focus for the experiment's shape, source and light: the brightest point
-    /// of its coarse map, then followed uphill in steps of the full map's with every sample.
-    /// Nothing if `stop` is asked for first.
+    /// The whole mirror's focus for the experiment's shape, source and light (a mirror's only): the
+    /// brightest point of its coarse map, then followed uphill in steps of the full map's with
+    /// every sample. Nothing if `stop` is asked for first.
     static std::optional<Peak> wholeMirrorFocus(WorkerPool &pool, const Experiment &experiment,
                                                 std::stop_token stop = {});
     /// The same on the program's shared pool.
@@ -73,6 +73,9 @@ public:
 private:
     ProbabilityMap(const Experiment &experiment, const MapGrid &grid);
     void computeRow(const RowSum &sum, int layer, int row);
+    /// A row of a boundary's or a lens's map: each point from the fan that reaches it, dark where
+    /// none does.
+    void computeFanRow(std::span<const RowSum> sums, int layer, int row);
     /// Fills the rows above the axis with their images below it.
     void mirrorLowerRows();
     std::size_t index(int column, int row) const

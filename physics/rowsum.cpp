@@ -78,6 +78,19 @@ RowSum::RowSum(std::span<const MirrorPoint> points, double wavenumber, Source so
     }
 }
 
+RowSum::RowSum(const ArrowFan &fan, double wavenumber, double arrowLength)
+    : m_arrowLength(arrowLength * fan.amplitude),
+      m_turnsPerTwip(fan.index * wavenumber / (2 * std::numbers::pi))
+{
+    const double turnsPerTwip = wavenumber / (2 * std::numbers::pi);
+    for (std::size_t i = 0; i < fan.points.size(); ++i) {
+        m_x.push_back(float(fan.points[i].x));
+        m_y.push_back(fan.points[i].y);
+        const double turns = fan.pathBefore[i] * turnsPerTwip;
+        m_sourceTurns.push_back(float(turns - std::floor(turns)));
+    }
+}
+
 void RowSum::resultants(double y, std::span<const double> xs, std::span<double> sumX,
                         std::span<double> sumY) const
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "arrowfan.h"
 #include "mirror.h"
 #include "source.h"
 
@@ -26,6 +27,10 @@ public:
     /// Prepares the source's legs once. Arguments as `PathSum`'s; cut points add no arrow.
     RowSum(std::span<const MirrorPoint> points, double wavenumber, Source source,
            double arrowLength);
+    /// The same for an element's fan: each point's path so far reduced as the source's leg is,
+    /// the leg to the detector through the fan's medium, every arrow `arrowLength` times the
+    /// fan's amplitude long.
+    RowSum(const ArrowFan &fan, double wavenumber, double arrowLength);
 
     /// The resultants for detectors at scene points (xs[i], y), each `arrowLength` per arrow:
     /// their x parts into `sumX`, their y parts into `sumY`. Safe to call from several threads.
@@ -42,7 +47,7 @@ public:
 
 private:
     double m_arrowLength;
-    double m_turnsPerTwip;
+    double m_turnsPerTwip; // on the detector's leg
     bool m_symmetric = false;
     std::vector<float> m_x;           // the mirror point's x in the scene
     std::vector<double> m_y;          // its y in the scene

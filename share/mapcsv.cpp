@@ -34,15 +34,67 @@ QByteArray experimentFields(const Experiment &experiment)
     return (u',' + fields.join(u',')).toUtf8();
 }
 
+QString lightOf(const Experiment &experiment)
+{
+    return experiment.whiteLight ? QStringLiteral("white") : numberToText(experiment.wavenumber);
+}
+
+QString quotedPoint(Vec2 at)
+{
+    return QStringLiteral("\"point:%1,%2\"").arg(numberToText(at.x), numberToText(at.y));
+}
+
+/// The boundary's fields: the experiment, the medium's index, the light, the source (beam:ANGLE,
+/// or a point quoted) and the stretch where the light enters, FROM:TO.
+QByteArray boundaryFields(const Experiment &experiment)
+{
+    const QString source = experiment.source.isPoint()
+                               ? quotedPoint(MapGrid::mapOf(experiment.source.at()))
+                               : QStringLiteral("beam:") + numberToText(experiment.beamAngle);
+    const QStringList fields{
+        QStringLiteral("boundary"), numberToText(experiment.index), lightOf(experiment), source,
+        numberToText(experiment.windowFrom) + u':' + numberToText(experiment.windowTo)};
+    return (u',' + fields.join(u',')).toUtf8();
+}
+
+/// The lens's fields: the experiment, the glass's index, the light, the source and the target
+/// (quoted for their commas) and the strips kept.
+QByteArray lensFields(const Experiment &experiment)
+{
+    const QStringList fields{
+        QStringLiteral("lens"),
+        numberToText(experiment.index),
+        lightOf(experiment),
+        quotedPoint(MapGrid::mapOf(experiment.source.at())),
+        QStringLiteral("\"%1,%2\"")
+            .arg(numberToText(experiment.target.x), numberToText(experiment.target.y)),
+        QString::number(experiment.cut.keptCount())};
+    return (u',' + fields.join(u',')).toUtf8();
+}
+
 } // namespace
 
 QByteArray MapCsv::text(const ProbabilityMap &map)
 {
     const MapGrid &grid = map.grid();
-    const QByteArray experiment = experimentFields(map.experiment());
+    QByteArray experiment;
     QByteArray out;
-    out.reserve(grid.size() * (32 + experiment.size()));
-    out += "x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips\r\n";
+    switch (map.experiment().element) {
+    case Experiment::Element::Mirror:
+        experiment = experimentFields(map.experiment());
+        out += "x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips\r\n";
+        break;
+    case Experiment::Element::Boundary:
+        experiment = boundaryFields(map.experiment());
+        out += "x_twips,y_twips,probability_twips,experiment,index,wavenumber,source,window\r\n";
+        break;
+    case Experiment::Element::Lens:
+        experiment = lensFields(map.experiment());
+        out += "x_twips,y_twips,probability_twips,experiment,index,wavenumber,source,target,"
+               "kept_strips\r\n";
+        break;
+    }
+    out.reserve(out.size() + grid.size() * (32 + experiment.size()));
     for (int row = 0; row < grid.rows(); ++row) {
         const QByteArray y = numberToText(grid.y(row)).toUtf8();
         for (int column = 0; column < grid.columns(); ++column) {

@@ -14,7 +14,10 @@ namespace veltrin {
 /// per grid point, row after row from the lowest y, each from the vertex line outwards. x from
 /// the vertex line, y above the axis; the experiment's fields the same on every row, in the
 /// command line's words, so that the file says what it holds wherever it goes; numbers as the
-/// probabilities file writes them, with as many digits as read back the same number.
+/// probabilities file writes them, with as many digits as read back the same number. A boundary's
+/// map names its experiment in x_twips,y_twips,probability_twips,experiment,index,wavenumber,
+/// source,window, a lens's in x_twips,y_twips,probability_twips,experiment,index,wavenumber,
+/// source,target,kept_strips.
 class MapCsv
 {
 public:

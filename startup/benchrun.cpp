@@ -23,6 +23,12 @@ int BenchRun::exec(int argc, char *argv[], const Request &request)
         return EXIT_FAILURE;
     };
 
+    if (!request.scanPath.isEmpty()) {
+        const QString reason = ScanCommand::save(request.scan, request.scanPath);
+        return reason.isEmpty() ? EXIT_SUCCESS
+                                : fail(CommandLine::cannotWrite(request.scanPath, reason));
+    }
+
     const std::optional<ProbabilityMap> map = ProbabilityMap::compute(
         request.experiment, request.grid.over(request.experiment.mapExtent()));
     std::optional<MapPhotons> photons;

@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 #include "mapgrid.h"
+#include "scancommand.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -11,7 +12,7 @@ namespace veltrin {
 
 /// The experiment bench's files made with no window and no display: the map of the experiment,
 /// computed once on every core, written as the bench's Save map writes it, and photons drawn
-/// from it written as they land.
+/// from it written as they land; or the glass layer's scan.
 class BenchRun
 {
     Q_DECLARE_TR_FUNCTIONS(veltrin::BenchRun)
@@ -26,6 +27,8 @@ public:
         QString hitsPath;
         long long photons = 0;
         quint64 seed = 0;
+        ScanCommand::Request scan; ///< the glass layer's, in place of a map
+        QString scanPath;
     };
 
     /// The whole program for it: computes the map and writes the files, each in the order asked

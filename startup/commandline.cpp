@@ -3,7 +3,9 @@
 
 #include "choices.h"
 #include "mapcommand.h"
+#include "opticscommand.h"
 #include "photonscommand.h"
+#include "scancommand.h"
 
 #include "wholefile.h"
 
@@ -135,11 +137,14 @@ void CommandLine::read(const QStringList &arguments)
         tr("How a parabolic mirror gathers light, told with QED arrows.\n\n"
            "With --save-picture, --save-figure or --save-probabilities Veltrin opens no window\n"
            "and needs no display: it makes one run with the options given and writes the files.\n"
-           "With --save-map or --save-hits it computes the experiment bench's map instead."));
+           "With --save-map or --save-hits it computes the experiment bench's map instead, and\n"
+           "with --experiment glass --save-scan the glass layer's reflection."));
     Options options;
     options.addTo(parser);
     MapCommand::addOptions(parser);
+    OpticsCommand::addOptions(parser);
     PhotonsCommand::addOptions(parser);
+    ScanCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
@@ -151,13 +156,17 @@ void CommandLine::read(const QStringList &arguments)
         asked |= target.file->output;
     if (!asked)
         asked = OptionTable::Window;
-    if (const std::optional<QString> misfit = OptionTable::misfit(asked, parser))
+    const std::variant<OptionTable::Kind, QString> kind = OptionTable::kindFrom(parser);
+    if (const QString *error = std::get_if<QString>(&kind))
+        return refuse(*error);
+    if (const std::optional<QString> misfit =
+            OptionTable::misfit(asked, std::get<OptionTable::Kind>(kind), parser))
         return refuse(*misfit);
     if (!apart(targets))
         return;
     const OptionTable::Work work = OptionTable::workOf(asked);
     if (work == OptionTable::Work::Bench) {
-        if (!readBench(parser, targets))
+        if (!readBench(parser, targets, std::get<OptionTable::Kind>(kind)))
             return;
     } else {
         if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
@@ -287,9 +296,25 @@ bool CommandLine::apart(const QList<Target> &targets)
     return true;
 }
 
-bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target> &targets)
+bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target> &targets,
+                            OptionTable::Kind kind)
 {
-    const std::variant<Experiment, QString> experiment = MapCommand::experimentFrom(parser);
+    if (kind == OptionTable::Glass) {
+        const std::variant<ScanCommand::Request, QString> scan = ScanCommand::requestFrom(parser);
+        if (const QString *error = std::get_if<QString>(&scan)) {
+            refuse(*error);
+            return false;
+        }
+        m_bench.scan = std::get<ScanCommand::Request>(scan);
+        m_bench.scanPath = targets.first().path;
+        return true;
+    }
+    const std::variant<Experiment, QString> experiment =
+        kind == OptionTable::Mirror
+            ? MapCommand::experimentFrom(parser)
+            : OpticsCommand::experimentFrom(parser, kind == OptionTable::Boundary
+                                                        ? Experiment::Element::Boundary
+                                                        : Experiment::Element::Lens);
     const std::variant<MapGrid, QString> grid = MapCommand::gridFrom(parser);
     const std::variant<long long, QString> photons = PhotonsCommand::countFrom(parser);
     const std::variant<quint64, QString> seed = PhotonsCommand::seedFrom(parser);
@@ -300,8 +325,10 @@ bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target
             return false;
         }
     }
-    m_bench = {std::get<Experiment>(experiment), std::get<MapGrid>(grid), {}, {},
-               std::get<long long>(photons),     std::get<quint64>(seed)};
+    m_bench.experiment = std::get<Experiment>(experiment);
+    m_bench.grid = std::get<MapGrid>(grid);
+    m_bench.photons = std::get<long long>(photons);
+    m_bench.seed = std::get<quint64>(seed);
     for (const Target &target : targets)
         (target.file->output == OptionTable::Map ? m_bench.mapPath : m_bench.hitsPath) =
             target.path;

@@ -70,7 +70,8 @@ private:
     bool readFiles(const QCommandLineParser &parser, QList<Target> &targets);
     /// No two files, nor two outputs on the standard output, in one place.
     bool apart(const QList<Target> &targets);
-    bool readBench(const QCommandLineParser &parser, const QList<Target> &targets);
+    bool readBench(const QCommandLineParser &parser, const QList<Target> &targets,
+                   OptionTable::Kind kind);
     /// Each file's place may be written, found before any work and without creating anything.
     bool writable(const QList<Target> &targets);
     void exitWith(int status, const QString &output, const QString &error = {});

@@ -4,6 +4,7 @@
 #include "choices.h"
 #include "mirrorpreset.h"
 #include "optiontable.h"
+#include "optionvalues.h"
 
 #include <QCommandLineParser>
 #include <cmath>
@@ -24,40 +25,13 @@ const QString stepOption = QStringLiteral("map-step");
 constexpr int smallestStep = 10;
 constexpr int largestStep = 1000;
 
-/// A number of the C locale, whole and finite; nothing for any other text, also one with spaces
-/// within (the value around it is trimmed already).
-std::optional<double> numberOf(const QString &text)
-{
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || text.trimmed() != text)
-        return std::nullopt;
-    return value;
-}
-
-/// Reads every value given for the option in order with read, which returns one line naming
-/// what is wrong with a value: the first such line, or none once the last value is read.
-template <typename Read>
-std::optional<QString> readEach(const QCommandLineParser &parser, const QString &option, Read read)
-{
-    for (const QString &value : OptionTable::values(parser, option)) {
-        if (std::optional<QString> error = read(value))
-            return error;
-    }
-    return std::nullopt;
-}
+using optionvalues::numberOf;
+using optionvalues::readEach;
 
 /// "X,Y": a point of the map's plane, x from the vertex line, y above the axis.
 std::optional<Vec2> pointOf(const QString &text)
 {
-    const QStringList parts = text.split(u',');
-    if (parts.size() != 2)
-        return std::nullopt;
-    const std::optional<double> x = numberOf(parts[0]);
-    const std::optional<double> y = numberOf(parts[1]);
-    if (!x || !y || !MapCommand::pointExtent().contains({*x, *y}))
-        return std::nullopt;
-    return Vec2{*x, *y};
+    return optionvalues::pointOf(text, MapCommand::pointExtent());
 }
 
 /// How --mirror writes each preset: its name, and what it takes after a colon.
@@ -91,16 +65,16 @@ void MapCommand::addOptions(QCommandLineParser &parser)
             "comma-separated values and exit."),
          tr("FILE.csv")},
         {wavenumberOption,
-         tr("For the map: the light's wavenumber, from %1 to %2 radians per twip, instead of "
-            "--frequency.")
+         tr("For the map and the scan: the light's wavenumber, from %1 to %2 radians per twip, "
+            "instead of --frequency.")
              .arg(Experiment::lowestWavenumber)
              .arg(Experiment::highestWavenumber),
          tr("W")},
         {shapeOption, tr("For the map: the mirror's shape."), QStringLiteral("parabola|circle")},
         {sourceOption,
-         tr("For the map: a parallel beam, or a point source at X twips from the "
-            "vertex line and Y above the axis."),
-         QStringLiteral("beam|point:X,Y")},
+         tr("For the map: a parallel beam (the boundary's at ANGLE degrees from the normal), or "
+            "a point source at X twips from the vertex line and Y above the axis."),
+         QStringLiteral("beam|beam:ANGLE|point:X,Y")},
         {mirrorOption,
          tr("For the map: what is kept of the mirror: all of it, a strip around the vertex, the "
             "edges, a grating of a period in twips, or the zones for a point."),

@@ -38,12 +38,15 @@ public:
     /// allowed.
     static std::variant<MapGrid, QString> gridFrom(const QCommandLineParser &parser);
 
+    /// Reads --frequency or --wavenumber into the experiment's wavenumber, or returns one line
+    /// naming what is wrong.
+    static std::optional<QString> readLight(const QCommandLineParser &parser,
+                                            Experiment &experiment);
+
 private:
     // The steps of experimentFrom, in order: each reads its options into the experiment, or
     // returns one line naming what is wrong. The mirror comes last: its zones depend on the rest.
     static std::optional<QString> readK(const QCommandLineParser &parser, double &k);
-    static std::optional<QString> readLight(const QCommandLineParser &parser,
-                                            Experiment &experiment);
     static std::optional<QString> readShape(const QCommandLineParser &parser, double k,
                                             Experiment &experiment);
     static std::optional<QString> readSource(const QCommandLineParser &parser,

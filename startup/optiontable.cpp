@@ -2,6 +2,7 @@
 #include "optiontable.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 namespace veltrin {
 
@@ -11,8 +12,21 @@ using Output = OptionTable::Output;
 using Outputs = OptionTable::Outputs;
 using Work = OptionTable::Work;
 
+using Kind = OptionTable::Kind;
+using Kinds = OptionTable::Kinds;
+
 constexpr Outputs run = Output::Picture | Output::Figure | Output::Probabilities;
 constexpr Outputs bench = Output::Map | Output::Hits;
+constexpr Kinds everyKind = Kind::Mirror | Kind::Glass | Kind::Boundary | Kind::Lens;
+constexpr Kinds withMaps = Kind::Mirror | Kind::Boundary | Kind::Lens;
+constexpr Kinds withGlass = Kind::Glass | Kind::Boundary | Kind::Lens;
+
+const OptionTable::ExperimentRow experimentRows[] = {
+    {Kind::Mirror, "mirror", bench},
+    {Kind::Glass, "glass", Output::Scan},
+    {Kind::Boundary, "boundary", bench},
+    {Kind::Lens, "lens", bench},
+};
 
 const OptionTable::File fileRows[] = {
     {Output::Picture, "save-picture", {"png", nullptr}, Work::Run},
@@ -20,28 +34,37 @@ const OptionTable::File fileRows[] = {
     {Output::Probabilities, "save-probabilities", {"csv", nullptr}, Work::Run},
     {Output::Map, "save-map", {"csv", nullptr}, Work::Bench},
     {Output::Hits, "save-hits", {"csv", nullptr}, Work::Bench},
+    {Output::Scan, "save-scan", {"csv", nullptr}, Work::Bench},
 };
 
-/// An option of the program's own, other than help, version and the files, and the outputs
-/// that use it. --k and --frequency choose a button for the window and its run, and any K and
-/// the light for the bench.
+/// An option of the program's own, other than help, version and the files: the outputs that use
+/// it and, for the bench's, the experiments. --k and --frequency choose a button for the window
+/// and its run, and any K and the light for the bench.
 struct Use
 {
     const char *option;
     Outputs outputs;
+    Kinds kinds = everyKind;
 };
 const Use useRows[] = {
-    {"k", Output::Window | run | bench},
-    {"frequency", Output::Window | run | bench},
+    {"k", Output::Window | run | bench, Kind::Mirror},
+    {"frequency", Output::Window | run | bench | Output::Scan},
     {"speed", Output::Window},
     {"run", Output::Window},
-    {"wavenumber", bench},
-    {"shape", bench},
-    {"source", bench},
-    {"mirror", bench},
-    {"map-step", bench},
+    {"experiment", bench | Output::Scan},
+    {"wavenumber", bench | Output::Scan},
+    {"shape", bench, Kind::Mirror},
+    {"source", bench, withMaps},
+    {"mirror", bench, Kind::Mirror},
+    {"index", bench | Output::Scan, withGlass},
+    {"window", bench, Kind::Boundary},
+    {"target", bench, Kind::Lens},
+    {"map-step", bench, withMaps},
     {"photons", Output::Hits},
     {"seed", Output::Hits},
+    {"echoes", Output::Scan, Kind::Glass},
+    {"white", Output::Scan, Kind::Glass},
+    {"scan", Output::Scan, Kind::Glass},
 };
 
 QString dashed(const char *option)
@@ -62,7 +85,51 @@ QString namesOf(Outputs outputs)
     return names.join(OptionTable::tr(" or "));
 }
 
+QString nameOf(Kind kind)
+{
+    for (const OptionTable::ExperimentRow &row : experimentRows) {
+        if (row.kind == kind)
+            return QString::fromLatin1(row.name);
+    }
+    return {};
+}
+
+/// The experiments by name: "mirror or lens".
+QString namesOf(Kinds kinds)
+{
+    QStringList names;
+    for (const OptionTable::ExperimentRow &row : experimentRows) {
+        if (kinds & row.kind)
+            names << QString::fromLatin1(row.name);
+    }
+    return names.join(OptionTable::tr(" or "));
+}
+
 } // namespace
+
+std::span<const OptionTable::ExperimentRow> OptionTable::experiments()
+{
+    return experimentRows;
+}
+
+std::variant<OptionTable::Kind, QString> OptionTable::kindFrom(const QCommandLineParser &parser)
+{
+    Kind kind = Kind::Mirror;
+    for (const QString &given : values(parser, QStringLiteral("experiment"))) {
+        const auto row = std::ranges::find_if(experimentRows, [&given](const ExperimentRow &r) {
+            return given == QLatin1String(r.name);
+        });
+        if (row == std::end(experimentRows)) {
+            QStringList names;
+            for (const ExperimentRow &each : experimentRows)
+                names << QString::fromLatin1(each.name);
+            return tr("--experiment %1 is none of the experiments; choose one of %2")
+                .arg(given, names.join(QStringLiteral(", ")));
+        }
+        kind = row->kind;
+    }
+    return kind;
+}
 
 QString OptionTable::File::dashed() const
 {
@@ -84,7 +151,8 @@ std::span<const OptionTable::File> OptionTable::files()
     return fileRows;
 }
 
-std::optional<QString> OptionTable::misfit(Outputs asked, const QCommandLineParser &parser)
+std::optional<QString> OptionTable::misfit(Outputs asked, Kind kind,
+                                           const QCommandLineParser &parser)
 {
     const File *first = nullptr;
     for (const File &file : fileRows) {
@@ -97,10 +165,28 @@ std::optional<QString> OptionTable::misfit(Outputs asked, const QCommandLinePars
         if (!first)
             first = &file;
     }
+    const bool forBench = workOf(asked) == Work::Bench;
+    if (forBench) {
+        const Outputs made = std::ranges::find(experimentRows, kind, &ExperimentRow::kind)->outputs;
+        if (const Outputs other = asked & ~made) {
+            Kinds makers;
+            for (const ExperimentRow &row : experimentRows) {
+                if (row.outputs & other)
+                    makers |= row.kind;
+            }
+            return tr("the %1 experiment makes no %2, which is for --experiment %3; it makes %4")
+                .arg(nameOf(kind), namesOf(other), namesOf(makers), namesOf(made));
+        }
+    }
     for (const Use &use : useRows) {
-        if (parser.isSet(QString::fromLatin1(use.option)) && !(use.outputs & asked))
+        if (!parser.isSet(QString::fromLatin1(use.option)))
+            continue;
+        if (!(use.outputs & asked))
             return tr("%1 is not used by %2; it is for %3")
                 .arg(dashed(use.option), namesOf(asked), namesOf(use.outputs));
+        if (forBench && !(use.kinds & kind))
+            return tr("%1 is not used by the %2 experiment; it is for --experiment %3")
+                .arg(dashed(use.option), nameOf(kind), namesOf(use.kinds));
     }
     return std::nullopt;
 }

@@ -123,6 +123,26 @@ private slots:
             << "x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips\r\n"
                "0,-3000,"
             << "";
+        QTest::addRow("a glass layer's scan on standard output")
+            << QStringList{"--experiment",     "glass", "--save-scan", "-", "--scan",
+                           "thickness:0:1:0.5"}
+            << 0
+            << "thickness_twips,reflection_probability,transmission_probability\r\n0,0,\r\n0.5,"
+            << "";
+        QTest::addRow("a boundary's map on standard output")
+            << QStringList{"--experiment", "boundary", "--save-map", "-",       "--map-step",
+                           "1000",         "--source", "beam:40",    "--index", "1.33"}
+            << 0
+            << "x_twips,y_twips,probability_twips,experiment,index,wavenumber,source,window\r\n"
+               "0,-3000,"
+            << "";
+        QTest::addRow("a lens's map, dark before the lens")
+            << QStringList{"--experiment", "lens",     "--save-map",    "-",        "--map-step",
+                           "1000",         "--source", "point:500,200", "--target", "8000,-100"}
+            << 0
+            << "experiment,index,wavenumber,source,target,kept_strips\r\n"
+               "0,-3000,0,lens,1.5,0.02,\"point:500,200\",\"8000,-100\",6000\r\n"
+            << "";
         QTest::addRow("photons with nowhere to go") << QStringList{"--photons", "10"} << 2 << ""
                                                     << "--save-hits";
         QTest::addRow("no photons") << QStringList{"--photons", "0", "--save-hits", "-"} << 2 << ""
@@ -185,7 +205,49 @@ private slots:
             << "--speed is not used by --save-picture";
         QTest::addRow("photons beside only a map")
             << map({"--photons", "10"}) << "--photons is not used by --save-map";
-        for (const char *option : {"save-picture", "save-map", "save-hits"}) {
+        // The bench's other experiments: what each makes and takes, each value checked.
+        const auto experiment = [](const char *name, const QStringList &more) {
+            return QStringList{"--experiment", name} + more;
+        };
+        const QStringList scan{"--save-scan", "s.csv"};
+        QTest::addRow("an experiment that is none")
+            << experiment("prism", scan) << "--experiment prism is none of the experiments";
+        QTest::addRow("every experiment checked")
+            << experiment("prism", map({"--experiment", "lens"})) << "--experiment prism";
+        QTest::addRow("a glass layer's map")
+            << experiment("glass", map({})) << "the glass experiment makes no --save-map";
+        QTest::addRow("a mirror's scan") << scan << "the mirror experiment makes no --save-scan";
+        QTest::addRow("an index beyond glass")
+            << experiment("glass", scan + QStringList{"--index", "2.6"}) << "1 to 2.5";
+        QTest::addRow("a scan backwards")
+            << experiment("glass", scan + QStringList{"--scan", "thickness:500:100:10"})
+            << "--scan thickness:500:100:10 is not";
+        QTest::addRow("a scan of too many rows")
+            << experiment("glass", scan + QStringList{"--scan", "thickness:0:1000:0.001"})
+            << "at most 100000 rows";
+        QTest::addRow("white light and a frequency")
+            << experiment("glass", scan + QStringList{"--white", "--frequency", "low"})
+            << "give one of them";
+        QTest::addRow("a mirror's K for the boundary")
+            << experiment("boundary", map({"--k", "0.0001"}))
+            << "--k is not used by the boundary experiment";
+        QTest::addRow("echoes in a lens's map")
+            << experiment("lens", map({"--echoes"})) << "--echoes is not used by --save-map";
+        QTest::addRow("a window for the lens") << experiment("lens", hits({"--window", "0:100"}))
+                                               << "--window is not used by the lens experiment";
+        QTest::addRow("a beam too steep")
+            << experiment("boundary", map({"--source", "beam:85"})) << "0 to 80 degrees";
+        QTest::addRow("a point source inside the glass")
+            << experiment("boundary", map({"--source", "point:2000,-10"})) << "point:2000,-10";
+        QTest::addRow("a window backwards")
+            << experiment("boundary", map({"--window", "5000:4000"})) << "--window 5000:4000";
+        QTest::addRow("a lens lit by a beam")
+            << experiment("lens", map({"--source", "beam"})) << "none of the lens's sources";
+        QTest::addRow("a lens's target before it")
+            << experiment("lens", map({"--target", "4000,0"})) << "--target 4000,0";
+        QTest::addRow("an experiment for the window")
+            << QStringList{"--experiment", "lens"} << "--experiment is not used by the window";
+        for (const char *option : {"save-picture", "save-map", "save-hits", "save-scan"}) {
             const QString name = QStringLiteral("--") + QString::fromLatin1(option);
             QTest::addRow("an empty name for %s", option)
                 << QStringList{name, ""} << name + QStringLiteral(" needs a file name");

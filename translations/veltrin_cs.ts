@@ -1113,24 +1113,26 @@
         <translation>standardní výstup</translation>
     </message>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.
-With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
-        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
-
-S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
-a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.
-S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentálního stolu.</translation>
-    </message>
-    <message>
         <source>%1 is given more than once; it names one file</source>
         <translation>%1 je zadáno víckrát; volba uvádí jen jeden soubor</translation>
     </message>
     <message>
         <source>veltrin: cannot write %1: %2</source>
         <translation>veltrin: nelze zapsat %1: %2</translation>
+    </message>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
+and needs no display: it makes one run with the options given and writes the files.
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead, and
+with --experiment glass --save-scan the glass layer&apos;s reflection.</source>
+        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
+
+S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
+a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.
+S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentálního stolu
+a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
@@ -1180,20 +1182,12 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>SOUBOR.csv</translation>
     </message>
     <message>
-        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
-        <translation>Pro mapu: vlnové číslo světla od %1 do %2 radiánů na twip, místo --frequency.</translation>
-    </message>
-    <message>
         <source>W</source>
         <translation>W</translation>
     </message>
     <message>
         <source>For the map: the mirror&apos;s shape.</source>
         <translation>Pro mapu: tvar zrcadla.</translation>
-    </message>
-    <message>
-        <source>For the map: a parallel beam, or a point source at X twips from the vertex line and Y above the axis.</source>
-        <translation>Pro mapu: rovnoběžný svazek, nebo bodový zdroj X twipů od tečny ve vrcholu a Y nad osou.</translation>
     </message>
     <message>
         <source>For the map: what is kept of the mirror: all of it, a strip around the vertex, the edges, a grating of a period in twips, or the zones for a point.</source>
@@ -1239,6 +1233,14 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <source>--map-step %1 is not a whole number from %2 to %3</source>
         <translation>--map-step %1 není celé číslo od %2 do %3</translation>
     </message>
+    <message>
+        <source>For the map and the scan: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <translation>Pro mapu a průběh: vlnové číslo světla od %1 do %2 radiánů na twip, místo --frequency.</translation>
+    </message>
+    <message>
+        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis.</source>
+        <translation>Pro mapu: rovnoběžný svazek (u rozhraní pod úhlem ANGLE stupňů od kolmice), nebo bodový zdroj X twipů od tečny ve vrcholu a Y nad osou.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MapView</name>
@@ -1282,6 +1284,57 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     </message>
 </context>
 <context>
+    <name>veltrin::OpticsCommand</name>
+    <message>
+        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, or a lens&apos;s map.</source>
+        <translation>Pokus experimentálního stolu: mapa zrcadla (výchozí), odraz skleněné vrstvy v závislosti na její tloušťce, světlo procházející rozhraním skla, nebo mapa čočky.</translation>
+    </message>
+    <message>
+        <source>For the glass layer, the boundary and the lens: the glass&apos;s refractive index, from %1 to %2 (%3 unless given).</source>
+        <translation>Pro skleněnou vrstvu, rozhraní a čočku: index lomu skla, od %1 do %2 (bez udání %3).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>For the boundary: where the light enters it, from FROM to TO twips from the map&apos;s left edge (%1:%2 unless given).</source>
+        <translation>Pro rozhraní: kudy jím světlo vstupuje, od FROM do TO twipů od levého okraje mapy (bez udání %1:%2).</translation>
+    </message>
+    <message>
+        <source>FROM:TO</source>
+        <translation>OD:DO</translation>
+    </message>
+    <message>
+        <source>For the lens: where it gathers the light, X twips from the map&apos;s left edge and Y above the axis, beyond the lens at X = %1.</source>
+        <translation>Pro čočku: kam soustředí světlo, X twipů od levého okraje mapy a Y nad osou, za čočkou v X = %1.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>--index %1 is not a number from %2 to %3</source>
+        <translation>--index %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the boundary&apos;s sources; choose beam:ANGLE with ANGLE from 0 to %2 degrees, or point:X,Y with X from 0 to %3 and Y above the boundary, up to %4</source>
+        <translation>--source %1 není žádný ze zdrojů rozhraní; zvolte beam:ANGLE s ANGLE od 0 do %2 stupňů, nebo point:X,Y s X od 0 do %3 a Y nad rozhraním, nejvýše %4</translation>
+    </message>
+    <message>
+        <source>--window %1 is not FROM:TO with 0 ≤ FROM &lt; TO ≤ %2</source>
+        <translation>--window %1 není FROM:TO s 0 ≤ FROM &lt; TO ≤ %2</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the lens&apos;s sources; choose point:X,Y with X from 0 to less than %2, before the lens, and Y from %3 to %4</source>
+        <translation>--source %1 není žádný ze zdrojů čočky; zvolte point:X,Y s X od 0 do méně než %2, před čočkou, a Y od %3 do %4</translation>
+    </message>
+    <message>
+        <source>--target %1 is not X,Y beyond the lens, with X above %2 up to %3 and Y from %4 to %5</source>
+        <translation>--target %1 není X,Y za čočkou, s X nad %2 až do %3 a Y od %4 do %5</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::OptionTable</name>
     <message>
         <source>the window</source>
@@ -1298,6 +1351,18 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>%1 is not used by %2; it is for %3</source>
         <translation>%1 nemá pro %2 význam, jen pro %3</translation>
+    </message>
+    <message>
+        <source>--experiment %1 is none of the experiments; choose one of %2</source>
+        <translation>--experiment %1 není žádný z pokusů; zvolte jeden z %2</translation>
+    </message>
+    <message>
+        <source>the %1 experiment makes no %2, which is for --experiment %3; it makes %4</source>
+        <translation>pokus %1 nevytváří %2, to patří k --experiment %3; vytváří %4</translation>
+    </message>
+    <message>
+        <source>%1 is not used by the %2 experiment; it is for --experiment %3</source>
+        <translation>%1 nemá pro pokus %2 význam, jen pro --experiment %3</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1571,37 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>Projector view</source>
         <translation>Zobrazení pro projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScanCommand</name>
+    <message>
+        <source>For the glass layer: compute its reflection and transmission against its thickness with no window, save them as comma-separated values and exit.</source>
+        <translation>Pro skleněnou vrstvu: spočítat bez okna její odraz a propustnost v závislosti na tloušťce, uložit je jako hodnoty oddělené čárkami a skončit.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>SOUBOR.csv</translation>
+    </message>
+    <message>
+        <source>For the glass layer: add every echo inside the layer to the two surfaces&apos; arrows.</source>
+        <translation>Pro skleněnou vrstvu: přidat k šipkám obou povrchů každou ozvěnu uvnitř vrstvy.</translation>
+    </message>
+    <message>
+        <source>For the glass layer: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
+        <translation>Pro skleněnou vrstvu: bílé světlo, sedm vlnových čísel stolu, místo --frequency nebo --wavenumber.</translation>
+    </message>
+    <message>
+        <source>For the glass layer: the thicknesses, twips, from FROM to TO in steps of STEP (thickness:%1:%2:%3 unless given).</source>
+        <translation>Pro skleněnou vrstvu: tloušťky v twipech, od FROM do TO po krocích STEP (bez udání thickness:%1:%2:%3).</translation>
+    </message>
+    <message>
+        <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
+        <translation>--white i --frequency nebo --wavenumber určují světlo; zadejte jen jedno z nich</translation>
+    </message>
+    <message>
+        <source>--scan %1 is not thickness:FROM:TO:STEP with 0 ≤ FROM ≤ TO ≤ %2 twips and a STEP above 0 that makes at most %3 rows</source>
+        <translation>--scan %1 není thickness:FROM:TO:STEP s 0 ≤ FROM ≤ TO ≤ %2 twipů a krokem STEP nad 0, který dá nejvýše %3 řádků</translation>
     </message>
 </context>
 <context>

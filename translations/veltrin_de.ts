@@ -1113,24 +1113,26 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.
-With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
-        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
-
-Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
-und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.
-Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimentiertischs.</translation>
-    </message>
-    <message>
         <source>%1 is given more than once; it names one file</source>
         <translation>%1 ist mehrmals angegeben; die Option nennt nur eine Datei</translation>
     </message>
     <message>
         <source>veltrin: cannot write %1: %2</source>
         <translation>veltrin: %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>How a parabolic mirror gathers light, told with QED arrows.
+
+With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
+and needs no display: it makes one run with the options given and writes the files.
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead, and
+with --experiment glass --save-scan the glass layer&apos;s reflection.</source>
+        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
+
+Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
+und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.
+Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimentiertischs
+und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translation>
     </message>
 </context>
 <context>
@@ -1180,20 +1182,12 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>DATEI.csv</translation>
     </message>
     <message>
-        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
-        <translation>Für die Karte: die Wellenzahl des Lichts, von %1 bis %2 Radiant pro Twip, statt --frequency.</translation>
-    </message>
-    <message>
         <source>W</source>
         <translation>W</translation>
     </message>
     <message>
         <source>For the map: the mirror&apos;s shape.</source>
         <translation>Für die Karte: die Form des Spiegels.</translation>
-    </message>
-    <message>
-        <source>For the map: a parallel beam, or a point source at X twips from the vertex line and Y above the axis.</source>
-        <translation>Für die Karte: ein paralleles Bündel oder eine Punktquelle X Twips von der Scheiteltangente und Y über der Achse.</translation>
     </message>
     <message>
         <source>For the map: what is kept of the mirror: all of it, a strip around the vertex, the edges, a grating of a period in twips, or the zones for a point.</source>
@@ -1239,6 +1233,14 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <source>--map-step %1 is not a whole number from %2 to %3</source>
         <translation>--map-step %1 ist keine ganze Zahl von %2 bis %3</translation>
     </message>
+    <message>
+        <source>For the map and the scan: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <translation>Für die Karte und den Verlauf: die Wellenzahl des Lichts, von %1 bis %2 Radiant pro Twip, statt --frequency.</translation>
+    </message>
+    <message>
+        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis.</source>
+        <translation>Für die Karte: ein paralleles Bündel (an der Grenzfläche ANGLE Grad gegen das Lot), oder eine Punktquelle X Twips von der Scheiteltangente und Y über der Achse.</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MapView</name>
@@ -1282,6 +1284,57 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     </message>
 </context>
 <context>
+    <name>veltrin::OpticsCommand</name>
+    <message>
+        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, or a lens&apos;s map.</source>
+        <translation>Das Experiment des Tischs: die Karte des Spiegels (Vorgabe), die Reflexion der Glasschicht über ihrer Dicke, Licht, das die Grenzfläche zum Glas durchquert, oder die Karte einer Linse.</translation>
+    </message>
+    <message>
+        <source>For the glass layer, the boundary and the lens: the glass&apos;s refractive index, from %1 to %2 (%3 unless given).</source>
+        <translation>Für die Glasschicht, die Grenzfläche und die Linse: die Brechzahl des Glases, von %1 bis %2 (%3, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>For the boundary: where the light enters it, from FROM to TO twips from the map&apos;s left edge (%1:%2 unless given).</source>
+        <translation>Für die Grenzfläche: wo das Licht eintritt, von FROM bis TO Twips vom linken Rand der Karte (%1:%2, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>FROM:TO</source>
+        <translation>VON:BIS</translation>
+    </message>
+    <message>
+        <source>For the lens: where it gathers the light, X twips from the map&apos;s left edge and Y above the axis, beyond the lens at X = %1.</source>
+        <translation>Für die Linse: wo sie das Licht sammelt, X Twips vom linken Rand der Karte und Y über der Achse, hinter der Linse bei X = %1.</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>--index %1 is not a number from %2 to %3</source>
+        <translation>--index %1 ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the boundary&apos;s sources; choose beam:ANGLE with ANGLE from 0 to %2 degrees, or point:X,Y with X from 0 to %3 and Y above the boundary, up to %4</source>
+        <translation>--source %1 ist keine der Quellen der Grenzfläche; wählen Sie beam:ANGLE mit ANGLE von 0 bis %2 Grad oder point:X,Y mit X von 0 bis %3 und Y über der Grenzfläche, bis %4</translation>
+    </message>
+    <message>
+        <source>--window %1 is not FROM:TO with 0 ≤ FROM &lt; TO ≤ %2</source>
+        <translation>--window %1 ist nicht FROM:TO mit 0 ≤ FROM &lt; TO ≤ %2</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the lens&apos;s sources; choose point:X,Y with X from 0 to less than %2, before the lens, and Y from %3 to %4</source>
+        <translation>--source %1 ist keine der Quellen der Linse; wählen Sie point:X,Y mit X von 0 bis unter %2, vor der Linse, und Y von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--target %1 is not X,Y beyond the lens, with X above %2 up to %3 and Y from %4 to %5</source>
+        <translation>--target %1 ist nicht X,Y hinter der Linse, mit X über %2 bis %3 und Y von %4 bis %5</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::OptionTable</name>
     <message>
         <source>the window</source>
@@ -1298,6 +1351,18 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>%1 is not used by %2; it is for %3</source>
         <translation>%1 hat für %2 keine Bedeutung, nur für %3</translation>
+    </message>
+    <message>
+        <source>--experiment %1 is none of the experiments; choose one of %2</source>
+        <translation>--experiment %1 ist keines der Experimente; wählen Sie eines von %2</translation>
+    </message>
+    <message>
+        <source>the %1 experiment makes no %2, which is for --experiment %3; it makes %4</source>
+        <translation>das Experiment %1 erzeugt kein %2, das gehört zu --experiment %3; es erzeugt %4</translation>
+    </message>
+    <message>
+        <source>%1 is not used by the %2 experiment; it is for --experiment %3</source>
+        <translation>%1 wird vom Experiment %2 nicht verwendet; es gehört zu --experiment %3</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1571,37 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>Projector view</source>
         <translation>Ansicht für Projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScanCommand</name>
+    <message>
+        <source>For the glass layer: compute its reflection and transmission against its thickness with no window, save them as comma-separated values and exit.</source>
+        <translation>Für die Glasschicht: ohne Fenster ihre Reflexion und Transmission über der Dicke berechnen, als kommagetrennte Werte speichern und beenden.</translation>
+    </message>
+    <message>
+        <source>FILE.csv</source>
+        <translation>DATEI.csv</translation>
+    </message>
+    <message>
+        <source>For the glass layer: add every echo inside the layer to the two surfaces&apos; arrows.</source>
+        <translation>Für die Glasschicht: jedes Echo in der Schicht zu den Zeigern der beiden Oberflächen hinzufügen.</translation>
+    </message>
+    <message>
+        <source>For the glass layer: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
+        <translation>Für die Glasschicht: weißes Licht, die sieben Wellenzahlen des Tischs, statt --frequency oder --wavenumber.</translation>
+    </message>
+    <message>
+        <source>For the glass layer: the thicknesses, twips, from FROM to TO in steps of STEP (thickness:%1:%2:%3 unless given).</source>
+        <translation>Für die Glasschicht: die Dicken in Twips, von FROM bis TO in Schritten von STEP (thickness:%1:%2:%3, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
+        <translation>--white und --frequency oder --wavenumber bestimmen alle das Licht; geben Sie nur eines an</translation>
+    </message>
+    <message>
+        <source>--scan %1 is not thickness:FROM:TO:STEP with 0 ≤ FROM ≤ TO ≤ %2 twips and a STEP above 0 that makes at most %3 rows</source>
+        <translation>--scan %1 ist nicht thickness:FROM:TO:STEP mit 0 ≤ FROM ≤ TO ≤ %2 Twips und einem STEP über 0, der höchstens %3 Zeilen ergibt</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "pathsum.h"
 #include "rowsum.h"
 
+#include <complex>
 #include <gtest/gtest.h>
 
 using namespace veltrin;
@@ -80,4 +81,41 @@ TEST(RowSum, ASourceAsFarAsAStarKeepsItsPhase)
     star.wavenumber = 0.04;
     star.source = Source::point(MapGrid::sceneOf({1e7, 0}));
     EXPECT_LT(worstDifference(star, RowSum::lanes()), 1e-3);
+}
+
+// An element's fan: paths of their own up to each point, a denser medium on the detector's leg,
+// arrows a share long and turned round; every code path against the sum written out in complex
+// numbers.
+TEST(RowSum, AFanThroughADenserMediumGivesTheDoublePrecisionSum)
+{
+    ArrowFan fan;
+    for (int i = 0; i < 2000; ++i)
+        fan.add({3000 + 2.5 * i, 4500 + 0.3 * (i % 7)}, 40000 + 1.7 * i + 0.001 * i * i);
+    fan.index = 2.3;
+    fan.amplitude = -0.4;
+    const double k = 0.037;
+    const double arrowLength = 1.5;
+    std::vector<double> xs;
+    for (double x = 2600; x < 9000; x += 97)
+        xs.push_back(x);
+    std::vector<double> sumX(xs.size());
+    std::vector<double> sumY(xs.size());
+    const RowSum fast(fan, k, arrowLength);
+    for (RowSum::Lanes lanes : lanesThisProcessorRuns()) {
+        for (double y : {6200.0, 7400.0}) {
+            fast.resultants(lanes, y, xs, sumX, sumY);
+            for (std::size_t d = 0; d < xs.size(); ++d) {
+                std::complex<double> sum;
+                for (std::size_t i = 0; i < fan.points.size(); ++i) {
+                    const double leg = std::hypot(xs[d] - fan.points[i].x, y - fan.points[i].y);
+                    sum += std::polar(fan.amplitude * arrowLength,
+                                      k * (fan.pathBefore[i] + fan.index * leg));
+                }
+                EXPECT_NEAR(sumX[d], sum.real(), 2e-4 * std::abs(sum) + 0.05)
+                    << RowSum::nameOf(lanes) << " at " << xs[d] << ", " << y;
+                EXPECT_NEAR(sumY[d], sum.imag(), 2e-4 * std::abs(sum) + 0.05)
+                    << RowSum::nameOf(lanes) << " at " << xs[d] << ", " << y;
+            }
+        }
+    }
 }
