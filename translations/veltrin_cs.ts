@@ -552,12 +552,20 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>How much of the map has been computed in full detail.</source>
         <translation>Jaká část mapy je spočtena v plné podrobnosti.</translation>
     </message>
+    <message>
+        <source>&amp;Colour scale:</source>
+        <translation>Ba&amp;revná stupnice:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
     <message>
         <source>Arrows at the detector</source>
         <translation>Šipky v detektoru</translation>
+    </message>
+    <message>
+        <source>Each colour&apos;s resultant</source>
+        <translation>Výslednice každé barvy</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1107,22 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <source>Computing the map…</source>
         <translation>Mapa se počítá…</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+    <message>
+        <source>Whole map</source>
+        <translation>Celá mapa</translation>
+    </message>
+    <message>
+        <source>twips</source>
+        <translation>twipů</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MirrorMiniature</name>
@@ -1238,10 +1262,6 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
         <translation>Žádné fotony: mapa tohoto pokusu ještě není spočtena.</translation>
     </message>
     <message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>Dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
-    </message>
-    <message>
         <source>above</source>
         <translation>nad</translation>
     </message>
@@ -1268,6 +1288,14 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>Shows the map after a prediction, to compare it with your marks.</source>
         <translation>Po odhadu ukáže mapu, abyste ji mohli porovnat se svými značkami.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>Dopadlo %1 fotonů; nejhustěji leží kolem bodu %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
+    </message>
+    <message>
+        <source>Marks: %1; the latest:</source>
+        <translation>Značek: %1; poslední:</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1380,61 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
     <message>
         <source>Projector view</source>
         <translation>Zobrazení pro projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScaleChoice</name>
+    <message>
+        <source>Each map&apos;s brightest point</source>
+        <translation>Nejjasnější bod každé mapy</translation>
+    </message>
+    <message>
+        <source>The whole parabola&apos;s focus</source>
+        <translation>Ohnisko celé paraboly</translation>
+    </message>
+    <message>
+        <source>A number</source>
+        <translation>Zadané číslo</translation>
+    </message>
+    <message>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <translation>Čemu odpovídá nejjasnější barva: vlastnímu nejjasnějšímu bodu každé mapy; ohnisku celé paraboly s tímto K v tomto světle, takže mapy ořezaného zrcadla nebo kružnice ukážou, o kolik méně světla soustředí; nebo číslu, které zadáte.</translation>
+    </message>
+    <message>
+        <source>Top of the colour scale</source>
+        <translation>Horní mez barevné stupnice</translation>
+    </message>
+    <message>
+        <source>The probability the brightest colour stands for, in twips of bar; brighter points take the brightest colour too.</source>
+        <translation>Pravděpodobnost ve twipech sloupce, které odpovídá nejjasnější barva; jasnější body mají také nejjasnější barvu.</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> twipů</translation>
+    </message>
+    <message>
+        <source>own peak</source>
+        <translation>vlastní maximum</translation>
+    </message>
+    <message>
+        <source>parabola&apos;s focus</source>
+        <translation>ohnisko paraboly</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>zadaná</translation>
+    </message>
+    <message>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
+        <translation>Barvy sahají k vlastnímu nejjasnějšímu bodu mapy, %1 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>The colours go up to the focus of the whole parabola of this K in this light, %1 twips of bar.</source>
+        <translation>Barvy sahají k ohnisku celé paraboly s tímto K v tomto světle, %1 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>The colours go up to %1 twips of bar, as typed.</source>
+        <translation>Barvy sahají k zadaným %1 twipům sloupce.</translation>
     </message>
 </context>
 <context>

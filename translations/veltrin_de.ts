@@ -552,12 +552,20 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>How much of the map has been computed in full detail.</source>
         <translation>Wie viel der Karte in voller Genauigkeit berechnet ist.</translation>
     </message>
+    <message>
+        <source>&amp;Colour scale:</source>
+        <translation>Far&amp;bskala:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
     <message>
         <source>Arrows at the detector</source>
         <translation>Pfeile am Detektor</translation>
+    </message>
+    <message>
+        <source>Each colour&apos;s resultant</source>
+        <translation>Resultierende jeder Farbe</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1107,22 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <source>Computing the map…</source>
         <translation>Die Karte wird berechnet…</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Whole map</source>
+        <translation>Ganze Karte</translation>
+    </message>
+    <message>
+        <source>twips</source>
+        <translation>Twips</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MirrorMiniature</name>
@@ -1238,10 +1262,6 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
         <translation>Keine Photonen: die Karte dieses Versuchs ist noch nicht berechnet.</translation>
     </message>
     <message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>%1 Photonen sind angekommen, die meisten %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
-    </message>
-    <message>
         <source>above</source>
         <translation>über</translation>
     </message>
@@ -1268,6 +1288,14 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>Shows the map after a prediction, to compare it with your marks.</source>
         <translation>Zeigt nach einer Vorhersage die Karte, um sie mit Ihren Markierungen zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>%1 Photonen sind angekommen; am dichtesten liegen sie bei %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
+    </message>
+    <message>
+        <source>Marks: %1; the latest:</source>
+        <translation>Marken: %1; die letzten:</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1380,61 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
     <message>
         <source>Projector view</source>
         <translation>Ansicht für Projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScaleChoice</name>
+    <message>
+        <source>Each map&apos;s brightest point</source>
+        <translation>Hellster Punkt jeder Karte</translation>
+    </message>
+    <message>
+        <source>The whole parabola&apos;s focus</source>
+        <translation>Brennpunkt der ganzen Parabel</translation>
+    </message>
+    <message>
+        <source>A number</source>
+        <translation>Eine Zahl</translation>
+    </message>
+    <message>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <translation>Wofür die hellste Farbe steht: für den hellsten Punkt jeder Karte selbst; für den Brennpunkt der ganzen Parabel mit diesem K in diesem Licht, sodass Karten eines beschnittenen Spiegels oder des Kreises zeigen, wie viel weniger Licht sie sammeln; oder für eine Zahl, die Sie eingeben.</translation>
+    </message>
+    <message>
+        <source>Top of the colour scale</source>
+        <translation>Obergrenze der Farbskala</translation>
+    </message>
+    <message>
+        <source>The probability the brightest colour stands for, in twips of bar; brighter points take the brightest colour too.</source>
+        <translation>Die Wahrscheinlichkeit in Twips Balken, für die die hellste Farbe steht; hellere Punkte erhalten ebenfalls die hellste Farbe.</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> Twips</translation>
+    </message>
+    <message>
+        <source>own peak</source>
+        <translation>eigenes Maximum</translation>
+    </message>
+    <message>
+        <source>parabola&apos;s focus</source>
+        <translation>Brennpunkt der Parabel</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
+        <translation>Die Farben reichen bis zum hellsten Punkt der Karte selbst, %1 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>The colours go up to the focus of the whole parabola of this K in this light, %1 twips of bar.</source>
+        <translation>Die Farben reichen bis zum Brennpunkt der ganzen Parabel mit diesem K in diesem Licht, %1 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>The colours go up to %1 twips of bar, as typed.</source>
+        <translation>Die Farben reichen bis zu eingegebenen %1 Twips Balken.</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,10 @@
 #include "mapimage.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
-#include "pathsum.h"
 #include "photonpanel.h"
 #include "picturesaver.h"
 #include "probabilitymap.h"
+#include "scalechoice.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -85,17 +85,13 @@ BenchWindow::BenchWindow(QWidget *parent)
     m_photons->photons().setHeld(true);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
     connect(m_computer, &MapComputer::passingMapReady, this,
-            [this](std::shared_ptr<const ProbabilityMap> map) {
-                // The colour bar goes with the picture shown.
-                if (m_mapView->setPassingMap(map))
-                    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
-            });
+            [this](std::shared_ptr<const ProbabilityMap> map) { m_mapView->setPassingMap(map); });
     connect(m_mapView, &MapView::sourceMoved, this, [this](Vec2 at) {
         Experiment experiment = m_experiment;
         experiment.source = Source::point(MapGrid::sceneOf(at));
         setExperiment(experiment);
     });
-    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
+    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::applyScale);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
@@ -140,6 +136,16 @@ void BenchWindow::createPlane()
 
     m_colourBar = new ColourBar(this);
     m_chain = new ChainPanel(this);
+    createScaleControls();
+}
+
+void BenchWindow::createScaleControls()
+{
+    m_scale = new ScaleChoice(this);
+    connect(m_scale, &ScaleChoice::changed, this, &BenchWindow::applyScale);
+    // The colour bar goes with the picture shown, of the present experiment or a passing one.
+    connect(m_mapView, &MapView::scaleShown, this, &BenchWindow::showScale);
+    connect(m_mapView, &MapView::viewChanged, this, &BenchWindow::alignStrip);
 }
 
 void BenchWindow::createMirrorControls()
@@ -312,6 +318,7 @@ void BenchWindow::createLayout()
     controls->addRow(QString(), m_sourceHere);
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
+    controls->addRow(label(tr("&Colour scale:"), m_scale), m_scale);
 
     auto *side = new QVBoxLayout;
     side->addLayout(controls);
@@ -503,9 +510,9 @@ void BenchWindow::mapArrived(std::shared_ptr<const ProbabilityMap> map)
 {
     if (!(map->experiment() == m_experiment))
         return; // of an experiment left behind
+    applyScale();
     m_mapView->setMap(map);
     m_photons->setMap(map);
-    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
     if (m_computer->isFinished())
         m_progress->setValue(m_progress->maximum());
     updateDetector();
@@ -527,14 +534,7 @@ void BenchWindow::setDetector(Vec2 mapPoint)
 void BenchWindow::updateDetector()
 {
     const Vec2 at = detector();
-    const std::vector<MirrorPoint> points = m_experiment.points();
-    // The chain of the one wavenumber, or of white light's middle colour.
-    const std::vector<double> wavenumbers = m_experiment.wavenumbers();
-    const double shown = wavenumbers[wavenumbers.size() / 2];
-    PathSum sum(points, shown, m_experiment.source);
-    const Vec2 scenePoint = MapGrid::sceneOf(at);
-    sum.sumAt(scenePoint, {});
-    m_chain->setChain({sum.chain().begin(), sum.chain().end()}, MapImage::colourOf(shown));
+    m_chain->showAt(m_experiment, at);
     m_detectorProbability = m_experiment.probabilityAt(at);
 
     QString share = tr("map not yet computed");
@@ -594,7 +594,7 @@ QString BenchWindow::description() const
                                 twips(focus->at.x), twips(std::abs(focus->at.y)),
                                 focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
     }
-    return text + u' ' + keeps;
+    return text + u' ' + keeps + u' ' + scaleSentence();
 }
 
 void BenchWindow::updateDescription()
@@ -605,9 +605,46 @@ void BenchWindow::updateDescription()
     m_mapView->setToolTip(m_mapView->accessibleDescription());
 }
 
+void BenchWindow::applyScale()
+{
+    std::optional<double> top;
+    switch (m_scale->kind()) {
+    case ScaleChoice::Kind::OwnPeak:
+        break;
+    case ScaleChoice::Kind::ParabolaFocus:
+        // Until this light's focus is found, the last one's stands, so that a drag's pictures
+        // keep one scale.
+        top = m_mapView->fixedScale();
+        if (const auto focus = m_computer->parabolaFocus(); focus && focus->value > 0)
+            top = focus->value;
+        break;
+    case ScaleChoice::Kind::Typed:
+        top = m_scale->typed();
+        break;
+    }
+    m_mapView->setFixedScale(top);
+    updateDescription();
+}
+
+ScaleChoice::Kind BenchWindow::scaleShown() const
+{
+    return m_mapView->fixedScale() ? m_scale->kind() : ScaleChoice::Kind::OwnPeak;
+}
+
+void BenchWindow::showScale(double top, bool whiteLight)
+{
+    m_colourBar->setRange(top, whiteLight, ScaleChoice::shortName(scaleShown()));
+    m_scale->showTop(top);
+}
+
+QString BenchWindow::scaleSentence() const
+{
+    return ScaleChoice::sentence(scaleShown(), m_mapView->scaleTop());
+}
+
 void BenchWindow::alignStrip()
 {
-    const QRectF area = m_mapView->mapRect();
+    const QRectF area = m_mapView->extentRect();
     const QPoint offset = m_mapView->mapTo(this, QPoint()) - m_strip->mapTo(this, QPoint());
     m_strip->setStripArea(area.top() + offset.y(), area.height());
 }

@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 #include "mirrorpreset.h"
+#include "scalechoice.h"
 #include "sharing.h"
 #include "vec2.h"
 
@@ -105,6 +106,8 @@ private:
     void createControls();
     /// The map, the mirror strip beside it, the colour bar and the detector's arrows.
     void createPlane();
+    /// The choice of colour scale, and the colour bar following the picture shown.
+    void createScaleControls();
     /// The mirror's shape and K, each with the main window's choices beside it where it has them.
     void createMirrorControls();
     void createLightControls();
@@ -128,6 +131,13 @@ private:
     void updateDetector();
     void updateDescription();
     void alignStrip();
+    /// The colour scale chosen, for the map's picture.
+    void applyScale();
+    /// The scale of the picture shown: the one chosen, or the map's own until the focus is found.
+    ScaleChoice::Kind scaleShown() const;
+    void showScale(double top, bool whiteLight);
+    /// Which scale the colours go up to, for a screen reader.
+    QString scaleSentence() const;
     /// The picture as saved, copied and printed: the map with its mirror and detector, the
     /// colour bar and a caption.
     QImage picture() const;
@@ -145,6 +155,7 @@ private:
     MapView *m_mapView = nullptr;
     MirrorStrip *m_strip = nullptr;
     ColourBar *m_colourBar = nullptr;
+    ScaleChoice *m_scale = nullptr;
     ChainPanel *m_chain = nullptr;
     QComboBox *m_shape = nullptr;
     QDoubleSpinBox *m_k = nullptr;

@@ -14,12 +14,16 @@ ColourBar::ColourBar(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("colourBar"));
 }
 
-void ColourBar::setRange(double brightest, bool whiteLight)
+void ColourBar::setRange(double top, bool whiteLight, const QString &scaleName)
 {
-    m_brightest = brightest;
+    m_top = top;
     m_whiteLight = whiteLight;
-    setAccessibleDescription(
-        tr("Colour scale from 0 to %1 twips of bar").arg(QString::number(brightest, 'f', 1)));
+    m_scaleName = scaleName;
+    QString description =
+        tr("Colour scale from 0 to %1 twips of bar").arg(QLocale().toString(top, 'f', 1));
+    if (!scaleName.isEmpty())
+        description += QStringLiteral(" (%1)").arg(scaleName);
+    setAccessibleDescription(description);
     update();
 }
 
@@ -28,7 +32,8 @@ void ColourBar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int top = metrics.height();
-    const int bottom = height() - metrics.height();
+    // Two lines beneath for the scale's name.
+    const int bottom = height() - 2 * metrics.height() - 4;
     const QRect bar(4, top, 18, bottom - top);
     for (int y = bar.top(); y <= bar.bottom(); ++y) {
         const double t = double(bar.bottom() - y) / std::max(1, bar.height() - 1);
@@ -39,7 +44,9 @@ void ColourBar::paintEvent(QPaintEvent *)
     painter.setPen(palette().windowText().color());
     painter.drawRect(bar.adjusted(0, 0, -1, -1));
     painter.drawText(QRect(0, 0, width(), top), Qt::AlignLeft | Qt::AlignVCenter, tr("twips"));
-    if (m_brightest <= 0)
+    painter.drawText(QRect(0, bottom + 4, width(), height() - bottom - 4),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_scaleName);
+    if (m_top <= 0)
         return;
     for (int tick = 0; tick <= 4; ++tick) {
         const double t = tick / 4.0;
@@ -47,7 +54,7 @@ void ColourBar::paintEvent(QPaintEvent *)
         painter.drawLine(bar.right() + 1, y, bar.right() + 5, y);
         painter.drawText(QRect(bar.right() + 8, y - top / 2, width() - bar.right() - 8, top),
                          Qt::AlignLeft | Qt::AlignVCenter,
-                         QLocale().toString(t * m_brightest, 'f', m_brightest < 10 ? 2 : 0));
+                         QLocale().toString(t * m_top, 'f', m_top < 10 ? 2 : 0));
     }
 }
 

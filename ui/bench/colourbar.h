@@ -5,9 +5,9 @@
 
 namespace veltrin {
 
-/// The key to the map's colours: the scale from nothing at the bottom to the brightest point at
-/// the top, with the probability (twips of bar) at its ticks. For white light, from black to
-/// white.
+/// The key to the map's colours: the scale from nothing at the bottom to its top, with the
+/// probability (twips of bar) at its ticks and the scale's name beneath. For white light, from
+/// black to white: the colour where every wavenumber is equally bright.
 class ColourBar : public QWidget
 {
     Q_OBJECT
@@ -15,8 +15,8 @@ class ColourBar : public QWidget
 public:
     explicit ColourBar(QWidget *parent = nullptr);
 
-    /// The brightest value of the map; 0 for no map.
-    void setRange(double brightest, bool whiteLight);
+    /// The top of the scale, 0 for no map, and what it stands for in a word or two.
+    void setRange(double top, bool whiteLight, const QString &scaleName = {});
 
     QSize sizeHint() const override { return {90, 480}; }
     QSize minimumSizeHint() const override { return {80, 160}; }
@@ -25,8 +25,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    double m_brightest = 0;
+    double m_top = 0;
     bool m_whiteLight = false;
+    QString m_scaleName;
 };
 
 } // namespace veltrin
