@@ -19,9 +19,6 @@ namespace veltrin {
 
 namespace {
 
-// A settings file holds a few lines; anything far larger is not one of the program's.
-constexpr qint64 largestFile = 64 * 1024;
-
 const QString generalGroup = QStringLiteral("General");
 
 /// The group and name of a key, as QSettings splits them.
@@ -173,8 +170,14 @@ bool SettingsStore::setText(const QString &key, const QString &value)
             lines << QByteArray();
         lines << '[' + group.toUtf8() + ']' << line;
     }
+    const QByteArray written = lines.join('\n') + '\n';
+    // Written larger than it may be read, the file would be refused from then on.
+    if (written.size() > largestFile) {
+        complain(tr("the file would grow beyond %1 bytes").arg(largestFile));
+        return false;
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    const QString failure = WholeFile::replace(m_path, lines.join('\n') + '\n');
+    const QString failure = WholeFile::replace(m_path, written);
     if (failure.isEmpty())
         return true;
     complain(failure);

@@ -19,6 +19,10 @@ class SettingsStore
     Q_DECLARE_TR_FUNCTIONS(veltrin::SettingsStore)
 
 public:
+    /// A settings file holds a few lines; a file larger than this is not one of the program's,
+    /// and is neither read nor written so large.
+    static constexpr qint64 largestFile = 64 * 1024;
+
     /// The user's settings file.
     SettingsStore();
     /// The settings file at this path.
@@ -31,7 +35,8 @@ public:
     /// A whole number within [lowest, highest]; the fallback where there is none or it is not.
     int number(const QString &key, int fallback, int lowest, int highest) const;
 
-    /// Writes the value, the other settings kept; false where the file may not be written.
+    /// Writes the value, the other settings kept; false where the file may not be written, or
+    /// would grow beyond largestFile.
     bool setText(const QString &key, const QString &value);
     bool setFlag(const QString &key, bool value);
     bool setNumber(const QString &key, int value);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wholefile.h"
 
+#include "streamedfile.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -30,19 +33,27 @@ std::optional<struct stat> statusOf(const QString &path)
     return status;
 }
 
-/// The reason for the last failed write: the system's, as for a full disk, where it gave one.
-QString writeFailure(const QFileDevice &file)
+/// What the standard output is, where it is open.
+std::optional<struct stat> standardOutput()
 {
-    return errno != 0 ? qt_error_string(errno) : file.errorString();
+    struct stat status
+    {
+    };
+    if (::fstat(STDOUT_FILENO, &status) != 0)
+        return std::nullopt;
+    return status;
 }
 
-/// Writes into what is already open and is not to be replaced: a device, a FIFO, a terminal.
-QString writeInto(QFile &file, const QByteArray &bytes)
+/// The file a name leads to once its links are followed, as QSaveFile follows them, in its
+/// folder's canonical form where that folder is there: two names of one place come out the same,
+/// also where no file is there yet.
+QString placeOf(const QString &path)
 {
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return writeFailure(file);
-    return {};
+    QFileInfo info(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops)
+        info.setFile(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + u'/' + info.fileName();
 }
 
 /// While it lives, a reader that goes away makes a write on this thread fail with EPIPE rather
@@ -78,9 +89,35 @@ private:
     bool m_wasPending = false;
 };
 
+/// Waits until the reader takes more, for at most `patience`, looking at the stop between
+/// slices of the wait. Returns why it gave up, or an empty string where it may write again.
+QString waitUntilWritable(int fd, const std::stop_token &stop)
+{
+    using namespace std::chrono;
+    constexpr milliseconds slice{50};
+    const auto deadline = steady_clock::now() + WholeFile::patience;
+    for (;;) {
+        if (stop.stop_requested())
+            return QCoreApplication::translate("veltrin::WholeFile",
+                                               "the save was abandoned as its window closed");
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+        if (left <= milliseconds::zero())
+            return QCoreApplication::translate(
+                "veltrin::WholeFile", "the program reading it has stopped taking the data");
+        // Ready also where the reader has gone: the next write says so.
+        pollfd ready{fd, POLLOUT, 0};
+        const int polled = ::poll(&ready, 1, int(std::min(left, slice).count()));
+        if (polled > 0)
+            return {};
+        if (polled < 0 && errno != EINTR)
+            return qt_error_string(errno);
+    }
+}
+
 /// Writes into a FIFO, a terminal or a device without ever waiting long: a FIFO that no one
-/// reads fails at once, and a reader that takes nothing for `patience` fails the write.
-QString writeBriefly(const QString &path, const QByteArray &bytes)
+/// reads fails at once, a reader that takes nothing for `patience` fails the write, and so does
+/// a request to stop, such as a closing window's, within a slice of the wait.
+QString writeBriefly(const QString &path, const QByteArray &bytes, const std::stop_token &stop)
 {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -89,7 +126,6 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
                    ? QCoreApplication::translate("veltrin::WholeFile", "no program reads from it")
                    : qt_error_string(errno);
     const PipeSignalHeld held;
-    const int patience = int(std::chrono::milliseconds(WholeFile::patience).count());
     QString failure;
     for (qsizetype written = 0; written < bytes.size() && failure.isEmpty();) {
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
@@ -98,14 +134,7 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
         } else if (n == 0) { // takes nothing and says nothing: not to be waited on
             failure = qt_error_string(EIO);
         } else if (errno == EAGAIN) {
-            // Ready also where the reader has gone: the next write says so.
-            pollfd ready{fd, POLLOUT, 0};
-            int polled;
-            while ((polled = ::poll(&ready, 1, patience)) < 0 && errno == EINTR) {
-            }
-            if (polled == 0)
-                failure = QCoreApplication::translate(
-                    "veltrin::WholeFile", "the program reading it has stopped taking the data");
+            failure = waitUntilWritable(fd, stop);
         } else if (errno != EINTR) {
             failure = qt_error_string(errno);
         }
@@ -115,79 +144,68 @@ QString writeBriefly(const QString &path, const QByteArray &bytes)
     return failure;
 }
 
-QString replaceRegularFile(const QString &path, const QByteArray &bytes,
-                           const std::optional<struct stat> &old)
-{
-    QSaveFile file(path); // links are followed to the file they name
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (old) {
-        // The new file takes the old one's place with its mode and, where allowed, its owner:
-        // a read-only file stays read-only also when saved over by one who may write it.
-        if (::fchmod(file.handle(), old->st_mode & 07777) != 0) {
-            const QString reason = qt_error_string(errno);
-            file.cancelWriting();
-            return reason;
-        }
-        if (::geteuid() == 0 && ::fchown(file.handle(), old->st_uid, old->st_gid) != 0) {
-            // The file is the saver's own then, and whole all the same.
-        }
-    }
-    errno = 0;
-    // The last bytes wait in the file's buffer, and commit() would rename the file even where
-    // they could not be written: they go out here, where a failure can still be seen.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = writeFailure(file);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
 } // namespace
 
-QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait)
+QString WholeFile::write(const QString &path, const QByteArray &bytes, Wait wait,
+                         std::stop_token stop)
 {
-    if (isStandardOutput(path)) {
-        std::fflush(stdout);
-        QFile out;
-        if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            return out.errorString();
-        return writeInto(out, bytes);
+    if (!isStandardOutput(path) && wait == Wait::Briefly) {
+        const std::optional<struct stat> old = statusOf(path);
+        if (old && !S_ISREG(old->st_mode) && !S_ISDIR(old->st_mode))
+            return writeBriefly(path, bytes, stop);
     }
-    const std::optional<struct stat> old = statusOf(path);
-    if (!old || S_ISREG(old->st_mode))
-        return replaceRegularFile(path, bytes, old);
-    if (S_ISDIR(old->st_mode))
-        return qt_error_string(EISDIR);
-    if (wait == Wait::Briefly)
-        return writeBriefly(path, bytes);
-    // Opened without creating anything: what is there takes the bytes as they come (a device,
-    // a FIFO or a terminal has nothing to truncate).
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    return writeInto(file, bytes);
+    StreamedFile file(path);
+    file.write(bytes);
+    return file.commit();
 }
 
 QString WholeFile::replace(const QString &path, const QByteArray &bytes)
 {
-    const std::optional<struct stat> old = statusOf(path);
-    if (old && !S_ISREG(old->st_mode))
-        return QCoreApplication::translate("veltrin::WholeFile", "not a regular file");
-    return replaceRegularFile(path, bytes, old);
+    StreamedFile file(path, StreamedFile::Takes::RegularFileOnly);
+    file.write(bytes);
+    return file.commit();
+}
+
+QString WholeFile::writeObstacle(const QString &path)
+{
+    if (isStandardOutput(path)) {
+        const int flags = ::fcntl(STDOUT_FILENO, F_GETFL);
+        if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
+            return QCoreApplication::translate("veltrin::WholeFile",
+                                               "the standard output is closed");
+        return {};
+    }
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {
+    };
+    if (::stat(name.constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return qt_error_string(EISDIR);
+        if (!S_ISREG(status.st_mode)) // written straight into
+            return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0
+                       ? QString()
+                       : qt_error_string(errno);
+    } else if (errno != ENOENT) {
+        return qt_error_string(errno);
+    }
+    // A new file is made, and an old one replaced, in the folder of the file the name leads to.
+    const QByteArray folder = QFile::encodeName(QFileInfo(placeOf(path)).absolutePath());
+    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return qt_error_string(errno);
+    return {};
 }
 
 bool WholeFile::sameTarget(const QString &first, const QString &second)
 {
-    if (isStandardOutput(first) || isStandardOutput(second))
-        return first == second;
-    if (QFileInfo(first).absoluteFilePath() == QFileInfo(second).absoluteFilePath())
+    const bool firstOut = isStandardOutput(first), secondOut = isStandardOutput(second);
+    if (firstOut && secondOut)
         return true;
-    const std::optional<struct stat> a = statusOf(first);
-    const std::optional<struct stat> b = statusOf(second);
+    if (!firstOut && !secondOut && placeOf(first) == placeOf(second))
+        return true;
+    // Also the standard output and the file it is sent to.
+    const std::optional<struct stat> a = firstOut ? standardOutput() : statusOf(first);
+    const std::optional<struct stat> b = secondOut ? standardOutput() : statusOf(second);
     return a && b && a->st_dev == b->st_dev && a->st_ino == b->st_ino;
 }
 

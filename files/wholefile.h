@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <stop_token>
 
 namespace veltrin {
 
@@ -18,7 +19,7 @@ public:
     /// How long a write into a FIFO, a terminal or a device waits for what takes the bytes.
     enum class Wait {
         /// A window's: where no one reads, or where the reader takes nothing for `patience`,
-        /// the write fails, and the window goes on.
+        /// the write fails, and the window goes on; so does it once its stop is requested.
         Briefly,
         /// The command line's: as long as it takes, as a command in a pipeline waits for the
         /// next one.
@@ -26,8 +27,10 @@ public:
     };
     static constexpr std::chrono::seconds patience{2};
 
-    /// Returns why the file could not be written, or an empty string once it is.
-    static QString write(const QString &path, const QByteArray &bytes, Wait wait = Wait::Briefly);
+    /// Returns why the file could not be written, or an empty string once it is. A request to
+    /// stop ends a brief wait on a reader at once; a file on disk is written whole all the same.
+    static QString write(const QString &path, const QByteArray &bytes, Wait wait = Wait::Briefly,
+                         std::stop_token stop = {});
 
     /// As write(), but only where the path is a regular file, a link to one, or nothing yet:
     /// what is there else is left untouched, and the reason returned.
@@ -36,8 +39,15 @@ public:
     /// Whether the path names the standard output.
     static bool isStandardOutput(const QString &path) { return path == QLatin1String("-"); }
 
+    /// Why a write to the path would fail before a byte is written, found without creating or
+    /// opening anything: a folder that is not there or may not be written, a folder named, a
+    /// device or FIFO that may not be written, the standard output closed. Empty where the write
+    /// can be tried.
+    static QString writeObstacle(const QString &path);
+
     /// Whether two paths would write to the same place: the same name, the same file reached
-    /// by two names or links, or both the standard output.
+    /// by two names or links (also one not there yet), or the standard output and the file or
+    /// device it goes to.
     static bool sameTarget(const QString &first, const QString &second);
 };
 

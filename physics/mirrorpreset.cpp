@@ -54,4 +54,29 @@ const MirrorPreset *MirrorPreset::named(std::string_view name)
     return found == presets.end() ? nullptr : &*found;
 }
 
+std::string MirrorPreset::nameOf(const MirrorCut &cut)
+{
+    for (const MirrorPreset &preset : presets) {
+        if (preset.takes == Takes::Nothing && preset.cut(Experiment{}, 0, {}) == cut)
+            return std::string(preset.name);
+    }
+    // A grating of period p keeps its strips up to p/2, cuts those up to p and keeps again from
+    // p + 1: the first cut strip and the next kept one name the periods it may have.
+    using Half = MirrorCut::Half;
+    int firstCut = 0;
+    int keptAgain = 0;
+    for (int height = 1; height <= MirrorCut::maxHeight && keptAgain == 0; ++height) {
+        if (!cut.keeps(Half::Upper, height) && firstCut == 0)
+            firstCut = height;
+        else if (cut.keeps(Half::Upper, height) && firstCut != 0)
+            keptAgain = height;
+    }
+    for (const int period : {keptAgain - 1, 2 * firstCut - 2, 2 * firstCut - 1}) {
+        if (firstCut > 0 && period >= shortestPeriod && period <= longestPeriod &&
+            MirrorCut::grating(period) == cut)
+            return std::string(of(Id::Grating).name) + ':' + std::to_string(period);
+    }
+    return {};
+}
+
 } // namespace veltrin

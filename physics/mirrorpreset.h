@@ -6,6 +6,7 @@
 #include "vec2.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace veltrin {
@@ -36,6 +37,9 @@ struct MirrorPreset
     static const MirrorPreset &of(Id id);
     /// The preset of this name, or nullptr.
     static const MirrorPreset *named(std::string_view name);
+    /// How the command line names this cut: a preset that takes nothing (whole), or a grating
+    /// of a whole period (grating:400); empty for any other cut, by hand or a point's zones.
+    static std::string nameOf(const MirrorCut &cut);
 };
 
 } // namespace veltrin

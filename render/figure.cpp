@@ -79,16 +79,12 @@ void Figure::paint(QPainter &painter) const
     painter.restore();
 }
 
-QImage Figure::image(qreal ratio) const
+QString Figure::description() const
 {
-    QImage image(
-        QSize(int(std::ceil(m_size.width() * ratio)), int(std::ceil(m_size.height() * ratio))),
-        QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(QColor::fromRgb(m_style.background));
-    QPainter painter(&image);
-    paint(painter);
-    return image;
+    QStringList entries;
+    for (const FigureLegend::Entry &entry : m_legend.entries())
+        entries << entry.text;
+    return entries.join(QStringLiteral("; "));
 }
 
 } // namespace veltrin

@@ -3,6 +3,7 @@
 
 #include "figurelegend.h"
 #include "figurestrokes.h"
+#include "paperfigure.h"
 
 #include <QFont>
 #include <QImage>
@@ -26,20 +27,16 @@ struct FigureCaption
 
 /// The runs on the drawing as a figure for a worksheet or a page: the scene on white, cropped
 /// to what the runs draw and the captions of its parts, and below it a legend naming each run
-/// in its bars' colour. It paints with QPainter on any device, as strokes and text, so that a
-/// vector file keeps it as such.
-class Figure
+/// in its bars' colour.
+class Figure : public PaperFigure
 {
 public:
     Figure(const RunHistory &history, std::vector<FigureCaption> captions);
 
-    /// The figure's size in pixels of the design scale.
-    QSizeF size() const { return m_size; }
-    /// Paints the figure on its white ground, from the painter's origin, in pixels of the
-    /// design scale.
-    void paint(QPainter &painter) const;
-    /// The figure as a picture with this many pixels to a pixel of the design scale.
-    QImage image(qreal ratio) const;
+    QSizeF size() const override { return m_size; }
+    void paint(QPainter &painter) const override;
+    /// The legend's entries.
+    QString description() const override;
 
     const FigureLegend &legend() const { return m_legend; }
     /// The part of the scene the figure shows, in pixels of the design scale; it stands at the

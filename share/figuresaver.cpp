@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figuresaver.h"
 
-#include "figure.h"
+#include "paperfigure.h"
 #include "picturesaver.h"
 #include "wholefile.h"
 
@@ -17,7 +17,7 @@ bool FigureSaver::isSvg(const QString &path)
     return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
 }
 
-QByteArray FigureSaver::svg(const Figure &figure)
+QByteArray FigureSaver::svg(const PaperFigure &figure)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -28,21 +28,24 @@ QByteArray FigureSaver::svg(const Figure &figure)
     generator.setSize(figure.size().toSize());
     generator.setViewBox(QRectF(QPointF(0, 0), figure.size()));
     generator.setTitle(tr("Veltrin figure"));
-    QStringList entries;
-    for (const FigureLegend::Entry &entry : figure.legend().entries())
-        entries << entry.text;
-    generator.setDescription(entries.join(QStringLiteral("; ")));
+    generator.setDescription(figure.description());
     QPainter painter(&generator);
     figure.paint(painter);
     painter.end();
     return bytes;
 }
 
-QString FigureSaver::save(const Figure &figure, const QString &path, WholeFile::Wait wait)
+QImage FigureSaver::png(const PaperFigure &figure)
+{
+    return PictureSaver::withResolution(figure.image(pngRatio));
+}
+
+QString FigureSaver::save(const PaperFigure &figure, const QString &path, WholeFile::Wait wait,
+                          std::stop_token stop)
 {
     if (isSvg(path))
-        return WholeFile::write(path, svg(figure), wait);
-    return PictureSaver::save(figure.image(pngRatio), path, wait);
+        return WholeFile::write(path, svg(figure), wait, std::move(stop));
+    return PictureSaver::save(figure.image(pngRatio), path, wait, std::move(stop));
 }
 
 } // namespace veltrin

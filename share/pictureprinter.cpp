@@ -2,7 +2,7 @@
 #include "pictureprinter.h"
 
 #include "choices.h"
-#include "figure.h"
+#include "paperfigure.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -56,7 +56,7 @@ QPageLayout::Orientation PicturePrinter::orientationFor(QSizeF figure)
     return figure.width() > figure.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-std::optional<QRectF> PicturePrinter::print(QPagedPaintDevice &printer, const Figure &figure)
+std::optional<QRectF> PicturePrinter::print(QPagedPaintDevice &printer, const PaperFigure &figure)
 {
     QPainter painter;
     if (!painter.begin(&printer))

@@ -14,7 +14,7 @@ class QPagedPaintDevice;
 
 namespace veltrin {
 
-class Figure;
+class PaperFigure;
 
 /// Puts the drawing on a page: as large as the page allows with its proportions kept, and below
 /// it a line naming the runs on it; or a figure, which names them itself.
@@ -37,7 +37,7 @@ public:
     /// Paints the figure on one page, as large as the page allows with its proportions kept,
     /// on white. Returns where it went, in the printer's pixels, or nothing where the printer
     /// could not be started.
-    static std::optional<QRectF> print(QPagedPaintDevice &printer, const Figure &figure);
+    static std::optional<QRectF> print(QPagedPaintDevice &printer, const PaperFigure &figure);
 };
 
 } // namespace veltrin

@@ -55,12 +55,18 @@ std::optional<QImage> withColourTable(const QImage &picture)
 
 } // namespace
 
-QString PictureSaver::save(const QImage &picture, const QString &path, WholeFile::Wait wait)
+QImage PictureSaver::withResolution(QImage picture)
 {
-    QImage image = withColourTable(picture).value_or(picture);
     const int dotsPerMeter = int(std::lround(designDotsPerMeter * picture.devicePixelRatio()));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    return picture;
+}
+
+QString PictureSaver::save(const QImage &picture, const QString &path, WholeFile::Wait wait,
+                           std::stop_token stop)
+{
+    const QImage image = withResolution(withColourTable(picture).value_or(picture));
 
     // Made in memory first: the file is written only once the picture is whole, and the PNG
     // library never meets a disk that fails it half way.
@@ -73,7 +79,7 @@ QString PictureSaver::save(const QImage &picture, const QString &path, WholeFile
     writer.setQuality(60);
     if (!writer.write(image))
         return writer.errorString();
-    return WholeFile::write(path, png, wait);
+    return WholeFile::write(path, png, wait, std::move(stop));
 }
 
 } // namespace veltrin

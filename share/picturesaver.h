@@ -15,7 +15,9 @@ class PictureSaver
 public:
     /// Returns why the file could not be written, or an empty string once it is.
     static QString save(const QImage &picture, const QString &path,
-                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly, std::stop_token stop = {});
+    /// The picture with its resolution set from its device pixel ratio, as the file says it.
+    static QImage withResolution(QImage picture);
 };
 
 } // namespace veltrin

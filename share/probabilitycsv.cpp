@@ -63,9 +63,9 @@ QByteArray ProbabilityCsv::text(std::span<const RunHistory::Entry> runs)
 }
 
 QString ProbabilityCsv::save(std::span<const RunHistory::Entry> runs, const QString &path,
-                             WholeFile::Wait wait)
+                             WholeFile::Wait wait, std::stop_token stop)
 {
-    return WholeFile::write(path, text(runs), wait);
+    return WholeFile::write(path, text(runs), wait, std::move(stop));
 }
 
 } // namespace veltrin

@@ -24,7 +24,7 @@ public:
     /// Writes the text whole or not at all. Returns why the file could not be written, or an
     /// empty string once it is.
     static QString save(std::span<const RunHistory::Entry> runs, const QString &path,
-                        WholeFile::Wait wait = WholeFile::Wait::Briefly);
+                        WholeFile::Wait wait = WholeFile::Wait::Briefly, std::stop_token stop = {});
 };
 
 } // namespace veltrin

@@ -8,8 +8,10 @@
 #include "wholefile.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstdlib>
 
 namespace veltrin {
 
@@ -45,6 +47,13 @@ QStringList optionTexts(Field field)
 QString programName()
 {
     return QStringLiteral("veltrin: ");
+}
+
+/// A file's name as a message shows it.
+QString shown(const QString &path)
+{
+    return WholeFile::isStandardOutput(path) ? CommandLine::tr("the standard output")
+                                             : QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -125,7 +134,8 @@ void CommandLine::read(const QStringList &arguments)
     parser.setApplicationDescription(
         tr("How a parabolic mirror gathers light, told with QED arrows.\n\n"
            "With --save-picture, --save-figure or --save-probabilities Veltrin opens no window\n"
-           "and needs no display: it makes one run with the options given and writes the files."));
+           "and needs no display: it makes one run with the options given and writes the files.\n"
+           "With --save-map or --save-hits it computes the experiment bench's map instead."));
     Options options;
     options.addTo(parser);
     MapCommand::addOptions(parser);
@@ -133,20 +143,41 @@ void CommandLine::read(const QStringList &arguments)
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
-    if (MapCommand::isAsked(parser) || PhotonsCommand::isAsked(parser)) {
-        MapCommand::Outcome outcome;
-        if (MapCommand::isAsked(parser))
-            outcome = MapCommand::exec(parser);
-        if (outcome.status == 0 && PhotonsCommand::isAsked(parser))
-            outcome = PhotonsCommand::exec(parser);
-        return exitWith(outcome.status, {}, outcome.error);
-    }
-    if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
-        !readChoice(parser, options.frequency, Field::Kmitocet, m_options.frequency) ||
-        !readSpeed(parser, options.speed) || !readFiles(parser, options))
+    QList<Target> targets;
+    if (!readFiles(parser, targets))
         return;
-    m_options.run = parser.isSet(options.run);
-    m_outcome = m_options.writesFiles() ? Outcome::WriteFiles : Outcome::OpenWindow;
+    OptionTable::Outputs asked;
+    for (const Target &target : targets)
+        asked |= target.file->output;
+    if (!asked)
+        asked = OptionTable::Window;
+    if (const std::optional<QString> misfit = OptionTable::misfit(asked, parser))
+        return refuse(*misfit);
+    if (!apart(targets))
+        return;
+    const OptionTable::Work work = OptionTable::workOf(asked);
+    if (work == OptionTable::Work::Bench) {
+        if (!readBench(parser, targets))
+            return;
+    } else {
+        if (!readChoice(parser, options.k, Field::OsKruh, m_options.k) ||
+            !readChoice(parser, options.frequency, Field::Kmitocet, m_options.frequency) ||
+            !readSpeed(parser, options.speed))
+            return;
+        m_options.run = parser.isSet(options.run);
+        for (const Target &target : targets) {
+            QString &path = target.file->output == OptionTable::Picture ? m_options.picturePath
+                            : target.file->output == OptionTable::Figure
+                                ? m_options.figurePath
+                                : m_options.probabilitiesPath;
+            path = target.path;
+        }
+    }
+    if (!writable(targets))
+        return;
+    m_outcome = work == OptionTable::Work::Bench ? Outcome::WriteBenchFiles
+                : work == OptionTable::Work::Run ? Outcome::WriteFiles
+                                                 : Outcome::OpenWindow;
 }
 
 bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options &options)
@@ -180,8 +211,8 @@ bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options
 bool CommandLine::readChoice(const QCommandLineParser &parser, const QCommandLineOption &option,
                              Field field, const Choice *&choice)
 {
-    for (const QString &given : parser.values(option)) {
-        choice = choiceCaptioned(field, given.trimmed());
+    for (const QString &given : OptionTable::values(parser, option.names().first())) {
+        choice = choiceCaptioned(field, given);
         if (choice)
             continue;
         const QString valid = optionTexts(field).join(QStringLiteral(", "));
@@ -197,9 +228,9 @@ bool CommandLine::readChoice(const QCommandLineParser &parser, const QCommandLin
 
 bool CommandLine::readSpeed(const QCommandLineParser &parser, const QCommandLineOption &option)
 {
-    for (const QString &given : parser.values(option)) {
+    for (const QString &given : OptionTable::values(parser, option.names().first())) {
         bool ok = false;
-        const int position = given.trimmed().toInt(&ok);
+        const int position = given.toInt(&ok);
         if (!ok || position < 0 || position > SpeedBar::slowestPosition) {
             refuse(tr("--speed %1 is not a whole number from 0 to %2")
                        .arg(given)
@@ -211,52 +242,87 @@ bool CommandLine::readSpeed(const QCommandLineParser &parser, const QCommandLine
     return true;
 }
 
-bool CommandLine::readFiles(const QCommandLineParser &parser, const Options &options)
+bool CommandLine::readFiles(const QCommandLineParser &parser, QList<Target> &targets)
 {
-    struct Output
-    {
-        const QCommandLineOption &option;
-        QStringList suffixes; // of the formats written, the first where the name has none
-        QString *path;
-    };
-    const Output outputs[] = {
-        {options.picture, {QStringLiteral("png")}, &m_options.picturePath},
-        {options.figure, {QStringLiteral("png"), QStringLiteral("svg")}, &m_options.figurePath},
-        {options.probabilities, {QStringLiteral("csv")}, &m_options.probabilitiesPath}};
-    for (const Output &output : outputs) {
-        const QStringList given = parser.values(output.option);
+    for (const OptionTable::File &file : OptionTable::files()) {
+        const QStringList given = parser.values(QString::fromLatin1(file.option));
         if (given.isEmpty())
             continue;
-        const QString name = QStringLiteral("--") + output.option.names().first();
+        const QString name = file.dashed();
         if (given.size() > 1) {
-            refuse(tr("%1 is given more than once; one run writes one file of each").arg(name));
+            refuse(tr("%1 is given more than once; it names one file").arg(name));
             return false;
         }
         // A name is taken as given, spaces and all: a file may have them.
-        if (given.first().isEmpty()) {
+        const QString &path = given.first();
+        if (path.isEmpty()) {
             refuse(tr("%1 needs a file name, or - for the standard output").arg(name));
             return false;
         }
-        const QString suffix = QFileInfo(given.first()).suffix();
-        if (!suffix.isEmpty() && !output.suffixes.contains(suffix, Qt::CaseInsensitive)) {
+        const QString suffix =
+            WholeFile::isStandardOutput(path) ? QString() : QFileInfo(path).suffix();
+        const QStringList suffixes = file.suffixList();
+        if (!suffix.isEmpty() && !suffixes.contains(suffix, Qt::CaseInsensitive)) {
             refuse(tr("%1 %2: the file is written as .%3; name it so")
-                       .arg(name, given.first(), output.suffixes.join(QStringLiteral(" or ."))));
+                       .arg(name, path, suffixes.join(QStringLiteral(" or ."))));
             return false;
         }
-        *output.path = given.first();
+        targets.append({&file, path});
     }
-    for (std::size_t i = 0; i < std::size(outputs); ++i) {
-        for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
-            const QString &first = *outputs[i].path, &second = *outputs[j].path;
-            if (first.isEmpty() || second.isEmpty() || !WholeFile::sameTarget(first, second))
+    return true;
+}
+
+bool CommandLine::apart(const QList<Target> &targets)
+{
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        for (qsizetype j = i + 1; j < targets.size(); ++j) {
+            if (!WholeFile::sameTarget(targets[i].path, targets[j].path))
                 continue;
             refuse(tr("%1 and %2 both name %3; each needs a file of its own")
-                       .arg(QStringLiteral("--") + outputs[i].option.names().first(),
-                            QStringLiteral("--") + outputs[j].option.names().first(), first));
+                       .arg(targets[i].file->dashed(), targets[j].file->dashed(),
+                            shown(targets[i].path)));
             return false;
         }
     }
     return true;
+}
+
+bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target> &targets)
+{
+    const std::variant<Experiment, QString> experiment = MapCommand::experimentFrom(parser);
+    const std::variant<MapGrid, QString> grid = MapCommand::gridFrom(parser);
+    const std::variant<long long, QString> photons = PhotonsCommand::countFrom(parser);
+    const std::variant<quint64, QString> seed = PhotonsCommand::seedFrom(parser);
+    for (const QString *error : {std::get_if<QString>(&experiment), std::get_if<QString>(&grid),
+                                 std::get_if<QString>(&photons), std::get_if<QString>(&seed)}) {
+        if (error) {
+            refuse(*error);
+            return false;
+        }
+    }
+    m_bench = {std::get<Experiment>(experiment), std::get<MapGrid>(grid), {}, {},
+               std::get<long long>(photons),     std::get<quint64>(seed)};
+    for (const Target &target : targets)
+        (target.file->output == OptionTable::Map ? m_bench.mapPath : m_bench.hitsPath) =
+            target.path;
+    return true;
+}
+
+bool CommandLine::writable(const QList<Target> &targets)
+{
+    for (const Target &target : targets) {
+        const QString reason = WholeFile::writeObstacle(target.path);
+        if (!reason.isEmpty()) {
+            exitWith(EXIT_FAILURE, {}, cannotWrite(target.path, reason));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString CommandLine::cannotWrite(const QString &path, const QString &reason)
+{
+    return tr("veltrin: cannot write %1: %2").arg(shown(path), reason);
 }
 
 void CommandLine::refuse(const QString &reason)

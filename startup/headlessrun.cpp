@@ -2,6 +2,7 @@
 #include "headlessrun.h"
 
 #include "choices.h"
+#include "commandline.h"
 #include "figure.h"
 #include "figuresaver.h"
 #include "imagesurface.h"
@@ -11,11 +12,11 @@
 #include "probabilitycsv.h"
 #include "run.h"
 #include "scenecaptions.h"
-#include "textform.h"
 #include "translations.h"
 
-#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -25,6 +26,25 @@
 
 namespace veltrin {
 
+namespace {
+
+/// Every platform, the offscreen one too, looks in the session's runtime folder as it starts
+/// (for a sandbox's marks), and where XDG_RUNTIME_DIR names none, it warns that it makes one in
+/// the temporary folder. A run from a job or a console has no session: it gets a private folder
+/// of its own there, made for the run and gone with it, and the warning has no cause.
+std::unique_ptr<QTemporaryDir> privateRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>(); // its owner's alone, as the folder must be
+    if (!folder->isValid())
+        return nullptr; // the toolkit says what it makes of it
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
+}
+
+} // namespace
+
 int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
 {
     // Only a figure draws text. Without one the run needs no platform at all: a plain
@@ -33,6 +53,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
     std::vector<char *> arguments(argv, argv + argc); // the application keeps them
     int count = argc;
     std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<QTemporaryDir> runtimeFolder; // outlives the application
     if (options.figurePath.isEmpty()) {
         app = std::make_unique<QCoreApplication>(count, arguments.data());
         // PNG is the toolkit's own format: looking through the image plugins finds nothing more.
@@ -45,6 +66,7 @@ int HeadlessRun::exec(int argc, char *argv[], const StartOptions &options)
         arguments.insert(arguments.end(), {platformOption, offscreen, nullptr});
         count += 2;
         qunsetenv("QT_QPA_PLATFORMTHEME");
+        runtimeFolder = privateRuntimeFolder();
         std::optional<PlatformStartGuard> guard(std::in_place);
         app = std::make_unique<QGuiApplication>(count, arguments.data());
         guard.reset();
@@ -71,9 +93,6 @@ HeadlessRun::HeadlessRun(const StartOptions &options) : m_picture(blankPicture(1
         if (choice)
             surface.setText(choice->field, choice->text());
     }
-    if (options.speed) {
-        surface.setText(Field::Spomaleni, numberToText(SpeedBar::delayCount(*options.speed)));
-    }
     Run run(surface);
     m_history.begin(run.record());
     run.drawToEnd();
@@ -85,10 +104,8 @@ QStringList HeadlessRun::writeFiles(const StartOptions &options) const
 {
     QStringList failures;
     const auto check = [&failures](const QString &path, const QString &reason) {
-        if (!reason.isEmpty()) {
-            failures
-                << tr("veltrin: cannot write %1: %2").arg(QDir::toNativeSeparators(path), reason);
-        }
+        if (!reason.isEmpty())
+            failures << CommandLine::cannotWrite(path, reason);
     };
     if (!options.picturePath.isEmpty())
         check(options.picturePath,

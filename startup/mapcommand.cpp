@@ -2,14 +2,10 @@
 #include "mapcommand.h"
 
 #include "choices.h"
-#include "commandline.h"
-#include "mapcsv.h"
 #include "mirrorpreset.h"
-#include "probabilitymap.h"
+#include "optiontable.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace veltrin {
@@ -17,6 +13,8 @@ namespace veltrin {
 namespace {
 
 const QString saveMap = QStringLiteral("save-map");
+const QString kOption = QStringLiteral("k");
+const QString frequencyOption = QStringLiteral("frequency");
 const QString wavenumberOption = QStringLiteral("wavenumber");
 const QString shapeOption = QStringLiteral("shape");
 const QString sourceOption = QStringLiteral("source");
@@ -26,14 +24,27 @@ const QString stepOption = QStringLiteral("map-step");
 constexpr int smallestStep = 10;
 constexpr int largestStep = 1000;
 
-/// A number of the C locale, whole and finite; nothing for any other text.
+/// A number of the C locale, whole and finite; nothing for any other text, also one with spaces
+/// within (the value around it is trimmed already).
 std::optional<double> numberOf(const QString &text)
 {
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value) || text.trimmed() != text)
         return std::nullopt;
     return value;
+}
+
+/// Reads every value given for the option in order with read, which returns one line naming
+/// what is wrong with a value: the first such line, or none once the last value is read.
+template <typename Read>
+std::optional<QString> readEach(const QCommandLineParser &parser, const QString &option, Read read)
+{
+    for (const QString &value : OptionTable::values(parser, option)) {
+        if (std::optional<QString> error = read(value))
+            return error;
+    }
+    return std::nullopt;
 }
 
 /// "X,Y": a point of the map's plane, x from the vertex line, y above the axis.
@@ -47,11 +58,6 @@ std::optional<Vec2> pointOf(const QString &text)
     if (!x || !y || !MapCommand::pointExtent().contains({*x, *y}))
         return std::nullopt;
     return Vec2{*x, *y};
-}
-
-QString prefix()
-{
-    return QStringLiteral("veltrin: ");
 }
 
 /// How --mirror writes each preset: its name, and what it takes after a colon.
@@ -105,11 +111,6 @@ void MapCommand::addOptions(QCommandLineParser &parser)
     });
 }
 
-bool MapCommand::isAsked(const QCommandLineParser &parser)
-{
-    return parser.isSet(saveMap);
-}
-
 std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineParser &parser)
 {
     Experiment experiment;
@@ -130,127 +131,129 @@ std::variant<Experiment, QString> MapCommand::experimentFrom(const QCommandLineP
 
 std::optional<QString> MapCommand::readK(const QCommandLineParser &parser, double &k)
 {
-    if (!parser.isSet(QStringLiteral("k")))
+    return readEach(parser, kOption, [&k](const QString &given) -> std::optional<QString> {
+        const std::optional<double> value = numberOf(given);
+        if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
+            return tr("--k %1 is not a number from %2 to %3")
+                .arg(given)
+                .arg(Experiment::lowestK)
+                .arg(Experiment::highestK);
+        k = *value;
         return std::nullopt;
-    const std::optional<double> value = numberOf(parser.value(QStringLiteral("k")));
-    if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
-        return prefix() + tr("--k %1 is not a number from %2 to %3")
-                              .arg(parser.value(QStringLiteral("k")))
-                              .arg(Experiment::lowestK)
-                              .arg(Experiment::highestK);
-    k = *value;
-    return std::nullopt;
+    });
 }
 
 std::optional<QString> MapCommand::readLight(const QCommandLineParser &parser,
                                              Experiment &experiment)
 {
-    const bool frequencyGiven = parser.isSet(QStringLiteral("frequency"));
-    if (frequencyGiven && parser.isSet(wavenumberOption))
-        return prefix() + tr("--frequency and --wavenumber both name the light; give one of them");
-    if (frequencyGiven) {
-        const QString name = parser.value(QStringLiteral("frequency"));
-        const Choice *found = choiceCaptioned(Field::Kmitocet, name);
-        if (!found) {
-            QStringList names;
-            for (const Choice &choice : choicesFor(Field::Kmitocet))
-                names << QString::fromUtf8(choice.caption).toLower();
-            return prefix() + tr("--frequency %1 is none of the frequencies; choose one of %2")
-                                  .arg(name, names.join(QStringLiteral(", ")));
+    if (parser.isSet(frequencyOption) && parser.isSet(wavenumberOption))
+        return tr("--frequency and --wavenumber both name the light; give one of them");
+    const auto frequency = [&experiment](const QString &given) -> std::optional<QString> {
+        if (const Choice *found = choiceCaptioned(Field::Kmitocet, given)) {
+            experiment.wavenumber = found->value;
+            return std::nullopt;
         }
-        experiment.wavenumber = found->value;
-    }
-    if (parser.isSet(wavenumberOption)) {
-        const std::optional<double> value = numberOf(parser.value(wavenumberOption));
+        QStringList names;
+        for (const Choice &choice : choicesFor(Field::Kmitocet))
+            names << QString::fromUtf8(choice.caption).toLower();
+        return tr("--frequency %1 is none of the frequencies; choose one of %2")
+            .arg(given, names.join(QStringLiteral(", ")));
+    };
+    const auto wavenumber = [&experiment](const QString &given) -> std::optional<QString> {
+        const std::optional<double> value = numberOf(given);
         if (!value || *value < Experiment::lowestWavenumber ||
             *value > Experiment::highestWavenumber)
-            return prefix() + tr("--wavenumber %1 is not a number from %2 to %3")
-                                  .arg(parser.value(wavenumberOption))
-                                  .arg(Experiment::lowestWavenumber)
-                                  .arg(Experiment::highestWavenumber);
+            return tr("--wavenumber %1 is not a number from %2 to %3")
+                .arg(given)
+                .arg(Experiment::lowestWavenumber)
+                .arg(Experiment::highestWavenumber);
         experiment.wavenumber = *value;
-    }
-    return std::nullopt;
+        return std::nullopt;
+    };
+    if (std::optional<QString> error = readEach(parser, frequencyOption, frequency))
+        return error;
+    return readEach(parser, wavenumberOption, wavenumber);
 }
 
 std::optional<QString> MapCommand::readShape(const QCommandLineParser &parser, double k,
                                              Experiment &experiment)
 {
-    const QString shape =
-        parser.isSet(shapeOption) ? parser.value(shapeOption) : QStringLiteral("parabola");
-    if (shape == u"parabola")
-        experiment.shape = MirrorShape::parabola(k);
-    else if (shape == u"circle")
-        experiment.shape = MirrorShape::circle(k);
-    else
-        return prefix() +
-               tr("--shape %1 is none of the shapes; choose parabola or circle").arg(shape);
-    return std::nullopt;
+    experiment.shape = MirrorShape::parabola(k);
+    return readEach(
+        parser, shapeOption, [k, &experiment](const QString &given) -> std::optional<QString> {
+            if (given == u"parabola")
+                experiment.shape = MirrorShape::parabola(k);
+            else if (given == u"circle")
+                experiment.shape = MirrorShape::circle(k);
+            else
+                return tr("--shape %1 is none of the shapes; choose parabola or circle").arg(given);
+            return std::nullopt;
+        });
 }
 
 std::optional<QString> MapCommand::readSource(const QCommandLineParser &parser,
                                               Experiment &experiment)
 {
-    if (!parser.isSet(sourceOption))
-        return std::nullopt;
-    const QString source = parser.value(sourceOption);
-    std::optional<Vec2> at;
-    if (source.startsWith(u"point:"))
-        at = pointOf(source.mid(6));
-    if (source == u"beam")
-        experiment.source = Source::beam();
-    else if (at)
-        experiment.source = Source::point(MapGrid::sceneOf(*at));
-    else
-        return prefix() +
-               tr("--source %1 is none of the sources; choose beam or point:X,Y with X from "
-                  "0 to %2 and Y from %3 to %4")
-                   .arg(source)
-                   .arg(MapCommand::pointExtent().xEnd)
-                   .arg(MapCommand::pointExtent().yLow())
-                   .arg(MapCommand::pointExtent().yEnd());
-    return std::nullopt;
+    return readEach(parser, sourceOption,
+                    [&experiment](const QString &given) -> std::optional<QString> {
+                        std::optional<Vec2> at;
+                        if (given.startsWith(u"point:"))
+                            at = pointOf(given.mid(6));
+                        if (given == u"beam")
+                            experiment.source = Source::beam();
+                        else if (at)
+                            experiment.source = Source::point(MapGrid::sceneOf(*at));
+                        else
+                            return tr("--source %1 is none of the sources; choose beam or "
+                                      "point:X,Y with X from "
+                                      "0 to %2 and Y from %3 to %4")
+                                .arg(given)
+                                .arg(MapCommand::pointExtent().xEnd)
+                                .arg(MapCommand::pointExtent().yLow())
+                                .arg(MapCommand::pointExtent().yEnd());
+                        return std::nullopt;
+                    });
 }
 
 std::optional<QString> MapCommand::readMirror(const QCommandLineParser &parser,
                                               Experiment &experiment)
 {
-    if (!parser.isSet(mirrorOption))
-        return std::nullopt;
-    // A preset's name, and after a colon what it takes.
-    const QString mirror = parser.value(mirrorOption);
-    const qsizetype colon = mirror.indexOf(u':');
-    const QString given = colon < 0 ? QString() : mirror.mid(colon + 1);
-    const MirrorPreset *preset = MirrorPreset::named(mirror.left(colon).toStdString());
-    std::optional<MirrorCut> cut;
-    switch (preset ? preset->takes : MirrorPreset::Takes::Nothing) {
-    case MirrorPreset::Takes::Nothing:
-        if (preset && colon < 0)
-            cut = preset->cut(experiment, 0, {});
-        break;
-    case MirrorPreset::Takes::Period:
-        if (const std::optional<double> period = numberOf(given);
-            period && *period >= MirrorPreset::shortestPeriod &&
-            *period <= MirrorPreset::longestPeriod)
-            cut = preset->cut(experiment, *period, {});
-        break;
-    case MirrorPreset::Takes::Point:
-        if (const std::optional<Vec2> at = pointOf(given))
-            cut = preset->cut(experiment, 0, *at);
-        break;
-    }
-    if (!cut)
-        return prefix() + tr("--mirror %1 is none of the mirrors; choose whole, vertex, edges, "
-                             "grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y "
-                             "with X from 0 to %4 and Y from %5 to %6")
-                              .arg(mirror)
-                              .arg(MirrorPreset::shortestPeriod)
-                              .arg(MirrorPreset::longestPeriod)
-                              .arg(MapCommand::pointExtent().xEnd)
-                              .arg(MapCommand::pointExtent().yLow())
-                              .arg(MapCommand::pointExtent().yEnd());
-    experiment.cut = *cut;
-    return std::nullopt;
+    return readEach(
+        parser, mirrorOption, [&experiment](const QString &mirror) -> std::optional<QString> {
+            // A preset's name, and after a colon what it takes.
+            const qsizetype colon = mirror.indexOf(u':');
+            const QString given = colon < 0 ? QString() : mirror.mid(colon + 1);
+            const MirrorPreset *preset = MirrorPreset::named(mirror.left(colon).toStdString());
+            std::optional<MirrorCut> cut;
+            switch (preset ? preset->takes : MirrorPreset::Takes::Nothing) {
+            case MirrorPreset::Takes::Nothing:
+                if (preset && colon < 0)
+                    cut = preset->cut(experiment, 0, {});
+                break;
+            case MirrorPreset::Takes::Period:
+                if (const std::optional<double> period = numberOf(given);
+                    period && *period >= MirrorPreset::shortestPeriod &&
+                    *period <= MirrorPreset::longestPeriod)
+                    cut = preset->cut(experiment, *period, {});
+                break;
+            case MirrorPreset::Takes::Point:
+                if (const std::optional<Vec2> at = pointOf(given))
+                    cut = preset->cut(experiment, 0, *at);
+                break;
+            }
+            if (!cut)
+                return tr("--mirror %1 is none of the mirrors; choose whole, vertex, edges, "
+                          "grating:PERIOD with a period of %2 to %3 twips, or zones:X,Y "
+                          "with X from 0 to %4 and Y from %5 to %6")
+                    .arg(mirror)
+                    .arg(MirrorPreset::shortestPeriod)
+                    .arg(MirrorPreset::longestPeriod)
+                    .arg(MapCommand::pointExtent().xEnd)
+                    .arg(MapCommand::pointExtent().yLow())
+                    .arg(MapCommand::pointExtent().yEnd());
+            experiment.cut = *cut;
+            return std::nullopt;
+        });
 }
 
 MapExtent MapCommand::pointExtent()
@@ -262,35 +265,22 @@ MapExtent MapCommand::pointExtent()
 
 std::variant<MapGrid, QString> MapCommand::gridFrom(const QCommandLineParser &parser)
 {
-    if (!parser.isSet(stepOption))
-        return MapGrid::full();
-    bool ok = false;
-    const int step = parser.value(stepOption).toInt(&ok);
-    if (!ok || step < smallestStep || step > largestStep)
-        return prefix() + tr("--map-step %1 is not a whole number from %2 to %3")
-                              .arg(parser.value(stepOption))
-                              .arg(smallestStep)
-                              .arg(largestStep);
-    return MapGrid(step);
-}
-
-MapCommand::Outcome MapCommand::exec(const QCommandLineParser &parser)
-{
-    std::variant<Experiment, QString> read = experimentFrom(parser);
-    if (const QString *error = std::get_if<QString>(&read))
-        return {CommandLine::usageError, *error};
-    const std::variant<MapGrid, QString> grid = gridFrom(parser);
-    if (const QString *error = std::get_if<QString>(&grid))
-        return {CommandLine::usageError, *error};
-    const std::optional<ProbabilityMap> map = ProbabilityMap::compute(
-        std::get<Experiment>(read),
-        std::get<MapGrid>(grid).over(std::get<Experiment>(read).mapExtent()));
-    const QString path = parser.value(saveMap);
-    const QString reason = MapCsv::save(*map, path, WholeFile::Wait::ForReader);
-    if (!reason.isEmpty())
-        return {EXIT_FAILURE,
-                prefix() + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason};
-    return {};
+    MapGrid grid = MapGrid::full();
+    const std::optional<QString> error =
+        readEach(parser, stepOption, [&grid](const QString &given) -> std::optional<QString> {
+            bool ok = false;
+            const int step = given.toInt(&ok);
+            if (!ok || step < smallestStep || step > largestStep)
+                return tr("--map-step %1 is not a whole number from %2 to %3")
+                    .arg(given)
+                    .arg(smallestStep)
+                    .arg(largestStep);
+            grid = MapGrid(step);
+            return std::nullopt;
+        });
+    if (error)
+        return *error;
+    return grid;
 }
 
 } // namespace veltrin

@@ -13,9 +13,10 @@ class QCommandLineParser;
 
 namespace veltrin {
 
-/// The experiment bench from the command line, with no window and no display: --save-map writes
-/// the probability map of the experiment the options describe as comma-separated values. --k and
-/// --frequency are the run's own options; here --k takes any value of the bench's range.
+/// The experiment bench's options on the command line, which --save-map and --save-hits read: the
+/// experiment and the map's grid. --k and --frequency are the run's own options; here --k takes
+/// any value of the bench's range. Every value given is checked, spaces around it removed, and
+/// the last counts.
 class MapCommand
 {
     Q_DECLARE_TR_FUNCTIONS(veltrin::MapCommand)
@@ -23,8 +24,6 @@ class MapCommand
 public:
     /// Adds the bench's options that the run does not have.
     static void addOptions(QCommandLineParser &parser);
-    /// Whether the command line asks for a map.
-    static bool isAsked(const QCommandLineParser &parser);
 
     /// The experiment the options describe (the bench's starting one where they say nothing),
     /// or one line naming what is wrong and the values allowed.
@@ -38,14 +37,6 @@ public:
     /// until the experiment's is put on it; or one line naming what is wrong and the values
     /// allowed.
     static std::variant<MapGrid, QString> gridFrom(const QCommandLineParser &parser);
-
-    struct Outcome
-    {
-        int status = 0;
-        QString error; ///< one line, where the map could not be made or written
-    };
-    /// Reads the options, computes the map on every core and writes it.
-    static Outcome exec(const QCommandLineParser &parser);
 
 private:
     // The steps of experimentFrom, in order: each reads its options into the experiment, or

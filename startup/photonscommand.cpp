@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "photonscommand.h"
 
-#include "commandline.h"
-#include "mapphotons.h"
+#include "optiontable.h"
 #include "photonrandom.h"
-#include "probabilitymap.h"
+#include "planephotons.h"
+#include "streamedfile.h"
 #include "textform.h"
-#include "wholefile.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <cstdlib>
 #include <limits>
-#include <vector>
 
 namespace veltrin {
 
@@ -25,10 +21,9 @@ const QString seedOption = QStringLiteral("seed");
 constexpr long long defaultPhotons = 1000;
 constexpr quint64 defaultSeed = 1;
 
-QString prefix()
-{
-    return QStringLiteral("veltrin: ");
-}
+// The rows go out in pieces of about this many bytes, so that ten million photons take no more
+// memory than ten.
+constexpr qsizetype pieceSize = 64 * 1024;
 
 } // namespace
 
@@ -53,75 +48,56 @@ void PhotonsCommand::addOptions(QCommandLineParser &parser)
     });
 }
 
-bool PhotonsCommand::isAsked(const QCommandLineParser &parser)
+std::variant<long long, QString> PhotonsCommand::countFrom(const QCommandLineParser &parser)
 {
-    return parser.isSet(saveHits) || parser.isSet(photonsOption) || parser.isSet(seedOption);
-}
-
-QByteArray PhotonsCommand::text(std::span<const Vec2> hits)
-{
-    QByteArray out;
-    out.reserve(qsizetype(hits.size()) * 40 + 16);
-    out += "x_twips,y_twips\r\n";
-    for (const Vec2 hit : hits) {
-        out += numberToText(hit.x).toUtf8();
-        out += ',';
-        out += numberToText(hit.y).toUtf8();
-        out += "\r\n";
-    }
-    return out;
-}
-
-MapCommand::Outcome PhotonsCommand::exec(const QCommandLineParser &parser)
-{
-    if (!parser.isSet(saveHits))
-        return {CommandLine::usageError,
-                prefix() + tr("--photons and --seed need --save-hits FILE.csv to write to")};
     long long count = defaultPhotons;
-    if (parser.isSet(photonsOption)) {
+    for (const QString &given : OptionTable::values(parser, photonsOption)) {
         bool ok = false;
-        count = parser.value(photonsOption).toLongLong(&ok);
+        count = given.toLongLong(&ok);
         if (!ok || count < 1 || count > mostPhotons)
-            return {CommandLine::usageError,
-                    prefix() + tr("--photons %1 is not a whole number from 1 to %2")
-                                   .arg(parser.value(photonsOption))
-                                   .arg(mostPhotons)};
+            return tr("--photons %1 is not a whole number from 1 to %2")
+                .arg(given)
+                .arg(mostPhotons);
     }
+    return count;
+}
+
+std::variant<quint64, QString> PhotonsCommand::seedFrom(const QCommandLineParser &parser)
+{
     quint64 seed = defaultSeed;
-    if (parser.isSet(seedOption)) {
+    for (const QString &given : OptionTable::values(parser, seedOption)) {
         bool ok = false;
-        seed = parser.value(seedOption).toULongLong(&ok);
-        if (!ok || parser.value(seedOption).trimmed() != parser.value(seedOption))
-            return {CommandLine::usageError,
-                    prefix() + tr("--seed %1 is not a whole number from 0 to %2")
-                                   .arg(parser.value(seedOption))
-                                   .arg(std::numeric_limits<quint64>::max())};
+        seed = given.toULongLong(&ok);
+        if (!ok)
+            return tr("--seed %1 is not a whole number from 0 to %2")
+                .arg(given)
+                .arg(std::numeric_limits<quint64>::max());
     }
-    const std::variant<Experiment, QString> read = MapCommand::experimentFrom(parser);
-    if (const QString *error = std::get_if<QString>(&read))
-        return {CommandLine::usageError, *error};
-    const std::variant<MapGrid, QString> grid = MapCommand::gridFrom(parser);
-    if (const QString *error = std::get_if<QString>(&grid))
-        return {CommandLine::usageError, *error};
+    return seed;
+}
 
-    const std::optional<ProbabilityMap> map = ProbabilityMap::compute(
-        std::get<Experiment>(read),
-        std::get<MapGrid>(grid).over(std::get<Experiment>(read).mapExtent()));
-    const MapPhotons photons(*map);
-    if (!photons.canDraw())
-        return {EXIT_FAILURE, prefix() + tr("no light reaches the plane in this experiment: "
-                                            "no photon can land")};
+QString PhotonsCommand::save(const PlanePhotons &photons, long long count, quint64 seed,
+                             const QString &path)
+{
+    StreamedFile file(path);
+    QByteArray piece;
+    piece.reserve(pieceSize + 128);
+    piece += "x_twips,y_twips\r\n";
     PhotonRandom random(seed);
-    std::vector<Vec2> hits;
-    hits.reserve(std::size_t(count));
-    for (long long n = 0; n < count; ++n)
-        hits.push_back(photons.draw(random));
-
-    const QString path = parser.value(saveHits);
-    const QString reason = WholeFile::write(path, text(hits), WholeFile::Wait::ForReader);
-    if (!reason.isEmpty())
-        return {EXIT_FAILURE, prefix() + tr("%1: %2").arg(QDir::toNativeSeparators(path), reason)};
-    return {};
+    for (long long n = 0; n < count; ++n) {
+        const Vec2 hit = photons.draw(random);
+        piece += numberToText(hit.x).toLatin1();
+        piece += ',';
+        piece += numberToText(hit.y).toLatin1();
+        piece += "\r\n";
+        if (piece.size() >= pieceSize) {
+            if (!file.write(piece))
+                break; // a reader gone, a disk full: no photon more is drawn
+            piece.resize(0);
+        }
+    }
+    file.write(piece);
+    return file.commit();
 }
 
 } // namespace veltrin

@@ -21,12 +21,6 @@ struct StartOptions
     QString figurePath;                ///< with no window: save its figure here, PNG or SVG
     QString probabilitiesPath;         ///< with no window: save its probabilities here
 
-    /// One run into files, with no window.
-    bool writesFiles() const
-    {
-        return !picturePath.isEmpty() || !figurePath.isEmpty() || !probabilitiesPath.isEmpty();
-    }
-
     /// Chooses K and frequency and moves the scroll bar, whose handlers write the fields as the
     /// user's clicks would; with run, presses Start as soon as the event loop takes over.
     void applyTo(VeltrinWindow &window) const;

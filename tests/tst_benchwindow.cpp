@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchfigure.h"
 #include "benchphotons.h"
 #include "benchwindow.h"
+#include "chainpanel.h"
+#include "colourbar.h"
+#include "figuresaver.h"
 #include "mapcomputer.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
@@ -10,8 +14,17 @@
 #include "scalechoice.h"
 #include "viridis.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <climits>
@@ -202,6 +215,78 @@ private slots:
         QVERIFY2(shades[0] > 0.2 && shades[0] < 0.33, qPrintable(QString::number(shades[0])));
     }
 
+    void theFigureIsOnWhiteAndNamesTheExperimentInTheLanguage()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        Experiment experiment = bench.experiment();
+        experiment.shape = MirrorShape::parabola(0.00013);
+        experiment.wavenumber = 0.0315;
+        bench.setExperiment(experiment);
+        QVERIFY(!bench.figure()); // not of the map before it
+        bench.show();
+        QTRY_VERIFY(bench.computer()->isFinished());
+        QTemporaryDir dir;
+        QString chosen;
+        bench.setAskFileName(
+            [&chosen](QWidget *, const QString &, const QString &, const QString &filter,
+                      QString *) { return filter.contains(u"SVG") ? chosen : QString(); });
+        const auto save = [&](const QString &name) {
+            chosen = dir.filePath(name);
+            QSignalSpy saved(&bench, &BenchWindow::fileSaved);
+            bench.savePicture();
+            return saved.wait() && saved.first().at(1).toString().isEmpty();
+        };
+        QVERIFY(save(QStringLiteral("bench.png")));
+        QVERIFY(save(QStringLiteral("bench.svg")));
+        const std::shared_ptr<const BenchFigure> figure = bench.figure();
+        bench.copyPicture();
+        QLocale::setDefault(QLocale::c());
+
+        // At twice the design scale and saying so, on white, the map's colours inside it.
+        const QImage png(dir.filePath(QStringLiteral("bench.png")));
+        QCOMPARE(png.size(), (figure->size() * FigureSaver::pngRatio).toSize());
+        QCOMPARE(png.dotsPerMeterX(), qRound(FigureSaver::pngRatio * 96 / 0.0254));
+        QCOMPARE(png.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(png.pixel(png.width() - 1, png.height() - 1), qRgb(255, 255, 255));
+        QVERIFY(png.pixel((figure->plane().center() * FigureSaver::pngRatio).toPoint()) !=
+                qRgb(255, 255, 255));
+        QFile svg(dir.filePath(QStringLiteral("bench.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        QVERIFY2(text.contains(u"K = 0,00013") && text.contains(u"0,0315 rad/twip"),
+                 qPrintable(figure->description()));
+        QVERIFY(!text.contains(u"0.00013"));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), png.size());
+    }
+
+    void copyNumbersIsAHeaderAndARowInTheLanguage()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.setDetector({4321, -250});
+        bench.copyNumbers();
+        QLocale::setDefault(QLocale::c());
+
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[2], QString());
+        const QStringList header = lines[0].split(u'\t');
+        const QStringList values = lines[1].split(u'\t');
+        QCOMPARE(values.size(), header.size());
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const auto value = [&](const char *key) {
+            const qsizetype at = header.indexOf(QString::fromUtf8(key));
+            return at < 0 ? qQNaN() : german.toDouble(values[at]);
+        };
+        QCOMPARE(value("x (twips from the vertex line)"), 4321.0);
+        QCOMPARE(value("y (twips above the axis)"), -250.0);
+        QCOMPARE(value("K"), 0.00005);
+        QVERIFY(qAbs(value("probability (twips of bar)") - bench.detectorProbability()) <= 0.005);
+    }
+
     void theListNamesThePresetTheMirrorIsCutAs()
     {
         BenchWindow bench;
@@ -217,6 +302,112 @@ private slots:
         QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
         bench.undoStack()->undo();
         QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
+    }
+
+    void escapeClosesAnOpenListAndLeavesTheBenchOpen()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bench));
+        auto *shape = bench.findChild<QComboBox *>(QStringLiteral("mirrorShape"));
+        shape->setFocus();
+        shape->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(bench.isVisible());
+        QTest::keyClick(shape, Qt::Key_Escape);
+        QVERIFY(!bench.isVisible());
+    }
+
+    void predictFirstHidesEveryNumberThatTellsWhereTheLightGoes()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        QTRY_VERIFY(bench.computer()->isFinished());
+        const auto *numbers = bench.findChild<QLabel *>(QStringLiteral("detectorNumbers"));
+        const auto *chain = bench.findChild<ChainPanel *>();
+        const auto told = [&] {
+            return QStringList{numbers->text(), bench.findChild<QLabel *>("mapDescription")->text(),
+                               bench.mapView()->accessibleDescription(),
+                               bench.findChild<ColourBar *>()->accessibleDescription()};
+        };
+        const QRegularExpression digit(QStringLiteral("\\d"));
+
+        bench.photons()->predictFirst();
+        // The detector still moves, to mark with; and a new experiment's map comes meanwhile.
+        QTest::keyClick(bench.mapView(), Qt::Key_Right);
+        Experiment next = bench.experiment();
+        next.wavenumber = 0.03;
+        bench.setExperiment(next);
+        QTRY_VERIFY(bench.computer()->isFinished());
+        for (const QString &text : told())
+            QVERIFY2(!text.contains(digit), qPrintable(text));
+        QVERIFY(!chain->isChainShown());
+
+        bench.photons()->reveal();
+        for (const QString &text : told())
+            QVERIFY2(text.contains(digit), qPrintable(text));
+        QVERIFY(chain->isChainShown());
+    }
+
+    void theDetectorGoesWhereItIsTypedAndStepsOnTheMapsGrid()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.start(0.0001, 0.02, {2500, 0});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        auto *x = bench.findChild<QSpinBox *>(QStringLiteral("detectorX"));
+        auto *y = bench.findChild<QSpinBox *>(QStringLiteral("detectorY"));
+        for (const auto &[field, typed] : {std::pair{x, "4000"}, std::pair{y, "500"}}) {
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, QString::fromLatin1(typed));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QCOMPARE(bench.detector().x, 4000.0);
+        QCOMPARE(bench.detector().y, 500.0);
+        QCOMPARE(bench.detectorProbability(), bench.experiment().probabilityAt({4000, 500}));
+        // Where the whole mirror gives little light: about 135 twips of bar.
+        QVERIFY2(std::abs(bench.detectorProbability() - 135) < 10,
+                 qPrintable(QString::number(bench.detectorProbability())));
+
+        // A click lands anywhere; the arrow keys go on from there to the next point of the grid.
+        QTest::mouseClick(bench.mapView(), Qt::LeftButton, {},
+                          bench.mapView()->pixelOf({3333, 777}).toPoint());
+        const Vec2 clicked = bench.detector();
+        QTest::keyClick(bench.mapView(), Qt::Key_Right);
+        QTest::keyClick(bench.mapView(), Qt::Key_Down, Qt::ShiftModifier);
+        const Vec2 stepped = bench.detector();
+        QCOMPARE(std::fmod(stepped.x, MapView::keyStep), 0.0);
+        QVERIFY(stepped.x > clicked.x && stepped.x - clicked.x <= MapView::keyStep);
+        QCOMPARE(std::fmod(stepped.y, MapView::fineKeyStep), 0.0);
+        QVERIFY(stepped.y < clicked.y && clicked.y - stepped.y <= MapView::fineKeyStep);
+        QCOMPARE(x->value(), int(stepped.x));
+        QCOMPARE(y->value(), int(stepped.y));
+    }
+
+    void zonesChosenForOneKAreACutByHandForAnother()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.start(0.0001, 0.02, {4000, 500});
+        auto *presets = bench.findChild<QComboBox *>(QStringLiteral("mirrorPreset"));
+        presets->setCurrentIndex(presets->findText(QStringLiteral("Zones for the detector")));
+        emit presets->activated(presets->currentIndex());
+        const MirrorCut zones = bench.experiment().cut;
+        QVERIFY(!zones.isWhole());
+        QVERIFY(bench.description().contains(u"zones"));
+
+        bench.findChild<QDoubleSpinBox *>(QStringLiteral("mirrorK"))->setValue(0.0002);
+        QCOMPARE(bench.experiment().cut, zones);
+        QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
+        QVERIFY2(!bench.description().contains(u"zones", Qt::CaseInsensitive),
+                 qPrintable(bench.description()));
     }
 };
 

@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchwindow.h"
 #include "canvas.h"
 #include "choices.h"
 #include "commandline.h"
 #include "mapcommand.h"
 #include "mapcomputer.h"
-#include "mapcsv.h"
 #include "mirrorpreset.h"
 #include "probabilitycsv.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdlib>
 
 using namespace veltrin;
 
@@ -29,19 +33,52 @@ struct Finished
     QString error;
 };
 
-/// The program started where there is no display at all, as from a plain console or a job.
-Finished runWithoutDisplay(const QStringList &arguments)
+/// The program set to start where there is no display at all, as from a plain console or a job.
+void prepare(QProcess &program, const QString &folder = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"})
+    for (const char *name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
-    QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(VELTRIN_PROGRAM), arguments);
+    program.setWorkingDirectory(folder);
+}
+
+Finished finish(QProcess &program)
+{
     if (!program.waitForFinished(30'000) || program.exitStatus() != QProcess::NormalExit)
         return {};
     return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
             QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+/// The program run without a display, in the folder given or the test's own.
+Finished runWithoutDisplay(const QStringList &arguments, const QString &folder = {})
+{
+    QProcess program;
+    prepare(program, folder);
+    program.start(QStringLiteral(VELTRIN_PROGRAM), arguments);
+    return finish(program);
+}
+
+/// The one line the program says on its error output; the toolkit may add remarks of its own.
+QString oneLine(const Finished &finished)
+{
+    const QStringList said = finished.error.split(u'\n').filter(QStringLiteral("veltrin:"));
+    return said.size() == 1 ? said.first() : QStringLiteral("not one line: ") + finished.error;
+}
+
+/// What a folder holds.
+QStringList entries(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+/// What a file holds, or nothing where it cannot be read.
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -74,17 +111,6 @@ private slots:
         QTest::addRow("every K given is checked")
             << QStringList{"--k", "bogus", "--k", "0.0001"} << 2 << ""
             << "--k bogus";
-        QTest::addRow("one file for both")
-            << QStringList{"--save-picture", "out", "--save-probabilities", "./out"} << 2 << ""
-            << "both name out";
-        QTest::addRow("an empty name") << QStringList{"--save-picture", ""} << 2 << ""
-                                       << "--save-picture needs a file name";
-        QTest::addRow("a name of another format")
-            << QStringList{"--save-picture", "x.jpg"} << 2 << ""
-            << "written as .png";
-        QTest::addRow("a figure of another format")
-            << QStringList{"--save-figure", "x.pdf"} << 2 << ""
-            << "written as .png or .svg";
         QTest::addRow("probabilities on standard output")
             << QStringList{"--save-probabilities", "-"} << 0
             << "run,K,frequency,distance_twips,probability_twips,resultant\r\n1,0.00005,Middle,"
@@ -94,7 +120,8 @@ private slots:
             << "whole, vertex, edges, grating:PERIOD";
         QTest::addRow("a map on standard output")
             << QStringList{"--save-map", "-", "--map-step", "1000"} << 0
-            << "x_twips,y_twips,probability_twips\r\n0,-3000,"
+            << "x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips\r\n"
+               "0,-3000,"
             << "";
         QTest::addRow("photons with nowhere to go") << QStringList{"--photons", "10"} << 2 << ""
                                                     << "--save-hits";
@@ -102,7 +129,7 @@ private slots:
                                     << "1 to 10000000";
         QTest::addRow("a folder that is not there")
             << QStringList{"--save-picture", "/nonexistent/veltrin.png"} << 1 << ""
-            << "/nonexistent/veltrin.png";
+            << "cannot write /nonexistent/veltrin.png";
     }
     void answersWithoutADisplay()
     {
@@ -115,10 +142,181 @@ private slots:
         QVERIFY2(finished.output.contains(output), qPrintable(finished.output));
         if (error.isEmpty())
             return;
-        // The toolkit may add its own remarks on the environment; the program says one line.
-        const QStringList said = finished.error.split(u'\n').filter(QStringLiteral("veltrin:"));
-        QCOMPARE(said.size(), 1);
-        QVERIFY2(said.first().contains(error), qPrintable(said.first()));
+        QVERIFY2(oneLine(finished).contains(error), qPrintable(oneLine(finished)));
+    }
+
+    // Whatever is wrong with what a call asks for, it is named in one line and nothing is
+    // written, also where the rest would make a file.
+    void refusesTheWholeCallBeforeWritingAnything_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // in a folder with link.csv naming s.csv
+        QTest::addColumn<QString>("error");
+        const auto map = [](const QStringList &more) {
+            return QStringList{"--save-map", "m.csv", "--map-step", "1000"} + more;
+        };
+        const auto hits = [](const QStringList &more) {
+            return QStringList{"--save-hits", "h.csv", "--map-step", "1000"} + more;
+        };
+        QTest::addRow("a map beside a picture")
+            << map({"--save-picture", "p.png"}) << "--save-picture and --save-map cannot go";
+        QTest::addRow("photons beside a figure")
+            << hits({"--save-figure", "f.svg"}) << "--save-figure and --save-hits cannot go";
+        QTest::addRow("one file for two runs' files")
+            << QStringList{"--save-picture", "out", "--save-probabilities", "./out"}
+            << "both name out";
+        QTest::addRow("one file for the map and photons, through a link")
+            << map({"--save-hits", "link.csv"}) << "--save-map and --save-hits both name m.csv";
+        QTest::addRow("the standard output for two")
+            << QStringList{"--save-map", "-", "--save-hits", "-"}
+            << "both name the standard output";
+        QTest::addRow("a file option twice")
+            << map({"--save-map", "n.csv"}) << "--save-map is given more than once";
+        QTest::addRow("a picture of another format")
+            << QStringList{"--save-picture", "x.jpg"} << "written as .png";
+        QTest::addRow("a figure of another format")
+            << QStringList{"--save-figure", "x.pdf"} << "written as .png or .svg";
+        QTest::addRow("a map named as a picture")
+            << QStringList{"--save-map", "m.png"} << "written as .csv";
+        QTest::addRow("a bench option beside a picture")
+            << QStringList{"--save-picture", "p.png", "--mirror", "edges"}
+            << "--mirror is not used by --save-picture";
+        QTest::addRow("a window option beside a picture")
+            << QStringList{"--save-picture", "p.png", "--speed", "3"}
+            << "--speed is not used by --save-picture";
+        QTest::addRow("photons beside only a map")
+            << map({"--photons", "10"}) << "--photons is not used by --save-map";
+        for (const char *option : {"save-picture", "save-map", "save-hits"}) {
+            const QString name = QStringLiteral("--") + QString::fromLatin1(option);
+            QTest::addRow("an empty name for %s", option)
+                << QStringList{name, ""} << name + QStringLiteral(" needs a file name");
+        }
+        // Every occurrence is checked; the last one counts.
+        const std::pair<const char *, const char *> good[] = {
+            {"k", "0.0001"},     {"wavenumber", "0.03"}, {"shape", "circle"},  {"source", "beam"},
+            {"mirror", "edges"}, {"map-step", "500"},    {"frequency", "high"}};
+        for (const auto &[option, value] : good) {
+            const QString name = QStringLiteral("--") + QString::fromLatin1(option);
+            QTest::addRow("every %s of a map checked", option)
+                << map({name, "bogus", name, value}) << name + QStringLiteral(" bogus");
+        }
+        for (const char *option : {"photons", "seed"}) {
+            const QString name = QStringLiteral("--") + QString::fromLatin1(option);
+            QTest::addRow("every %s checked", option)
+                << hits({name, "bogus", name, "7"}) << name + QStringLiteral(" bogus");
+        }
+    }
+    void refusesTheWholeCallBeforeWritingAnything()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(QStringLiteral("m.csv"), dir.filePath(QStringLiteral("link.csv"))));
+        const Finished finished = runWithoutDisplay(arguments, dir.path());
+        QCOMPARE(finished.status, CommandLine::usageError);
+        QVERIFY2(oneLine(finished).contains(error), qPrintable(oneLine(finished)));
+        QCOMPARE(finished.output, QString());
+        QCOMPARE(entries(dir), QStringList{"link.csv"});
+    }
+
+    // Spaces around a value are removed alike in every mode, and of an option given twice the
+    // last counts: either way the call writes what the plain one does.
+    void readsValuesAlikeInEveryMode_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("plain");
+        QTest::addRow("the run's values with spaces")
+            << QStringList{"--save-probabilities", "-", "--k", " 0.0001 ", "--frequency", "high "}
+            << QStringList{"--save-probabilities", "-", "--k", "0.0001", "--frequency", "high"};
+        QTest::addRow("the map's values with spaces")
+            << QStringList{"--save-map",   "-",
+                           "--k",          " 0.00013",
+                           "--wavenumber", "0.03 ",
+                           "--shape",      " circle ",
+                           "--source",     " point:6000,-400",
+                           "--mirror",     "grating:300 ",
+                           "--map-step",   " 500 "}
+            << QStringList{"--save-map", "-",           "--k",        "0.00013",  "--wavenumber",
+                           "0.03",       "--shape",     "circle",     "--source", "point:6000,-400",
+                           "--mirror",   "grating:300", "--map-step", "500"};
+        QTest::addRow("the photons' values with spaces")
+            << QStringList{"--save-hits", "-",         "--map-step", "500",    "--frequency",
+                           " low",        "--photons", " 20",        "--seed", "7 "}
+            << QStringList{"--save-hits", "-",         "--map-step", "500",    "--frequency",
+                           "low",         "--photons", "20",         "--seed", "7"};
+        QTest::addRow("the last of each")
+            << QStringList{"--save-map", "-",     "--map-step", "1000", "--map-step",
+                           "500",        "--k",   "0.0002",     "--k",  "0.0001",
+                           "--mirror",   "whole", "--mirror",   "edges"}
+            << QStringList{"--save-map", "-",      "--map-step", "500",
+                           "--k",        "0.0001", "--mirror",   "edges"};
+    }
+    void readsValuesAlikeInEveryMode()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, plain);
+        const Finished first = runWithoutDisplay(given);
+        QCOMPARE(first.status, 0);
+        QVERIFY(first.output.size() > 100);
+        QCOMPARE(first.output, runWithoutDisplay(plain).output);
+    }
+
+    // A file that cannot be written is found as the command line is read, before the map or
+    // the photons are computed, and no file asked for beside it is written.
+    void anUnwritableFileIsFoundBeforeTheWork_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // in a fresh folder
+        QTest::addColumn<QString>("unwritable");
+        const QStringList mostWork{"--photons", "10000000", "--map-step", "10"};
+        QTest::addRow("photons into a folder that is not there")
+            << QStringList{"--save-hits", "none/hits.csv"} + mostWork << "none/hits.csv";
+        QTest::addRow("a map beside photons into a folder that is not there")
+            << QStringList{"--save-map", "map.csv", "--save-hits", "none/hits.csv"} + mostWork
+            << "none/hits.csv";
+        QTest::addRow("a map into a folder") << QStringList{"--save-map", "."} << ".";
+        QTest::addRow("a picture beside probabilities that cannot be written")
+            << QStringList{"--save-picture", "run.png", "--save-probabilities", "none/run.csv"}
+            << "none/run.csv";
+    }
+    void anUnwritableFileIsFoundBeforeTheWork()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, unwritable);
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const CommandLine line(QStringList{"veltrin"} + arguments);
+        QDir::setCurrent(before);
+        QCOMPARE(line.outcome(), CommandLine::Outcome::Exit);
+        QCOMPARE(line.exitStatus(), EXIT_FAILURE);
+        QVERIFY2(line.error().startsWith(QStringLiteral("veltrin: cannot write ") + unwritable),
+                 qPrintable(line.error()));
+        QCOMPARE(entries(dir), QStringList());
+    }
+
+    // A reader that goes away is named in one line, and the program ends with a failure, not
+    // killed without a word.
+    void aClosedPipeIsNamed_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // each writes far more than a pipe holds
+        QTest::addRow("photons") << QStringList{"--save-hits", "-",          "--photons",
+                                                "100000",      "--map-step", "500"};
+        QTest::addRow("a map") << QStringList{"--save-map", "-"};
+    }
+    void aClosedPipeIsNamed()
+    {
+        QFETCH(QStringList, arguments);
+        const QString takesNothing = QStandardPaths::findExecutable(QStringLiteral("true"));
+        QVERIFY(!takesNothing.isEmpty());
+        QProcess program, reader;
+        prepare(program);
+        program.setStandardOutputProcess(&reader);
+        reader.start(takesNothing, {});
+        program.start(QStringLiteral(VELTRIN_PROGRAM), arguments);
+        QVERIFY(reader.waitForFinished());
+        const Finished finished = finish(program);
+        QCOMPARE(finished.status, EXIT_FAILURE);
+        QVERIFY2(oneLine(finished).contains(QStringLiteral("cannot write the standard output")),
+                 qPrintable(oneLine(finished)));
     }
 
     void mirrorsByName_data()
@@ -159,7 +357,7 @@ private slots:
         QVERIFY(!experiment.cut.isWhole());
     }
 
-    void aMapWithoutAWindowIsTheBenchs()
+    void aMapWithoutAWindowIsTheBenchsSaveMapAndNamesItsExperiment()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("map.csv"));
@@ -173,13 +371,32 @@ private slots:
         experiment.wavenumber = 0.03;
         experiment.source = Source::point(MapGrid::sceneOf({6000, -400}));
         experiment.cut = MirrorCut::grating(300);
-        MapComputer computer;
-        computer.setGrids({MapGrid(250)});
-        computer.compute(experiment);
-        QTRY_VERIFY(computer.isFinished());
-        QFile csv(path);
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll(), MapCsv::text(*computer.map()));
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(250)});
+        bench.setExperiment(experiment);
+        bench.show();
+        QTRY_VERIFY(bench.computer()->isFinished());
+        const QString saved = dir.filePath(QStringLiteral("bench.csv"));
+        bench.setAskFileName([&saved](QWidget *, const QString &, const QString &, const QString &,
+                                      QString *) { return saved; });
+        QSignalSpy written(&bench, &BenchWindow::fileSaved);
+        bench.saveCsv();
+        QVERIFY(written.wait());
+        QCOMPARE(written.first().at(1).toString(), QString());
+        const QByteArray text = readAll(path);
+        QCOMPARE(readAll(saved), text);
+
+        // Every row names the experiment in the command line's words, the source quoted for
+        // its comma.
+        const QList<QByteArray> rows = text.split('\n');
+        QCOMPARE(
+            rows.first(),
+            "x_twips,y_twips,probability_twips,shape,K,wavenumber,source,mirror,kept_strips\r");
+        const QByteArray named = ",circle,0.00013,0.03,\"point:6000,-400\",grating:300," +
+                                 QByteArray::number(experiment.cut.keptCount()) + '\r';
+        QVERIFY2(rows[1].endsWith(named), rows[1].constData());
+        QVERIFY(rows[rows.size() - 2].endsWith(named));
+        QCOMPARE(rows.last(), QByteArray());
     }
 
     void filesWithoutAWindowAreWhatTheWindowShowsAndSaves()
@@ -193,6 +410,7 @@ private slots:
             runWithoutDisplay(choices + QStringList{"--save-picture", picture, "--save-figure",
                                                     figure, "--save-probabilities", numbers});
         QCOMPARE(finished.status, 0);
+        QCOMPARE(finished.error, QString()); // no warning from the toolkit, nothing to tell
 
         VeltrinWindow window;
         CommandLine(QStringList{"veltrin"} + choices).options().applyTo(window);
@@ -229,15 +447,21 @@ private slots:
         QCOMPARE(hits(QStringLiteral("7")).output, first.output);
         QVERIFY(hits(QStringLiteral("8")).output != first.output);
 
-        // Where most photons land is the map's brightest point.
-        const Finished map = runWithoutDisplay(QStringList{
-            "--k", "0.0001", "--mirror", "grating:400", "--map-step", "100", "--save-map", "-"});
-        QCOMPARE(map.status, 0);
+        // Where most photons land is the map's brightest point; one call writes both.
+        QTemporaryDir dir;
+        const QString mapPath = dir.filePath(QStringLiteral("map.csv"));
+        const Finished both = runWithoutDisplay(
+            experiment + QStringList{"--photons", "3000", "--seed", "7", "--save-map", mapPath});
+        QCOMPARE(both.status, 0);
+        QCOMPARE(both.output, first.output);
+        QFile map(mapPath);
+        QVERIFY(map.open(QIODevice::ReadOnly));
         double brightest = -1;
         QPointF peak;
-        for (const QString &row : map.output.split(QStringLiteral("\r\n")).mid(1)) {
+        for (const QString &row :
+             QString::fromLatin1(map.readAll()).split(QStringLiteral("\r\n")).mid(1)) {
             const QStringList v = row.split(u',');
-            if (v.size() == 3 && v[2].toDouble() > brightest) {
+            if (v.size() > 2 && v[2].toDouble() > brightest) {
                 brightest = v[2].toDouble();
                 peak = {v[0].toDouble(), v[1].toDouble()};
             }

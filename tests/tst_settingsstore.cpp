@@ -75,6 +75,27 @@ private slots:
         QCOMPARE(store.flag(QStringLiteral("view/projector"), false), false);
         QCOMPARE(store.number(QStringLiteral("view/zoom"), 7, 1, 10), 7);
     }
+
+    // A change that would make the file too large to be read again is not written: the file
+    // stays as it was, and readable.
+    void staysWithinItsOwnLimit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Veltrin.conf"));
+        QByteArray text = "[view]\nprojector=true\n";
+        text += "; " + QByteArray(SettingsStore::largestFile - text.size() - 3, 'x') + '\n';
+        QCOMPARE(text.size(), SettingsStore::largestFile);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+
+        SettingsStore store(path);
+        QVERIFY(!store.setFlag(QStringLiteral("view/projector"), false)); // one byte longer
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
+        QCOMPARE(store.flag(QStringLiteral("view/projector"), false), true);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstSettingsStore)

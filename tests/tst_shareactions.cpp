@@ -8,9 +8,11 @@
 #include "probabilitycsv.h"
 #include "shareactions.h"
 #include "veltrinwindow.h"
+#include "wholefile.h"
 #include "windowrun.h"
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -18,9 +20,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace veltrin;
@@ -113,8 +120,7 @@ private slots:
         QTemporaryDir dir;
         m_chosen = dir.filePath(QStringLiteral("bars.csv"));
         const auto saveAndRead = [this] {
-            m_actions->saveProbabilities();
-            return readCsv(m_chosen);
+            return saveProbabilities() ? readCsv(m_chosen) : QList<QStringList>{};
         };
         QVERIFY(pressStartAndWait(*m_window));
         choose(*m_window, Field::Kmitocet, "Low");
@@ -203,11 +209,7 @@ private slots:
         rlimit small = limits;
         small.rlim_cur = writeFails ? 1024 : limits.rlim_cur;
         setrlimit(RLIMIT_FSIZE, &small);
-        bool ended = true;
-        if (picture)
-            ended = savePicture();
-        else
-            m_actions->saveProbabilities();
+        const bool ended = picture ? savePicture() : saveProbabilities();
         setrlimit(RLIMIT_FSIZE, &limits);
         QVERIFY(ended);
 
@@ -325,12 +327,48 @@ private slots:
                  qPrintable(QStringLiteral("%1 x %2").arg(columns).arg(rows)));
     }
 
+    void aSaveWaitingOnAFifoGivesUpAsItsWindowGoes()
+    {
+        QVERIFY(pressStartAndWait(*m_window));
+        QTemporaryDir dir;
+        m_chosen = dir.filePath(QStringLiteral("figure.png"));
+        QCOMPARE(::mkfifo(QFile::encodeName(m_chosen).constData(), 0600), 0);
+        // A reader that takes nothing, with room for a page: the figure's save waits on it.
+        const int reader =
+            ::open(QFile::encodeName(m_chosen).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        ::fcntl(reader, F_SETPIPE_SZ, 4096);
+        const auto waiting = [reader] {
+            int bytes = 0;
+            ::ioctl(reader, FIONREAD, &bytes);
+            return bytes;
+        };
+        m_actions->savePicture();
+        QTRY_VERIFY(waiting() > 0);
+
+        // The window goes, as at the program's end, and waits for its saves: this one gives up
+        // at once, not once the reader's patience has run out.
+        QElapsedTimer closing;
+        closing.start();
+        m_window.reset();
+        QVERIFY(std::chrono::milliseconds(closing.elapsed()) < WholeFile::patience / 2);
+        ::close(reader);
+    }
+
 private:
     /// Saves the picture as the file dialog answers, and waits until it is written.
     bool savePicture()
     {
         QSignalSpy saved(m_actions, &ShareActions::pictureSaved);
         m_actions->savePicture();
+        return !saved.isEmpty() || saved.wait();
+    }
+
+    /// Saves the probabilities as the file dialog answers, and waits until they are written.
+    bool saveProbabilities()
+    {
+        QSignalSpy saved(m_actions, &ShareActions::probabilitiesSaved);
+        m_actions->saveProbabilities();
         return !saved.isEmpty() || saved.wait();
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "percenttext.h"
 #include "surfaceerror.h"
 #include "textform.h"
 
@@ -76,6 +77,21 @@ private slots:
                                  veltrin::numberToText(std::numeric_limits<double>::infinity()));
         QVERIFY_THROWS_EXCEPTION(SurfaceError,
                                  veltrin::numberToText(std::numeric_limits<double>::quiet_NaN()));
+    }
+
+    void aPercentageIsWrittenAsItsLanguageWritesIt_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("English") << QLocale(QLocale::English) << "1,097.6%";
+        QTest::addRow("German") << QLocale(QLocale::German) << "1.097,6\u00a0%";
+        QTest::addRow("Czech") << QLocale(QLocale::Czech) << "1\u00a0097,6\u00a0%";
+    }
+    void aPercentageIsWrittenAsItsLanguageWritesIt()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QCOMPARE(percentText(1097.6, 1, locale), text);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "wholefile.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -245,6 +246,42 @@ private slots:
                                       dir.filePath(QStringLiteral("./new.csv"))));
         QVERIFY(WholeFile::sameTarget(QStringLiteral("-"), QStringLiteral("-")));
         QVERIFY(!WholeFile::sameTarget(file, QStringLiteral("-")));
+        // Nothing there yet: a link would still write into the file it names.
+        const QString later = dir.filePath(QStringLiteral("later.csv"));
+        const QString linkToLater = dir.filePath(QStringLiteral("soon.csv"));
+        QVERIFY(QFile::link(later, linkToLater));
+        QVERIFY(WholeFile::sameTarget(later, linkToLater));
+        const QString folderLink = dir.filePath(QStringLiteral("here"));
+        QVERIFY(QFile::link(dir.path(), folderLink));
+        QVERIFY(WholeFile::sameTarget(later, folderLink + QStringLiteral("/later.csv")));
+        QVERIFY(!WholeFile::sameTarget(later, dir.filePath(QStringLiteral("other.csv"))));
+    }
+
+    // Found before any work, so that a long computation is not spent on a file that cannot be
+    // written; nothing is made in finding it.
+    void findsWhatStopsAWriteBeforeWriting_data()
+    {
+        QTest::addColumn<QString>("name"); // in a fresh folder that holds a file "file"
+        QTest::addColumn<bool>("stopped");
+        QTest::addRow("a new file") << "new.csv" << false;
+        QTest::addRow("a file there") << "file" << false;
+        QTest::addRow("a folder that is not there") << "none/new.csv" << true;
+        QTest::addRow("a file taken for a folder") << "file/new.csv" << true;
+        QTest::addRow("a folder") << "." << true;
+        QTest::addRow("a link into a folder that is not there") << "dangling" << true;
+    }
+    void findsWhatStopsAWriteBeforeWriting()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, stopped);
+        QTemporaryDir dir;
+        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("none/x.csv")),
+                            dir.filePath(QStringLiteral("dangling"))));
+        const QString reason = WholeFile::writeObstacle(dir.filePath(name));
+        QCOMPARE(!reason.isEmpty(), stopped);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList({"dangling", "file"}));
     }
 };
 

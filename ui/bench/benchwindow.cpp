@@ -1,36 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchwindow.h"
 
+#include "benchfigure.h"
+#include "benchhelp.h"
 #include "benchphotons.h"
 #include "chainpanel.h"
 #include "choices.h"
 #include "closekeys.h"
 #include "colourbar.h"
+#include "figuresaver.h"
+#include "fixedtextarea.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
 #include "mapimage.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
+#include "pathsum.h"
+#include "percenttext.h"
 #include "photonpanel.h"
-#include "picturesaver.h"
 #include "probabilitymap.h"
 #include "scalechoice.h"
+#include "screenfit.h"
+#include "striplegend.h"
+#include "textform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -77,8 +91,10 @@ BenchWindow::BenchWindow(QWidget *parent)
     setObjectName(QStringLiteral("benchWindow"));
     setWindowTitle(tr("Experiment bench"));
     createControls();
+    createLessonActions();
     createLayout();
     createActions();
+    createMapMenu();
     CloseKeys::install(*this);
     // Nothing is computed, nor sent, nor heard until the bench is shown.
     m_computer->setHeld(true);
@@ -109,6 +125,7 @@ void BenchWindow::createControls()
     createLightControls();
     createSourceControls();
     createPresetControls();
+    createDetectorControls();
     createReadouts();
     connectControls();
 }
@@ -120,6 +137,7 @@ void BenchWindow::createPlane()
     connect(m_mapView, &MapView::detectorMoved, this, &BenchWindow::updateDetector);
     m_photons = new PhotonPanel(*m_mapView, this);
     connect(m_photons, &PhotonPanel::changed, this, &BenchWindow::updateDescription);
+    connect(m_photons, &PhotonPanel::predictingChanged, this, &BenchWindow::showPredicting);
 
     m_strip = new MirrorStrip(this);
     m_mapView->installEventFilter(this);
@@ -135,6 +153,7 @@ void BenchWindow::createPlane()
             });
 
     m_colourBar = new ColourBar(this);
+    m_colourBar->installEventFilter(this);
     m_chain = new ChainPanel(this);
     createScaleControls();
 }
@@ -145,7 +164,7 @@ void BenchWindow::createScaleControls()
     connect(m_scale, &ScaleChoice::changed, this, &BenchWindow::applyScale);
     // The colour bar goes with the picture shown, of the present experiment or a passing one.
     connect(m_mapView, &MapView::scaleShown, this, &BenchWindow::showScale);
-    connect(m_mapView, &MapView::viewChanged, this, &BenchWindow::alignStrip);
+    connect(m_mapView, &MapView::viewChanged, this, &BenchWindow::alignToMap);
 }
 
 void BenchWindow::createMirrorControls()
@@ -216,7 +235,7 @@ void BenchWindow::createPresetControls()
     m_preset->setToolTip(
         tr("Which strips of the mirror are kept: all, some, or those cut by hand."));
     for (const MirrorPreset &preset : MirrorPreset::all())
-        m_preset->addItem(presetWords(preset.id, 0).listed, int(preset.id));
+        m_preset->addItem(presetWords(preset.id, 0, {}).listed, int(preset.id));
     m_preset->addItem(tr("Cut by hand"));
     m_period = new QSpinBox(this);
     m_period->setObjectName(QStringLiteral("gratingPeriod"));
@@ -228,18 +247,42 @@ void BenchWindow::createPresetControls()
     m_period->setToolTip(tr("The width of one strip and one gap of the grating."));
 }
 
+void BenchWindow::createDetectorControls()
+{
+    auto field = [this](const char *name, double low, double high, const QString &accessible,
+                        const QString &tip) {
+        auto *box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(int(low), int(high));
+        box->setSingleStep(int(MapView::fineKeyStep));
+        box->setSuffix(tr(" twips"));
+        box->setGroupSeparatorShown(true);
+        // A typed number moves the detector once it is whole: on Enter or on leaving the field.
+        box->setKeyboardTracking(false);
+        box->setAccessibleName(accessible);
+        box->setToolTip(tip);
+        return box;
+    };
+    const MapExtent extent = m_experiment.mapExtent();
+    m_detectorX = field("detectorX", 0, extent.xEnd, tr("Detector x"),
+                        tr("The detector's distance from the mirror's vertex line."));
+    m_detectorY = field("detectorY", extent.yLow(), extent.yEnd(), tr("Detector y"),
+                        tr("The detector's height above the axis (below it where negative)."));
+    connect(m_detectorX, &QSpinBox::valueChanged, this, [this](int x) {
+        setDetector({double(x), detector().y});
+    });
+    connect(m_detectorY, &QSpinBox::valueChanged, this, [this](int y) {
+        setDetector({detector().x, double(y)});
+    });
+}
+
 void BenchWindow::createReadouts()
 {
     m_numbers = new QLabel(this);
     m_numbers->setObjectName(QStringLiteral("detectorNumbers"));
     m_numbers->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_numbers->setWordWrap(true);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("mapDescription"));
-    m_summary->setWordWrap(true);
-    // Room for the longest description, so that the map does not move as it changes.
-    m_summary->setMinimumHeight(3 * m_summary->fontMetrics().lineSpacing());
-    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("mapProgress"));
     m_progress->setAccessibleName(tr("Full map computed"));
@@ -275,13 +318,33 @@ void BenchWindow::connectControls()
 
 void BenchWindow::createLayout()
 {
+    // The strip, the map and its colours side by side, the map as wide as its height allows.
     auto *plane = new QHBoxLayout;
     plane->setSpacing(2);
     plane->addWidget(m_strip);
     plane->addWidget(m_mapView, 1);
     plane->addWidget(m_colourBar);
+    plane->addStretch();
 
+    // Beside the map, the texts that change keep places of fixed height, so that the map keeps
+    // its size whatever they say.
+    auto *left = new QVBoxLayout;
+    left->addLayout(plane, 1);
+    left->addWidget(new StripLegend(this));
+    left->addWidget(m_photons);
+    left->addWidget(new FixedTextArea(m_summary, 3, this));
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addWidget(createSidePanel());
+    auto *whole = new QVBoxLayout(this);
+    whole->addLayout(top, 1);
+}
+
+QWidget *BenchWindow::createSidePanel()
+{
     auto *controls = new QFormLayout;
+    controls->setRowWrapPolicy(QFormLayout::WrapLongRows);
     auto *kRow = new QHBoxLayout;
     kRow->addWidget(m_k, 1);
     kRow->addWidget(m_kMarked);
@@ -289,21 +352,39 @@ void BenchWindow::createLayout()
     lightRow->addWidget(m_wavenumber, 1);
     lightRow->addWidget(m_wavenumberNamed);
     auto *presetRow = new QHBoxLayout;
+    // The list shows its long names when open; closed, it takes the room the column has.
+    m_preset->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_preset->setMinimumContentsLength(12);
     presetRow->addWidget(m_preset, 1);
     presetRow->addWidget(m_period);
+    // Undo and redo as icons, their steps' names in their tooltips: a name's length moves nothing.
     auto *undoRow = new QHBoxLayout;
     QAction *undo = m_undo->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
+    undo->setIcon(
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)));
     QAction *redo = m_undo->createRedoAction(this, tr("Redo"));
     redo->setShortcut(QKeySequence::Redo);
+    redo->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                   style()->standardIcon(QStyle::SP_ArrowForward)));
     for (QAction *action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
         auto *button = new QToolButton(this);
         button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         undoRow->addWidget(button);
     }
     undoRow->addStretch();
+    auto *detectorRow = new QHBoxLayout;
+    auto *xLabel = new QLabel(tr("&x"), this);
+    xLabel->setBuddy(m_detectorX);
+    auto *yLabel = new QLabel(tr("&y"), this);
+    yLabel->setBuddy(m_detectorY);
+    detectorRow->addWidget(xLabel);
+    detectorRow->addWidget(m_detectorX, 1);
+    detectorRow->addWidget(yLabel);
+    detectorRow->addWidget(m_detectorY, 1);
 
     auto label = [this](const QString &text, QWidget *buddy) {
         auto *label = new QLabel(text, this);
@@ -318,21 +399,40 @@ void BenchWindow::createLayout()
     controls->addRow(QString(), m_sourceHere);
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
+    controls->addRow(tr("Detector:"), detectorRow);
     controls->addRow(label(tr("&Colour scale:"), m_scale), m_scale);
 
-    auto *side = new QVBoxLayout;
+    // A new lesson begins above the controls.
+    auto *lessonRow = new QHBoxLayout;
+    for (QAction *action : {m_newFromRun, m_help}) {
+        auto *button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        lessonRow->addWidget(button);
+    }
+    lessonRow->addStretch();
+
+    auto *panel = new QWidget;
+    auto *side = new QVBoxLayout(panel);
+    side->setContentsMargins(0, 0, 0, 0);
+    side->addLayout(lessonRow);
     side->addLayout(controls);
+    side->addWidget(new FixedTextArea(m_numbers, 2, panel));
     side->addWidget(m_chain, 1);
-    side->addWidget(m_numbers);
     side->addWidget(m_progress);
 
-    auto *top = new QHBoxLayout;
-    top->addLayout(plane, 1);
-    top->addLayout(side);
-    auto *whole = new QVBoxLayout(this);
-    whole->addLayout(top, 1);
-    whole->addWidget(m_photons);
-    whole->addWidget(m_summary);
+    // Where the window is short, the column scrolls rather than the map shrinking.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("benchSidePanel"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(panel);
+    // As narrow as its controls allow: the rest of the width is the map's.
+    scroll->setFixedWidth(panel->minimumSizeHint().width() +
+                          scroll->verticalScrollBar()->sizeHint().width());
+    return scroll;
 }
 
 void BenchWindow::createActions()
@@ -360,6 +460,74 @@ void BenchWindow::createActions()
     add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "print");
     buttons->addStretch();
     static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+}
+
+void BenchWindow::createLessonActions()
+{
+    auto add = [this](const QString &text, const QKeySequence &shortcut, const char *objectName) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(objectName));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        addAction(action);
+        return action;
+    };
+    m_newFromRun =
+        add(tr("New from the main window's r&un"), QKeySequence::New, "newFromMainWindowRun");
+    m_newFromRun->setToolTip(tr("Sets the bench up anew with the main window's last run: its K "
+                                "and frequency, the whole mirror and the beam."));
+    connect(m_newFromRun, &QAction::triggered, this, &BenchWindow::newFromRunRequested);
+    m_help = add(tr("H&elp"), QKeySequence::HelpContents, "benchHelp");
+    m_help->setToolTip(tr("What the bench shows, how to work it, and its keys."));
+    connect(m_help, &QAction::triggered, this, &BenchWindow::showHelp);
+}
+
+QAction *BenchWindow::shareAction(const char *name) const
+{
+    return findChild<QAction *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void BenchWindow::createMapMenu()
+{
+    m_mapMenu = new QMenu(this);
+    m_detectorHere = m_mapMenu->addAction(tr("Put the &detector here"));
+    connect(m_detectorHere, &QAction::triggered, this, [this] { setDetector(m_menuPoint); });
+    m_mapMenu->addSeparator();
+    for (const char *name : {"savePicture", "copyPicture", "copyNumbers"}) {
+        QAction *action = shareAction(name);
+        action->setShortcutVisibleInContextMenu(true);
+        m_mapMenu->addAction(action);
+    }
+    m_mapMenu->addSeparator();
+    m_mapMenu->addAction(m_newFromRun);
+    m_mapMenu->addAction(m_help);
+}
+
+void BenchWindow::showMapMenu(const QContextMenuEvent &event)
+{
+    // From the keyboard there is no "here": the arrow keys move the detector.
+    const bool pointed =
+        event.reason() == QContextMenuEvent::Mouse && m_mapView->mapRect().contains(event.pos());
+    m_detectorHere->setVisible(pointed);
+    m_menuPoint = m_mapView->mapPointAt(event.pos());
+    const QPoint at = pointed ? event.globalPos()
+                              : m_mapView->mapToGlobal(m_mapView->pixelOf(detector()).toPoint());
+    m_mapMenu->popup(at);
+}
+
+void BenchWindow::showHelp()
+{
+    if (!m_helpPage)
+        m_helpPage = new BenchHelp(this);
+    m_helpPage->show();
+    m_helpPage->raise();
+    m_helpPage->activateWindow();
+}
+
+void BenchWindow::fitToScreen()
+{
+    ScreenFit::place(*this, QSize(1280, 880).expandedTo(minimumSizeHint()));
 }
 
 void BenchWindow::start(double k, double wavenumber, Vec2 detector)
@@ -452,9 +620,13 @@ void BenchWindow::applyPreset()
         return showControls();
     const MirrorPreset &preset = MirrorPreset::of(*id);
     const MirrorCut cut = preset.cut(m_experiment, m_period->value(), detector());
-    if (preset.takes == MirrorPreset::Takes::Point)
+    if (preset.takes == MirrorPreset::Takes::Point) {
         m_zones = cut;
-    cutMirror(cut, presetWords(*id, m_period->value()).step);
+        m_zonesOf = m_experiment;
+        m_zonesOf.cut = {};
+        m_zonesAt = detector();
+    }
+    cutMirror(cut, presetWords(*id, m_period->value(), detector()).step);
 }
 
 std::optional<MirrorPreset::Id> BenchWindow::chosenPreset() const
@@ -465,18 +637,23 @@ std::optional<MirrorPreset::Id> BenchWindow::chosenPreset() const
 
 std::optional<MirrorPreset::Id> BenchWindow::presetOf(const MirrorCut &cut) const
 {
+    Experiment uncut = m_experiment;
+    uncut.cut = {};
     for (const MirrorPreset &preset : MirrorPreset::all()) {
-        // The zones are named while the last ones chosen stand: the detector may have moved.
-        const MirrorCut given = preset.takes == MirrorPreset::Takes::Point
-                                    ? m_zones
-                                    : preset.cut(m_experiment, m_period->value(), {});
+        // The zones are named while the last ones chosen stand, in the experiment they were
+        // found for: the detector may have moved since, but in another shape, source or light
+        // the same strips are zones no longer, only a cut by hand.
+        const bool zones = preset.takes == MirrorPreset::Takes::Point;
+        if (zones && !(uncut == m_zonesOf))
+            continue;
+        const MirrorCut given = zones ? m_zones : preset.cut(m_experiment, m_period->value(), {});
         if (cut == given)
             return preset.id;
     }
     return std::nullopt;
 }
 
-BenchWindow::PresetWords BenchWindow::presetWords(MirrorPreset::Id id, int period)
+BenchWindow::PresetWords BenchWindow::presetWords(MirrorPreset::Id id, int period, Vec2 point)
 {
     switch (id) {
     case MirrorPreset::Id::Whole:
@@ -487,11 +664,12 @@ BenchWindow::PresetWords BenchWindow::presetWords(MirrorPreset::Id id, int perio
     case MirrorPreset::Id::Edges:
         return {tr("Only the edges"), tr("Edges"), tr("They are its edges.")};
     case MirrorPreset::Id::Grating:
-        return {tr("Grating"), tr("Grating of %1 twips").arg(period),
-                tr("They make a grating of %1 twips.").arg(period)};
+        return {tr("Grating"), tr("Grating of %1 twips").arg(QLocale().toString(period)),
+                tr("They make a grating of %1 twips.").arg(QLocale().toString(period))};
     case MirrorPreset::Id::Zones:
         return {tr("Zones for the detector"), tr("Zones for the detector"),
-                tr("They are the zones for the detector's point.")};
+                tr("They are the zones for the point x %1, y %2 twips.")
+                    .arg(twips(point.x), twips(point.y))};
     }
     return {};
 }
@@ -536,49 +714,110 @@ void BenchWindow::updateDetector()
     const Vec2 at = detector();
     m_chain->showAt(m_experiment, at);
     m_detectorProbability = m_experiment.probabilityAt(at);
+    showDetectorFields();
+    if (hidesAnswer()) {
+        m_numbers->setText(tr("Its probability is hidden until Reveal."));
+        return;
+    }
 
     QString share = tr("map not yet computed");
     if (const auto shownMap = map();
         shownMap && showsExperiment() && shownMap->brightest().value > 0)
-        share = tr("%1% of the map's brightest point")
-                    .arg(QLocale().toString(
-                        100 * m_detectorProbability /
-                            std::max(m_detectorProbability, shownMap->brightest().value),
-                        'f', 1));
-    m_numbers->setText(tr("Detector at x = %1 twips from the vertex line, y = %2 twips above "
-                          "the axis.\nProbability %3 twips of bar, %4.")
-                           .arg(twips(at.x), twips(at.y),
-                                QLocale().toString(m_detectorProbability, 'f', 1), share));
+        share =
+            tr("%1 of the map's brightest point")
+                .arg(percentText(100 * m_detectorProbability /
+                                     std::max(m_detectorProbability, shownMap->brightest().value),
+                                 1));
+    m_numbers->setText(tr("Probability %1 twips of bar, %2.")
+                           .arg(QLocale().toString(m_detectorProbability, 'f', 1), share));
 }
 
-QString BenchWindow::numbersLine() const
+void BenchWindow::showDetectorFields()
 {
+    // Where a drag left it, to the nearest twip.
+    const QSignalBlocker blockX(m_detectorX);
+    const QSignalBlocker blockY(m_detectorY);
+    // The map's reach follows the experiment, and so do the fields' ranges.
+    const MapExtent extent = m_experiment.mapExtent();
+    m_detectorX->setRange(0, int(extent.xEnd));
+    m_detectorY->setRange(int(extent.yLow()), int(extent.yEnd()));
+    m_detectorX->setValue(int(std::lround(detector().x)));
+    m_detectorY->setValue(int(std::lround(detector().y)));
+}
+
+bool BenchWindow::hidesAnswer() const
+{
+    return m_photons->isPredicting();
+}
+
+void BenchWindow::showPredicting()
+{
+    const bool hidden = hidesAnswer();
+    m_chain->setChainShown(!hidden);
+    m_colourBar->setNumbersShown(!hidden);
+    for (const char *name : {"copyNumbers", "saveMap"})
+        shareAction(name)->setEnabled(!hidden);
+    updateDetector();
+    updateDescription();
+}
+
+QString BenchWindow::numbersText() const
+{
+    // The desktop's decimal separator, so that a spreadsheet in its language reads numbers.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto number = [&locale](double value, int decimals) {
+        return locale.toString(value, 'f', decimals);
+    };
     const Vec2 at = detector();
-    QString line = QStringLiteral("x_twips\t%1\ty_twips\t%2\tprobability_twips\t%3")
-                       .arg(QString::number(at.x), QString::number(at.y),
-                            QString::number(m_detectorProbability, 'g', 17));
-    if (const auto shownMap = map(); shownMap && showsExperiment())
-        line +=
-            QStringLiteral("\tshare_of_brightest\t%1")
-                .arg(QString::number(m_detectorProbability / shownMap->brightest().value, 'g', 6));
-    return line;
+    QString share;
+    if (const auto shownMap = map();
+        shownMap && showsExperiment() && shownMap->brightest().value > 0)
+        share = number(100 * m_detectorProbability /
+                           std::max(m_detectorProbability, shownMap->brightest().value),
+                       1);
+    const QStringList header{tr("K"),
+                             tr("wavenumber (rad/twip)"),
+                             tr("x (twips from the vertex line)"),
+                             tr("y (twips above the axis)"),
+                             tr("probability (twips of bar)"),
+                             tr("share of the brightest point (%)")};
+    const QStringList values{
+        locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest),
+        m_experiment.whiteLight
+            ? tr("white light")
+            : locale.toString(m_experiment.wavenumber, 'f', QLocale::FloatingPointShortest),
+        number(at.x, 0),
+        number(at.y, 0),
+        number(m_detectorProbability, 2),
+        share};
+    return header.join(u'\t') + u'\n' + values.join(u'\t') + u'\n';
+}
+
+QString BenchWindow::keptDescription() const
+{
+    const int kept = m_experiment.cut.keptCount();
+    QString keeps =
+        m_experiment.cut.isWhole()
+            ? tr("The whole mirror is kept.")
+            : tr("The mirror keeps %1 of its %2 strips (%3).")
+                  .arg(QLocale().toString(kept), QLocale().toString(2 * MirrorCut::maxHeight),
+                       percentText(100.0 * kept / (2 * MirrorCut::maxHeight), 0));
+    if (const std::optional<MirrorPreset::Id> preset = chosenPreset()) {
+        if (const QString kept = presetWords(*preset, m_period->value(), m_zonesAt).kept;
+            !kept.isEmpty())
+            keeps += u' ' + kept;
+    }
+    return keeps;
 }
 
 QString BenchWindow::description() const
 {
     const auto shownMap = map();
-    const int kept = m_experiment.cut.keptCount();
-    QString keeps =
-        m_experiment.cut.isWhole()
-            ? tr("The whole mirror is kept.")
-            : tr("The mirror keeps %1 of its %2 strips (%3%).")
-                  .arg(kept)
-                  .arg(2 * MirrorCut::maxHeight)
-                  .arg(QLocale().toString(100.0 * kept / (2 * MirrorCut::maxHeight), 'f', 0));
-    if (const std::optional<MirrorPreset::Id> preset = chosenPreset()) {
-        if (const QString kept = presetWords(*preset, m_period->value()).kept; !kept.isEmpty())
-            keeps += u' ' + kept;
-    }
+    const QString keeps = keptDescription();
+    if (hidesAnswer())
+        return tr("The map is hidden: mark where you expect the light, then Reveal.") + u' ' +
+               keeps;
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
@@ -588,10 +827,10 @@ QString BenchWindow::description() const
                             peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
                             QLocale().toString(peak.value, 'f', 1));
     if (const auto focus = m_computer->wholeMirrorFocus(); focus && focus->value > 0) {
-        text += u' ' + tr("That is %1% of the whole mirror's focus, which lies %2 twips from the "
+        text += u' ' + tr("That is %1 of the whole mirror's focus, which lies %2 twips from the "
                           "vertex line and %3 twips %4.")
-                           .arg(QLocale().toString(100 * peak.value / focus->value, 'f', 0),
-                                twips(focus->at.x), twips(std::abs(focus->at.y)),
+                           .arg(percentText(100 * peak.value / focus->value, 0), twips(focus->at.x),
+                                twips(std::abs(focus->at.y)),
                                 focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
     }
     return text + u' ' + keeps + u' ' + scaleSentence();
@@ -642,11 +881,15 @@ QString BenchWindow::scaleSentence() const
     return ScaleChoice::sentence(scaleShown(), m_mapView->scaleTop());
 }
 
-void BenchWindow::alignStrip()
+void BenchWindow::alignToMap()
 {
-    const QRectF area = m_mapView->extentRect();
+    // The strip follows the mirror as the map zooms; the colours' key stays beside the frame.
+    const QRectF extent = m_mapView->extentRect();
     const QPoint offset = m_mapView->mapTo(this, QPoint()) - m_strip->mapTo(this, QPoint());
-    m_strip->setStripArea(area.top() + offset.y(), area.height());
+    m_strip->setStripArea(extent.top() + offset.y(), extent.height());
+    const QRectF frame = m_mapView->mapRect();
+    const QPoint barOffset = m_mapView->mapTo(this, QPoint()) - m_colourBar->mapTo(this, QPoint());
+    m_colourBar->setBarArea(frame.top() + barOffset.y(), frame.height());
 }
 
 void BenchWindow::showEvent(QShowEvent *event)
@@ -669,76 +912,151 @@ bool BenchWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The strips stay beside the map's rows however the layout moves either.
     if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-        alignStrip();
+        alignToMap();
+    if (watched == m_mapView && event->type() == QEvent::Resize)
+        m_mapView->setMaximumWidth(m_mapView->widthForHeight(m_mapView->height()));
+    if (watched == m_mapView && event->type() == QEvent::ContextMenu) {
+        showMapMenu(*static_cast<QContextMenuEvent *>(event));
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 QString BenchWindow::caption() const
 {
+    const QLocale locale;
+    const auto number = [&locale](double value) {
+        return locale.toString(value, 'f', QLocale::FloatingPointShortest);
+    };
     const QString shape =
         m_experiment.shape.kind() == MirrorShape::Kind::Circle ? tr("circle") : tr("parabola");
-    const QString light = m_experiment.whiteLight
-                              ? tr("white light")
-                              : tr("wavenumber %1").arg(m_experiment.wavenumber);
-    return tr("Experiment bench: %1, K = %2, %3. %4")
-               .arg(shape, QString::number(m_experiment.shape.k()), light, description()) +
-           u' ' + m_photons->worksheet();
+    QString light = tr("white light");
+    if (!m_experiment.whiteLight) {
+        light = tr("wavenumber %1 rad/twip").arg(number(m_experiment.wavenumber));
+        if (const Choice *named =
+                choiceWithText(Field::Kmitocet, numberToText(m_experiment.wavenumber)))
+            light = tr("%1 (%2)", "wavenumber and its name").arg(light, named->shownCaption());
+    }
+    QString source = tr("a parallel beam");
+    if (m_experiment.source.isPoint()) {
+        const Vec2 at = MapGrid::mapOf(m_experiment.source.at());
+        source = tr("a point source at x = %1, y = %2 twips").arg(twips(at.x), twips(at.y));
+    }
+    QStringList parts{tr("Experiment bench: %1, K = %2; %3; %4.")
+                          .arg(shape, number(m_experiment.shape.k()), light, source)};
+    // While the map is hidden, as the pupil predicts, nothing tells where the light goes.
+    if (m_photons->isMapShown()) {
+        const Vec2 at = detector();
+        parts << description()
+              << tr("The detector at x = %1, y = %2 twips: probability %3 twips of bar.")
+                     .arg(twips(at.x), twips(at.y), locale.toString(m_detectorProbability, 'f', 1));
+    } else {
+        parts << keptDescription();
+    }
+    parts << m_photons->worksheet();
+    return parts.join(u' ');
 }
 
-QImage BenchWindow::picture() const
+QString BenchWindow::figureRefusal() const
 {
-    QImage image(m_mapView->size() + QSize(m_colourBar->width(), 0), QImage::Format_RGB32);
-    image.fill(palette().window().color());
-    QPainter painter(&image);
-    m_mapView->render(&painter);
-    m_colourBar->render(&painter, QPoint(m_mapView->width(), 0));
-    return image;
+    if (m_photons->isMapShown() && (!map() || !showsExperiment() || !m_computer->isFinished()))
+        return tr("The map is still being computed; the picture can be made once it is done.");
+    return {};
+}
+
+std::shared_ptr<const BenchFigure> BenchWindow::figure() const
+{
+    if (!figureRefusal().isEmpty())
+        return nullptr;
+    BenchFigure::Contents contents;
+    contents.experiment = m_experiment;
+    if (const auto shownMap = map(); m_photons->isMapShown()) {
+        // On the scale the screen shows.
+        contents.map = MapImage::of(*shownMap, m_mapView->scaleTop());
+        contents.brightest = m_mapView->scaleTop();
+        contents.whiteLight = shownMap->wavenumbers().size() > 1;
+    }
+    contents.detector = detector();
+    contents.photons = m_photons->photons().tally().hits();
+    const auto marks = m_photons->prediction().marks();
+    contents.marks.assign(marks.begin(), marks.end());
+    contents.caption = caption();
+    return std::make_shared<const BenchFigure>(contents);
 }
 
 QString BenchWindow::proposedName(const QString &suffix) const
 {
-    return QStringLiteral("veltrin-bench-K%1.%2").arg(m_experiment.shape.k()).arg(suffix);
+    // Named as a file on any desktop: numbers with a dot, the light by its English name.
+    QString light = QStringLiteral("white");
+    if (!m_experiment.whiteLight) {
+        const QString wavenumber = numberToText(m_experiment.wavenumber);
+        const Choice *named = choiceWithText(Field::Kmitocet, wavenumber);
+        light = named ? QString::fromUtf8(named->caption).toLower() : u'w' + wavenumber;
+    }
+    return QStringLiteral("veltrin-bench-K%1-%2.%3")
+        .arg(numberToText(m_experiment.shape.k()), light, suffix);
 }
 
 void BenchWindow::savePicture()
 {
-    m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
-                    tr("The picture could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("png")),
-                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    const QString png = tr("PNG figure (*.png)");
+    const QString svg = tr("SVG figure (*.svg)");
+    QString selected = m_pictureFilter.isEmpty() ? png : m_pictureFilter;
+    QString path =
+        m_sharing.ask(tr("Save picture"),
+                      proposedName(selected == svg ? QStringLiteral("svg") : QStringLiteral("png")),
+                      QStringList{png, svg}.join(u";;"), &selected);
+    if (path.isEmpty())
+        return;
+    m_pictureFilter = selected;
+    // The name's extension says the format; a new name without one takes the filter's.
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
+        path += selected == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    m_sharing.write(
+        path, tr("The picture could not be saved as %1:\n%2"),
+        [figure = figure()](const QString &to, std::stop_token stop) {
+            return FigureSaver::save(*figure, to, WholeFile::Wait::Briefly, std::move(stop));
+        },
+        [this](const QString &to, const QString &reason) { emit fileSaved(to, reason); });
 }
 
 void BenchWindow::saveCsv()
 {
     const auto shownMap = map();
-    if (!shownMap || !m_computer->isFinished()) {
+    if (!shownMap || !showsExperiment() || !m_computer->isFinished()) {
         m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
     }
-    m_sharing.save({tr("Save map"), tr("Comma-separated values (*.csv)"),
-                    tr("The map could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("csv")),
-                   [&shownMap](const QString &path) { return MapCsv::save(*shownMap, path); });
+    m_sharing.save(
+        {tr("Save map"), tr("Comma-separated values (*.csv)"),
+         tr("The map could not be saved as %1:\n%2")},
+        proposedName(QStringLiteral("csv")),
+        [shownMap](const QString &path, std::stop_token stop) {
+            return MapCsv::save(*shownMap, path, WholeFile::Wait::Briefly, std::move(stop));
+        },
+        [this](const QString &path, const QString &reason) { emit fileSaved(path, reason); });
 }
 
 void BenchWindow::copyPicture()
 {
-    Sharing::copy(picture());
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    Sharing::copy(FigureSaver::png(*figure()));
 }
 
 void BenchWindow::copyNumbers()
 {
-    QGuiApplication::clipboard()->setText(numbersLine());
+    QGuiApplication::clipboard()->setText(numbersText());
 }
 
 void BenchWindow::print()
 {
-    m_sharing.print(
-        [this] {
-            return Sharing::Page{picture(), caption()};
-        },
-        {tr("Print picture"), tr("The picture could not be printed.")},
-        proposedName(QStringLiteral("pdf")));
+    if (const QString refusal = figureRefusal(); !refusal.isEmpty())
+        return m_sharing.reportFailure(refusal);
+    m_sharing.print(*figure(), {tr("Print picture"), tr("The picture could not be printed.")},
+                    proposedName(QStringLiteral("pdf")));
 }
 
 } // namespace veltrin

@@ -11,10 +11,13 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QContextMenuEvent;
 class QDoubleSpinBox;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -22,6 +25,8 @@ class QUndoStack;
 
 namespace veltrin {
 
+class BenchFigure;
+class BenchHelp;
 class ChainPanel;
 class ColourBar;
 class MapComputer;
@@ -33,7 +38,8 @@ class ProbabilityMap;
 /// The experiment bench: the probability at every point of the plane in front of the mirror, for
 /// a mirror the pupil cuts by hand, a parabola or a circle, the beam or a point source, one
 /// wavelength or white light; and a detector anywhere, with its arrows and numbers. Every change
-/// recomputes off the window's thread, a coarse map at once and the full one after it.
+/// recomputes off the window's thread, a coarse map at once and the full one after it. Closed, it
+/// is only hidden, and opens again as it was, its cut and undo and all.
 class BenchWindow : public QWidget
 {
     Q_OBJECT
@@ -45,6 +51,8 @@ public:
     /// Starts afresh with a run's K and wavenumber, the whole parabola and the beam, and the
     /// detector at a map point.
     void start(double k, double wavenumber, Vec2 detector);
+    /// Sizes and places the bench for its first opening: the map as large as the screen allows.
+    void fitToScreen();
 
     const Experiment &experiment() const { return m_experiment; }
     /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts.
@@ -56,6 +64,9 @@ public:
     void setDetector(Vec2 mapPoint);
     /// The probability at the detector, with every mirror sample.
     double detectorProbability() const { return m_detectorProbability; }
+    /// While the pupil predicts, the map and every number, text and arrow that would tell where
+    /// the light goes are hidden until Reveal.
+    bool hidesAnswer() const;
 
     /// The map shown, nullptr before the first; and whether it is of the present experiment.
     std::shared_ptr<const ProbabilityMap> map() const;
@@ -67,8 +78,12 @@ public:
     MapComputer *computer() const { return m_computer; }
     PhotonPanel *photons() const { return m_photons; }
 
-    /// The detector's numbers as Copy numbers puts them: keys and values separated by tabs.
-    QString numbersLine() const;
+    /// The detector's numbers as Copy numbers puts them: a header row and a row of values, tabs
+    /// between the fields, in the desktop's number format, for a spreadsheet in its language.
+    QString numbersText() const;
+    /// What the bench shows as a figure for a worksheet; none while the map shown is still being
+    /// computed.
+    std::shared_ptr<const BenchFigure> figure() const;
     /// What the map shows, for a screen reader.
     QString description() const;
 
@@ -80,12 +95,17 @@ public slots:
     void copyPicture();
     void copyNumbers();
     void print();
+    void showHelp();
 
 signals:
+    /// A save has ended, off the window's thread: the reason it failed, or an empty string.
+    void fileSaved(const QString &path, const QString &reason);
     /// The experiment changed (a new map is on its way).
     void experimentChanged();
     /// A map of the present experiment is shown: the coarse one, then the full one.
     void mapShown();
+    /// The pupil asks for a new set-up from the main window's last run.
+    void newFromRunRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -101,7 +121,7 @@ private:
         QString step;
         QString kept;
     };
-    static PresetWords presetWords(MirrorPreset::Id id, int period);
+    static PresetWords presetWords(MirrorPreset::Id id, int period, Vec2 point);
 
     void createControls();
     /// The map, the mirror strip beside it, the colour bar and the detector's arrows.
@@ -114,12 +134,24 @@ private:
     void createSourceControls();
     /// The list of presets and the grating's period.
     void createPresetControls();
+    /// The detector's x and y, to type.
+    void createDetectorControls();
     /// The detector's numbers, the description of the map and the progress of the full map.
     void createReadouts();
     /// Each choice recomputes the experiment once every control is there.
     void connectControls();
     void createLayout();
+    /// The side column's controls, in a panel that scrolls where the window is short.
+    QWidget *createSidePanel();
     void createActions();
+    /// A new set-up from the main window's run, and the help.
+    void createLessonActions();
+    /// The map's context menu: the detector put where it was asked for, keeping and sharing
+    /// what the bench shows, a new set-up and the help.
+    void createMapMenu();
+    void showMapMenu(const QContextMenuEvent &event);
+    /// One of the actions that save, copy and print, by its name.
+    QAction *shareAction(const char *name) const;
     void applyControls();
     void showControls();
     void applyPreset();
@@ -129,8 +161,8 @@ private:
     std::optional<MirrorPreset::Id> presetOf(const MirrorCut &cut) const;
     void mapArrived(std::shared_ptr<const ProbabilityMap> map);
     void updateDetector();
+    void showDetectorFields();
     void updateDescription();
-    void alignStrip();
     /// The colour scale chosen, for the map's picture.
     void applyScale();
     /// The scale of the picture shown: the one chosen, or the map's own until the focus is found.
@@ -138,17 +170,28 @@ private:
     void showScale(double top, bool whiteLight);
     /// Which scale the colours go up to, for a screen reader.
     QString scaleSentence() const;
-    /// The picture as saved, copied and printed: the map with its mirror and detector, the
-    /// colour bar and a caption.
-    QImage picture() const;
+    /// Hides or shows again what would tell where the light goes, as the pupil predicts.
+    void showPredicting();
+    /// The mirror strip and the colour bar stay as tall as the map's rows.
+    void alignToMap();
+    /// How much of the mirror is kept, and the preset it is cut as.
+    QString keptDescription() const;
+    /// The figure's caption: the experiment in the desktop's language and number format, what
+    /// the map shows where it is shown, the photons and the marks.
     QString caption() const;
+    /// Why the figure cannot be made yet, or an empty string.
+    QString figureRefusal() const;
+    /// The name a save proposes: veltrin-bench-K0.00005-middle.png.
     QString proposedName(const QString &suffix) const;
 
     Experiment m_experiment;
-    MirrorCut m_zones; // the last zones chosen, to name them while they stand
+    MirrorCut m_zones;    // the last zones chosen, to name them while they stand
+    Experiment m_zonesOf; // the uncut experiment they were found for: in another they are no zones
+    Vec2 m_zonesAt;       // the point they were found for
     double m_detectorProbability = 0;
     bool m_computing = false; // a computation of m_experiment has been started
     Sharing m_sharing{*this};
+    QString m_pictureFilter; // the kind of figure saved last, selected again next time
 
     MapComputer *m_computer;
     QUndoStack *m_undo;
@@ -167,10 +210,18 @@ private:
     QCheckBox *m_white = nullptr;
     QComboBox *m_preset = nullptr;
     QSpinBox *m_period = nullptr;
+    QSpinBox *m_detectorX = nullptr;
+    QSpinBox *m_detectorY = nullptr;
     QLabel *m_numbers = nullptr;
     QLabel *m_summary = nullptr;
     QProgressBar *m_progress = nullptr;
     PhotonPanel *m_photons = nullptr;
+    QAction *m_newFromRun = nullptr;
+    QAction *m_help = nullptr;
+    QMenu *m_mapMenu = nullptr;
+    QAction *m_detectorHere = nullptr;
+    Vec2 m_menuPoint; // where the map's menu was asked for
+    BenchHelp *m_helpPage = nullptr;
 };
 
 } // namespace veltrin

@@ -71,8 +71,20 @@ void ChainPanel::setChains(std::vector<Chain> chains)
     update();
 }
 
+void ChainPanel::setChainShown(bool shown)
+{
+    m_shown = shown;
+    update();
+}
+
 void ChainPanel::paintContent(QPainter &painter)
 {
+    if (!m_shown) {
+        painter.setPen(faintInk());
+        painter.drawText(contentRect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Hidden until Reveal"));
+        return;
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     if (m_chains.size() == 1)
         paintChain(painter, m_chains.front());

@@ -31,6 +31,9 @@ public:
     void showAt(const Experiment &experiment, Vec2 mapPoint);
     /// One chain drawn whole, or the resultants of several.
     void setChains(std::vector<Chain> chains);
+    /// Hidden while the pupil predicts where the light goes: the arrows would tell.
+    void setChainShown(bool shown);
+    bool isChainShown() const { return m_shown; }
 
     QSize sizeHint() const override { return {260, 220}; }
     QSize minimumSizeHint() const override { return {160, 140}; }
@@ -43,6 +46,7 @@ private:
     void paintResultants(QPainter &painter) const;
 
     std::vector<Chain> m_chains;
+    bool m_shown = true;
 };
 
 } // namespace veltrin

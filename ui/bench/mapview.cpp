@@ -187,14 +187,27 @@ QMargins MapView::tickMargins() const
             metrics.height() + tickLength + 2};
 }
 
+double MapView::aspect() const
+{
+    const MapExtent shown = extent();
+    return shown.xEnd / (2 * shown.halfHeight);
+}
+
+int MapView::widthForHeight(int height) const
+{
+    const QMargins margins = tickMargins();
+    return int(std::ceil((height - margins.top() - margins.bottom()) * aspect())) +
+           margins.left() + margins.right();
+}
+
 QRectF MapView::mapRect() const
 {
     const MapExtent shown = extent();
-    if (m_frame && m_frameSize == size() && m_frameReach == shown.xEnd)
+    if (m_frame && m_frameSize == size() && m_frameExtent == shown)
         return *m_frame;
     // The plane keeps its proportions, centred in the room the numbers leave.
     const QRectF space = QRectF(rect().marginsRemoved(tickMargins()));
-    const double aspect = shown.xEnd / (2 * shown.halfHeight);
+    const double aspect = this->aspect();
     QSizeF size(space.width(), space.width() / aspect);
     if (size.height() > space.height())
         size = {space.height() * aspect, space.height()};
@@ -202,7 +215,7 @@ QRectF MapView::mapRect() const
     area.moveCenter(space.center());
     m_frame = area;
     m_frameSize = this->size();
-    m_frameReach = shown.xEnd;
+    m_frameExtent = shown;
     return area;
 }
 
@@ -522,6 +535,15 @@ void MapView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+double MapView::nextOnGrid(double value, double step, int direction)
+{
+    // A value on the grid, but for a rounding error, moves a whole step.
+    const double steps = value / step;
+    const double nearest = std::round(steps);
+    const double from = std::abs(steps - nearest) < 1e-6 ? nearest : steps;
+    return step * (direction > 0 ? std::floor(from) + 1 : std::ceil(from) - 1);
+}
+
 void MapView::keyPressEvent(QKeyEvent *event)
 {
     if (event->modifiers() & Qt::ControlModifier) {
@@ -545,16 +567,16 @@ void MapView::keyPressEvent(QKeyEvent *event)
     Vec2 to = m_detector;
     switch (event->key()) {
     case Qt::Key_Left:
-        to.x -= step;
+        to.x = nextOnGrid(to.x, step, -1);
         break;
     case Qt::Key_Right:
-        to.x += step;
+        to.x = nextOnGrid(to.x, step, 1);
         break;
     case Qt::Key_Up:
-        to.y += step;
+        to.y = nextOnGrid(to.y, step, 1);
         break;
     case Qt::Key_Down:
-        to.y -= step;
+        to.y = nextOnGrid(to.y, step, -1);
         break;
     default:
         QWidget::keyPressEvent(event);

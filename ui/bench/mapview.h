@@ -20,18 +20,20 @@ class ProbabilityMap;
 
 /// The plane in front of the mirror: the map's picture, the mirror over it (kept strips bright,
 /// cut ones faint), a point source, which the pupil drags, and the detector, which the pupil
-/// drags or moves with the arrow keys (Shift for fine steps), with ticks and numbers in twips on
-/// both axes. It zooms about the pointer with the wheel, and with Ctrl+plus, Ctrl+minus and Ctrl+0
-/// (the whole map); it pans with the middle button or Ctrl and the arrow keys. Until the map of a
-/// new experiment is in, the last picture stays: in its colours for a moment, as a drag's
-/// pictures follow one another, then greyed, so that the pupil never takes it for the new one.
+/// drags anywhere or moves with the arrow keys on the map's grid, to the next multiple of the
+/// step (Shift for fine steps), so that round positions are in reach; ticks and numbers in twips
+/// on both axes. It zooms about the pointer with the wheel, and with Ctrl+plus, Ctrl+minus and
+/// Ctrl+0 (the whole map); it pans with the middle button or Ctrl and the arrow keys. Until the
+/// map of a new experiment is in, the last picture stays: in its colours for a moment, as a
+/// drag's pictures follow one another, then greyed, so that the pupil never takes it for the new
+/// one.
 class MapView : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr double keyStep = 100;    ///< twips, an arrow key
-    static constexpr double fineKeyStep = 20; ///< twips, with Shift
+    static constexpr double fineKeyStep = 20; ///< twips, with Shift, the full map's grid
     /// How long the last picture keeps its colours once it no longer shows the experiment.
     static constexpr int greyAfter = 250; // milliseconds
     /// How near its marker a press takes up a point source.
@@ -105,6 +107,9 @@ public:
     /// Zoom in, zoom out and the whole map, with their keys, anywhere in the window.
     QList<QAction *> zoomActions() const { return m_zoomActions; }
 
+    /// The view's width at which the map fills its height, proportions kept.
+    int widthForHeight(int height) const;
+
     QSize sizeHint() const override { return {680, 480}; }
     QSize minimumSizeHint() const override { return {340, 240}; }
 
@@ -148,6 +153,10 @@ private:
     void clampCentre();
     /// Room around the frame for the ticks and their numbers.
     QMargins tickMargins() const;
+    /// The nearest multiple of `step` beyond `value`, upwards for a positive direction.
+    static double nextOnGrid(double value, double step, int direction);
+    /// The extent's width against its height.
+    double aspect() const;
 
     std::shared_ptr<const ProbabilityMap> m_map;
     std::optional<double> m_fixedScale;
@@ -163,10 +172,10 @@ private:
     double m_zoom = 1;
     Vec2 m_centre{}; ///< the map point in the frame's middle
     std::optional<QPointF> m_panFrom;
-    // The frame as last found, for the size and the reach it was found for.
+    // The frame as last found, for the size and the extent it was found for.
     mutable std::optional<QRectF> m_frame;
     mutable QSize m_frameSize;
-    mutable double m_frameReach = 0;
+    mutable MapExtent m_frameExtent;
     QList<QAction *> m_zoomActions;
 };
 

@@ -105,10 +105,10 @@ void MirrorStrip::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const QRectF bar(4, m_top, width() - 8, m_height);
-    painter.fillRect(bar, QColor(40, 40, 40));
+    painter.fillRect(bar, QColor(cutColour));
     // One pixel row at a time: kept where any strip in it is kept. Rows beyond the strip's own,
     // where the map is zoomed in, are left out.
-    const QColor kept(230, 230, 230);
+    const QColor kept(keptColour);
     const int last = std::min(int(m_top + m_height), height());
     for (int y = std::max(int(std::ceil(m_top)), 0); y < last; ++y) {
         const double high = heightAt(y);

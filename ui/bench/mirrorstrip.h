@@ -18,6 +18,9 @@ class MirrorStrip : public QWidget
 public:
     static constexpr int narrowStrip = 20; ///< twips, Space
     static constexpr int wideStrip = 100;  ///< twips, Shift+Space
+    /// The strips kept, and those cut away.
+    static constexpr QRgb keptColour = qRgb(230, 230, 230);
+    static constexpr QRgb cutColour = qRgb(40, 40, 40);
 
     explicit MirrorStrip(QWidget *parent = nullptr);
 

@@ -3,6 +3,7 @@
 
 #include "benchphotons.h"
 #include "mapgrid.h"
+#include "percenttext.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -23,7 +24,7 @@ constexpr std::uint32_t leastScale = 8;
 
 QString percent(double share)
 {
-    return QLocale().toString(share * 100, 'f', share < 0.1 ? 1 : 0) + QLocale().percent();
+    return percentText(share * 100, share < 0.1 ? 1 : 0);
 }
 
 } // namespace

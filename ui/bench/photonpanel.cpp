@@ -2,7 +2,9 @@
 #include "photonpanel.h"
 
 #include "benchphotons.h"
+#include "fixedtextarea.h"
 #include "mapview.h"
+#include "percenttext.h"
 #include "photoncontrols.h"
 #include "photonoverlay.h"
 #include "photonstream.h"
@@ -24,7 +26,7 @@ constexpr int describeEvery = 500;
 
 QString percent(double share)
 {
-    return QLocale().toString(share * 100, 'f', share < 0.1 ? 1 : 0) + QLocale().percent();
+    return percentText(share * 100, share < 0.1 ? 1 : 0);
 }
 
 QString twips(double value)
@@ -53,7 +55,6 @@ PhotonPanel::PhotonPanel(MapView &view, QWidget *parent)
     m_reveal->setToolTip(tr("Shows the map after a prediction, to compare it with your marks."));
     m_reveal->setEnabled(false);
     m_status->setObjectName(QStringLiteral("photonStatus"));
-    m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     connect(m_showMap, &QCheckBox::toggled, this, &PhotonPanel::setMapShown);
@@ -78,7 +79,8 @@ PhotonPanel::PhotonPanel(MapView &view, QWidget *parent)
     layout->addWidget(m_showMap, 1, 0);
     layout->addWidget(m_predict, 1, 1);
     layout->addWidget(m_reveal, 1, 2);
-    layout->addWidget(m_status, 2, 0, 1, 4);
+    // Room for the marks' lines, so that the map keeps its size after Reveal.
+    layout->addWidget(new FixedTextArea(m_status, 3, this), 2, 0, 1, 4);
     layout->setColumnStretch(3, 1);
     photonsChanged(true);
 }
@@ -91,11 +93,11 @@ void PhotonPanel::setExperiment(const Experiment &experiment)
     m_experiment = experiment;
     m_photons->setExperiment(experiment);
     if (another) {
-        // The marks were a guess about another experiment.
+        // The marks were a guess about another experiment; a prediction under way goes on,
+        // the map still hidden, for the new one.
         m_prediction.clear();
-        m_overlay->setPredicting(false);
         m_overlay->setScores({});
-        m_reveal->setEnabled(false);
+        m_reveal->setEnabled(isPredicting());
     }
     photonsChanged(true);
 }
@@ -117,6 +119,11 @@ void PhotonPanel::setMapShown(bool shown)
     emit changed();
 }
 
+bool PhotonPanel::isPredicting() const
+{
+    return m_overlay->isPredicting();
+}
+
 void PhotonPanel::predictFirst()
 {
     m_prediction.clear();
@@ -126,14 +133,17 @@ void PhotonPanel::predictFirst()
     m_view.setFocus();
     m_reveal->setEnabled(true);
     showPrediction();
+    emit predictingChanged(true);
 }
 
 void PhotonPanel::reveal()
 {
     m_prediction.reveal();
     m_overlay->setPredicting(false);
+    m_reveal->setEnabled(false);
     setMapShown(true);
     showPrediction();
+    emit predictingChanged(false);
 }
 
 void PhotonPanel::photonsChanged(bool now)
@@ -201,8 +211,8 @@ QString PhotonPanel::marksWords(std::size_t named) const
     if (first > 0)
         lines << tr("Marks: %1; the latest:").arg(QLocale().toString(int(scores.size())));
     for (std::size_t i = first; i < scores.size(); ++i)
-        lines << tr("Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 "
-                    "of the brightest point.")
+        lines << tr("Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability "
+                    "%6 of the brightest point.")
                      .arg(QLocale().toString(int(i + 1)), twips(scores[i].mark.x),
                           twips(scores[i].mark.y), percent(scores[i].photonShare),
                           twips(Prediction::nearRadius), percent(scores[i].probabilityShare));

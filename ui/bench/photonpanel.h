@@ -31,7 +31,8 @@ public:
     PhotonPanel(MapView &view, QWidget *parent = nullptr);
     ~PhotonPanel() override;
 
-    /// The experiment shown; another one clears the photons and the marks.
+    /// The experiment shown; another one clears the photons and the marks, and a prediction
+    /// under way goes on for it.
     void setExperiment(const Experiment &experiment);
     /// A map of the present experiment (maps of others are left alone).
     void setMap(std::shared_ptr<const ProbabilityMap> map);
@@ -40,6 +41,9 @@ public:
     const Prediction &prediction() const { return m_prediction; }
     PhotonOverlay &overlay() const { return *m_overlay; }
     bool isMapShown() const { return m_mapShown; }
+    /// Between Predict first and Reveal: the map, and every number that would tell where the
+    /// light goes, stay hidden.
+    bool isPredicting() const;
 
     /// For a screen reader: how many photons have landed and where they lie densest.
     QString description() const;
@@ -58,6 +62,8 @@ public slots:
 signals:
     /// The description or the worksheet reads differently.
     void changed();
+    /// Predict first began, or Reveal ended it.
+    void predictingChanged(bool predicting);
 
 private:
     void photonsChanged(bool now);

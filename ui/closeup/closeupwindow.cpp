@@ -13,6 +13,7 @@
 #include "picturesaver.h"
 #include "positiontable.h"
 #include "scene.h"
+#include "screenfit.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
@@ -230,20 +230,9 @@ void CloseUpWindow::fitToScreen()
     const auto *scroll = findChild<QScrollArea *>(QStringLiteral("closeUpScroll"));
     // The room the views like, the buttons below them and the scroll area's own edges.
     const QSize content = scroll->widget()->sizeHint();
-    const QSize wanted(std::max(content.width(), 960),
-                       std::max(content.height(), 600) + layout()->minimumSize().height());
-    const QScreen *screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    // The window manager's frame around it: a title bar and thin borders.
-    const QRect room = screen->availableGeometry().adjusted(8, 32, -8, -8);
-    const QSize size = wanted.boundedTo(room.size());
-    resize(size);
-    QPoint at = parentWidget() ? parentWidget()->geometry().center() -
-                                     QPoint(size.width() / 2, size.height() / 2)
-                               : room.topLeft();
-    at.setX(std::clamp(at.x(), room.left(), room.right() - size.width()));
-    at.setY(std::clamp(at.y(), room.top(), room.bottom() - size.height()));
-    move(at);
+    ScreenFit::place(*this,
+                     QSize(std::max(content.width(), 960),
+                           std::max(content.height(), 600) + layout()->minimumSize().height()));
 }
 
 void CloseUpWindow::setRun(double k, double frequency, const QColor &barColour)
@@ -333,8 +322,10 @@ void CloseUpWindow::savePicture()
         QStringLiteral("veltrin-closeup-%1.png").arg(qRound(m_closeUp->detectorDistance()));
     m_sharing.save({tr("Save picture"), tr("PNG images (*.png)"),
                     tr("The picture could not be saved as %1:\n%2")},
-                   proposed,
-                   [this](const QString &path) { return PictureSaver::save(picture(), path); });
+                   proposed, [picture = picture()](const QString &path, std::stop_token stop) {
+                       return PictureSaver::save(picture, path, WholeFile::Wait::Briefly,
+                                                 std::move(stop));
+                   });
 }
 
 void CloseUpWindow::print()

@@ -20,13 +20,21 @@ BenchWindow *BenchOpener::bench() const
 
 void BenchOpener::open()
 {
-    if (m_bench && m_bench->isVisible()) {
-        m_bench->raise();
-        m_bench->activateWindow();
-        return;
-    }
-    if (!m_bench)
+    // Once made, the bench opens again as it was left: its set-up, cut and undo are the
+    // pupil's, and a new set-up from the run is its own command.
+    if (!m_bench) {
         m_bench = new BenchWindow(&m_window);
+        connect(m_bench, &BenchWindow::newFromRunRequested, this, &BenchOpener::startFromRun);
+        startFromRun();
+        m_bench->fitToScreen();
+    }
+    m_bench->show();
+    m_bench->raise();
+    m_bench->activateWindow();
+}
+
+void BenchOpener::startFromRun()
+{
     double k = loadedChoice(Field::OsKruh).value;
     double frequency = loadedChoice(Field::Kmitocet).value;
     double distance = scene::focalLength(k);
@@ -42,9 +50,6 @@ void BenchOpener::open()
         distance = scene::detectorX(position) - scene::X0;
     }
     m_bench->start(k, frequency, {distance, 0});
-    m_bench->show();
-    m_bench->raise();
-    m_bench->activateWindow();
 }
 
 } // namespace veltrin

@@ -9,9 +9,10 @@ namespace veltrin {
 class BenchWindow;
 class VeltrinWindow;
 
-/// Opens the experiment bench from the main window, whose window it is: raised where it is open,
-/// else afresh with the last run's K and frequency (the loaded ones before any run) and the
-/// detector at the close-up's position, or at the highest bar, or at the focus.
+/// Opens the experiment bench from the main window, whose window it is: the first time with the
+/// last run's K and frequency (the loaded ones before any run) and the detector at the
+/// close-up's position, or at the highest bar, or at the focus; after that as the pupil left it,
+/// until the bench asks for a new set-up from the run.
 class BenchOpener : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,10 @@ public:
 
 public slots:
     void open();
+
+private slots:
+    /// Sets the bench up anew from the main window's last run.
+    void startFromRun();
 
 private:
     VeltrinWindow &m_window;

@@ -4,6 +4,7 @@
 #include "choices.h"
 #include "mirror.h"
 #include "pathsum.h"
+#include "percenttext.h"
 #include "runhistory.h"
 #include "scene.h"
 
@@ -37,9 +38,9 @@ QString RunDescription::of(const RunHistory &history)
         // The tallest a bar can be: every arrow of the sum pointing the same way.
         const double tallest =
             PathSum::probabilityOf({Mirror::sampleCount * PathSum::arrowLength, 0});
-        sentences << tr("The peak bar is %L1 units tall, %2 % of the tallest a bar can be.")
+        sentences << tr("The peak bar is %L1 units tall, %2 of the tallest a bar can be.")
                          .arg(qRound(*peak))
-                         .arg(qRound(100 * *peak / tallest));
+                         .arg(percentText(100 * *peak / tallest, 0));
     }
     if (int(bars.size()) < scene::detectorPositions)
         sentences << tr("The run stopped after %1 of %2 detector positions.")

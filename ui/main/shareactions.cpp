@@ -13,10 +13,8 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QtConcurrent>
 #include <QtGlobal>
 #include <algorithm>
 #include <utility>
@@ -119,25 +117,22 @@ void ShareActions::savePicture()
     // The name's extension says the format; a new name without one takes the filter's.
     if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
         path += selected == svgFigure ? QStringLiteral(".svg") : QStringLiteral(".png");
+    // Written off the GUI thread, from a picture or a figure of its own.
+    Sharing::Write write;
     if (selected == windowPicture && !FigureSaver::isSvg(path)) {
-        pictureSaveEnded(path, PictureSaver::save(m_window->canvas()->image(), path));
-        return;
+        // A copy of its own: the canvas draws on in its pixels.
+        write = [picture = m_window->canvas()->image().copy()](const QString &to,
+                                                               std::stop_token stop) {
+            return PictureSaver::save(picture, to, WholeFile::Wait::Briefly, std::move(stop));
+        };
+    } else {
+        write = [figure = figure()](const QString &to, std::stop_token stop) {
+            return FigureSaver::save(figure, to, WholeFile::Wait::Briefly, std::move(stop));
+        };
     }
-    // Painting and compressing a figure takes a few hundred milliseconds: done off the GUI
-    // thread, with a figure of its own.
-    auto *saving = new QFutureWatcher<QString>(this);
-    connect(saving, &QFutureWatcherBase::finished, this, [this, saving, path] {
-        saving->deleteLater();
-        pictureSaveEnded(path, saving->result());
-    });
-    saving->setFuture(
-        QtConcurrent::run([figure = figure(), path] { return FigureSaver::save(figure, path); }));
-}
-
-void ShareActions::pictureSaveEnded(const QString &path, const QString &reason)
-{
-    m_sharing.reportUnwritten(tr("The picture could not be saved as %1:\n%2"), path, reason);
-    emit pictureSaved(path, reason);
+    m_sharing.write(
+        path, tr("The picture could not be saved as %1:\n%2"), std::move(write),
+        [this](const QString &to, const QString &reason) { emit pictureSaved(to, reason); });
 }
 
 void ShareActions::copyPicture()
@@ -153,11 +148,18 @@ void ShareActions::print()
 
 void ShareActions::saveProbabilities()
 {
-    m_sharing.save({tr("Save probabilities"), tr("Comma-separated values (*.csv)"),
-                    tr("The probabilities could not be saved as %1:\n%2")},
-                   proposedName(QStringLiteral("csv")), [this](const QString &path) {
-                       return ProbabilityCsv::save(m_window->history().runs(), path);
-                   });
+    const std::span<const RunHistory::Entry> shown = m_window->history().runs();
+    m_sharing.save(
+        {tr("Save probabilities"), tr("Comma-separated values (*.csv)"),
+         tr("The probabilities could not be saved as %1:\n%2")},
+        proposedName(QStringLiteral("csv")),
+        [runs = std::vector(shown.begin(), shown.end())](const QString &path,
+                                                         std::stop_token stop) {
+            return ProbabilityCsv::save(runs, path, WholeFile::Wait::Briefly, std::move(stop));
+        },
+        [this](const QString &path, const QString &reason) {
+            emit probabilitiesSaved(path, reason);
+        });
 }
 
 HelpDialog *ShareActions::help() const

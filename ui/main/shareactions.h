@@ -44,13 +44,16 @@ signals:
     void benchRequested();
     /// A save of the picture has ended: the reason it failed, or an empty string.
     void pictureSaved(const QString &path, const QString &reason);
+    /// A save of the probabilities has ended: the reason it failed, or an empty string.
+    void probabilitiesSaved(const QString &path, const QString &reason);
 
 public slots:
-    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses. A figure is
-    /// written off the GUI thread; pictureSaved tells when it is done.
+    /// Saves a figure, PNG or SVG, or the window's picture, as the user chooses, off the GUI
+    /// thread; pictureSaved tells when it is done.
     void savePicture();
     void copyPicture();
     void print();
+    /// Saves the probabilities off the GUI thread; probabilitiesSaved tells when it is done.
     void saveProbabilities();
     void showHelp();
     void showAbout();
@@ -58,8 +61,6 @@ public slots:
 private:
     QAction *addEntry(const QString &text, const QList<QKeySequence> &shortcuts,
                       void (ShareActions::*slot)());
-    /// Tells of a picture saved, or why it could not be.
-    void pictureSaveEnded(const QString &path, const QString &reason);
 
     VeltrinWindow *m_window;
     Sharing m_sharing;

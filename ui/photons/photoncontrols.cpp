@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 
 namespace veltrin {
 
@@ -20,6 +21,13 @@ PhotonControls::PhotonControls(PhotonStream &stream, ProbabilitySound &sound, QW
 {
     m_send->setObjectName(QStringLiteral("sendPhotons"));
     m_send->setCheckable(true);
+    // As wide as its longer caption, so that the row keeps its places as it changes.
+    int widest = 0;
+    for (const QString &caption : {tr("&Pause"), tr("Se&nd photons")}) {
+        m_send->setText(caption);
+        widest = std::max(widest, m_send->sizeHint().width());
+    }
+    m_send->setMinimumWidth(widest);
     m_send->setToolTip(tr("Sends photons one at a time at the chosen rate, each landing where the "
                           "probability sends it; press again to pause."));
     connect(m_send, &QPushButton::toggled, &stream, [&stream](bool on) {

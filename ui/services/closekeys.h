@@ -5,8 +5,9 @@ class QWidget;
 
 namespace veltrin {
 
-/// The keys that close a window of the program other than the main one: Escape and the
-/// desktop's Close (Ctrl+W), anywhere in that window.
+/// The keys that close a window of the program other than the main one: Escape, where nothing in
+/// the window takes it (an open list or menu closes first), and the desktop's Close (Ctrl+W),
+/// anywhere in that window.
 class CloseKeys
 {
 public:

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sharing.h"
 
-#include "figure.h"
+#include "paperfigure.h"
 #include "pictureprinter.h"
+#include "saveworkers.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -15,9 +16,12 @@
 namespace veltrin {
 
 Sharing::Sharing(QWidget &window, QString messageTitle)
-    : m_window(window), m_messageTitle(std::move(messageTitle))
+    : m_window(window), m_messageTitle(std::move(messageTitle)),
+      m_saves(std::make_unique<SaveWorkers>())
 {
 }
+
+Sharing::~Sharing() = default;
 
 QString Sharing::ask(const QString &caption, const QString &proposedName, const QString &filter,
                      QString *selectedFilter)
@@ -25,11 +29,25 @@ QString Sharing::ask(const QString &caption, const QString &proposedName, const 
     return m_location.ask(&m_window, caption, proposedName, filter, selectedFilter);
 }
 
-void Sharing::save(const SaveTexts &texts, const QString &proposedName, const Write &write)
+void Sharing::save(const SaveTexts &texts, const QString &proposedName, Write write, Ended ended)
 {
     const QString path = ask(texts.caption, proposedName, texts.filter);
     if (!path.isEmpty())
-        reportUnwritten(texts.failure, path, write(path));
+        this->write(path, texts.failure, std::move(write), std::move(ended));
+}
+
+void Sharing::write(const QString &path, const QString &failure, Write write, Ended ended)
+{
+    // Making a file takes up to a few hundred milliseconds, and a FIFO's reader may take its
+    // time: the window goes on meanwhile. The saves go with the window, and tell nothing to a
+    // window that has gone.
+    m_saves->start(
+        path, std::move(write),
+        [this, failure, ended = std::move(ended)](const QString &to, const QString &reason) {
+            reportUnwritten(failure, to, reason);
+            if (ended)
+                ended(to, reason);
+        });
 }
 
 void Sharing::reportUnwritten(const QString &failure, const QString &path, const QString &reason)
@@ -61,7 +79,7 @@ void Sharing::print(const std::function<Page()> &page, const PrintTexts &texts,
     });
 }
 
-void Sharing::print(const Figure &figure, const PrintTexts &texts, const QString &documentName)
+void Sharing::print(const PaperFigure &figure, const PrintTexts &texts, const QString &documentName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);

@@ -6,18 +6,23 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <stop_token>
 
 class QPrinter;
 class QWidget;
 
 namespace veltrin {
 
-class Figure;
+class PaperFigure;
+class SaveWorkers;
 
 /// Keeping and sharing what a window shows, alike in every window: a save asks for the file in
-/// the folder last saved to, has it written whole and tells of a failure in a message over the
-/// window; a copy puts a picture on the clipboard; a print asks for the printer and prints a
-/// picture with its caption, or a figure. The words shown are the window's own.
+/// the folder last saved to, has it written whole off the window's thread and tells of a failure
+/// in a message over the window; a copy puts a picture on the clipboard; a print asks for the
+/// printer and prints a picture with its caption, or a figure. The words shown are the window's
+/// own. No save makes the window wait, nor its closing: a save still waiting on a FIFO's reader
+/// when the window goes gives up.
 class Sharing
 {
 public:
@@ -36,8 +41,13 @@ public:
         QString title;
         QString failure;
     };
-    /// Writes the file; returns why it could not, or an empty string once it is written.
-    using Write = std::function<QString(const QString &path)>;
+    /// Makes and writes the file, off the window's thread: it reads nothing the window may change
+    /// meanwhile, and hands `stop` on to the file's writing. Returns why the file could not be
+    /// written, or an empty string once it is.
+    using Write = std::function<QString(const QString &path, std::stop_token stop)>;
+    /// Told on the window's thread once a save has ended: the file, and why it could not be
+    /// written or an empty string.
+    using Ended = std::function<void(const QString &path, const QString &reason)>;
     /// A picture and the caption printed below it.
     struct Page
     {
@@ -48,6 +58,10 @@ public:
     /// Its messages stand over the window with this title, or with the window's own title at the
     /// time where it is empty.
     explicit Sharing(QWidget &window, QString messageTitle = {});
+    /// Saves under way give up waiting on a reader, and end.
+    ~Sharing();
+    Sharing(const Sharing &) = delete;
+    Sharing &operator=(const Sharing &) = delete;
 
     /// Replaces the desktop's file dialog, for tests that choose the file themselves.
     void setAsk(SaveLocation::Ask ask) { m_location.setAsk(std::move(ask)); }
@@ -56,8 +70,11 @@ public:
     /// the user leaves selected comes back in selectedFilter.
     QString ask(const QString &caption, const QString &proposedName, const QString &filter,
                 QString *selectedFilter = nullptr);
-    /// Asks for the file and writes it; a failure is told in a message.
-    void save(const SaveTexts &texts, const QString &proposedName, const Write &write);
+    /// Asks for the file and writes it off the window's thread; a failure is told in a message.
+    void save(const SaveTexts &texts, const QString &proposedName, Write write, Ended ended = {});
+    /// Writes the file off the window's thread; a failure is told in a message, in which %1 is
+    /// the file and %2 the reason.
+    void write(const QString &path, const QString &failure, Write write, Ended ended = {});
     /// Tells in a message that the file could not be written, where there is a reason.
     void reportUnwritten(const QString &failure, const QString &path, const QString &reason);
     void reportFailure(const QString &message);
@@ -70,7 +87,7 @@ public:
     void print(const std::function<Page()> &page, const PrintTexts &texts,
                const QString &documentName = {});
     /// Asks for a printer, the page across where the figure is wider than tall, and prints it.
-    void print(const Figure &figure, const PrintTexts &texts, const QString &documentName);
+    void print(const PaperFigure &figure, const PrintTexts &texts, const QString &documentName);
 
 private:
     void print(QPrinter &printer, const PrintTexts &texts,
@@ -79,6 +96,7 @@ private:
     QWidget &m_window;
     QString m_messageTitle;
     SaveLocation m_location;
+    std::unique_ptr<SaveWorkers> m_saves;
 };
 
 } // namespace veltrin

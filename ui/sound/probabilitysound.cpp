@@ -55,13 +55,18 @@ void ProbabilitySound::setOn(bool on)
     if (!on && m_sink)
         m_sink->stop();
     emit onChanged(on);
+    if (on)
+        findDevice(); // where there is none, said now rather than at the first sound
 }
 
 void ProbabilitySound::setHeld(bool held)
 {
     m_held = held;
-    if (!held)
+    if (!held) {
+        if (m_on)
+            findDevice(); // the window opens: where there is no sound, it says so at once
         return;
+    }
     m_quietCheck->stop();
     if (m_sink)
         m_sink->stop();
@@ -80,9 +85,18 @@ void ProbabilitySound::tone(double share)
         m_stream->tone(pitchOf(share));
 }
 
-bool ProbabilitySound::ready()
+QAudioFormat ProbabilitySound::format()
 {
-    if (!m_on || m_silent || m_held)
+    QAudioFormat format;
+    format.setSampleRate(SoundStream::sampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+bool ProbabilitySound::findDevice()
+{
+    if (m_silent)
         return false;
     if (m_systemOutput) {
         m_device = QMediaDevices::defaultAudioOutput();
@@ -92,16 +106,19 @@ bool ProbabilitySound::ready()
         goSilent(tr("No sound device: the sound stays off."));
         return false;
     }
+    if (!m_sink && !m_device.isFormatSupported(format())) {
+        goSilent(tr("The sound device cannot play the program's sound: the sound stays off."));
+        return false;
+    }
+    return true;
+}
+
+bool ProbabilitySound::ready()
+{
+    if (!m_on || m_silent || m_held || !findDevice())
+        return false;
     if (!m_sink) {
-        QAudioFormat format;
-        format.setSampleRate(SoundStream::sampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (!m_device.isFormatSupported(format)) {
-            goSilent(tr("The sound device cannot play the program's sound: the sound stays off."));
-            return false;
-        }
-        m_sink = new QAudioSink(m_device, format, this);
+        m_sink = new QAudioSink(m_device, format(), this);
         // A short buffer keeps a click close to the photon it belongs to.
         m_sink->setBufferSize(SoundStream::sampleRate / 20 * qsizetype(sizeof(qint16)));
         connect(m_sink, &QAudioSink::stateChanged, this, [this] {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QObject>
 
 class QAudioSink;
@@ -13,7 +14,8 @@ class SoundStream;
 
 /// "Hear it": a soft click for each photon detected and a tone whose pitch follows a
 /// probability, for a pupil who cannot see the screen. Off until chosen, and remembered. Where
-/// there is no sound device the program says so once and stays silent.
+/// there is no sound device the program says so once, as soon as the sound is chosen or its
+/// window opens with it chosen, and stays silent.
 class ProbabilitySound : public QObject
 {
     Q_OBJECT
@@ -50,6 +52,10 @@ signals:
     void silenced(const QString &why);
 
 private:
+    static QAudioFormat format();
+    /// Looks for the device once sound is wanted; where there is none that plays the program's
+    /// sound, goes silent and says why.
+    bool findDevice();
     bool ready();
     void goSilent(const QString &why);
     void stopWhenQuiet();

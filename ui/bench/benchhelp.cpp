@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "benchhelp.h"
+
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace veltrin {
+
+BenchHelp::BenchHelp(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("benchHelp"));
+    setWindowTitle(tr("Experiment Bench Help"));
+    auto *browser = new QTextBrowser(this);
+    browser->setHtml(page());
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    resize(620, 640);
+}
+
+QString BenchHelp::page()
+{
+    return tr(
+        "<h2>What the map shows</h2>"
+        "<p>Every point of the plane in front of the mirror is a place where a detector could "
+        "stand. For each one, every point of the mirror that is kept adds its arrow, and the "
+        "square of the resultant is the probability that the light arrives there, scaled as the "
+        "main window's bars. The brighter the colour, the likelier; the colour bar beside the "
+        "map gives the scale in twips of bar.</p>"
+        "<h2>Cutting the mirror</h2>"
+        "<p>The strip left of the map is the mirror from its upper end to its lower: bright "
+        "strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a "
+        "cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, "
+        "the edges, a grating, or the zones for the detector's point. The zones belong to one "
+        "experiment: once the shape, K, the source or the light changes, the list says "
+        "<b>Cut by hand</b>.</p>"
+        "<h2>The detector</h2>"
+        "<p>Click or drag on the map, type its x and y in the fields beside it, or move it with "
+        "the arrow keys, which step on the map's grid: to the next multiple of 100 twips, of 20 "
+        "with Shift. Beside the map its arrows are added head to tail; below them stand its "
+        "probability and its share of the brightest point.</p>"
+        "<h2>Predict first</h2>"
+        "<p><b>Predict first</b> hides the map and every number that would tell where the light "
+        "goes. Mark where you expect it: click, or move the detector and press Enter. Send "
+        "photons if you like and watch where they land; then <b>Reveal</b> shows the map and "
+        "how each mark did.</p>"
+        "<h2>Keys</h2>"
+        "<ul>"
+        "<li>On the map: the arrow keys move the detector, Shift for smaller steps; while "
+        "predicting, Enter marks its point.</li>"
+        "<li>On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, "
+        "Shift+Space a wider one.</li>"
+        "<li>Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.</li>"
+        "<li>Ctrl+N sets the bench up anew from the main window's last run. Closing the bench "
+        "keeps what it shows, its cut and its undo for the next time it opens.</li>"
+        "<li>Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the "
+        "picture, Ctrl+Alt+C the detector's numbers; Ctrl+P prints. The map's context menu has "
+        "them too.</li>"
+        "<li>F1 shows this page; Escape or Ctrl+W closes the bench.</li>"
+        "</ul>");
+}
+
+} // namespace veltrin

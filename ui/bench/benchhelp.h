@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+namespace veltrin {
+
+/// The experiment bench's help: what the map shows, how to cut the mirror, move the detector
+/// and predict, and the bench's keys. It stays open beside the bench, which goes on working.
+class BenchHelp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit BenchHelp(QWidget *parent = nullptr);
+
+    /// The page, as HTML in the program's own words.
+    static QString page();
+};
+
+} // namespace veltrin
