@@ -8,7 +8,7 @@
         <translation>Kresba zrcadla a pravděpodobnosti</translation>
     </message>
     <message>
-        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector's current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
+        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector&apos;s current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
         <translation>Parabolické zrcadlo x = K krát y na druhou s dopadajícími paprsky a jejich odrazy; Cornuova spirála ze šipek složených za sebou pro aktuální polohu detektoru na ose; a nad osou pravděpodobnost, že světlo dorazí do jednotlivých poloh, kreslená jako sloupce: červeně pro nízkou, zeleně pro střední a modře pro vysokou frekvenci. Před prvním výpočtem vyzývá ke stisknutí tlačítka Start.</translation>
     </message>
     <message>
@@ -64,11 +64,11 @@
         <translation>Její sloupce pravděpodobnosti jsou modré.</translation>
     </message>
     <message>
-        <source>The mirror's constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
         <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
     </message>
     <message>
-        <source>The light's frequency: the higher, the shorter its wavelength.</source>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
         <translation>Frekvence světla: čím vyšší, tím kratší vlnová délka.</translation>
     </message>
     <message>
@@ -157,16 +157,12 @@
         <translation>Výpočet %1: frekvence %2, zrcadlo K = %3.</translation>
     </message>
     <message>
-        <source>The probability peaks %L1 units right of the mirror's vertex line.</source>
+        <source>The probability peaks %L1 units right of the mirror&apos;s vertex line.</source>
         <translation>Pravděpodobnost je nejvyšší %L1 jednotek vpravo od tečny ve vrcholu zrcadla.</translation>
     </message>
     <message>
         <source>The focus, 1/(4K), lies %L1 units right of it.</source>
         <translation>Ohnisko, 1/(4K), leží %L1 jednotek vpravo od ní.</translation>
-    </message>
-    <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Nejvyšší sloupec měří %L1 jednotek, %2 % největší možné výšky sloupce.</translation>
     </message>
     <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
@@ -180,7 +176,7 @@
         <source>%1 runs are on the drawing.</source>
         <translation>Počet výpočtů na kresbě: %1.</translation>
     </message>
-<message>
+    <message>
         <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
         <translation>Nejvyšší sloupec měří %L1 jednotek, %2 největší možné výšky sloupce.</translation>
     </message>
@@ -188,7 +184,7 @@
 <context>
     <name>RunSetup</name>
     <message>
-        <source>The field %1 holds "%2", which is not a number.</source>
+        <source>The field %1 holds &quot;%2&quot;, which is not a number.</source>
         <translation>Pole %1 obsahuje „%2“, což není číslo.</translation>
     </message>
     <message>
@@ -214,7 +210,7 @@
         <translation>Číslo %1 nelze zapsat do pole parametru.</translation>
     </message>
     <message>
-        <source>"%1" is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <translation>„%1“ není číslo.</translation>
     </message>
 </context>
@@ -245,6 +241,43 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchFigure</name>
+    <message>
+        <source>x: twips from the vertex line</source>
+        <translation>x: twipy od tečny ve vrcholu</translation>
+    </message>
+    <message>
+        <source>y: twips above the axis</source>
+        <translation>y: twipy nad osou</translation>
+    </message>
+    <message>
+        <source>Probability, twips of bar</source>
+        <translation>Pravděpodobnost, twipy sloupce</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchHelp</name>
+    <message>
+        <source>Experiment Bench Help</source>
+        <translation>Nápověda k experimentálnímu stolu</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Co ukazuje mapa&lt;/h2&gt;&lt;p&gt;Každý bod roviny před zrcadlem je místo, kde by mohl stát detektor. Pro každý z nich přidá každý ponechaný bod zrcadla svou šipku a druhá mocnina výslednice je pravděpodobnost, že tam světlo dorazí, ve stejném měřítku jako sloupce hlavního okna. Čím jasnější barva, tím pravděpodobnější; barevná stupnice vedle mapy udává měřítko v twipech sloupce.&lt;/p&gt;&lt;h2&gt;Řezání zrcadla&lt;/h2&gt;&lt;p&gt;Proužek vlevo od mapy je zrcadlo od horního konce k dolnímu: světlé pruhy zůstávají, tmavé jsou odříznuté. Tažením po něm pruhy odříznete; tah, který začne na odříznutém pruhu, je vrací. Seznam Zrcadlo ho ořízne najednou: pruh kolem vrcholu, okraje, mřížka nebo zóny pro bod detektoru. Zóny patří k jednomu pokusu: jakmile se změní tvar, K, zdroj nebo světlo, seznam ukáže &lt;b&gt;Řezáno ručně&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Detektor&lt;/h2&gt;&lt;p&gt;Klepněte nebo táhněte po mapě, zapište jeho x a y do polí vedle ní, nebo ho posouvejte šipkami, které krokují po mřížce mapy: k nejbližšímu násobku 100 twipů, se Shiftem 20. Vedle mapy se jeho šipky skládají za sebou; pod nimi stojí jeho pravděpodobnost a jeho podíl na nejjasnějším bodu.&lt;/p&gt;&lt;h2&gt;Nejdřív odhad&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Nejdřív odhad&lt;/b&gt; skryje mapu a každé číslo, které by prozradilo, kam světlo jde. Označte, kam ho čekáte: klepnutím, nebo posuňte detektor a stiskněte Enter. Chcete-li, vyšlete fotony a sledujte, kam dopadají; pak &lt;b&gt;Odhalit&lt;/b&gt; ukáže mapu a jak dopadla každá značka.&lt;/p&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Na mapě: šipky posouvají detektor, se Shiftem po menších krocích; při odhadu Enter označí jeho bod.&lt;/li&gt;&lt;li&gt;Na proužku zrcadla: šipky nahoru a dolů posouvají jeho kurzor, mezerník odřízne nebo vrátí pruh, Shift+mezerník širší.&lt;/li&gt;&lt;li&gt;Ctrl+Z vrátí řez zpět, Ctrl+Shift+Z ho provede znovu.&lt;/li&gt;&lt;li&gt;Ctrl+N nastaví stůl znovu podle posledního výpočtu hlavního okna. Zavřený stůl si ponechá, co ukazuje, svůj řez i historii úprav pro příští otevření.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek, Ctrl+Shift+S mapu jako CSV; Ctrl+Shift+C zkopíruje obrázek, Ctrl+Alt+C čísla detektoru; Ctrl+P tiskne. Má je i místní nabídka mapy.&lt;/li&gt;&lt;li&gt;F1 ukáže tuto stránku; Escape nebo Ctrl+W stůl zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Zblízka&lt;/h2&gt;&lt;p&gt;Čísla vedle mapy udávají místo v twipech. &lt;b&gt;Barevná stupnice&lt;/b&gt; říká, co znamená nejjasnější barva: vlastní nejjasnější bod každé mapy, ohnisko celé paraboly se stejným K ve stejném světle (aby odřezané zrcadlo nebo kružnice ukázaly, o kolik méně světla soustředí), nebo číslo, které zadáte.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Kolečko myši nebo sevření prstů na touchpadu přibližuje kolem ukazatele; Ctrl+plus a Ctrl+minus přibližují a oddalují kolem středu mapy; Ctrl+0 ukáže opět celou mapu.&lt;/li&gt;&lt;li&gt;Táhněte prostředním tlačítkem, nebo stiskněte Ctrl a šipku, a pohybujte se po přiblížené mapě. Přiblížení má i místní nabídka mapy.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchRun</name>
+    <message>
+        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
+        <translation>veltrin: v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchWindow</name>
     <message>
         <source>Experiment bench</source>
@@ -263,7 +296,7 @@
         <translation>Kružnice</translation>
     </message>
     <message>
-        <source>The main window's K</source>
+        <source>The main window&apos;s K</source>
         <translation>K hlavního okna</translation>
     </message>
     <message>
@@ -275,7 +308,7 @@
         <translation> rad/twip</translation>
     </message>
     <message>
-        <source>The main window's frequency</source>
+        <source>The main window&apos;s frequency</source>
         <translation>Frekvence hlavního okna</translation>
     </message>
     <message>
@@ -391,22 +424,8 @@
         <translation>mapa ještě není spočtena</translation>
     </message>
     <message>
-        <source>%1% of the map's brightest point</source>
-        <translation>%1 % nejjasnějšího bodu mapy</translation>
-    </message>
-    <message>
-        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
-Probability %3 twips of bar, %4.</source>
-        <translation>Detektor v x = %1 twipů od tečny ve vrcholu, y = %2 twipů nad osou.
-Pravděpodobnost %3 twipů sloupce, %4.</translation>
-    </message>
-    <message>
         <source>The whole mirror is kept.</source>
         <translation>Zrcadlo je celé.</translation>
-    </message>
-    <message>
-        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
-        <translation>Ze zrcadla zůstává %1 z %2 pruhů (%3 %).</translation>
     </message>
     <message>
         <source>The map is being computed.</source>
@@ -437,20 +456,8 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>bílé světlo</translation>
     </message>
     <message>
-        <source>wavenumber %1</source>
-        <translation>vlnové číslo %1</translation>
-    </message>
-    <message>
-        <source>Experiment bench: %1, K = %2, %3. %4</source>
-        <translation>Experimentální stůl: %1, K = %2, %3. %4</translation>
-    </message>
-    <message>
         <source>Save picture</source>
         <translation>Uložit obrázek</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Obrázky PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1:
@@ -485,10 +492,6 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Obrázek se nepodařilo vytisknout.</translation>
     </message>
     <message>
-        <source>That is %1% of the whole mirror's focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
-        <translation>To je %1 % ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
-    </message>
-    <message>
         <source>Cut by hand</source>
         <translation>Řezáno ručně</translation>
     </message>
@@ -505,27 +508,23 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Tvoří mřížku s periodou %1 twipů.</translation>
     </message>
     <message>
-        <source>They are the zones for the detector's point.</source>
-        <translation>Jsou to zóny pro bod detektoru.</translation>
-    </message>
-    <message>
-        <source>The mirror's shape: a parabola, or a circle of the same focal length.</source>
+        <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
         <translation>Tvar zrcadla: parabola, nebo kružnice se stejnou ohniskovou vzdáleností.</translation>
     </message>
     <message>
-        <source>The mirror's constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
         <translation>Konstanta zrcadla K: čím větší K, tím zakřivenější zrcadlo a tím blíž jeho ohnisko.</translation>
     </message>
     <message>
-        <source>Sets K to one of the main window's choices.</source>
+        <source>Sets K to one of the main window&apos;s choices.</source>
         <translation>Nastaví K na jednu z voleb hlavního okna.</translation>
     </message>
     <message>
-        <source>The light's wavenumber: the larger, the shorter its wavelength.</source>
+        <source>The light&apos;s wavenumber: the larger, the shorter its wavelength.</source>
         <translation>Vlnové číslo světla: čím větší, tím kratší vlnová délka.</translation>
     </message>
     <message>
-        <source>Sets the wavenumber to one of the main window's frequencies.</source>
+        <source>Sets the wavenumber to one of the main window&apos;s frequencies.</source>
         <translation>Nastaví vlnové číslo na jednu z frekvencí hlavního okna.</translation>
     </message>
     <message>
@@ -560,12 +559,12 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <source>&amp;Colour scale:</source>
         <translation>Ba&amp;revná stupnice:</translation>
     </message>
-<message>
+    <message>
         <source>Detector x</source>
         <translation>Detektor x</translation>
     </message>
     <message>
-        <source>The detector's distance from the mirror's vertex line.</source>
+        <source>The detector&apos;s distance from the mirror&apos;s vertex line.</source>
         <translation>Vzdálenost detektoru od tečny ve vrcholu zrcadla.</translation>
     </message>
     <message>
@@ -573,7 +572,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Detektor y</translation>
     </message>
     <message>
-        <source>The detector's height above the axis (below it where negative).</source>
+        <source>The detector&apos;s height above the axis (below it where negative).</source>
         <translation>Výška detektoru nad osou (záporná pod ní).</translation>
     </message>
     <message>
@@ -589,7 +588,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Detektor:</translation>
     </message>
     <message>
-        <source>Sets the bench up anew with the main window's last run: its K and frequency, the whole mirror and the beam.</source>
+        <source>Sets the bench up anew with the main window&apos;s last run: its K and frequency, the whole mirror and the beam.</source>
         <translation>Nastaví stůl znovu podle posledního výpočtu hlavního okna: jeho K a frekvence, celé zrcadlo a rovnoběžný svazek.</translation>
     </message>
     <message>
@@ -609,7 +608,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Jeho pravděpodobnost je skrytá až do odhalení.</translation>
     </message>
     <message>
-        <source>%1 of the map's brightest point</source>
+        <source>%1 of the map&apos;s brightest point</source>
         <translation>%1 nejjasnějšího bodu mapy</translation>
     </message>
     <message>
@@ -625,11 +624,11 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Mapa je skrytá: označte, kam čekáte světlo, pak stiskněte Odhalit.</translation>
     </message>
     <message>
-        <source>That is %1 of the whole mirror's focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <source>That is %1 of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
         <translation>To je %1 ohniska celého zrcadla, které leží %2 twipů od tečny ve vrcholu a %3 twipů %4.</translation>
     </message>
     <message>
-        <source>New from the main window's r&amp;un</source>
+        <source>New from the main window&apos;s r&amp;un</source>
         <translation>Nově podle výpočtu &amp;hlavního okna</translation>
     </message>
     <message>
@@ -705,10 +704,10 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Šipky v detektoru</translation>
     </message>
     <message>
-        <source>Each colour's resultant</source>
+        <source>Each colour&apos;s resultant</source>
         <translation>Výslednice každé barvy</translation>
     </message>
-<message>
+    <message>
         <source>Hidden until Reveal</source>
         <translation>Skryto až do odhalení</translation>
     </message>
@@ -827,7 +826,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>podíl nejvyššího</translation>
     </message>
     <message>
-        <source>Share of the run's highest bar</source>
+        <source>Share of the run&apos;s highest bar</source>
         <translation>Podíl nejvyššího sloupce výpočtu</translation>
     </message>
     <message>
@@ -1000,16 +999,16 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Barevná stupnice od 0 do %1 twipů sloupce</translation>
     </message>
     <message>
-        <source>twips</source>
-        <translation>twipů</translation>
-    </message>
-<message>
         <source>Colour scale; its numbers are hidden until Reveal</source>
         <translation>Barevná stupnice; její čísla jsou skrytá až do odhalení</translation>
     </message>
     <message>
         <source>twips of bar</source>
         <translation>twipů sloupce</translation>
+    </message>
+    <message>
+        <source>twips of bar (%1)</source>
+        <translation>twipů sloupce (%1)</translation>
     </message>
 </context>
 <context>
@@ -1031,7 +1030,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Legenda barev</translation>
     </message>
     <message>
-        <source>The arrows, the mirror and the graph are coloured by the mirror point: from dark violet next to the axis through blue and green to yellow at the mirror's edge.</source>
+        <source>The arrows, the mirror and the graph are coloured by the mirror point: from dark violet next to the axis through blue and green to yellow at the mirror&apos;s edge.</source>
         <translation>Šipky, zrcadlo i graf mají barvu podle bodu zrcadla: od tmavě fialové u osy přes modrou a zelenou až po žlutou na okraji zrcadla.</translation>
     </message>
 </context>
@@ -1042,7 +1041,7 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Vypíše nápovědu k volbám příkazové řádky.</translation>
     </message>
     <message>
-        <source>Choose the mirror's K: %1.</source>
+        <source>Choose the mirror&apos;s K: %1.</source>
         <translation>Zvolí konstantu zrcadla K: %1.</translation>
     </message>
     <message>
@@ -1050,11 +1049,11 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>HODNOTA</translation>
     </message>
     <message>
-        <source>Choose the light's frequency.</source>
+        <source>Choose the light&apos;s frequency.</source>
         <translation>Zvolí frekvenci světla.</translation>
     </message>
     <message>
-        <source>Set the animation's scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
+        <source>Set the animation&apos;s scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
         <translation>Nastaví posuvník rychlosti animace na N, od 0 (tak rychle, jak počítač stíhá kreslit) po %1 (nejpomaleji).</translation>
     </message>
     <message>
@@ -1102,12 +1101,8 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>Zobrazí informace o verzi.</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>nečekaný argument „%1“</translation>
-    </message>
-    <message>
-        <source>%1 is given more than once; one run writes one file of each</source>
-        <translation>%1 je zadáno víckrát; jeden běh zapíše od každého jeden soubor</translation>
     </message>
     <message>
         <source>%1 needs a file name, or - for the standard output</source>
@@ -1126,20 +1121,10 @@ Pravděpodobnost %3 twipů sloupce, %4.</translation>
         <translation>SOUBOR.svg|SOUBOR.png</translation>
     </message>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.</source>
-        <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
-
-S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
-a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše soubory.</translation>
-    </message>
-    <message>
         <source>%1 and %2 both name %3; each needs a file of its own</source>
         <translation>%1 i %2 uvádějí %3; každé potřebuje vlastní soubor</translation>
     </message>
-<message>
+    <message>
         <source>the standard output</source>
         <translation>standardní výstup</translation>
     </message>
@@ -1148,7 +1133,7 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
 
 With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
 and needs no display: it makes one run with the options given and writes the files.
-With --save-map or --save-hits it computes the experiment bench's map instead.</source>
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
         <translation>Jak parabolické zrcadlo soustředí světlo, vyprávěno šipkami kvantové elektrodynamiky.
 
 S volbou --save-picture, --save-figure nebo --save-probabilities Veltrin neotevře okno
@@ -1179,24 +1164,17 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     </message>
 </context>
 <context>
-    <name>veltrin::HeadlessRun</name>
-    <message>
-        <source>veltrin: cannot write %1: %2</source>
-        <translation>veltrin: nelze zapsat %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>veltrin::HelpDialog</name>
     <message>
         <source>Veltrin Help</source>
         <translation>Nápověda k programu Veltrin</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror's vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow's direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant's length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing's context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars' numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Co obrázek ukazuje&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Zrcadlo.&lt;/b&gt; Vlevo stojí parabolické zrcadlo x = K&amp;middot;y&amp;sup2;, jako anténní talíř otočený na bok. Zprava přichází světlo jako rovnoběžný svazek: dvanáct vodorovných čar jsou některé z jeho paprsků a po odrazu se sbíhají u ohniska, 1/(4K) vpravo od vrcholu zrcadla. Větší K znamená hlubší talíř s bližším ohniskem.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Dráhy.&lt;/b&gt; Kvantová elektrodynamika nenechá světlo jít po jediném paprsku. Ptá se: kolika způsoby se světlo může dostat ze zdroje do detektoru na ose? Každý bod zrcadla dává jednu dráhu: ze zdroje do tohoto bodu a odtud do detektoru. Veltrin bere 3000 bodů zrcadla.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Šipky.&lt;/b&gt; Každá dráha přidá malou šipku, všechny stejně dlouhé. Směr šipky je jako ručička hodin, která se otáčí, jak světlo letí: čím delší dráha a čím vyšší frekvence, tím víc se otočila.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spirály.&lt;/b&gt; Pod osou se šipky jedné polohy detektoru skládají za sebou, hrot k patě. Kde se sousední dráhy liší délkou, šipky se stáčejí proti sobě a svinou se do Cornuovy spirály, která nikam nevede. Kde jsou všechny dráhy skoro stejně dlouhé, v ohnisku, míří šipky stejným směrem a spojnice od paty první k hrotu poslední, výslednice, je dlouhá.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sloupce.&lt;/b&gt; Po stisknutí tlačítka Start projde detektor osu zleva doprava, 142 poloh. V každé je druhá mocnina délky výslednice pravděpodobnost, že světlo dorazí právě sem; kreslí se jako sloupec nad osou: červeně pro nízkou, zeleně pro střední a modře pro vysokou frekvenci. Nejvyšší sloupce stojí v ohnisku.&lt;/p&gt;&lt;h2&gt;Co vyzkoušet&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Zvolte jinou frekvenci a stiskněte znovu Start. Na otázku &amp;bdquo;Smazat pravděpodobnosti?&amp;ldquo; odpovězte &lt;b&gt;Ne&lt;/b&gt;: sloupce zůstanou a výpočty stojí vedle sebe. Čím vyšší frekvence, tím užší vrchol.&lt;/li&gt;&lt;li&gt;Zvolte jiné K: vrchol se posune a talíř soustředí světlo blíž k sobě.&lt;/li&gt;&lt;li&gt;Podívejte se blíže na jednu polohu detektoru: po výpočtu klepněte na její sloupec a otevře se okno s jejími šipkami, drahami a čísly; z klávesnice použijte v místní nabídce kresby položku &lt;b&gt;Podívat se blíže&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Uchovejte, co vidíte: klepnutím pravým tlačítkem na kresbu obrázek uložíte (Ctrl+S), zkopírujete (Ctrl+C), vytisknete (Ctrl+P) nebo uložíte čísla sloupců pro tabulkový procesor (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; ukáže, jak obrázky a čísla vytvořit bez otevření okna.&lt;/li&gt;&lt;li&gt;Posuvník pod nadpisem výpočet zpomalí, abyste viděli, jak se každá spirála stáčí.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position's figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Klávesy v detailním pohledu&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Šipky vlevo a vpravo přejdou na sousední polohu detektoru, Home a End na konce.&lt;/li&gt;&lt;li&gt;Ctrl+C zkopíruje čísla polohy, Ctrl+Shift+A čísla všech poloh, jako tabulku pro tabulkový procesor.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek jeho pohledů, Ctrl+Shift+C ho zkopíruje a Ctrl+P vytiskne; najdete je i v jeho místní nabídce.&lt;/li&gt;&lt;li&gt;Ctrl+E otevře experimentální stůl.&lt;/li&gt;&lt;li&gt;Escape nebo Ctrl+W ho zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
@@ -1210,7 +1188,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
 <context>
     <name>veltrin::MapCommand</name>
     <message>
-        <source>Compute the experiment bench's probability map with no window, save it as comma-separated values and exit.</source>
+        <source>Compute the experiment bench&apos;s probability map with no window, save it as comma-separated values and exit.</source>
         <translation>Spočítat mapu pravděpodobnosti experimentálního stolu bez okna, uložit ji jako hodnoty oddělené čárkami a skončit.</translation>
     </message>
     <message>
@@ -1218,7 +1196,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>SOUBOR.csv</translation>
     </message>
     <message>
-        <source>For the map: the light's wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
         <translation>Pro mapu: vlnové číslo světla od %1 do %2 radiánů na twip, místo --frequency.</translation>
     </message>
     <message>
@@ -1226,7 +1204,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>W</translation>
     </message>
     <message>
-        <source>For the map: the mirror's shape.</source>
+        <source>For the map: the mirror&apos;s shape.</source>
         <translation>Pro mapu: tvar zrcadla.</translation>
     </message>
     <message>
@@ -1238,7 +1216,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Pro mapu: co zůstane ze zrcadla: celé, pruh kolem vrcholu, okraje, mřížka s periodou v twipech, nebo zóny pro bod.</translation>
     </message>
     <message>
-        <source>For the map: its grid's step, twips (%1 unless given).</source>
+        <source>For the map: its grid&apos;s step, twips (%1 unless given).</source>
         <translation>Pro mapu: krok její mřížky v twipech (jinak %1).</translation>
     </message>
     <message>
@@ -1285,20 +1263,20 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Mapa se počítá…</translation>
     </message>
     <message>
-        <source>Zoom in</source>
-        <translation>Přiblížit</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Oddálit</translation>
-    </message>
-    <message>
-        <source>Whole map</source>
-        <translation>Celá mapa</translation>
-    </message>
-    <message>
         <source>twips</source>
         <translation>twipů</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Př&amp;iblížit</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Oddálit</translation>
+    </message>
+    <message>
+        <source>&amp;Whole map</source>
+        <translation>&amp;Celá mapa</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1311,25 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>Cut strips</source>
         <translation>Odříznout pruhy</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::OptionTable</name>
+    <message>
+        <source>the window</source>
+        <translation>okno</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> nebo </translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot go together: one is the window&apos;s run, the other the experiment bench&apos;s; make them in two calls</source>
+        <translation>%1 a %2 nejdou spolu: jedno patří k výpočtu okna, druhé k experimentálnímu stolu; vytvořte je dvěma voláními</translation>
+    </message>
+    <message>
+        <source>%1 is not used by %2; it is for %3</source>
+        <translation>%1 nemá pro %2 význam, jen pro %3</translation>
     </message>
 </context>
 <context>
@@ -1451,10 +1448,6 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Značky zatím neodhalené: %1.</translation>
     </message>
     <message>
-        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
-        <translation>Značka %1 v bodě %2, %3 twipů: %4 fotonů do %5 twipů, pravděpodobnost %6 nejjasnějšího bodu.</translation>
-    </message>
-    <message>
         <source>Show m&amp;ap</source>
         <translation>Zobrazit m&amp;apu</translation>
     </message>
@@ -1474,10 +1467,6 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <source>Marks: %1; the latest:</source>
         <translation>Značek: %1; poslední:</translation>
     </message>
-<message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>Dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
-    </message>
     <message>
         <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
         <translation>Značka %1: x %2, y %3 twipů; %4 fotonů do %5 twipů; pravděpodobnost %6 nejjasnějšího bodu.</translation>
@@ -1486,7 +1475,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
 <context>
     <name>veltrin::PhotonsCommand</name>
     <message>
-        <source>Send photons into the experiment the bench's options describe, with no window; save where they land as comma-separated values and exit.</source>
+        <source>Send photons into the experiment the bench&apos;s options describe, with no window; save where they land as comma-separated values and exit.</source>
         <translation>Vyšle fotony do pokusu, který popisují volby pracoviště, bez okna; uloží, kam dopadly, jako hodnoty oddělené čárkami (CSV) a skončí.</translation>
     </message>
     <message>
@@ -1510,24 +1499,12 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>S</translation>
     </message>
     <message>
-        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
-        <translation>--photons a --seed potřebují --save-hits SOUBOR.csv, kam zapisovat</translation>
-    </message>
-    <message>
         <source>--photons %1 is not a whole number from 1 to %2</source>
         <translation>--photons %1 není celé číslo od 1 do %2</translation>
     </message>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 není celé číslo od 0 do %2</translation>
-    </message>
-    <message>
-        <source>no light reaches the plane in this experiment: no photon can land</source>
-        <translation>v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1529,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Žádné zvukové zařízení: zvuk zůstává vypnutý.</translation>
     </message>
     <message>
-        <source>The sound device cannot play the program's sound: the sound stays off.</source>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
         <translation>Zvukové zařízení neumí přehrát zvuk programu: zvuk zůstává vypnutý.</translation>
     </message>
     <message>
@@ -1570,11 +1547,11 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
 <context>
     <name>veltrin::ScaleChoice</name>
     <message>
-        <source>Each map's brightest point</source>
+        <source>Each map&apos;s brightest point</source>
         <translation>Nejjasnější bod každé mapy</translation>
     </message>
     <message>
-        <source>The whole parabola's focus</source>
+        <source>The whole parabola&apos;s focus</source>
         <translation>Ohnisko celé paraboly</translation>
     </message>
     <message>
@@ -1582,7 +1559,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>Zadané číslo</translation>
     </message>
     <message>
-        <source>What the brightest colour stands for: each map's own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
         <translation>Čemu odpovídá nejjasnější barva: vlastnímu nejjasnějšímu bodu každé mapy; ohnisku celé paraboly s tímto K v tomto světle, takže mapy ořezaného zrcadla nebo kružnice ukážou, o kolik méně světla soustředí; nebo číslu, které zadáte.</translation>
     </message>
     <message>
@@ -1602,7 +1579,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>vlastní maximum</translation>
     </message>
     <message>
-        <source>parabola's focus</source>
+        <source>parabola&apos;s focus</source>
         <translation>ohnisko paraboly</translation>
     </message>
     <message>
@@ -1610,7 +1587,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <translation>zadaná</translation>
     </message>
     <message>
-        <source>The colours go up to the map's own brightest point, %1 twips of bar.</source>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
         <translation>Barvy sahají k vlastnímu nejjasnějšímu bodu mapy, %1 twipů sloupce.</translation>
     </message>
     <message>
@@ -1636,7 +1613,7 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
         <source>not a settings file</source>
         <translation>není soubor nastavení</translation>
     </message>
-<message>
+    <message>
         <source>the file would grow beyond %1 bytes</source>
         <translation>soubor by přesáhl %1 bajtů</translation>
     </message>
@@ -1729,81 +1706,6 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     </message>
 </context>
 <context>
-    <name>veltrin::WholeFile</name>
-    <message>
-        <source>not a regular file</source>
-        <translation>není obyčejný soubor</translation>
-    </message>
-    <message>
-        <source>no program reads from it</source>
-        <translation>žádný program z něj nečte</translation>
-    </message>
-    <message>
-        <source>the program reading it has stopped taking the data</source>
-        <translation>program, který z něj čte, přestal data přebírat</translation>
-    </message>
-<message>
-        <source>the standard output is closed</source>
-        <translation>standardní výstup je zavřený</translation>
-    </message>
-    <message>
-        <source>the save was abandoned as its window closed</source>
-        <translation>ukládání bylo přerušeno, protože se jeho okno zavřelo</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchFigure</name>
-    <message>
-        <source>x: twips from the vertex line</source>
-        <translation>x: twipy od tečny ve vrcholu</translation>
-    </message>
-    <message>
-        <source>y: twips above the axis</source>
-        <translation>y: twipy nad osou</translation>
-    </message>
-    <message>
-        <source>Probability, twips of bar</source>
-        <translation>Pravděpodobnost, twipy sloupce</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchHelp</name>
-    <message>
-        <source>Experiment Bench Help</source>
-        <translation>Nápověda k experimentálnímu stolu</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window's bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector's point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map's grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window's last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector's numbers; Ctrl+P prints. The map's context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Co ukazuje mapa&lt;/h2&gt;&lt;p&gt;Každý bod roviny před zrcadlem je místo, kde by mohl stát detektor. Pro každý z nich přidá každý ponechaný bod zrcadla svou šipku a druhá mocnina výslednice je pravděpodobnost, že tam světlo dorazí, ve stejném měřítku jako sloupce hlavního okna. Čím jasnější barva, tím pravděpodobnější; barevná stupnice vedle mapy udává měřítko v twipech sloupce.&lt;/p&gt;&lt;h2&gt;Řezání zrcadla&lt;/h2&gt;&lt;p&gt;Proužek vlevo od mapy je zrcadlo od horního konce k dolnímu: světlé pruhy zůstávají, tmavé jsou odříznuté. Tažením po něm pruhy odříznete; tah, který začne na odříznutém pruhu, je vrací. Seznam Zrcadlo ho ořízne najednou: pruh kolem vrcholu, okraje, mřížka nebo zóny pro bod detektoru. Zóny patří k jednomu pokusu: jakmile se změní tvar, K, zdroj nebo světlo, seznam ukáže &lt;b&gt;Řezáno ručně&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Detektor&lt;/h2&gt;&lt;p&gt;Klepněte nebo táhněte po mapě, zapište jeho x a y do polí vedle ní, nebo ho posouvejte šipkami, které krokují po mřížce mapy: k nejbližšímu násobku 100 twipů, se Shiftem 20. Vedle mapy se jeho šipky skládají za sebou; pod nimi stojí jeho pravděpodobnost a jeho podíl na nejjasnějším bodu.&lt;/p&gt;&lt;h2&gt;Nejdřív odhad&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Nejdřív odhad&lt;/b&gt; skryje mapu a každé číslo, které by prozradilo, kam světlo jde. Označte, kam ho čekáte: klepnutím, nebo posuňte detektor a stiskněte Enter. Chcete-li, vyšlete fotony a sledujte, kam dopadají; pak &lt;b&gt;Odhalit&lt;/b&gt; ukáže mapu a jak dopadla každá značka.&lt;/p&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Na mapě: šipky posouvají detektor, se Shiftem po menších krocích; při odhadu Enter označí jeho bod.&lt;/li&gt;&lt;li&gt;Na proužku zrcadla: šipky nahoru a dolů posouvají jeho kurzor, mezerník odřízne nebo vrátí pruh, Shift+mezerník širší.&lt;/li&gt;&lt;li&gt;Ctrl+Z vrátí řez zpět, Ctrl+Shift+Z ho provede znovu.&lt;/li&gt;&lt;li&gt;Ctrl+N nastaví stůl znovu podle posledního výpočtu hlavního okna. Zavřený stůl si ponechá, co ukazuje, svůj řez i historii úprav pro příští otevření.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek, Ctrl+Shift+S mapu jako CSV; Ctrl+Shift+C zkopíruje obrázek, Ctrl+Alt+C čísla detektoru; Ctrl+P tiskne. Má je i místní nabídka mapy.&lt;/li&gt;&lt;li&gt;F1 ukáže tuto stránku; Escape nebo Ctrl+W stůl zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchRun</name>
-    <message>
-        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
-        <translation>veltrin: v tomto pokusu nedopadá do roviny žádné světlo: žádný foton nemůže dopadnout</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::OptionTable</name>
-    <message>
-        <source>the window</source>
-        <translation>okno</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> nebo </translation>
-    </message>
-    <message>
-        <source>%1 and %2 cannot go together: one is the window's run, the other the experiment bench's; make them in two calls</source>
-        <translation>%1 a %2 nejdou spolu: jedno patří k výpočtu okna, druhé k experimentálnímu stolu; vytvořte je dvěma voláními</translation>
-    </message>
-    <message>
-        <source>%1 is not used by %2; it is for %3</source>
-        <translation>%1 nemá pro %2 význam, jen pro %3</translation>
-    </message>
-</context>
-<context>
     <name>veltrin::StripLegend</name>
     <message>
         <source>Mirror strip:</source>
@@ -1824,6 +1726,29 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
     <message>
         <source>On the strip beside the map, the bright strips of the mirror are kept and the dark ones cut away.</source>
         <translation>Na proužku vedle mapy jsou světlé pruhy zrcadla ponechané a tmavé odříznuté.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>není obyčejný soubor</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>žádný program z něj nečte</translation>
+    </message>
+    <message>
+        <source>the program reading it has stopped taking the data</source>
+        <translation>program, který z něj čte, přestal data přebírat</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>standardní výstup je zavřený</translation>
+    </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>ukládání bylo přerušeno, protože se jeho okno zavřelo</translation>
     </message>
 </context>
 </TS>

@@ -8,7 +8,7 @@
         <translation>Zeichnung des Spiegels und der Wahrscheinlichkeit</translation>
     </message>
     <message>
-        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector's current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
+        <source>The parabolic mirror x = K times y squared with the incoming rays and their reflections; the Cornu spiral of arrows added head to tail for the detector&apos;s current position on the axis; and, above the axis, the probability that the light arrives at each position, drawn as bars: red for Low, green for Middle and blue for High frequency. Before the first run it asks you to press Start.</source>
         <translation>Der Parabolspiegel x = K mal y Quadrat mit den einfallenden Strahlen und ihren Reflexionen; die Cornu-Spirale aus aneinandergehängten Zeigern für die jeweilige Position des Detektors auf der Achse; und über der Achse die Wahrscheinlichkeit, dass das Licht an jeder Position ankommt, als Balken gezeichnet: rot für niedrige, grün für mittlere und blau für hohe Frequenz. Vor dem ersten Durchlauf bittet sie, Start zu drücken.</translation>
     </message>
     <message>
@@ -64,11 +64,11 @@
         <translation>Ihre Wahrscheinlichkeitsbalken sind blau.</translation>
     </message>
     <message>
-        <source>The mirror's constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
         <translation>Die Spiegelkonstante K: je größer K, desto stärker gekrümmt der Spiegel und desto näher sein Brennpunkt.</translation>
     </message>
     <message>
-        <source>The light's frequency: the higher, the shorter its wavelength.</source>
+        <source>The light&apos;s frequency: the higher, the shorter its wavelength.</source>
         <translation>Die Frequenz des Lichts: je höher, desto kürzer seine Wellenlänge.</translation>
     </message>
     <message>
@@ -157,16 +157,12 @@
         <translation>Durchlauf %1: Frequenz %2, Spiegel K = %3.</translation>
     </message>
     <message>
-        <source>The probability peaks %L1 units right of the mirror's vertex line.</source>
+        <source>The probability peaks %L1 units right of the mirror&apos;s vertex line.</source>
         <translation>Die Wahrscheinlichkeit ist %L1 Einheiten rechts der Scheiteltangente des Spiegels am größten.</translation>
     </message>
     <message>
         <source>The focus, 1/(4K), lies %L1 units right of it.</source>
         <translation>Der Brennpunkt, 1/(4K), liegt %L1 Einheiten rechts davon.</translation>
-    </message>
-    <message>
-        <source>The peak bar is %L1 units tall, %2 % of the tallest a bar can be.</source>
-        <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 % der größtmöglichen Balkenhöhe.</translation>
     </message>
     <message>
         <source>The run stopped after %1 of %2 detector positions.</source>
@@ -180,7 +176,7 @@
         <source>%1 runs are on the drawing.</source>
         <translation>Auf der Zeichnung sind %1 Durchläufe.</translation>
     </message>
-<message>
+    <message>
         <source>The peak bar is %L1 units tall, %2 of the tallest a bar can be.</source>
         <translation>Der höchste Balken ist %L1 Einheiten hoch, %2 der größtmöglichen Balkenhöhe.</translation>
     </message>
@@ -188,7 +184,7 @@
 <context>
     <name>RunSetup</name>
     <message>
-        <source>The field %1 holds "%2", which is not a number.</source>
+        <source>The field %1 holds &quot;%2&quot;, which is not a number.</source>
         <translation>Das Feld %1 enthält „%2“, und das ist keine Zahl.</translation>
     </message>
     <message>
@@ -214,7 +210,7 @@
         <translation>Die Zahl %1 lässt sich nicht in ein Parameterfeld schreiben.</translation>
     </message>
     <message>
-        <source>"%1" is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <translation>„%1“ ist keine Zahl.</translation>
     </message>
 </context>
@@ -245,6 +241,43 @@
     </message>
 </context>
 <context>
+    <name>veltrin::BenchFigure</name>
+    <message>
+        <source>x: twips from the vertex line</source>
+        <translation>x: Twips von der Scheiteltangente</translation>
+    </message>
+    <message>
+        <source>y: twips above the axis</source>
+        <translation>y: Twips über der Achse</translation>
+    </message>
+    <message>
+        <source>Probability, twips of bar</source>
+        <translation>Wahrscheinlichkeit, Twips Balken</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchHelp</name>
+    <message>
+        <source>Experiment Bench Help</source>
+        <translation>Hilfe zum Experimentiertisch</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Was die Karte zeigt&lt;/h2&gt;&lt;p&gt;Jeder Punkt der Ebene vor dem Spiegel ist ein Ort, an dem ein Detektor stehen könnte. Für jeden fügt jeder erhaltene Punkt des Spiegels seinen Pfeil hinzu, und das Quadrat der Resultierenden ist die Wahrscheinlichkeit, dass das Licht dort ankommt, im Maßstab der Balken des Hauptfensters. Je heller die Farbe, desto wahrscheinlicher; die Farbskala neben der Karte gibt den Maßstab in Twips Balken an.&lt;/p&gt;&lt;h2&gt;Den Spiegel schneiden&lt;/h2&gt;&lt;p&gt;Der Streifen links der Karte ist der Spiegel von seinem oberen bis zu seinem unteren Ende: helle Streifen sind erhalten, dunkle weggeschnitten. Ziehen Sie darauf, um Streifen wegzuschneiden; ein Ziehen, das auf einem weggeschnittenen Streifen beginnt, setzt sie wieder ein. Die Liste Spiegel schneidet ihn auf einmal zu: ein Streifen um den Scheitel, die Ränder, ein Gitter oder die Zonen für den Punkt des Detektors. Die Zonen gehören zu einem Versuch: sobald sich Form, K, Quelle oder Licht ändern, zeigt die Liste &lt;b&gt;Von Hand geschnitten&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Der Detektor&lt;/h2&gt;&lt;p&gt;Klicken oder ziehen Sie auf der Karte, tippen Sie sein x und y in die Felder daneben, oder bewegen Sie ihn mit den Pfeiltasten, die auf dem Raster der Karte schreiten: zum nächsten Vielfachen von 100 Twips, mit Umschalt von 20. Neben der Karte werden seine Pfeile aneinandergehängt; darunter stehen seine Wahrscheinlichkeit und sein Anteil am hellsten Punkt.&lt;/p&gt;&lt;h2&gt;Erst raten&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Erst raten&lt;/b&gt; blendet die Karte aus und jede Zahl, die verraten würde, wohin das Licht geht. Markieren Sie, wo Sie es erwarten: per Klick, oder bewegen Sie den Detektor und drücken Sie Enter. Senden Sie, wenn Sie möchten, Photonen und sehen Sie, wo sie landen; dann zeigt &lt;b&gt;Aufdecken&lt;/b&gt; die Karte und wie jede Marke abgeschnitten hat.&lt;/p&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Auf der Karte: die Pfeiltasten bewegen den Detektor, mit Umschalt in kleineren Schritten; beim Raten markiert Enter seinen Punkt.&lt;/li&gt;&lt;li&gt;Auf dem Streifen des Spiegels: Auf und Ab bewegen seinen Cursor, die Leertaste schneidet einen Streifen weg oder setzt ihn zurück, Umschalt+Leertaste einen breiteren.&lt;/li&gt;&lt;li&gt;Strg+Z macht einen Schnitt rückgängig, Strg+Umschalt+Z wiederholt ihn.&lt;/li&gt;&lt;li&gt;Strg+N richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein. Geschlossen behält der Tisch, was er zeigt, seinen Schnitt und seine Rückgängig-Liste für das nächste Öffnen.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild, Strg+Umschalt+S die Karte als CSV; Strg+Umschalt+C kopiert das Bild, Strg+Alt+C die Zahlen des Detektors; Strg+P druckt. Das Kontextmenü der Karte hat sie auch.&lt;/li&gt;&lt;li&gt;F1 zeigt diese Seite; Escape oder Strg+W schließt den Tisch.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Genauer hinsehen&lt;/h2&gt;&lt;p&gt;Die Zahlen neben der Karte geben den Ort in Twips an. Die &lt;b&gt;Farbskala&lt;/b&gt; sagt, wofür die hellste Farbe steht: für den eigenen hellsten Punkt jeder Karte, für den Brennpunkt der ganzen Parabel mit demselben K im selben Licht (so zeigen ein beschnittener Spiegel oder der Kreis, wie viel weniger Licht sie sammeln) oder für eine Zahl, die Sie eingeben.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Das Mausrad oder ein Zusammenziehen der Finger auf dem Touchpad vergrößert um den Zeiger herum; Strg+Plus und Strg+Minus vergrößern und verkleinern um die Mitte der Karte; Strg+0 zeigt wieder die ganze Karte.&lt;/li&gt;&lt;li&gt;Ziehen Sie mit der mittleren Maustaste, oder drücken Sie Strg und eine Pfeiltaste, um sich auf der vergrößerten Karte zu bewegen. Das Kontextmenü der Karte hat das Vergrößern auch.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::BenchRun</name>
+    <message>
+        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
+        <translation>veltrin: in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::BenchWindow</name>
     <message>
         <source>Experiment bench</source>
@@ -263,7 +296,7 @@
         <translation>Kreis</translation>
     </message>
     <message>
-        <source>The main window's K</source>
+        <source>The main window&apos;s K</source>
         <translation>K des Hauptfensters</translation>
     </message>
     <message>
@@ -275,7 +308,7 @@
         <translation> rad/Twip</translation>
     </message>
     <message>
-        <source>The main window's frequency</source>
+        <source>The main window&apos;s frequency</source>
         <translation>Frequenz des Hauptfensters</translation>
     </message>
     <message>
@@ -391,22 +424,8 @@
         <translation>Karte noch nicht berechnet</translation>
     </message>
     <message>
-        <source>%1% of the map's brightest point</source>
-        <translation>%1 % des hellsten Punkts der Karte</translation>
-    </message>
-    <message>
-        <source>Detector at x = %1 twips from the vertex line, y = %2 twips above the axis.
-Probability %3 twips of bar, %4.</source>
-        <translation>Detektor bei x = %1 Twips von der Scheiteltangente, y = %2 Twips über der Achse.
-Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
-    </message>
-    <message>
         <source>The whole mirror is kept.</source>
         <translation>Der ganze Spiegel ist erhalten.</translation>
-    </message>
-    <message>
-        <source>The mirror keeps %1 of its %2 strips (%3%).</source>
-        <translation>Vom Spiegel bleiben %1 seiner %2 Streifen (%3 %).</translation>
     </message>
     <message>
         <source>The map is being computed.</source>
@@ -437,20 +456,8 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>weißes Licht</translation>
     </message>
     <message>
-        <source>wavenumber %1</source>
-        <translation>Wellenzahl %1</translation>
-    </message>
-    <message>
-        <source>Experiment bench: %1, K = %2, %3. %4</source>
-        <translation>Experimentiertisch: %1, K = %2, %3. %4</translation>
-    </message>
-    <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1:
@@ -485,10 +492,6 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Das Bild konnte nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>That is %1% of the whole mirror's focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
-        <translation>Das sind %1 % des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
-    </message>
-    <message>
         <source>Cut by hand</source>
         <translation>Von Hand geschnitten</translation>
     </message>
@@ -505,27 +508,23 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Sie bilden ein Gitter mit %1 Twips Periode.</translation>
     </message>
     <message>
-        <source>They are the zones for the detector's point.</source>
-        <translation>Es sind die Zonen für den Punkt des Detektors.</translation>
-    </message>
-    <message>
-        <source>The mirror's shape: a parabola, or a circle of the same focal length.</source>
+        <source>The mirror&apos;s shape: a parabola, or a circle of the same focal length.</source>
         <translation>Die Form des Spiegels: eine Parabel oder ein Kreis mit derselben Brennweite.</translation>
     </message>
     <message>
-        <source>The mirror's constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
+        <source>The mirror&apos;s constant K: the larger K, the more curved the mirror and the nearer its focus.</source>
         <translation>Die Spiegelkonstante K: je größer K, desto stärker gekrümmt der Spiegel und desto näher sein Brennpunkt.</translation>
     </message>
     <message>
-        <source>Sets K to one of the main window's choices.</source>
+        <source>Sets K to one of the main window&apos;s choices.</source>
         <translation>Setzt K auf eine der Auswahlen des Hauptfensters.</translation>
     </message>
     <message>
-        <source>The light's wavenumber: the larger, the shorter its wavelength.</source>
+        <source>The light&apos;s wavenumber: the larger, the shorter its wavelength.</source>
         <translation>Die Wellenzahl des Lichts: je größer, desto kürzer seine Wellenlänge.</translation>
     </message>
     <message>
-        <source>Sets the wavenumber to one of the main window's frequencies.</source>
+        <source>Sets the wavenumber to one of the main window&apos;s frequencies.</source>
         <translation>Setzt die Wellenzahl auf eine der Frequenzen des Hauptfensters.</translation>
     </message>
     <message>
@@ -560,12 +559,12 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <source>&amp;Colour scale:</source>
         <translation>Far&amp;bskala:</translation>
     </message>
-<message>
+    <message>
         <source>Detector x</source>
         <translation>Detektor x</translation>
     </message>
     <message>
-        <source>The detector's distance from the mirror's vertex line.</source>
+        <source>The detector&apos;s distance from the mirror&apos;s vertex line.</source>
         <translation>Der Abstand des Detektors von der Scheiteltangente des Spiegels.</translation>
     </message>
     <message>
@@ -573,7 +572,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Detektor y</translation>
     </message>
     <message>
-        <source>The detector's height above the axis (below it where negative).</source>
+        <source>The detector&apos;s height above the axis (below it where negative).</source>
         <translation>Die Höhe des Detektors über der Achse (negativ darunter).</translation>
     </message>
     <message>
@@ -589,7 +588,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Detektor:</translation>
     </message>
     <message>
-        <source>Sets the bench up anew with the main window's last run: its K and frequency, the whole mirror and the beam.</source>
+        <source>Sets the bench up anew with the main window&apos;s last run: its K and frequency, the whole mirror and the beam.</source>
         <translation>Richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein: dessen K und Frequenz, der ganze Spiegel und das parallele Bündel.</translation>
     </message>
     <message>
@@ -609,7 +608,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Seine Wahrscheinlichkeit bleibt bis zum Aufdecken verborgen.</translation>
     </message>
     <message>
-        <source>%1 of the map's brightest point</source>
+        <source>%1 of the map&apos;s brightest point</source>
         <translation>%1 des hellsten Punkts der Karte</translation>
     </message>
     <message>
@@ -625,11 +624,11 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Die Karte ist verborgen: markieren Sie, wo Sie das Licht erwarten, dann decken Sie auf.</translation>
     </message>
     <message>
-        <source>That is %1 of the whole mirror's focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
+        <source>That is %1 of the whole mirror&apos;s focus, which lies %2 twips from the vertex line and %3 twips %4.</source>
         <translation>Das sind %1 des Brennpunkts des ganzen Spiegels, der %2 Twips von der Scheiteltangente und %3 Twips %4 liegt.</translation>
     </message>
     <message>
-        <source>New from the main window's r&amp;un</source>
+        <source>New from the main window&apos;s r&amp;un</source>
         <translation>Neu nach dem Lauf des Ha&amp;uptfensters</translation>
     </message>
     <message>
@@ -705,10 +704,10 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Pfeile am Detektor</translation>
     </message>
     <message>
-        <source>Each colour's resultant</source>
+        <source>Each colour&apos;s resultant</source>
         <translation>Resultierende jeder Farbe</translation>
     </message>
-<message>
+    <message>
         <source>Hidden until Reveal</source>
         <translation>Bis zum Aufdecken verborgen</translation>
     </message>
@@ -827,7 +826,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Anteil am höchsten</translation>
     </message>
     <message>
-        <source>Share of the run's highest bar</source>
+        <source>Share of the run&apos;s highest bar</source>
         <translation>Anteil am höchsten Balken des Durchlaufs</translation>
     </message>
     <message>
@@ -1000,16 +999,16 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Farbskala von 0 bis %1 Twips Balken</translation>
     </message>
     <message>
-        <source>twips</source>
-        <translation>Twips</translation>
-    </message>
-<message>
         <source>Colour scale; its numbers are hidden until Reveal</source>
         <translation>Farbskala; ihre Zahlen bleiben bis zum Aufdecken verborgen</translation>
     </message>
     <message>
         <source>twips of bar</source>
         <translation>Twips Balken</translation>
+    </message>
+    <message>
+        <source>twips of bar (%1)</source>
+        <translation>Twips Balken (%1)</translation>
     </message>
 </context>
 <context>
@@ -1031,7 +1030,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Farblegende</translation>
     </message>
     <message>
-        <source>The arrows, the mirror and the graph are coloured by the mirror point: from dark violet next to the axis through blue and green to yellow at the mirror's edge.</source>
+        <source>The arrows, the mirror and the graph are coloured by the mirror point: from dark violet next to the axis through blue and green to yellow at the mirror&apos;s edge.</source>
         <translation>Zeiger, Spiegel und Diagramm sind nach dem Spiegelpunkt gefärbt: von Dunkelviolett an der Achse über Blau und Grün bis Gelb am Spiegelrand.</translation>
     </message>
 </context>
@@ -1042,7 +1041,7 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Zeigt die Hilfe zu den Kommandozeilenoptionen.</translation>
     </message>
     <message>
-        <source>Choose the mirror's K: %1.</source>
+        <source>Choose the mirror&apos;s K: %1.</source>
         <translation>Wählt die Spiegelkonstante K: %1.</translation>
     </message>
     <message>
@@ -1050,11 +1049,11 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>WERT</translation>
     </message>
     <message>
-        <source>Choose the light's frequency.</source>
+        <source>Choose the light&apos;s frequency.</source>
         <translation>Wählt die Frequenz des Lichts.</translation>
     </message>
     <message>
-        <source>Set the animation's scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
+        <source>Set the animation&apos;s scroll bar to N, from 0 (as fast as the machine draws) to %1 (the slowest).</source>
         <translation>Stellt den Schieberegler der Animation auf N, von 0 (so schnell der Rechner zeichnet) bis %1 (am langsamsten).</translation>
     </message>
     <message>
@@ -1102,12 +1101,8 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>Zeigt Versionsinformationen an.</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>unerwartetes Argument „%1“</translation>
-    </message>
-    <message>
-        <source>%1 is given more than once; one run writes one file of each</source>
-        <translation>%1 ist mehrmals angegeben; ein Lauf schreibt von jedem eine Datei</translation>
     </message>
     <message>
         <source>%1 needs a file name, or - for the standard output</source>
@@ -1126,20 +1121,10 @@ Wahrscheinlichkeit %3 Twips Balken, %4.</translation>
         <translation>DATEI.svg|DATEI.png</translation>
     </message>
     <message>
-        <source>How a parabolic mirror gathers light, told with QED arrows.
-
-With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
-and needs no display: it makes one run with the options given and writes the files.</source>
-        <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
-
-Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
-und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Optionen und schreibt die Dateien.</translation>
-    </message>
-    <message>
         <source>%1 and %2 both name %3; each needs a file of its own</source>
         <translation>%1 und %2 nennen beide %3; jede braucht eine eigene Datei</translation>
     </message>
-<message>
+    <message>
         <source>the standard output</source>
         <translation>die Standardausgabe</translation>
     </message>
@@ -1148,7 +1133,7 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
 
 With --save-picture, --save-figure or --save-probabilities Veltrin opens no window
 and needs no display: it makes one run with the options given and writes the files.
-With --save-map or --save-hits it computes the experiment bench's map instead.</source>
+With --save-map or --save-hits it computes the experiment bench&apos;s map instead.</source>
         <translation>Wie ein Parabolspiegel das Licht sammelt, erzählt mit den Zeigern der QED.
 
 Mit --save-picture, --save-figure oder --save-probabilities öffnet Veltrin kein Fenster
@@ -1179,24 +1164,17 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     </message>
 </context>
 <context>
-    <name>veltrin::HeadlessRun</name>
-    <message>
-        <source>veltrin: cannot write %1: %2</source>
-        <translation>veltrin: %1 lässt sich nicht schreiben: %2</translation>
-    </message>
-</context>
-<context>
     <name>veltrin::HelpDialog</name>
     <message>
         <source>Veltrin Help</source>
         <translation>Hilfe zu Veltrin</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror's vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow's direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant's length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing's context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars' numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h2&gt;What the picture shows&lt;/h2&gt;&lt;p&gt;&lt;b&gt;The mirror.&lt;/b&gt; On the left stands a parabolic mirror, x = K&amp;middot;y&amp;sup2;, like an antenna dish turned on its side. Light comes from the right as a parallel beam: the twelve horizontal lines are some of its rays, and after the mirror they gather near the focus, 1/(4K) to the right of the mirror&apos;s vertex. A larger K is a deeper dish with a nearer focus.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The paths.&lt;/b&gt; Quantum electrodynamics does not let the light take one ray. It asks: in how many ways can the light get from the source to a detector on the axis? Each point of the mirror gives one path: from the source to that point, and from there to the detector. Veltrin takes 3000 points of the mirror.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The arrows.&lt;/b&gt; Every path adds a little arrow, all of the same length. An arrow&apos;s direction is a clock hand that turns as the light goes: the longer the path, and the higher the frequency, the further it has turned.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The spirals.&lt;/b&gt; Below the axis the arrows of one detector position are added head to tail. Where neighbouring paths differ in length, the arrows turn against each other and curl up into a Cornu spiral that goes nowhere. Where the paths are all nearly equally long, at the focus, the arrows point the same way and the line from the first tail to the last head, the resultant, is long.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The bars.&lt;/b&gt; Press Start and the detector walks along the axis from left to right, 142 positions. At each one the square of the resultant&apos;s length is the probability that the light arrives there; it is drawn as a bar above the axis: red for Low, green for Middle and blue for High frequency. The bars peak at the focus.&lt;/p&gt;&lt;h2&gt;What to try&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Choose another frequency and press Start again. Asked &amp;ldquo;Delete probability&amp;rdquo;, answer &lt;b&gt;No&lt;/b&gt;: the bars stay, and the runs stand side by side. The higher the frequency, the narrower the peak.&lt;/li&gt;&lt;li&gt;Choose another K: the peak moves, and the dish gathers the light nearer to itself.&lt;/li&gt;&lt;li&gt;Look closer at one detector position: after a run, click its bar to open a close-up window with its arrows, its paths and its numbers; from the keyboard, use the drawing&apos;s context menu entry &lt;b&gt;Look closer&amp;hellip;&lt;/b&gt; (Ctrl+L).&lt;/li&gt;&lt;li&gt;Keep what you see: right-click the drawing to save the picture (Ctrl+S), copy it (Ctrl+C), print it (Ctrl+P), or save the bars&apos; numbers for a spreadsheet (Ctrl+Shift+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; shows how to make pictures and numbers without opening the window.&lt;/li&gt;&lt;li&gt;The scroll bar under the title slows the run down, so that you can watch each spiral curl.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Was das Bild zeigt&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Der Spiegel.&lt;/b&gt; Links steht ein Parabolspiegel, x = K&amp;middot;y&amp;sup2;, wie eine auf die Seite gelegte Satellitenschüssel. Von rechts kommt Licht als paralleles Bündel: Die zwölf waagerechten Linien sind einige seiner Strahlen, und nach dem Spiegel laufen sie nahe dem Brennpunkt zusammen, 1/(4K) rechts vom Scheitel des Spiegels. Ein größeres K ist eine tiefere Schüssel mit näherem Brennpunkt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Wege.&lt;/b&gt; Die Quantenelektrodynamik lässt das Licht nicht einen einzigen Strahl nehmen. Sie fragt: Auf wie vielen Wegen kann das Licht von der Quelle zu einem Detektor auf der Achse gelangen? Jeder Punkt des Spiegels gibt einen Weg: von der Quelle zu diesem Punkt und von dort zum Detektor. Veltrin nimmt 3000 Punkte des Spiegels.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Zeiger.&lt;/b&gt; Jeder Weg trägt einen kleinen Zeiger bei, alle gleich lang. Die Richtung eines Zeigers ist wie ein Uhrzeiger, der sich dreht, während das Licht unterwegs ist: Je länger der Weg und je höher die Frequenz, desto weiter hat er sich gedreht.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Spiralen.&lt;/b&gt; Unter der Achse werden die Zeiger einer Detektorposition aneinandergehängt, Spitze an Ende. Wo sich benachbarte Wege in der Länge unterscheiden, drehen sich die Zeiger gegeneinander und rollen sich zu einer Cornu-Spirale auf, die nirgendwohin führt. Wo alle Wege fast gleich lang sind, im Brennpunkt, zeigen die Zeiger in dieselbe Richtung, und die Verbindung vom Ende des ersten zur Spitze des letzten, die Resultierende, ist lang.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Die Balken.&lt;/b&gt; Nach Start wandert der Detektor von links nach rechts über die Achse, 142 Positionen. An jeder ist das Quadrat der Länge der Resultierenden die Wahrscheinlichkeit, dass das Licht dort ankommt; sie wird als Balken über der Achse gezeichnet: rot für niedrige, grün für mittlere und blau für hohe Frequenz. Die Balken sind im Brennpunkt am höchsten.&lt;/p&gt;&lt;h2&gt;Zum Ausprobieren&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Wählen Sie eine andere Frequenz und drücken Sie noch einmal Start. Auf die Frage &amp;bdquo;Wahrscheinlichkeiten löschen?&amp;ldquo; antworten Sie &lt;b&gt;Nein&lt;/b&gt;: Die Balken bleiben, und die Durchläufe stehen nebeneinander. Je höher die Frequenz, desto schmaler der Gipfel.&lt;/li&gt;&lt;li&gt;Wählen Sie ein anderes K: Der Gipfel wandert, und die Schüssel sammelt das Licht näher bei sich.&lt;/li&gt;&lt;li&gt;Sehen Sie sich eine Detektorposition genauer an: Klicken Sie nach einem Durchlauf auf ihren Balken, und ein Fenster mit ihren Zeigern, Wegen und Zahlen öffnet sich; mit der Tastatur über den Eintrag &lt;b&gt;Genauer ansehen&amp;hellip;&lt;/b&gt; im Kontextmenü der Zeichnung (Strg+L).&lt;/li&gt;&lt;li&gt;Behalten Sie, was Sie sehen: Mit der rechten Maustaste auf die Zeichnung speichern (Strg+S), kopieren (Strg+C) oder drucken (Strg+P) Sie das Bild oder speichern die Zahlen der Balken für eine Tabellenkalkulation (Strg+Umschalt+S). &lt;tt&gt;veltrin --help&lt;/tt&gt; zeigt, wie Bilder und Zahlen ohne Fenster entstehen.&lt;/li&gt;&lt;li&gt;Der Schieberegler unter dem Titel verlangsamt den Durchlauf, sodass Sie zusehen können, wie sich jede Spirale aufrollt.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position's figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Tasten in der Nahansicht&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Links und Rechts gehen zur benachbarten Detektorposition, Pos1 und Ende an die Enden.&lt;/li&gt;&lt;li&gt;Strg+C kopiert die Zahlen der Position, Strg+Umschalt+A die aller Positionen, als Tabelle für eine Tabellenkalkulation.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild ihrer Ansichten, Strg+Umschalt+C kopiert es und Strg+P druckt es; ihr Kontextmenü bietet sie auch.&lt;/li&gt;&lt;li&gt;Strg+E öffnet den Experimentiertisch.&lt;/li&gt;&lt;li&gt;Escape oder Strg+W schließt sie.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
@@ -1210,7 +1188,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
 <context>
     <name>veltrin::MapCommand</name>
     <message>
-        <source>Compute the experiment bench's probability map with no window, save it as comma-separated values and exit.</source>
+        <source>Compute the experiment bench&apos;s probability map with no window, save it as comma-separated values and exit.</source>
         <translation>Die Wahrscheinlichkeitskarte des Experimentiertischs ohne Fenster berechnen, als kommagetrennte Werte speichern und beenden.</translation>
     </message>
     <message>
@@ -1218,7 +1196,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>DATEI.csv</translation>
     </message>
     <message>
-        <source>For the map: the light's wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
+        <source>For the map: the light&apos;s wavenumber, from %1 to %2 radians per twip, instead of --frequency.</source>
         <translation>Für die Karte: die Wellenzahl des Lichts, von %1 bis %2 Radiant pro Twip, statt --frequency.</translation>
     </message>
     <message>
@@ -1226,7 +1204,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>W</translation>
     </message>
     <message>
-        <source>For the map: the mirror's shape.</source>
+        <source>For the map: the mirror&apos;s shape.</source>
         <translation>Für die Karte: die Form des Spiegels.</translation>
     </message>
     <message>
@@ -1238,7 +1216,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Für die Karte: was vom Spiegel bleibt: alles, ein Streifen um den Scheitel, die Ränder, ein Gitter mit einer Periode in Twips oder die Zonen für einen Punkt.</translation>
     </message>
     <message>
-        <source>For the map: its grid's step, twips (%1 unless given).</source>
+        <source>For the map: its grid&apos;s step, twips (%1 unless given).</source>
         <translation>Für die Karte: die Schrittweite ihres Rasters in Twips (sonst %1).</translation>
     </message>
     <message>
@@ -1285,20 +1263,20 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Die Karte wird berechnet…</translation>
     </message>
     <message>
-        <source>Zoom in</source>
-        <translation>Vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom out</source>
-        <translation>Verkleinern</translation>
-    </message>
-    <message>
-        <source>Whole map</source>
-        <translation>Ganze Karte</translation>
-    </message>
-    <message>
         <source>twips</source>
         <translation>Twips</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Whole map</source>
+        <translation>&amp;Ganze Karte</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1311,25 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>Cut strips</source>
         <translation>Streifen wegschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::OptionTable</name>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot go together: one is the window&apos;s run, the other the experiment bench&apos;s; make them in two calls</source>
+        <translation>%1 und %2 gehen nicht zusammen: das eine gehört zum Durchlauf des Fensters, das andere zum Experimentiertisch; erstellen Sie sie mit zwei Aufrufen</translation>
+    </message>
+    <message>
+        <source>%1 is not used by %2; it is for %3</source>
+        <translation>%1 hat für %2 keine Bedeutung, nur für %3</translation>
     </message>
 </context>
 <context>
@@ -1451,10 +1448,6 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Noch nicht aufgedeckte Marken: %1.</translation>
     </message>
     <message>
-        <source>Mark %1 at %2, %3 twips: %4 of the photons within %5 twips, probability %6 of the brightest point.</source>
-        <translation>Marke %1 bei %2, %3 Twips: %4 der Photonen innerhalb von %5 Twips, Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
-    </message>
-    <message>
         <source>Show m&amp;ap</source>
         <translation>K&amp;arte zeigen</translation>
     </message>
@@ -1474,10 +1467,6 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <source>Marks: %1; the latest:</source>
         <translation>Marken: %1; die letzten:</translation>
     </message>
-<message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>%1 Photonen sind angekommen, die meisten %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
-    </message>
     <message>
         <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
         <translation>Marke %1: x %2, y %3 Twips; %4 der Photonen im Umkreis von %5 Twips; Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
@@ -1486,7 +1475,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
 <context>
     <name>veltrin::PhotonsCommand</name>
     <message>
-        <source>Send photons into the experiment the bench's options describe, with no window; save where they land as comma-separated values and exit.</source>
+        <source>Send photons into the experiment the bench&apos;s options describe, with no window; save where they land as comma-separated values and exit.</source>
         <translation>Sendet Photonen in den Versuch, den die Optionen der Versuchsbank beschreiben, ohne Fenster; speichert, wo sie ankommen, als kommagetrennte Werte und beendet sich.</translation>
     </message>
     <message>
@@ -1510,24 +1499,12 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>S</translation>
     </message>
     <message>
-        <source>--photons and --seed need --save-hits FILE.csv to write to</source>
-        <translation>--photons und --seed brauchen --save-hits DATEI.csv zum Schreiben</translation>
-    </message>
-    <message>
         <source>--photons %1 is not a whole number from 1 to %2</source>
         <translation>--photons %1 ist keine ganze Zahl von 1 bis %2</translation>
     </message>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
         <translation>--seed %1 ist keine ganze Zahl von 0 bis %2</translation>
-    </message>
-    <message>
-        <source>no light reaches the plane in this experiment: no photon can land</source>
-        <translation>in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1529,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Kein Audiogerät: der Ton bleibt aus.</translation>
     </message>
     <message>
-        <source>The sound device cannot play the program's sound: the sound stays off.</source>
+        <source>The sound device cannot play the program&apos;s sound: the sound stays off.</source>
         <translation>Das Audiogerät kann den Ton des Programms nicht abspielen: der Ton bleibt aus.</translation>
     </message>
     <message>
@@ -1570,11 +1547,11 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
 <context>
     <name>veltrin::ScaleChoice</name>
     <message>
-        <source>Each map's brightest point</source>
+        <source>Each map&apos;s brightest point</source>
         <translation>Hellster Punkt jeder Karte</translation>
     </message>
     <message>
-        <source>The whole parabola's focus</source>
+        <source>The whole parabola&apos;s focus</source>
         <translation>Brennpunkt der ganzen Parabel</translation>
     </message>
     <message>
@@ -1582,7 +1559,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>Eine Zahl</translation>
     </message>
     <message>
-        <source>What the brightest colour stands for: each map's own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
         <translation>Wofür die hellste Farbe steht: für den hellsten Punkt jeder Karte selbst; für den Brennpunkt der ganzen Parabel mit diesem K in diesem Licht, sodass Karten eines beschnittenen Spiegels oder des Kreises zeigen, wie viel weniger Licht sie sammeln; oder für eine Zahl, die Sie eingeben.</translation>
     </message>
     <message>
@@ -1602,7 +1579,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>eigenes Maximum</translation>
     </message>
     <message>
-        <source>parabola's focus</source>
+        <source>parabola&apos;s focus</source>
         <translation>Brennpunkt der Parabel</translation>
     </message>
     <message>
@@ -1610,7 +1587,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <translation>eingegeben</translation>
     </message>
     <message>
-        <source>The colours go up to the map's own brightest point, %1 twips of bar.</source>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
         <translation>Die Farben reichen bis zum hellsten Punkt der Karte selbst, %1 Twips Balken.</translation>
     </message>
     <message>
@@ -1636,7 +1613,7 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
         <source>not a settings file</source>
         <translation>keine Einstellungsdatei</translation>
     </message>
-<message>
+    <message>
         <source>the file would grow beyond %1 bytes</source>
         <translation>die Datei würde größer als %1 Byte werden</translation>
     </message>
@@ -1729,81 +1706,6 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     </message>
 </context>
 <context>
-    <name>veltrin::WholeFile</name>
-    <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>no program reads from it</source>
-        <translation>kein Programm liest daraus</translation>
-    </message>
-    <message>
-        <source>the program reading it has stopped taking the data</source>
-        <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
-    </message>
-<message>
-        <source>the standard output is closed</source>
-        <translation>die Standardausgabe ist geschlossen</translation>
-    </message>
-    <message>
-        <source>the save was abandoned as its window closed</source>
-        <translation>das Speichern wurde abgebrochen, als sein Fenster geschlossen wurde</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchFigure</name>
-    <message>
-        <source>x: twips from the vertex line</source>
-        <translation>x: Twips von der Scheiteltangente</translation>
-    </message>
-    <message>
-        <source>y: twips above the axis</source>
-        <translation>y: Twips über der Achse</translation>
-    </message>
-    <message>
-        <source>Probability, twips of bar</source>
-        <translation>Wahrscheinlichkeit, Twips Balken</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchHelp</name>
-    <message>
-        <source>Experiment Bench Help</source>
-        <translation>Hilfe zum Experimentiertisch</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window's bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector's point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map's grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window's last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector's numbers; Ctrl+P prints. The map's context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h2&gt;Was die Karte zeigt&lt;/h2&gt;&lt;p&gt;Jeder Punkt der Ebene vor dem Spiegel ist ein Ort, an dem ein Detektor stehen könnte. Für jeden fügt jeder erhaltene Punkt des Spiegels seinen Pfeil hinzu, und das Quadrat der Resultierenden ist die Wahrscheinlichkeit, dass das Licht dort ankommt, im Maßstab der Balken des Hauptfensters. Je heller die Farbe, desto wahrscheinlicher; die Farbskala neben der Karte gibt den Maßstab in Twips Balken an.&lt;/p&gt;&lt;h2&gt;Den Spiegel schneiden&lt;/h2&gt;&lt;p&gt;Der Streifen links der Karte ist der Spiegel von seinem oberen bis zu seinem unteren Ende: helle Streifen sind erhalten, dunkle weggeschnitten. Ziehen Sie darauf, um Streifen wegzuschneiden; ein Ziehen, das auf einem weggeschnittenen Streifen beginnt, setzt sie wieder ein. Die Liste Spiegel schneidet ihn auf einmal zu: ein Streifen um den Scheitel, die Ränder, ein Gitter oder die Zonen für den Punkt des Detektors. Die Zonen gehören zu einem Versuch: sobald sich Form, K, Quelle oder Licht ändern, zeigt die Liste &lt;b&gt;Von Hand geschnitten&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Der Detektor&lt;/h2&gt;&lt;p&gt;Klicken oder ziehen Sie auf der Karte, tippen Sie sein x und y in die Felder daneben, oder bewegen Sie ihn mit den Pfeiltasten, die auf dem Raster der Karte schreiten: zum nächsten Vielfachen von 100 Twips, mit Umschalt von 20. Neben der Karte werden seine Pfeile aneinandergehängt; darunter stehen seine Wahrscheinlichkeit und sein Anteil am hellsten Punkt.&lt;/p&gt;&lt;h2&gt;Erst raten&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Erst raten&lt;/b&gt; blendet die Karte aus und jede Zahl, die verraten würde, wohin das Licht geht. Markieren Sie, wo Sie es erwarten: per Klick, oder bewegen Sie den Detektor und drücken Sie Enter. Senden Sie, wenn Sie möchten, Photonen und sehen Sie, wo sie landen; dann zeigt &lt;b&gt;Aufdecken&lt;/b&gt; die Karte und wie jede Marke abgeschnitten hat.&lt;/p&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Auf der Karte: die Pfeiltasten bewegen den Detektor, mit Umschalt in kleineren Schritten; beim Raten markiert Enter seinen Punkt.&lt;/li&gt;&lt;li&gt;Auf dem Streifen des Spiegels: Auf und Ab bewegen seinen Cursor, die Leertaste schneidet einen Streifen weg oder setzt ihn zurück, Umschalt+Leertaste einen breiteren.&lt;/li&gt;&lt;li&gt;Strg+Z macht einen Schnitt rückgängig, Strg+Umschalt+Z wiederholt ihn.&lt;/li&gt;&lt;li&gt;Strg+N richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein. Geschlossen behält der Tisch, was er zeigt, seinen Schnitt und seine Rückgängig-Liste für das nächste Öffnen.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild, Strg+Umschalt+S die Karte als CSV; Strg+Umschalt+C kopiert das Bild, Strg+Alt+C die Zahlen des Detektors; Strg+P druckt. Das Kontextmenü der Karte hat sie auch.&lt;/li&gt;&lt;li&gt;F1 zeigt diese Seite; Escape oder Strg+W schließt den Tisch.&lt;/li&gt;&lt;/ul&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::BenchRun</name>
-    <message>
-        <source>veltrin: no light reaches the plane in this experiment: no photon can land</source>
-        <translation>veltrin: in diesem Versuch erreicht kein Licht die Ebene: kein Photon kann ankommen</translation>
-    </message>
-</context>
-<context>
-    <name>veltrin::OptionTable</name>
-    <message>
-        <source>the window</source>
-        <translation>das Fenster</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> oder </translation>
-    </message>
-    <message>
-        <source>%1 and %2 cannot go together: one is the window's run, the other the experiment bench's; make them in two calls</source>
-        <translation>%1 und %2 gehen nicht zusammen: das eine gehört zum Durchlauf des Fensters, das andere zum Experimentiertisch; erstellen Sie sie mit zwei Aufrufen</translation>
-    </message>
-    <message>
-        <source>%1 is not used by %2; it is for %3</source>
-        <translation>%1 hat für %2 keine Bedeutung, nur für %3</translation>
-    </message>
-</context>
-<context>
     <name>veltrin::StripLegend</name>
     <message>
         <source>Mirror strip:</source>
@@ -1824,6 +1726,29 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
     <message>
         <source>On the strip beside the map, the bright strips of the mirror are kept and the dark ones cut away.</source>
         <translation>Auf dem Streifen neben der Karte sind die hellen Streifen des Spiegels erhalten und die dunklen weggeschnitten.</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::WholeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no program reads from it</source>
+        <translation>kein Programm liest daraus</translation>
+    </message>
+    <message>
+        <source>the program reading it has stopped taking the data</source>
+        <translation>das Programm, das daraus liest, nimmt keine Daten mehr an</translation>
+    </message>
+    <message>
+        <source>the standard output is closed</source>
+        <translation>die Standardausgabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>the save was abandoned as its window closed</source>
+        <translation>das Speichern wurde abgebrochen, als sein Fenster geschlossen wurde</translation>
     </message>
 </context>
 </TS>

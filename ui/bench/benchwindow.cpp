@@ -494,6 +494,11 @@ void BenchWindow::createMapMenu()
     m_detectorHere = m_mapMenu->addAction(tr("Put the &detector here"));
     connect(m_detectorHere, &QAction::triggered, this, [this] { setDetector(m_menuPoint); });
     m_mapMenu->addSeparator();
+    for (QAction *action : m_mapView->zoomActions()) {
+        action->setShortcutVisibleInContextMenu(true);
+        m_mapMenu->addAction(action);
+    }
+    m_mapMenu->addSeparator();
     for (const char *name : {"savePicture", "copyPicture", "copyNumbers"}) {
         QAction *action = shareAction(name);
         action->setShortcutVisibleInContextMenu(true);
@@ -755,6 +760,7 @@ void BenchWindow::showPredicting()
     const bool hidden = hidesAnswer();
     m_chain->setChainShown(!hidden);
     m_colourBar->setNumbersShown(!hidden);
+    m_scale->setTopShown(!hidden);
     for (const char *name : {"copyNumbers", "saveMap"})
         shareAction(name)->setEnabled(!hidden);
     updateDetector();

@@ -39,10 +39,9 @@ void ColourBar::setNumbersShown(bool shown)
 
 void ColourBar::describe()
 {
-    QString description = m_numbersShown
-                              ? tr("Colour scale from 0 to %1 twips of bar")
-                                    .arg(QLocale().toString(m_scaleTop, 'f', 1))
-                              : tr("Colour scale; its numbers are hidden until Reveal");
+    QString description = m_numbersShown ? tr("Colour scale from 0 to %1 twips of bar")
+                                               .arg(QLocale().toString(m_scaleTop, 'f', 1))
+                                         : tr("Colour scale; its numbers are hidden until Reveal");
     if (!m_scaleName.isEmpty())
         description += QStringLiteral(" (%1)").arg(m_scaleName);
     setAccessibleDescription(description);
@@ -69,7 +68,7 @@ void ColourBar::paintEvent(QPaintEvent *)
     painter.rotate(-90);
     painter.drawText(QRect(-bar.height() / 2, -line, bar.height(), line), Qt::AlignCenter,
                      m_scaleName.isEmpty() ? tr("twips of bar")
-                                           : tr("twips of bar, up to %1").arg(m_scaleName));
+                                           : tr("twips of bar (%1)").arg(m_scaleName));
     painter.restore();
     if (m_scaleTop <= 0 || !m_numbersShown)
         return;

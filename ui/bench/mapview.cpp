@@ -70,11 +70,12 @@ void MapView::createZoomActions()
         addAction(action);
         m_zoomActions << action;
     };
-    add(tr("Zoom in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, "zoomIn",
+    add(tr("Zoom &in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, "zoomIn",
         [this] { zoomAbout(mapRect().center(), zoomStep); });
-    add(tr("Zoom out"), {QKeySequence::ZoomOut}, "zoomOut",
+    add(tr("Zoom &out"), {QKeySequence::ZoomOut}, "zoomOut",
         [this] { zoomAbout(mapRect().center(), 1 / zoomStep); });
-    add(tr("Whole map"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, "zoomWhole", [this] { fitWhole(); });
+    add(tr("&Whole map"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, "zoomWhole",
+        [this] { fitWhole(); });
 }
 
 void MapView::setMap(std::shared_ptr<const ProbabilityMap> map)
@@ -196,8 +197,8 @@ double MapView::aspect() const
 int MapView::widthForHeight(int height) const
 {
     const QMargins margins = tickMargins();
-    return int(std::ceil((height - margins.top() - margins.bottom()) * aspect())) +
-           margins.left() + margins.right();
+    return int(std::ceil((height - margins.top() - margins.bottom()) * aspect())) + margins.left() +
+           margins.right();
 }
 
 QRectF MapView::mapRect() const

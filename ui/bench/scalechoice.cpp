@@ -30,9 +30,14 @@ ScaleChoice::ScaleChoice(QWidget *parent)
     m_top->setSuffix(tr(" twips"));
     m_top->setValue(2000);
     m_top->setEnabled(false);
+    // Hidden, it keeps its room, so that the controls do not move.
+    QSizePolicy policy = m_top->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_top->setSizePolicy(policy);
 
     connect(m_kind, &QComboBox::currentIndexChanged, this, [this] {
         m_top->setEnabled(kind() == Kind::Typed);
+        showTopField();
         emit changed();
     });
     connect(m_top, &QDoubleSpinBox::valueChanged, this, [this] {
@@ -74,6 +79,17 @@ void ScaleChoice::showTop(double top)
     // The number in use stands ready to be typed over, so that typing starts from it.
     const QSignalBlocker blocker(m_top);
     m_top->setValue(top);
+}
+
+void ScaleChoice::setTopShown(bool shown)
+{
+    m_topShown = shown;
+    showTopField();
+}
+
+void ScaleChoice::showTopField()
+{
+    m_top->setVisible(m_topShown || kind() == Kind::Typed);
 }
 
 QString ScaleChoice::shortName(Kind kind)

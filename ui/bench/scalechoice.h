@@ -27,6 +27,9 @@ public:
     void setTyped(double top);
     /// Shows the top of the scale in use, where it is not typed.
     void showTop(double top);
+    /// Hides the top while the pupil predicts, unless typed: the map's brightest value would
+    /// tell.
+    void setTopShown(bool shown);
 
     /// The scale in a word or two, for the colour bar.
     static QString shortName(Kind kind);
@@ -37,8 +40,11 @@ signals:
     void changed();
 
 private:
+    void showTopField();
+
     QComboBox *m_kind;
     QDoubleSpinBox *m_top;
+    bool m_topShown = true;
 };
 
 } // namespace veltrin
