@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchhelp.h"
 
-#include <QDialogButtonBox>
-#include <QTextBrowser>
-#include <QVBoxLayout>
-
 namespace veltrin {
 
-BenchHelp::BenchHelp(QWidget *parent) : QDialog(parent)
+BenchHelp::BenchHelp(QWidget *parent)
+    : HelpPage(QStringLiteral("benchHelp"), tr("Experiment Bench Help"), page(), parent)
 {
-    setObjectName(QStringLiteral("benchHelp"));
-    setWindowTitle(tr("Experiment Bench Help"));
-    auto *browser = new QTextBrowser(this);
-    browser->setHtml(page());
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(browser);
-    layout->addWidget(buttons);
-    resize(620, 640);
 }
 
 QString BenchHelp::page()

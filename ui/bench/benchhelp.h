@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "helppage.h"
 
 namespace veltrin {
 
 /// The experiment bench's help: what the map shows, how to cut the mirror, move the detector
 /// and predict, and the bench's keys. It stays open beside the bench, which goes on working.
-class BenchHelp : public QDialog
+class BenchHelp : public HelpPage
 {
     Q_OBJECT
 

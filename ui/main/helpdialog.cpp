@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpdialog.h"
 
-#include <QDialogButtonBox>
-#include <QTextBrowser>
-#include <QVBoxLayout>
-
 namespace veltrin {
 
-HelpDialog::HelpDialog(QWidget *parent) : QDialog(parent)
+HelpDialog::HelpDialog(QWidget *parent)
+    : HelpPage(QStringLiteral("helpDialog"), tr("Veltrin Help"), page() + closeUpKeys(), parent)
 {
-    setObjectName(QStringLiteral("helpDialog"));
-    setWindowTitle(tr("Veltrin Help"));
-    auto *browser = new QTextBrowser(this);
-    browser->setHtml(page() + closeUpKeys());
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(browser);
-    layout->addWidget(buttons);
-    resize(620, 640);
 }
 
 QString HelpDialog::page()

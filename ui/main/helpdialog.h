@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "helppage.h"
 
 namespace veltrin {
 
 /// One page on what the picture shows, and what to try with it.
-class HelpDialog : public QDialog
+class HelpDialog : public HelpPage
 {
     Q_OBJECT
 
