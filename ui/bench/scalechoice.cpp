@@ -13,6 +13,9 @@ ScaleChoice::ScaleChoice(QWidget *parent)
 {
     setObjectName(QStringLiteral("colourScale"));
     m_kind->setObjectName(QStringLiteral("colourScaleKind"));
+    // The list shows its long names when open; closed, it takes the room the column has.
+    m_kind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_kind->setMinimumContentsLength(10);
     m_kind->addItem(tr("Each map's brightest point"), int(Kind::OwnPeak));
     m_kind->addItem(tr("The whole parabola's focus"), int(Kind::ParabolaFocus));
     m_kind->addItem(tr("A number"), int(Kind::Typed));
