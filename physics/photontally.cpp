@@ -23,11 +23,13 @@ void PhotonTally::add(Vec2 hit)
         m_hits.reserve(mostKept); // no copying of a growing list in the middle of a frame
     if (m_hits.size() < mostKept)
         m_hits.push_back(hit);
-    const std::int64_t key =
-        keyOf(std::int64_t(std::floor(hit.x / m_cell)), std::int64_t(std::floor(hit.y / m_cell)));
-    const std::size_t count = ++m_perSquare[key];
-    if (count > m_densestCount) {
-        m_densestCount = count;
+    const std::int64_t key = keyOf(std::int64_t(std::floor(hit.x / m_cell)),
+                                   std::int64_t(std::floor(hit.y / m_cell + 0.5)));
+    Square &square = m_perSquare[key];
+    ++square.count;
+    square.sum = {square.sum.x + hit.x, square.sum.y + hit.y};
+    if (square.count > m_densestCount) {
+        m_densestCount = square.count;
         m_densest = key;
     }
 }
@@ -57,10 +59,11 @@ double PhotonTally::shareNear(Vec2 at, double radius) const
 
 Vec2 PhotonTally::densest() const
 {
-    // Undo the packing: the row is the low half, taken as signed.
-    const std::int64_t row = std::int64_t(std::int32_t(std::uint32_t(m_densest & 0xffffffff)));
-    const std::int64_t column = (m_densest - row) >> 32;
-    return {(double(column) + 0.5) * m_cell, (double(row) + 0.5) * m_cell};
+    const auto found = m_perSquare.find(m_densest);
+    if (found == m_perSquare.end())
+        return {};
+    const Square &square = found->second;
+    return {square.sum.x / double(square.count), square.sum.y / double(square.count)};
 }
 
 } // namespace veltrin

@@ -10,6 +10,9 @@
 #include "mirrorstrip.h"
 #include "photonpanel.h"
 #include "photonstream.h"
+#include "probabilitymap.h"
+#include "scalechoice.h"
+#include "viridis.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,9 +27,31 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <climits>
 #include <cmath>
 
 using namespace veltrin;
+
+namespace {
+
+/// Where a colour of the map's picture stands on its scale, 0 … 1.
+double shadeOf(QRgb colour)
+{
+    double nearest = 0;
+    int least = INT_MAX;
+    for (int i = 0; i <= 255; ++i) {
+        const QColor on = viridis(i / 255.0);
+        const int off = std::abs(on.red() - qRed(colour)) + std::abs(on.green() - qGreen(colour)) +
+                        std::abs(on.blue() - qBlue(colour));
+        if (off < least) {
+            least = off;
+            nearest = i / 255.0;
+        }
+    }
+    return nearest;
+}
+
+} // namespace
 
 class TstBenchWindow : public QObject
 {
@@ -158,6 +183,36 @@ private slots:
         QVERIFY(std::abs(source.x - 4000) < 30 && std::abs(source.y + 500) < 30);
         QCOMPARE(bench.detector().x, detector.x);
         QCOMPARE(bench.detector().y, detector.y);
+    }
+
+    // On the scale of the parabola's focus the circle of the same K gathers barely a quarter as
+    // much light (558 twips of bar against 2095), and its picture shows it so: on each map's own
+    // scale both spots would be the brightest colour.
+    void theFocusScaleShowsTheCirclesSpotAQuarterAsBrightAsTheParabolas()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(20, 1000)}); // the spots' points on the grid
+        bench.findChild<ScaleChoice *>()->setKind(ScaleChoice::Kind::ParabolaFocus);
+        bench.show();
+        Experiment circle = bench.experiment();
+        circle.shape = MirrorShape::circle(0.0002);
+        circle.wavenumber = 0.04;
+        Experiment parabola = circle;
+        parabola.shape = MirrorShape::parabola(0.0002);
+        std::vector<double> shades;
+        for (const Experiment &experiment : {circle, parabola}) {
+            bench.setExperiment(experiment);
+            QTRY_VERIFY_WITH_TIMEOUT(bench.showsExperiment() && bench.computer()->parabolaFocus() &&
+                                         bench.mapView()->fixedScale(),
+                                     30000);
+            const ProbabilityMap &map = *bench.map();
+            const MapGrid &grid = map.grid();
+            const Vec2 spot = map.brightest().at;
+            shades.push_back(shadeOf(bench.mapView()->picture().pixel(
+                grid.columnNear(spot.x), grid.rows() - 1 - grid.rowNear(spot.y))));
+        }
+        QVERIFY2(shades[1] > 0.95, qPrintable(QString::number(shades[1])));
+        QVERIFY2(shades[0] > 0.2 && shades[0] < 0.33, qPrintable(QString::number(shades[0])));
     }
 
     void theFigureIsOnWhiteAndNamesTheExperimentInTheLanguage()

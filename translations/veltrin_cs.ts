@@ -265,6 +265,10 @@
         <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Co ukazuje mapa&lt;/h2&gt;&lt;p&gt;Každý bod roviny před zrcadlem je místo, kde by mohl stát detektor. Pro každý z nich přidá každý ponechaný bod zrcadla svou šipku a druhá mocnina výslednice je pravděpodobnost, že tam světlo dorazí, ve stejném měřítku jako sloupce hlavního okna. Čím jasnější barva, tím pravděpodobnější; barevná stupnice vedle mapy udává měřítko v twipech sloupce.&lt;/p&gt;&lt;h2&gt;Řezání zrcadla&lt;/h2&gt;&lt;p&gt;Proužek vlevo od mapy je zrcadlo od horního konce k dolnímu: světlé pruhy zůstávají, tmavé jsou odříznuté. Tažením po něm pruhy odříznete; tah, který začne na odříznutém pruhu, je vrací. Seznam Zrcadlo ho ořízne najednou: pruh kolem vrcholu, okraje, mřížka nebo zóny pro bod detektoru. Zóny patří k jednomu pokusu: jakmile se změní tvar, K, zdroj nebo světlo, seznam ukáže &lt;b&gt;Řezáno ručně&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Detektor&lt;/h2&gt;&lt;p&gt;Klepněte nebo táhněte po mapě, zapište jeho x a y do polí vedle ní, nebo ho posouvejte šipkami, které krokují po mřížce mapy: k nejbližšímu násobku 100 twipů, se Shiftem 20. Vedle mapy se jeho šipky skládají za sebou; pod nimi stojí jeho pravděpodobnost a jeho podíl na nejjasnějším bodu.&lt;/p&gt;&lt;h2&gt;Nejdřív odhad&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Nejdřív odhad&lt;/b&gt; skryje mapu a každé číslo, které by prozradilo, kam světlo jde. Označte, kam ho čekáte: klepnutím, nebo posuňte detektor a stiskněte Enter. Chcete-li, vyšlete fotony a sledujte, kam dopadají; pak &lt;b&gt;Odhalit&lt;/b&gt; ukáže mapu a jak dopadla každá značka.&lt;/p&gt;&lt;h2&gt;Klávesy&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Na mapě: šipky posouvají detektor, se Shiftem po menších krocích; při odhadu Enter označí jeho bod.&lt;/li&gt;&lt;li&gt;Na proužku zrcadla: šipky nahoru a dolů posouvají jeho kurzor, mezerník odřízne nebo vrátí pruh, Shift+mezerník širší.&lt;/li&gt;&lt;li&gt;Ctrl+Z vrátí řez zpět, Ctrl+Shift+Z ho provede znovu.&lt;/li&gt;&lt;li&gt;Ctrl+N nastaví stůl znovu podle posledního výpočtu hlavního okna. Zavřený stůl si ponechá, co ukazuje, svůj řez i historii úprav pro příští otevření.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek, Ctrl+Shift+S mapu jako CSV; Ctrl+Shift+C zkopíruje obrázek, Ctrl+Alt+C čísla detektoru; Ctrl+P tiskne. Má je i místní nabídka mapy.&lt;/li&gt;&lt;li&gt;F1 ukáže tuto stránku; Escape nebo Ctrl+W stůl zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Zblízka&lt;/h2&gt;&lt;p&gt;Čísla vedle mapy udávají místo v twipech. &lt;b&gt;Barevná stupnice&lt;/b&gt; říká, co znamená nejjasnější barva: vlastní nejjasnější bod každé mapy, ohnisko celé paraboly se stejným K ve stejném světle (aby odřezané zrcadlo nebo kružnice ukázaly, o kolik méně světla soustředí), nebo číslo, které zadáte.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Kolečko myši nebo sevření prstů na touchpadu přibližuje kolem ukazatele; Ctrl+plus a Ctrl+minus přibližují a oddalují kolem středu mapy; Ctrl+0 ukáže opět celou mapu.&lt;/li&gt;&lt;li&gt;Táhněte prostředním tlačítkem, nebo stiskněte Ctrl a šipku, a pohybujte se po přiblížené mapě. Přiblížení má i místní nabídka mapy.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchRun</name>
@@ -688,6 +692,10 @@
         <source>SVG figure (*.svg)</source>
         <translation>Vektorový obrázek SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>&amp;Colour scale:</source>
+        <translation>Ba&amp;revná stupnice:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -698,6 +706,10 @@
     <message>
         <source>Hidden until Reveal</source>
         <translation>Skryto až do odhalení</translation>
+    </message>
+    <message>
+        <source>Each colour&apos;s resultant</source>
+        <translation>Výslednice každé barvy</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1006,10 @@
         <source>twips of bar</source>
         <translation>twipů sloupce</translation>
     </message>
+    <message>
+        <source>twips of bar (%1)</source>
+        <translation>twipů sloupce (%1)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourLegend</name>
@@ -1248,6 +1264,22 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <source>Computing the map…</source>
         <translation>Mapa se počítá…</translation>
     </message>
+    <message>
+        <source>twips</source>
+        <translation>twipů</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Př&amp;iblížit</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Oddálit</translation>
+    </message>
+    <message>
+        <source>&amp;Whole map</source>
+        <translation>&amp;Celá mapa</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MirrorMiniature</name>
@@ -1469,10 +1501,6 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <translation>Žádné fotony: mapa tohoto pokusu ještě není spočtena.</translation>
     </message>
     <message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>Dopadlo %1 fotonů; nejvíce %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
-    </message>
-    <message>
         <source>above</source>
         <translation>nad</translation>
     </message>
@@ -1499,6 +1527,14 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
         <translation>Značka %1: x %2, y %3 twipů; %4 fotonů do %5 twipů; pravděpodobnost %6 nejjasnějšího bodu.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>Dopadlo %1 fotonů; nejhustěji leží kolem bodu %2 twipů od tečny ve vrcholu, %3 twipů %4 osou.</translation>
+    </message>
+    <message>
+        <source>Marks: %1; the latest:</source>
+        <translation>Značek: %1; poslední:</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1607,61 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Projector view</source>
         <translation>Zobrazení pro projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScaleChoice</name>
+    <message>
+        <source>Each map&apos;s brightest point</source>
+        <translation>Nejjasnější bod každé mapy</translation>
+    </message>
+    <message>
+        <source>The whole parabola&apos;s focus</source>
+        <translation>Ohnisko celé paraboly</translation>
+    </message>
+    <message>
+        <source>A number</source>
+        <translation>Zadané číslo</translation>
+    </message>
+    <message>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <translation>Čemu odpovídá nejjasnější barva: vlastnímu nejjasnějšímu bodu každé mapy; ohnisku celé paraboly s tímto K v tomto světle, takže mapy ořezaného zrcadla nebo kružnice ukážou, o kolik méně světla soustředí; nebo číslu, které zadáte.</translation>
+    </message>
+    <message>
+        <source>Top of the colour scale</source>
+        <translation>Horní mez barevné stupnice</translation>
+    </message>
+    <message>
+        <source>The probability the brightest colour stands for, in twips of bar; brighter points take the brightest colour too.</source>
+        <translation>Pravděpodobnost ve twipech sloupce, které odpovídá nejjasnější barva; jasnější body mají také nejjasnější barvu.</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> twipů</translation>
+    </message>
+    <message>
+        <source>own peak</source>
+        <translation>vlastní maximum</translation>
+    </message>
+    <message>
+        <source>parabola&apos;s focus</source>
+        <translation>ohnisko paraboly</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>zadaná</translation>
+    </message>
+    <message>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
+        <translation>Barvy sahají k vlastnímu nejjasnějšímu bodu mapy, %1 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>The colours go up to the focus of the whole parabola of this K in this light, %1 twips of bar.</source>
+        <translation>Barvy sahají k ohnisku celé paraboly s tímto K v tomto světle, %1 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>The colours go up to %1 twips of bar, as typed.</source>
+        <translation>Barvy sahají k zadaným %1 twipům sloupce.</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,10 @@
         <source>&lt;h2&gt;What the map shows&lt;/h2&gt;&lt;p&gt;Every point of the plane in front of the mirror is a place where a detector could stand. For each one, every point of the mirror that is kept adds its arrow, and the square of the resultant is the probability that the light arrives there, scaled as the main window&apos;s bars. The brighter the colour, the likelier; the colour bar beside the map gives the scale in twips of bar.&lt;/p&gt;&lt;h2&gt;Cutting the mirror&lt;/h2&gt;&lt;p&gt;The strip left of the map is the mirror from its upper end to its lower: bright strips are kept, dark ones cut away. Drag on it to cut strips; a drag that begins on a cut strip puts them back. The Mirror list cuts it at once: a strip around the vertex, the edges, a grating, or the zones for the detector&apos;s point. The zones belong to one experiment: once the shape, K, the source or the light changes, the list says &lt;b&gt;Cut by hand&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;The detector&lt;/h2&gt;&lt;p&gt;Click or drag on the map, type its x and y in the fields beside it, or move it with the arrow keys, which step on the map&apos;s grid: to the next multiple of 100 twips, of 20 with Shift. Beside the map its arrows are added head to tail; below them stand its probability and its share of the brightest point.&lt;/p&gt;&lt;h2&gt;Predict first&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Predict first&lt;/b&gt; hides the map and every number that would tell where the light goes. Mark where you expect it: click, or move the detector and press Enter. Send photons if you like and watch where they land; then &lt;b&gt;Reveal&lt;/b&gt; shows the map and how each mark did.&lt;/p&gt;&lt;h2&gt;Keys&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;On the map: the arrow keys move the detector, Shift for smaller steps; while predicting, Enter marks its point.&lt;/li&gt;&lt;li&gt;On the mirror strip: Up and Down move its cursor, Space cuts or restores a strip, Shift+Space a wider one.&lt;/li&gt;&lt;li&gt;Ctrl+Z undoes a cut, Ctrl+Shift+Z redoes it.&lt;/li&gt;&lt;li&gt;Ctrl+N sets the bench up anew from the main window&apos;s last run. Closing the bench keeps what it shows, its cut and its undo for the next time it opens.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture, Ctrl+Shift+S the map as CSV; Ctrl+Shift+C copies the picture, Ctrl+Alt+C the detector&apos;s numbers; Ctrl+P prints. The map&apos;s context menu has them too.&lt;/li&gt;&lt;li&gt;F1 shows this page; Escape or Ctrl+W closes the bench.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Was die Karte zeigt&lt;/h2&gt;&lt;p&gt;Jeder Punkt der Ebene vor dem Spiegel ist ein Ort, an dem ein Detektor stehen könnte. Für jeden fügt jeder erhaltene Punkt des Spiegels seinen Pfeil hinzu, und das Quadrat der Resultierenden ist die Wahrscheinlichkeit, dass das Licht dort ankommt, im Maßstab der Balken des Hauptfensters. Je heller die Farbe, desto wahrscheinlicher; die Farbskala neben der Karte gibt den Maßstab in Twips Balken an.&lt;/p&gt;&lt;h2&gt;Den Spiegel schneiden&lt;/h2&gt;&lt;p&gt;Der Streifen links der Karte ist der Spiegel von seinem oberen bis zu seinem unteren Ende: helle Streifen sind erhalten, dunkle weggeschnitten. Ziehen Sie darauf, um Streifen wegzuschneiden; ein Ziehen, das auf einem weggeschnittenen Streifen beginnt, setzt sie wieder ein. Die Liste Spiegel schneidet ihn auf einmal zu: ein Streifen um den Scheitel, die Ränder, ein Gitter oder die Zonen für den Punkt des Detektors. Die Zonen gehören zu einem Versuch: sobald sich Form, K, Quelle oder Licht ändern, zeigt die Liste &lt;b&gt;Von Hand geschnitten&lt;/b&gt;.&lt;/p&gt;&lt;h2&gt;Der Detektor&lt;/h2&gt;&lt;p&gt;Klicken oder ziehen Sie auf der Karte, tippen Sie sein x und y in die Felder daneben, oder bewegen Sie ihn mit den Pfeiltasten, die auf dem Raster der Karte schreiten: zum nächsten Vielfachen von 100 Twips, mit Umschalt von 20. Neben der Karte werden seine Pfeile aneinandergehängt; darunter stehen seine Wahrscheinlichkeit und sein Anteil am hellsten Punkt.&lt;/p&gt;&lt;h2&gt;Erst raten&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Erst raten&lt;/b&gt; blendet die Karte aus und jede Zahl, die verraten würde, wohin das Licht geht. Markieren Sie, wo Sie es erwarten: per Klick, oder bewegen Sie den Detektor und drücken Sie Enter. Senden Sie, wenn Sie möchten, Photonen und sehen Sie, wo sie landen; dann zeigt &lt;b&gt;Aufdecken&lt;/b&gt; die Karte und wie jede Marke abgeschnitten hat.&lt;/p&gt;&lt;h2&gt;Tasten&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Auf der Karte: die Pfeiltasten bewegen den Detektor, mit Umschalt in kleineren Schritten; beim Raten markiert Enter seinen Punkt.&lt;/li&gt;&lt;li&gt;Auf dem Streifen des Spiegels: Auf und Ab bewegen seinen Cursor, die Leertaste schneidet einen Streifen weg oder setzt ihn zurück, Umschalt+Leertaste einen breiteren.&lt;/li&gt;&lt;li&gt;Strg+Z macht einen Schnitt rückgängig, Strg+Umschalt+Z wiederholt ihn.&lt;/li&gt;&lt;li&gt;Strg+N richtet den Tisch neu nach dem letzten Durchlauf des Hauptfensters ein. Geschlossen behält der Tisch, was er zeigt, seinen Schnitt und seine Rückgängig-Liste für das nächste Öffnen.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild, Strg+Umschalt+S die Karte als CSV; Strg+Umschalt+C kopiert das Bild, Strg+Alt+C die Zahlen des Detektors; Strg+P druckt. Das Kontextmenü der Karte hat sie auch.&lt;/li&gt;&lt;li&gt;F1 zeigt diese Seite; Escape oder Strg+W schließt den Tisch.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h2&gt;Genauer hinsehen&lt;/h2&gt;&lt;p&gt;Die Zahlen neben der Karte geben den Ort in Twips an. Die &lt;b&gt;Farbskala&lt;/b&gt; sagt, wofür die hellste Farbe steht: für den eigenen hellsten Punkt jeder Karte, für den Brennpunkt der ganzen Parabel mit demselben K im selben Licht (so zeigen ein beschnittener Spiegel oder der Kreis, wie viel weniger Licht sie sammeln) oder für eine Zahl, die Sie eingeben.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Das Mausrad oder ein Zusammenziehen der Finger auf dem Touchpad vergrößert um den Zeiger herum; Strg+Plus und Strg+Minus vergrößern und verkleinern um die Mitte der Karte; Strg+0 zeigt wieder die ganze Karte.&lt;/li&gt;&lt;li&gt;Ziehen Sie mit der mittleren Maustaste, oder drücken Sie Strg und eine Pfeiltaste, um sich auf der vergrößerten Karte zu bewegen. Das Kontextmenü der Karte hat das Vergrößern auch.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchRun</name>
@@ -688,6 +692,10 @@
         <source>SVG figure (*.svg)</source>
         <translation>SVG-Abbildung (*.svg)</translation>
     </message>
+    <message>
+        <source>&amp;Colour scale:</source>
+        <translation>Far&amp;bskala:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -698,6 +706,10 @@
     <message>
         <source>Hidden until Reveal</source>
         <translation>Bis zum Aufdecken verborgen</translation>
+    </message>
+    <message>
+        <source>Each colour&apos;s resultant</source>
+        <translation>Resultierende jeder Farbe</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1006,10 @@
         <source>twips of bar</source>
         <translation>Twips Balken</translation>
     </message>
+    <message>
+        <source>twips of bar (%1)</source>
+        <translation>Twips Balken (%1)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ColourLegend</name>
@@ -1248,6 +1264,22 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <source>Computing the map…</source>
         <translation>Die Karte wird berechnet…</translation>
     </message>
+    <message>
+        <source>twips</source>
+        <translation>Twips</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Whole map</source>
+        <translation>&amp;Ganze Karte</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::MirrorMiniature</name>
@@ -1469,10 +1501,6 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <translation>Keine Photonen: die Karte dieses Versuchs ist noch nicht berechnet.</translation>
     </message>
     <message>
-        <source>%1 photons have landed; most of them near %2 twips from the vertex line, %3 twips %4 the axis.</source>
-        <translation>%1 Photonen sind angekommen, die meisten %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
-    </message>
-    <message>
         <source>above</source>
         <translation>über</translation>
     </message>
@@ -1499,6 +1527,14 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability %6 of the brightest point.</source>
         <translation>Marke %1: x %2, y %3 Twips; %4 der Photonen im Umkreis von %5 Twips; Wahrscheinlichkeit %6 des hellsten Punkts.</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 twips %4 the axis.</source>
+        <translation>%1 Photonen sind angekommen; am dichtesten liegen sie bei %2 Twips von der Scheiteltangente, %3 Twips %4 der Achse.</translation>
+    </message>
+    <message>
+        <source>Marks: %1; the latest:</source>
+        <translation>Marken: %1; die letzten:</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1607,61 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Projector view</source>
         <translation>Ansicht für Projektor</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::ScaleChoice</name>
+    <message>
+        <source>Each map&apos;s brightest point</source>
+        <translation>Hellster Punkt jeder Karte</translation>
+    </message>
+    <message>
+        <source>The whole parabola&apos;s focus</source>
+        <translation>Brennpunkt der ganzen Parabel</translation>
+    </message>
+    <message>
+        <source>A number</source>
+        <translation>Eine Zahl</translation>
+    </message>
+    <message>
+        <source>What the brightest colour stands for: each map&apos;s own brightest point; the focus of the whole parabola of this K in this light, so that maps of a cut mirror or of the circle show how much less light they gather; or a number you type.</source>
+        <translation>Wofür die hellste Farbe steht: für den hellsten Punkt jeder Karte selbst; für den Brennpunkt der ganzen Parabel mit diesem K in diesem Licht, sodass Karten eines beschnittenen Spiegels oder des Kreises zeigen, wie viel weniger Licht sie sammeln; oder für eine Zahl, die Sie eingeben.</translation>
+    </message>
+    <message>
+        <source>Top of the colour scale</source>
+        <translation>Obergrenze der Farbskala</translation>
+    </message>
+    <message>
+        <source>The probability the brightest colour stands for, in twips of bar; brighter points take the brightest colour too.</source>
+        <translation>Die Wahrscheinlichkeit in Twips Balken, für die die hellste Farbe steht; hellere Punkte erhalten ebenfalls die hellste Farbe.</translation>
+    </message>
+    <message>
+        <source> twips</source>
+        <translation> Twips</translation>
+    </message>
+    <message>
+        <source>own peak</source>
+        <translation>eigenes Maximum</translation>
+    </message>
+    <message>
+        <source>parabola&apos;s focus</source>
+        <translation>Brennpunkt der Parabel</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>The colours go up to the map&apos;s own brightest point, %1 twips of bar.</source>
+        <translation>Die Farben reichen bis zum hellsten Punkt der Karte selbst, %1 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>The colours go up to the focus of the whole parabola of this K in this light, %1 twips of bar.</source>
+        <translation>Die Farben reichen bis zum Brennpunkt der ganzen Parabel mit diesem K in diesem Licht, %1 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>The colours go up to %1 twips of bar, as typed.</source>
+        <translation>Die Farben reichen bis zu eingegebenen %1 Twips Balken.</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@ public:
     {
         Experiment experiment;
         QImage map;           ///< the map's picture, highest y at the top; null where hidden
-        double brightest = 0; ///< the map's brightest value, twips of bar, for the key
+        double brightest = 0; ///< the colours' top, twips of bar, for the key
         bool whiteLight = false;
         Vec2 detector;
         std::span<const Vec2> photons; ///< read while the figure is made, not kept

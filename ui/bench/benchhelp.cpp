@@ -10,6 +10,11 @@ BenchHelp::BenchHelp(QWidget *parent)
 
 QString BenchHelp::page()
 {
+    return basics() + closer();
+}
+
+QString BenchHelp::basics()
+{
     return tr(
         "<h2>What the map shows</h2>"
         "<p>Every point of the plane in front of the mirror is a place where a detector could "
@@ -48,6 +53,22 @@ QString BenchHelp::page()
         "them too.</li>"
         "<li>F1 shows this page; Escape or Ctrl+W closes the bench.</li>"
         "</ul>");
+}
+
+QString BenchHelp::closer()
+{
+    return tr("<h2>Looking closer</h2>"
+              "<p>The numbers beside the map give the place in twips. The <b>Colour scale</b> "
+              "says what the brightest colour stands for: each map's own brightest point, the "
+              "focus of the whole parabola of the same K in the same light (so that a cut mirror "
+              "or the circle shows how much less light it gathers), or a number you type.</p>"
+              "<ul>"
+              "<li>The mouse wheel, or a touchpad's pinch, zooms about the pointer; Ctrl+plus "
+              "and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map "
+              "again.</li>"
+              "<li>Drag with the middle button, or press Ctrl and an arrow key, to move about the "
+              "zoomed map. The map's context menu has the zoom too.</li>"
+              "</ul>");
 }
 
 } // namespace veltrin

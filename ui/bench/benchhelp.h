@@ -16,6 +16,12 @@ public:
 
     /// The page, as HTML in the program's own words.
     static QString page();
+
+private:
+    /// What the map shows, cutting, the detector, predicting and the keys.
+    static QString basics();
+    /// Zoom, pan and the colour scale.
+    static QString closer();
 };
 
 } // namespace veltrin

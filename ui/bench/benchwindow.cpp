@@ -19,6 +19,7 @@
 #include "percenttext.h"
 #include "photonpanel.h"
 #include "probabilitymap.h"
+#include "scalechoice.h"
 #include "screenfit.h"
 #include "striplegend.h"
 #include "textform.h"
@@ -100,17 +101,13 @@ BenchWindow::BenchWindow(QWidget *parent)
     m_photons->photons().setHeld(true);
     connect(m_computer, &MapComputer::mapReady, this, &BenchWindow::mapArrived);
     connect(m_computer, &MapComputer::passingMapReady, this,
-            [this](std::shared_ptr<const ProbabilityMap> map) {
-                // The colour bar goes with the picture shown.
-                if (m_mapView->setPassingMap(map))
-                    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
-            });
+            [this](std::shared_ptr<const ProbabilityMap> map) { m_mapView->setPassingMap(map); });
     connect(m_mapView, &MapView::sourceMoved, this, [this](Vec2 at) {
         Experiment experiment = m_experiment;
         experiment.source = Source::point(MapGrid::sceneOf(at));
         setExperiment(experiment);
     });
-    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::updateDescription);
+    connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::applyScale);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
@@ -158,6 +155,16 @@ void BenchWindow::createPlane()
     m_colourBar = new ColourBar(this);
     m_colourBar->installEventFilter(this);
     m_chain = new ChainPanel(this);
+    createScaleControls();
+}
+
+void BenchWindow::createScaleControls()
+{
+    m_scale = new ScaleChoice(this);
+    connect(m_scale, &ScaleChoice::changed, this, &BenchWindow::applyScale);
+    // The colour bar goes with the picture shown, of the present experiment or a passing one.
+    connect(m_mapView, &MapView::scaleShown, this, &BenchWindow::showScale);
+    connect(m_mapView, &MapView::viewChanged, this, &BenchWindow::alignToMap);
 }
 
 void BenchWindow::createMirrorControls()
@@ -393,6 +400,7 @@ QWidget *BenchWindow::createSidePanel()
     controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
     controls->addRow(QString(), undoRow);
     controls->addRow(tr("Detector:"), detectorRow);
+    controls->addRow(label(tr("&Colour scale:"), m_scale), m_scale);
 
     // A new lesson begins above the controls.
     auto *lessonRow = new QHBoxLayout;
@@ -485,6 +493,11 @@ void BenchWindow::createMapMenu()
     m_mapMenu = new QMenu(this);
     m_detectorHere = m_mapMenu->addAction(tr("Put the &detector here"));
     connect(m_detectorHere, &QAction::triggered, this, [this] { setDetector(m_menuPoint); });
+    m_mapMenu->addSeparator();
+    for (QAction *action : m_mapView->zoomActions()) {
+        action->setShortcutVisibleInContextMenu(true);
+        m_mapMenu->addAction(action);
+    }
     m_mapMenu->addSeparator();
     for (const char *name : {"savePicture", "copyPicture", "copyNumbers"}) {
         QAction *action = shareAction(name);
@@ -680,9 +693,9 @@ void BenchWindow::mapArrived(std::shared_ptr<const ProbabilityMap> map)
 {
     if (!(map->experiment() == m_experiment))
         return; // of an experiment left behind
+    applyScale();
     m_mapView->setMap(map);
     m_photons->setMap(map);
-    m_colourBar->setRange(map->brightest().value, map->wavenumbers().size() > 1);
     if (m_computer->isFinished())
         m_progress->setValue(m_progress->maximum());
     updateDetector();
@@ -704,14 +717,7 @@ void BenchWindow::setDetector(Vec2 mapPoint)
 void BenchWindow::updateDetector()
 {
     const Vec2 at = detector();
-    const std::vector<MirrorPoint> points = m_experiment.points();
-    // The chain of the one wavenumber, or of white light's middle colour.
-    const std::vector<double> wavenumbers = m_experiment.wavenumbers();
-    const double shown = wavenumbers[wavenumbers.size() / 2];
-    PathSum sum(points, shown, m_experiment.source);
-    const Vec2 scenePoint = MapGrid::sceneOf(at);
-    sum.sumAt(scenePoint, {});
-    m_chain->setChain({sum.chain().begin(), sum.chain().end()}, MapImage::colourOf(shown));
+    m_chain->showAt(m_experiment, at);
     m_detectorProbability = m_experiment.probabilityAt(at);
     showDetectorFields();
     if (hidesAnswer()) {
@@ -754,6 +760,7 @@ void BenchWindow::showPredicting()
     const bool hidden = hidesAnswer();
     m_chain->setChainShown(!hidden);
     m_colourBar->setNumbersShown(!hidden);
+    m_scale->setTopShown(!hidden);
     for (const char *name : {"copyNumbers", "saveMap"})
         shareAction(name)->setEnabled(!hidden);
     updateDetector();
@@ -832,7 +839,7 @@ QString BenchWindow::description() const
                                 twips(std::abs(focus->at.y)),
                                 focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
     }
-    return text + u' ' + keeps;
+    return text + u' ' + keeps + u' ' + scaleSentence();
 }
 
 void BenchWindow::updateDescription()
@@ -843,13 +850,52 @@ void BenchWindow::updateDescription()
     m_mapView->setToolTip(m_mapView->accessibleDescription());
 }
 
+void BenchWindow::applyScale()
+{
+    std::optional<double> top;
+    switch (m_scale->kind()) {
+    case ScaleChoice::Kind::OwnPeak:
+        break;
+    case ScaleChoice::Kind::ParabolaFocus:
+        // Until this light's focus is found, the last one's stands, so that a drag's pictures
+        // keep one scale.
+        top = m_mapView->fixedScale();
+        if (const auto focus = m_computer->parabolaFocus(); focus && focus->value > 0)
+            top = focus->value;
+        break;
+    case ScaleChoice::Kind::Typed:
+        top = m_scale->typed();
+        break;
+    }
+    m_mapView->setFixedScale(top);
+    updateDescription();
+}
+
+ScaleChoice::Kind BenchWindow::scaleShown() const
+{
+    return m_mapView->fixedScale() ? m_scale->kind() : ScaleChoice::Kind::OwnPeak;
+}
+
+void BenchWindow::showScale(double top, bool whiteLight)
+{
+    m_colourBar->setRange(top, whiteLight, ScaleChoice::shortName(scaleShown()));
+    m_scale->showTop(top);
+}
+
+QString BenchWindow::scaleSentence() const
+{
+    return ScaleChoice::sentence(scaleShown(), m_mapView->scaleTop());
+}
+
 void BenchWindow::alignToMap()
 {
-    const QRectF area = m_mapView->mapRect();
+    // The strip follows the mirror as the map zooms; the colours' key stays beside the frame.
+    const QRectF extent = m_mapView->extentRect();
     const QPoint offset = m_mapView->mapTo(this, QPoint()) - m_strip->mapTo(this, QPoint());
-    m_strip->setStripArea(area.top() + offset.y(), area.height());
+    m_strip->setStripArea(extent.top() + offset.y(), extent.height());
+    const QRectF frame = m_mapView->mapRect();
     const QPoint barOffset = m_mapView->mapTo(this, QPoint()) - m_colourBar->mapTo(this, QPoint());
-    m_colourBar->setBarArea(area.top() + barOffset.y(), area.height());
+    m_colourBar->setBarArea(frame.top() + barOffset.y(), frame.height());
 }
 
 void BenchWindow::showEvent(QShowEvent *event)
@@ -931,8 +977,9 @@ std::shared_ptr<const BenchFigure> BenchWindow::figure() const
     BenchFigure::Contents contents;
     contents.experiment = m_experiment;
     if (const auto shownMap = map(); m_photons->isMapShown()) {
-        contents.map = MapImage::of(*shownMap);
-        contents.brightest = shownMap->brightest().value;
+        // On the scale the screen shows.
+        contents.map = MapImage::of(*shownMap, m_mapView->scaleTop());
+        contents.brightest = m_mapView->scaleTop();
         contents.whiteLight = shownMap->wavenumbers().size() > 1;
     }
     contents.detector = detector();

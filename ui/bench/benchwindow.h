@@ -3,6 +3,7 @@
 
 #include "experiment.h"
 #include "mirrorpreset.h"
+#include "scalechoice.h"
 #include "sharing.h"
 #include "vec2.h"
 
@@ -125,6 +126,8 @@ private:
     void createControls();
     /// The map, the mirror strip beside it, the colour bar and the detector's arrows.
     void createPlane();
+    /// The choice of colour scale, and the colour bar following the picture shown.
+    void createScaleControls();
     /// The mirror's shape and K, each with the main window's choices beside it where it has them.
     void createMirrorControls();
     void createLightControls();
@@ -160,6 +163,13 @@ private:
     void updateDetector();
     void showDetectorFields();
     void updateDescription();
+    /// The colour scale chosen, for the map's picture.
+    void applyScale();
+    /// The scale of the picture shown: the one chosen, or the map's own until the focus is found.
+    ScaleChoice::Kind scaleShown() const;
+    void showScale(double top, bool whiteLight);
+    /// Which scale the colours go up to, for a screen reader.
+    QString scaleSentence() const;
     /// Hides or shows again what would tell where the light goes, as the pupil predicts.
     void showPredicting();
     /// The mirror strip and the colour bar stay as tall as the map's rows.
@@ -188,6 +198,7 @@ private:
     MapView *m_mapView = nullptr;
     MirrorStrip *m_strip = nullptr;
     ColourBar *m_colourBar = nullptr;
+    ScaleChoice *m_scale = nullptr;
     ChainPanel *m_chain = nullptr;
     QComboBox *m_shape = nullptr;
     QDoubleSpinBox *m_k = nullptr;

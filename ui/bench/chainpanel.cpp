@@ -2,6 +2,9 @@
 #include "chainpanel.h"
 
 #include "arrowpainter.h"
+#include "experiment.h"
+#include "mapimage.h"
+#include "pathsum.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,16 +12,62 @@
 
 namespace veltrin {
 
+namespace {
+
+/// Where points fall in an area, scaled alike both ways so that the arrows keep their shape.
+class Fit
+{
+public:
+    Fit(const QRectF &area, const std::vector<Vec2> &points) : m_area(area)
+    {
+        double left = points[0].x, right = left, top = points[0].y, bottom = top;
+        for (const Vec2 &point : points) {
+            left = std::min(left, point.x);
+            right = std::max(right, point.x);
+            top = std::min(top, point.y);
+            bottom = std::max(bottom, point.y);
+        }
+        const double span = std::max({right - left, bottom - top, 1.0});
+        m_scale = std::min(area.width(), area.height()) / span;
+        m_centre = QPointF((left + right) / 2, (top + bottom) / 2);
+    }
+    QPointF operator()(Vec2 point) const
+    {
+        return m_area.center() + (QPointF(point.x, point.y) - m_centre) * m_scale;
+    }
+
+private:
+    QRectF m_area;
+    double m_scale = 1;
+    QPointF m_centre;
+};
+
+} // namespace
+
 ChainPanel::ChainPanel(QWidget *parent) : PlotPanel(parent)
 {
     setObjectName(QStringLiteral("detectorChain"));
+    reserveTitle(tr("Each colour's resultant"));
     setTitle(tr("Arrows at the detector"));
 }
 
-void ChainPanel::setChain(std::vector<Vec2> chain, const QColor &resultantColour)
+void ChainPanel::showAt(const Experiment &experiment, Vec2 mapPoint)
 {
-    m_chain = std::move(chain);
-    m_resultantColour = resultantColour;
+    const std::vector<MirrorPoint> points = experiment.points();
+    std::vector<Chain> chains;
+    for (const double wavenumber : experiment.wavenumbers()) {
+        PathSum sum(points, wavenumber, experiment.source);
+        sum.sumAt(MapGrid::sceneOf(mapPoint), {});
+        chains.push_back(
+            {{sum.chain().begin(), sum.chain().end()}, MapImage::colourOf(wavenumber)});
+    }
+    setChains(std::move(chains));
+}
+
+void ChainPanel::setChains(std::vector<Chain> chains)
+{
+    m_chains = std::move(chains);
+    setTitle(m_chains.size() > 1 ? tr("Each colour's resultant") : tr("Arrows at the detector"));
     update();
 }
 
@@ -36,35 +85,55 @@ void ChainPanel::paintContent(QPainter &painter)
                          tr("Hidden until Reveal"));
         return;
     }
-    if (m_chain.size() < 2)
-        return;
-    const QRectF area = QRectF(contentRect()).adjusted(4, 4, -4, -4);
-    double left = m_chain[0].x, right = left, top = m_chain[0].y, bottom = top;
-    for (const Vec2 &point : m_chain) {
-        left = std::min(left, point.x);
-        right = std::max(right, point.x);
-        top = std::min(top, point.y);
-        bottom = std::max(bottom, point.y);
-    }
-    // The same scale both ways, so that the chain keeps its shape.
-    const double span = std::max({right - left, bottom - top, 1.0});
-    const double scale = std::min(area.width(), area.height()) / span;
-    const QPointF centre((left + right) / 2, (top + bottom) / 2);
-    auto toView = [&](Vec2 point) {
-        return area.center() + (QPointF(point.x, point.y) - centre) * scale;
-    };
-    QPainterPath path(toView(m_chain[0]));
-    for (std::size_t i = 1; i < m_chain.size(); ++i)
-        path.lineTo(toView(m_chain[i]));
     painter.setRenderHint(QPainter::Antialiasing);
+    if (m_chains.size() == 1)
+        paintChain(painter, m_chains.front());
+    else if (m_chains.size() > 1)
+        paintResultants(painter);
+}
+
+void ChainPanel::paintChain(QPainter &painter, const Chain &chain) const
+{
+    if (chain.points.size() < 2)
+        return;
+    const Fit toView(QRectF(contentRect()).adjusted(4, 4, -4, -4), chain.points);
+    QPainterPath path(toView(chain.points[0]));
+    for (std::size_t i = 1; i < chain.points.size(); ++i)
+        path.lineTo(toView(chain.points[i]));
     painter.setPen(QPen(faintInk(), 1));
     painter.drawPath(path);
-    const QPointF from = toView(m_chain.front());
-    const QPointF to = toView(m_chain.back());
-    painter.setPen(QPen(m_resultantColour, 2.5));
+    const QPointF from = toView(chain.points.front());
+    const QPointF to = toView(chain.points.back());
+    painter.setPen(QPen(chain.colour, 2.5));
     painter.drawLine(from, to);
-    painter.setBrush(m_resultantColour);
+    painter.setBrush(chain.colour);
     ArrowPainter::head(painter, from, to, 10);
+}
+
+void ChainPanel::paintResultants(QPainter &painter) const
+{
+    // Every chain starts at the same point; the resultants alone, or seven spirals would hide
+    // one another.
+    std::vector<Vec2> ends{m_chains.front().points.front()};
+    for (const Chain &chain : m_chains) {
+        if (!chain.points.empty())
+            ends.push_back(chain.points.back());
+    }
+    const Fit toView(QRectF(contentRect()).adjusted(12, 12, -12, -12), ends);
+    const QPointF from = toView(ends.front());
+    for (const Chain &chain : m_chains) {
+        if (chain.points.empty())
+            continue;
+        const QPointF to = toView(chain.points.back());
+        // Outlined in ink, so that the yellows read on the white panel as well as the blues.
+        painter.setPen(QPen(ink(), 4.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(from, to);
+        painter.setPen(QPen(chain.colour, 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(from, to);
+        painter.setPen(QPen(ink(), 1));
+        painter.setBrush(chain.colour);
+        ArrowPainter::head(painter, from, to, 10);
+    }
 }
 
 } // namespace veltrin

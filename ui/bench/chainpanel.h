@@ -8,17 +8,29 @@
 
 namespace veltrin {
 
-/// The detector's arrows head to tail, scaled to fill the panel, and their resultant as a bold
-/// arrow from the chain's start to its end.
+struct Experiment;
+
+/// The detector's arrows, scaled to fill the panel: for one wavenumber its arrows head to tail
+/// and their resultant as a bold arrow from the chain's start to its end; for white light each
+/// colour's resultant from one point, in its colour, so that the colours' lengths and turns
+/// compare.
 class ChainPanel : public PlotPanel
 {
     Q_OBJECT
 
 public:
+    struct Chain
+    {
+        std::vector<Vec2> points; ///< the start and every arrow's head, twips
+        QColor colour;
+    };
+
     explicit ChainPanel(QWidget *parent = nullptr);
 
-    /// The chain's start and every arrow's head, in twips.
-    void setChain(std::vector<Vec2> chain, const QColor &resultantColour);
+    /// The arrows of the experiment's every wavenumber at a map point.
+    void showAt(const Experiment &experiment, Vec2 mapPoint);
+    /// One chain drawn whole, or the resultants of several.
+    void setChains(std::vector<Chain> chains);
     /// Hidden while the pupil predicts where the light goes: the arrows would tell.
     void setChainShown(bool shown);
     bool isChainShown() const { return m_shown; }
@@ -30,8 +42,10 @@ protected:
     void paintContent(QPainter &painter) override;
 
 private:
-    std::vector<Vec2> m_chain;
-    QColor m_resultantColour = Qt::black;
+    void paintChain(QPainter &painter, const Chain &chain) const;
+    void paintResultants(QPainter &painter) const;
+
+    std::vector<Chain> m_chains;
     bool m_shown = true;
 };
 

@@ -14,10 +14,11 @@ ColourBar::ColourBar(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("colourBar"));
 }
 
-void ColourBar::setRange(double brightest, bool whiteLight)
+void ColourBar::setRange(double top, bool whiteLight, const QString &scaleName)
 {
-    m_brightest = brightest;
+    m_scaleTop = top;
     m_whiteLight = whiteLight;
+    m_scaleName = scaleName;
     describe();
     update();
 }
@@ -38,10 +39,12 @@ void ColourBar::setNumbersShown(bool shown)
 
 void ColourBar::describe()
 {
-    setAccessibleDescription(m_numbersShown
-                                 ? tr("Colour scale from 0 to %1 twips of bar")
-                                       .arg(QLocale().toString(m_brightest, 'f', 1))
-                                 : tr("Colour scale; its numbers are hidden until Reveal"));
+    QString description = m_numbersShown ? tr("Colour scale from 0 to %1 twips of bar")
+                                               .arg(QLocale().toString(m_scaleTop, 'f', 1))
+                                         : tr("Colour scale; its numbers are hidden until Reveal");
+    if (!m_scaleName.isEmpty())
+        description += QStringLiteral(" (%1)").arg(m_scaleName);
+    setAccessibleDescription(description);
 }
 
 void ColourBar::paintEvent(QPaintEvent *)
@@ -64,9 +67,10 @@ void ColourBar::paintEvent(QPaintEvent *)
     painter.translate(width() - 2, bar.center().y());
     painter.rotate(-90);
     painter.drawText(QRect(-bar.height() / 2, -line, bar.height(), line), Qt::AlignCenter,
-                     tr("twips of bar"));
+                     m_scaleName.isEmpty() ? tr("twips of bar")
+                                           : tr("twips of bar (%1)").arg(m_scaleName));
     painter.restore();
-    if (m_brightest <= 0 || !m_numbersShown)
+    if (m_scaleTop <= 0 || !m_numbersShown)
         return;
     const int labelsLeft = bar.right() + 8;
     const int labelsWidth = width() - line - 4 - labelsLeft;
@@ -81,7 +85,7 @@ void ColourBar::paintEvent(QPaintEvent *)
         else if (tick == 4)
             label.moveTop(bar.top());
         painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                         QLocale().toString(t * m_brightest, 'f', m_brightest < 10 ? 2 : 0));
+                         QLocale().toString(t * m_scaleTop, 'f', m_scaleTop < 10 ? 2 : 0));
     }
 }
 

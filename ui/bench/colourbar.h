@@ -5,9 +5,10 @@
 
 namespace veltrin {
 
-/// The key to the map's colours: the scale from nothing at the bottom to the brightest point at
-/// the top, as tall as the map, with the probability (twips of bar) at its ticks and its unit
-/// along it. For white light, from black to white.
+/// The key to the map's colours: the scale from nothing at the bottom to its top, as tall as the
+/// map, with the probability (twips of bar) at its ticks and its unit and what the top stands for
+/// along it. For white light, from black to white: the colour where every wavenumber is equally
+/// bright.
 class ColourBar : public QWidget
 {
     Q_OBJECT
@@ -15,8 +16,8 @@ class ColourBar : public QWidget
 public:
     explicit ColourBar(QWidget *parent = nullptr);
 
-    /// The brightest value of the map; 0 for no map.
-    void setRange(double brightest, bool whiteLight);
+    /// The top of the scale, 0 for no map, and what it stands for in a word or two.
+    void setRange(double top, bool whiteLight, const QString &scaleName = {});
     /// The scale's vertical extent, to line up with the map's.
     void setBarArea(double top, double height);
     /// Hidden while the pupil predicts where the light goes: the brightest value would tell.
@@ -31,8 +32,9 @@ protected:
 private:
     void describe();
 
-    double m_brightest = 0;
+    double m_scaleTop = 0;
     bool m_whiteLight = false;
+    QString m_scaleName;
     bool m_numbersShown = true;
     double m_top = -1; ///< the scale's extent; below 0 until the map is laid out
     double m_height = 0;

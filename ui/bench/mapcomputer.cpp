@@ -30,7 +30,16 @@ void MapComputer::setGrids(std::vector<MapGrid> grids)
 
 std::optional<ProbabilityMap::Peak> MapComputer::wholeMirrorFocus() const
 {
-    const Experiment whole = uncut(m_experiment);
+    return focusOf(uncut(m_experiment));
+}
+
+std::optional<ProbabilityMap::Peak> MapComputer::parabolaFocus() const
+{
+    return focusOf(parabolaOf(m_experiment));
+}
+
+std::optional<ProbabilityMap::Peak> MapComputer::focusOf(const Experiment &whole) const
+{
     const auto found =
         std::ranges::find(m_focuses, whole, &std::pair<Experiment, ProbabilityMap::Peak>::first);
     if (found == m_focuses.end())
@@ -42,6 +51,12 @@ Experiment MapComputer::uncut(Experiment experiment)
 {
     experiment.cut = MirrorCut::whole();
     return experiment;
+}
+
+Experiment MapComputer::parabolaOf(Experiment experiment)
+{
+    experiment.shape = MirrorShape::parabola(experiment.shape.k());
+    return uncut(std::move(experiment));
 }
 
 bool MapComputer::isFinished() const
@@ -93,15 +108,19 @@ void MapComputer::setHeld(bool held)
 
 std::optional<MapComputer::Request> MapComputer::missing() const
 {
-    const bool findFocus = !wholeMirrorFocus();
+    std::vector<Experiment> foci;
+    for (const Experiment &whole : {uncut(m_experiment), parabolaOf(m_experiment)}) {
+        if (!focusOf(whole) && std::ranges::find(foci, whole) == foci.end())
+            foci.push_back(whole);
+    }
     // The grids finer than the map already in.
     const int done = m_map ? rankOf(m_map->grid()) : -1;
     std::vector<MapGrid> grids;
     for (auto grid = m_grids.begin() + (done + 1); grid != m_grids.end(); ++grid)
         grids.push_back(grid->over(m_experiment.mapExtent()));
-    if (grids.empty() && !findFocus)
+    if (grids.empty() && foci.empty())
         return std::nullopt;
-    return Request{m_generation, m_experiment, std::move(grids), findFocus};
+    return Request{m_generation, m_experiment, std::move(grids), std::move(foci)};
 }
 
 void MapComputer::ask(Request request, const std::unique_lock<std::mutex> &)
@@ -140,10 +159,11 @@ void MapComputer::work(const Request &request, std::stop_token stop)
     // What the pupil's mirror is measured against, once the coarse map is shown.
     const std::size_t focusAfter = count > 1 ? 1 : 0;
     for (std::size_t i = 0;; ++i) {
-        if (i == focusAfter && request.findFocus) {
-            if (const auto focus =
-                    ProbabilityMap::wholeMirrorFocus(m_pool, request.experiment, stop))
-                handOver({request.experiment, nullptr, focus});
+        if (i == focusAfter) {
+            for (const Experiment &whole : request.foci) {
+                if (const auto focus = ProbabilityMap::wholeMirrorFocus(m_pool, whole, stop))
+                    handOver({whole, nullptr, focus});
+            }
         }
         if (i == count || stop.stop_requested())
             return;
@@ -226,7 +246,7 @@ void MapComputer::collect()
         if (m_focuses.size() >= keptFoci)
             m_focuses.erase(m_focuses.begin());
         m_focuses.emplace_back(whole, *outcome.focus);
-        if (whole == uncut(m_experiment))
+        if (whole == uncut(m_experiment) || whole == parabolaOf(m_experiment))
             emit focusFound();
     }
 }

@@ -53,6 +53,9 @@ public:
     /// The whole mirror's focus for the present experiment's shape, source and light, once found
     /// (after the coarse map); what the pupil's cut mirror is measured against.
     std::optional<ProbabilityMap::Peak> wholeMirrorFocus() const;
+    /// The focus of the whole parabola of the experiment's K, source and light, once found: the
+    /// fixed top of the colour scale, against which a cut mirror and the circle compare.
+    std::optional<ProbabilityMap::Peak> parabolaFocus() const;
 
     /// Whether none of its threads has anything to do. For tests and benchmarks.
     bool isIdle() const { return m_pool.isIdle(); }
@@ -66,7 +69,7 @@ signals:
     void passingMapReady(std::shared_ptr<const ProbabilityMap> map);
     /// How much of the full map is done, as rows of all its colours.
     void progress(int done, int total);
-    /// The whole mirror's focus of the present experiment is known.
+    /// The whole mirror's focus of the present experiment, or its parabola's, is known.
     void focusFound();
 
 private slots:
@@ -79,7 +82,7 @@ private:
         quint64 generation = 0;
         Experiment experiment;
         std::vector<MapGrid> grids;
-        bool findFocus = false;
+        std::vector<Experiment> foci; ///< whole mirrors whose focus is wanted
     };
     struct Outcome
     {
@@ -96,6 +99,10 @@ private:
 
     /// The experiment but for its cut: what the whole mirror's focus depends on.
     static Experiment uncut(Experiment experiment);
+    /// The whole parabola of the experiment's K, source and light.
+    static Experiment parabolaOf(Experiment experiment);
+    /// The focus found for a whole mirror, if any.
+    std::optional<ProbabilityMap::Peak> focusOf(const Experiment &whole) const;
     /// The work still missing for the present experiment.
     std::optional<Request> missing() const;
     /// Hands a request to the threads in place of any other; with `lock` held.

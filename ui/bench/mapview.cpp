@@ -5,15 +5,42 @@
 #include "mapimage.h"
 #include "probabilitymap.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <QTransform>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 namespace veltrin {
+
+namespace {
+
+constexpr int tickLength = 5; // pixels
+
+/// The least of 1, 2 and 5 times a power of ten that is at least `least`.
+double niceStep(double least)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(std::max(least, 1.0))));
+    for (const double times : {1.0, 2.0, 5.0}) {
+        if (times * power >= least)
+            return times * power;
+    }
+    return 10 * power;
+}
+
+QString twips(double value)
+{
+    return QLocale().toString(value, 'f', 0);
+}
+
+} // namespace
 
 MapView::MapView(QWidget *parent) : QWidget(parent), m_greyTimer(new QTimer(this))
 {
@@ -27,13 +54,34 @@ MapView::MapView(QWidget *parent) : QWidget(parent), m_greyTimer(new QTimer(this
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    createZoomActions();
+    clampCentre();
+}
+
+void MapView::createZoomActions()
+{
+    auto add = [this](const QString &text, const QList<QKeySequence> &keys, const char *name,
+                      auto slot) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        m_zoomActions << action;
+    };
+    add(tr("Zoom &in"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, "zoomIn",
+        [this] { zoomAbout(mapRect().center(), zoomStep); });
+    add(tr("Zoom &out"), {QKeySequence::ZoomOut}, "zoomOut",
+        [this] { zoomAbout(mapRect().center(), 1 / zoomStep); });
+    add(tr("&Whole map"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, "zoomWhole",
+        [this] { fitWhole(); });
 }
 
 void MapView::setMap(std::shared_ptr<const ProbabilityMap> map)
 {
     m_map = std::move(map);
-    m_picture = m_map ? MapImage::of(*m_map) : QImage();
-    m_greyPicture = m_picture.convertToFormat(QImage::Format_Grayscale8);
+    makePicture();
     // A picture just come keeps its colours for a moment even if the experiment has moved on.
     m_greyed = false;
     if (showsExperiment())
@@ -51,8 +99,39 @@ bool MapView::setPassingMap(std::shared_ptr<const ProbabilityMap> map)
     return true;
 }
 
+void MapView::setFixedScale(std::optional<double> top)
+{
+    if (top == m_fixedScale)
+        return;
+    m_fixedScale = top;
+    makePicture();
+    update();
+}
+
+double MapView::scaleTop() const
+{
+    if (m_fixedScale)
+        return *m_fixedScale;
+    return m_map ? m_map->brightest().value : 0;
+}
+
+void MapView::makePicture()
+{
+    m_picture = m_map ? MapImage::of(*m_map, scaleTop()) : QImage();
+    m_greyPicture = m_picture.convertToFormat(QImage::Format_Grayscale8);
+    if (m_map)
+        emit scaleShown(scaleTop(), m_map->wavenumbers().size() > 1);
+}
+
+void MapView::addLayer(Layer *layer)
+{
+    m_layers.push_back(layer);
+    update();
+}
+
 void MapView::setExperiment(const Experiment &experiment)
 {
+    const bool elsewhere = !(experiment.mapExtent() == extent());
     m_experiment = experiment;
     // The map may reach less far for another mirror: the detector stays on it.
     m_detector = withinMap(m_detector);
@@ -61,6 +140,10 @@ void MapView::setExperiment(const Experiment &experiment)
         m_greyed = false;
     } else if (!m_greyed && !m_greyTimer->isActive()) {
         m_greyTimer->start();
+    }
+    if (elsewhere) {
+        clampCentre();
+        emit viewChanged();
     }
     update();
 }
@@ -94,11 +177,16 @@ void MapView::setPictureShown(bool shown)
     update();
 }
 
-namespace {
-
-constexpr int edge = 4; // pixels around the map, for the focus frame
-
-} // namespace
+QMargins MapView::tickMargins() const
+{
+    const QFontMetrics metrics(font());
+    const MapExtent shown = extent();
+    const int yNumbers = std::max(metrics.horizontalAdvance(twips(shown.yLow())),
+                                  metrics.horizontalAdvance(tr("twips")));
+    const int xNumber = metrics.horizontalAdvance(twips(shown.xEnd));
+    return {yNumbers + tickLength + 6, metrics.height() / 2 + 2, xNumber / 2 + 2,
+            metrics.height() + tickLength + 2};
+}
 
 double MapView::aspect() const
 {
@@ -108,36 +196,123 @@ double MapView::aspect() const
 
 int MapView::widthForHeight(int height) const
 {
-    return int(std::ceil((height - 2 * edge) * aspect())) + 2 * edge;
+    const QMargins margins = tickMargins();
+    return int(std::ceil((height - margins.top() - margins.bottom()) * aspect())) + margins.left() +
+           margins.right();
 }
 
 QRectF MapView::mapRect() const
 {
-    // The plane keeps its proportions, centred in the view.
-    const QRectF space = QRectF(rect()).adjusted(edge, edge, -edge, -edge);
+    const MapExtent shown = extent();
+    if (m_frame && m_frameSize == size() && m_frameExtent == shown)
+        return *m_frame;
+    // The plane keeps its proportions, centred in the room the numbers leave.
+    const QRectF space = QRectF(rect().marginsRemoved(tickMargins()));
     const double aspect = this->aspect();
     QSizeF size(space.width(), space.width() / aspect);
     if (size.height() > space.height())
         size = {space.height() * aspect, space.height()};
     QRectF area({}, size);
     area.moveCenter(space.center());
+    m_frame = area;
+    m_frameSize = this->size();
+    m_frameExtent = shown;
     return area;
+}
+
+double MapView::pixelsPerTwip() const
+{
+    return mapRect().width() / extent().xEnd * m_zoom;
+}
+
+QTransform MapView::toPixels() const
+{
+    const QPointF middle = mapRect().center();
+    const double scale = pixelsPerTwip();
+    return QTransform(scale, 0, 0, -scale, middle.x() - scale * m_centre.x,
+                      middle.y() + scale * m_centre.y);
 }
 
 QPointF MapView::pixelOf(Vec2 mapPoint) const
 {
-    const QRectF area = mapRect();
-    const MapExtent shown = extent();
-    return {area.left() + mapPoint.x / shown.xEnd * area.width(),
-            area.top() + (shown.yEnd() - mapPoint.y) / (2 * shown.halfHeight) * area.height()};
+    return toPixels().map(QPointF(mapPoint.x, mapPoint.y));
 }
 
 Vec2 MapView::mapPointAt(QPointF pixel) const
 {
-    const QRectF area = mapRect();
+    const QPointF middle = mapRect().center();
+    const double scale = pixelsPerTwip();
+    return {m_centre.x + (pixel.x() - middle.x()) / scale,
+            m_centre.y - (pixel.y() - middle.y()) / scale};
+}
+
+QRectF MapView::extentRect() const
+{
     const MapExtent shown = extent();
-    return {(pixel.x() - area.left()) / area.width() * shown.xEnd,
-            shown.yEnd() - (pixel.y() - area.top()) / area.height() * 2 * shown.halfHeight};
+    return QRectF(pixelOf({0, shown.yEnd()}), pixelOf({shown.xEnd, shown.yLow()}));
+}
+
+void MapView::clampCentre()
+{
+    // At zoom z the frame shows 1/z of the map's width and of its height.
+    const MapExtent shown = extent();
+    const double halfWidth = shown.xEnd / (2 * m_zoom);
+    const double halfHeight = shown.halfHeight / m_zoom;
+    m_centre = {std::clamp(m_centre.x, halfWidth, shown.xEnd - halfWidth),
+                std::clamp(m_centre.y, shown.yLow() + halfHeight, shown.yEnd() - halfHeight)};
+}
+
+void MapView::zoomAbout(QPointF pixel, double factor)
+{
+    const double zoom = std::clamp(m_zoom * factor, 1.0, deepestZoom);
+    if (zoom == m_zoom)
+        return;
+    const Vec2 held = mapPointAt(pixel);
+    m_zoom = zoom;
+    const QPointF middle = mapRect().center();
+    const double scale = pixelsPerTwip();
+    m_centre = {held.x - (pixel.x() - middle.x()) / scale,
+                held.y + (pixel.y() - middle.y()) / scale};
+    clampCentre();
+    update();
+    emit viewChanged();
+}
+
+void MapView::panBy(QPointF pixels)
+{
+    const Vec2 before = m_centre;
+    const double scale = pixelsPerTwip();
+    m_centre = {m_centre.x - pixels.x() / scale, m_centre.y + pixels.y() / scale};
+    clampCentre();
+    if (m_centre == before)
+        return;
+    update();
+    emit viewChanged();
+}
+
+void MapView::fitWhole()
+{
+    m_zoom = 1;
+    clampCentre();
+    update();
+    emit viewChanged();
+}
+
+void MapView::keepInView(Vec2 mapPoint)
+{
+    const QRectF frame = mapRect().adjusted(20, 20, -20, -20);
+    const QPointF at = pixelOf(mapPoint);
+    QPointF by;
+    if (at.x() < frame.left())
+        by.setX(frame.left() - at.x());
+    else if (at.x() > frame.right())
+        by.setX(frame.right() - at.x());
+    if (at.y() < frame.top())
+        by.setY(frame.top() - at.y());
+    else if (at.y() > frame.bottom())
+        by.setY(frame.bottom() - at.y());
+    if (!by.isNull())
+        panBy(by);
 }
 
 QRectF MapView::pictureRect() const
@@ -155,15 +330,17 @@ void MapView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().window());
     const QRectF area = mapRect();
     const bool greyed = isGreyed();
+    painter.fillRect(area, Qt::black);
+    painter.save();
+    painter.setClipRect(area);
     if (!m_picture.isNull() && m_pictureShown) {
-        painter.fillRect(area, Qt::black);
-        painter.save();
-        painter.setClipRect(area);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(pictureRect(), greyed ? m_greyPicture : m_picture);
+    }
+    for (Layer *layer : m_layers) {
+        painter.save();
+        layer->paintLayer(painter);
         painter.restore();
-    } else {
-        painter.fillRect(area, Qt::black);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     // The axis.
@@ -177,16 +354,51 @@ void MapView::paintEvent(QPaintEvent *)
         painter.drawEllipse(at, 5, 5);
     }
     paintDetector(painter);
+    painter.restore();
     if (greyed || m_picture.isNull()) {
         painter.setPen(Qt::white);
         painter.drawText(area.adjusted(8, 8, -8, -8), Qt::AlignTop | Qt::AlignRight,
                          tr("Computing the map…"));
     }
+    paintTicks(painter);
     if (hasFocus()) {
         painter.setPen(QPen(palette().highlight().color(), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(-1, -1, 1, 1));
     }
+}
+
+void MapView::paintTicks(QPainter &painter) const
+{
+    const QRectF area = mapRect();
+    const QFontMetrics metrics(font());
+    const double scale = pixelsPerTwip();
+    // Numbers far enough apart to read, the same step on both axes, as the plane keeps its
+    // proportions.
+    const double room =
+        std::max(metrics.horizontalAdvance(twips(extent().xEnd)) + 16, 2 * metrics.height());
+    const double step = niceStep(room / scale);
+    const Vec2 low = mapPointAt(area.bottomLeft());
+    const Vec2 high = mapPointAt(area.topRight());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(palette().windowText().color());
+    const int height = metrics.height();
+    for (auto i = std::int64_t(std::ceil(low.x / step - 1e-9)); i * step <= high.x + 1e-9; ++i) {
+        const double x = pixelOf({double(i) * step, 0}).x();
+        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + tickLength));
+        painter.drawText(QRectF(x - 100, area.bottom() + tickLength, 200, height),
+                         Qt::AlignHCenter | Qt::AlignTop, twips(double(i) * step));
+    }
+    const double numbersRight = area.left() - tickLength - 3;
+    for (auto i = std::int64_t(std::ceil(low.y / step - 1e-9)); i * step <= high.y + 1e-9; ++i) {
+        const double y = pixelOf({0, double(i) * step}).y();
+        painter.drawLine(QPointF(area.left() - tickLength, y), QPointF(area.left(), y));
+        painter.drawText(QRectF(0, y - height / 2.0, numbersRight, height),
+                         Qt::AlignRight | Qt::AlignVCenter, twips(double(i) * step));
+    }
+    // The unit, in the corner the two rows of numbers leave free.
+    painter.drawText(QRectF(0, area.bottom() + tickLength, numbersRight, height),
+                     Qt::AlignRight | Qt::AlignTop, tr("twips"));
 }
 
 void MapView::paintMirror(QPainter &painter) const
@@ -198,6 +410,11 @@ void MapView::paintMirror(QPainter &painter) const
     const QPen kept(Qt::white, 3, Qt::SolidLine, Qt::FlatCap);
     const QPen cut(QColor(255, 255, 255, 70), 1, Qt::SolidLine, Qt::FlatCap);
     const std::size_t half = points.size() / 2;
+    const QTransform toView = toPixels();
+    auto pixelOfPoint = [&](const MirrorPoint &point) {
+        const Vec2 at = MapGrid::mapOf({point.x(), point.y});
+        return toView.map(QPointF(at.x, at.y));
+    };
     for (std::size_t start : {std::size_t(0), half}) {
         QPainterPath keptPath;
         QPainterPath cutPath;
@@ -205,8 +422,8 @@ void MapView::paintMirror(QPainter &painter) const
             if (!reached[i].present || !reached[i - 1].present)
                 continue;
             QPainterPath &path = points[i].present ? keptPath : cutPath;
-            path.moveTo(pixelOf(MapGrid::mapOf({points[i - 1].x(), points[i - 1].y})));
-            path.lineTo(pixelOf(MapGrid::mapOf({points[i].x(), points[i].y})));
+            path.moveTo(pixelOfPoint(points[i - 1]));
+            path.lineTo(pixelOfPoint(points[i]));
         }
         painter.strokePath(cutPath, cut);
         painter.strokePath(keptPath, kept);
@@ -215,16 +432,19 @@ void MapView::paintMirror(QPainter &painter) const
 
 void MapView::paintDetector(QPainter &painter) const
 {
+    // White on a black outline: it shows on the map's darkest and brightest colours, on the
+    // photons and on the black ground alike.
     const QPointF at = pixelOf(m_detector);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 3));
-    painter.drawEllipse(at, 7, 7);
-    painter.setPen(QPen(Qt::white, 1.5));
-    painter.drawEllipse(at, 7, 7);
-    painter.drawLine(at - QPointF(11, 0), at - QPointF(4, 0));
-    painter.drawLine(at + QPointF(4, 0), at + QPointF(11, 0));
-    painter.drawLine(at - QPointF(0, 11), at - QPointF(0, 4));
-    painter.drawLine(at + QPointF(0, 4), at + QPointF(0, 11));
+    for (const QPen &pen : {QPen(Qt::black, 4, Qt::SolidLine, Qt::SquareCap),
+                            QPen(Qt::white, 1.5, Qt::SolidLine, Qt::FlatCap)}) {
+        painter.setPen(pen);
+        painter.drawEllipse(at, 7, 7);
+        painter.drawLine(at - QPointF(11, 0), at - QPointF(4, 0));
+        painter.drawLine(at + QPointF(4, 0), at + QPointF(11, 0));
+        painter.drawLine(at - QPointF(0, 11), at - QPointF(0, 4));
+        painter.drawLine(at + QPointF(0, 4), at + QPointF(0, 11));
+    }
 }
 
 void MapView::moveDetectorTo(Vec2 mapPoint)
@@ -233,9 +453,41 @@ void MapView::moveDetectorTo(Vec2 mapPoint)
     emit detectorMoved(m_detector);
 }
 
+void MapView::changeEvent(QEvent *event)
+{
+    // The numbers beside the frame take another room.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        m_frame.reset();
+    QWidget::changeEvent(event);
+}
+
+void MapView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit viewChanged();
+}
+
+bool MapView::event(QEvent *event)
+{
+    // A touchpad's pinch zooms as the wheel does.
+    if (event->type() == QEvent::NativeGesture) {
+        const auto *gesture = static_cast<QNativeGestureEvent *>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            zoomAbout(gesture->position(), 1 + gesture->value());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void MapView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() == Qt::MiddleButton) {
+        m_panFrom = event->position();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    if (event->button() != Qt::LeftButton || !mapRect().contains(event->position()))
         return;
     // A press on the point source takes it up; anywhere else it moves the detector there.
     if (m_experiment.source.isPoint()) {
@@ -249,6 +501,11 @@ void MapView::mousePressEvent(QMouseEvent *event)
 
 void MapView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_panFrom && (event->buttons() & Qt::MiddleButton)) {
+        panBy(event->position() - *m_panFrom);
+        m_panFrom = event->position();
+        return;
+    }
     if (!(event->buttons() & Qt::LeftButton))
         return;
     if (m_draggingSource)
@@ -261,6 +518,22 @@ void MapView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_draggingSource = false;
+    if (event->button() == Qt::MiddleButton) {
+        m_panFrom.reset();
+        unsetCursor();
+    }
+}
+
+void MapView::wheelEvent(QWheelEvent *event)
+{
+    // With Ctrl or without: nothing else in the view scrolls.
+    const int notches = event->angleDelta().y();
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    zoomAbout(event->position(), std::pow(zoomStep, notches / 120.0));
+    event->accept();
 }
 
 double MapView::nextOnGrid(double value, double step, int direction)
@@ -274,6 +547,23 @@ double MapView::nextOnGrid(double value, double step, int direction)
 
 void MapView::keyPressEvent(QKeyEvent *event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl and an arrow looks that way: the map moves the other.
+        const double by = mapRect().width() / 8;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            return panBy({by, 0});
+        case Qt::Key_Right:
+            return panBy({-by, 0});
+        case Qt::Key_Up:
+            return panBy({0, by});
+        case Qt::Key_Down:
+            return panBy({0, -by});
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+        }
+    }
     const double step = event->modifiers() & Qt::ShiftModifier ? fineKeyStep : keyStep;
     Vec2 to = m_detector;
     switch (event->key()) {
@@ -294,6 +584,7 @@ void MapView::keyPressEvent(QKeyEvent *event)
         return;
     }
     moveDetectorTo(to);
+    keepInView(m_detector);
 }
 
 } // namespace veltrin

@@ -106,9 +106,11 @@ void MirrorStrip::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().window());
     const QRectF bar(4, m_top, width() - 8, m_height);
     painter.fillRect(bar, QColor(cutColour));
-    // One pixel row at a time: kept where any strip in it is kept.
+    // One pixel row at a time: kept where any strip in it is kept. Rows beyond the strip's own,
+    // where the map is zoomed in, are left out.
     const QColor kept(keptColour);
-    for (int y = int(std::ceil(m_top)); y < int(m_top + m_height); ++y) {
+    const int last = std::min(int(m_top + m_height), height());
+    for (int y = std::max(int(std::ceil(m_top)), 0); y < last; ++y) {
         const double high = heightAt(y);
         const double low = heightAt(y + 1);
         bool any = false;

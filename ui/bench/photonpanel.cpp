@@ -61,8 +61,14 @@ PhotonPanel::PhotonPanel(MapView &view, QWidget *parent)
     connect(m_predict, &QPushButton::clicked, this, &PhotonPanel::predictFirst);
     connect(m_reveal, &QPushButton::clicked, this, &PhotonPanel::reveal);
     connect(m_controls, &PhotonControls::clearRequested, m_photons, &BenchPhotons::clear);
-    connect(m_photons, &BenchPhotons::landed, this, [this] { photonsChanged(false); });
-    connect(m_photons, &BenchPhotons::cleared, this, [this] { photonsChanged(true); });
+    connect(m_photons, &BenchPhotons::landed, this, [this] {
+        m_prediction.count(m_photons->latest());
+        photonsChanged(false);
+    });
+    connect(m_photons, &BenchPhotons::cleared, this, [this] {
+        m_prediction.photonsCleared();
+        photonsChanged(true);
+    });
     connect(&m_photons->stream(), &PhotonStream::runningChanged, this,
             [this] { photonsChanged(true); });
     connect(m_overlay, &PhotonOverlay::marked, this, &PhotonPanel::showPrediction);
@@ -152,18 +158,20 @@ void PhotonPanel::photonsChanged(bool now)
 void PhotonPanel::showPrediction()
 {
     if (m_prediction.isRevealed() && hasMap())
-        m_overlay->setScores(m_prediction.scores(m_photons->tally(), *m_map));
-    QString status;
-    if (m_overlay->isPredicting())
-        status = tr("Mark where you expect the light: click, or move the detector with the arrow "
-                    "keys and press Enter. Marks so far: %1. Then send photons, or Reveal.")
-                     .arg(QLocale().toString(int(m_prediction.marks().size())));
-    else
-        status = worksheet();
-    m_status->setText(status);
+        m_overlay->setScores(m_prediction.scores(*m_map));
+    m_status->setText(status());
     m_status->setAccessibleDescription(description());
     m_overlay->setAccessibleDescription(description());
     emit changed();
+}
+
+QString PhotonPanel::status() const
+{
+    if (m_overlay->isPredicting())
+        return tr("Mark where you expect the light: click, or move the detector with the arrow "
+                  "keys and press Enter. Marks so far: %1. Then send photons, or Reveal.")
+            .arg(QLocale().toString(int(m_prediction.marks().size())));
+    return marksWords(Prediction::namedMarks);
 }
 
 bool PhotonPanel::hasMap() const
@@ -177,14 +185,19 @@ QString PhotonPanel::description() const
     if (tally.size() == 0)
         return m_photons->canLand() ? tr("No photons have landed yet.")
                                     : tr("No photons: the map of this experiment is not in yet.");
-    const Vec2 most = tally.densest();
-    return tr("%1 photons have landed; most of them near %2 twips from the vertex line, %3 "
+    const Vec2 densest = tally.densest();
+    return tr("%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 "
               "twips %4 the axis.")
-        .arg(QLocale().toString(qlonglong(tally.size())), twips(most.x), twips(std::abs(most.y)),
-             most.y >= 0 ? tr("above") : tr("below"));
+        .arg(QLocale().toString(qlonglong(tally.size())), twips(densest.x),
+             twips(std::abs(densest.y)), densest.y >= 0 ? tr("above") : tr("below"));
 }
 
 QString PhotonPanel::worksheet() const
+{
+    return marksWords(m_prediction.marks().size());
+}
+
+QString PhotonPanel::marksWords(std::size_t named) const
 {
     QStringList lines{description()};
     const auto marks = m_prediction.marks();
@@ -193,8 +206,11 @@ QString PhotonPanel::worksheet() const
             lines << tr("Marks not yet revealed: %1.").arg(QLocale().toString(int(marks.size())));
         return lines.join(u' ');
     }
-    const auto scores = m_prediction.scores(m_photons->tally(), *m_map);
-    for (std::size_t i = 0; i < scores.size(); ++i)
+    const auto scores = m_prediction.scores(*m_map);
+    const std::size_t first = scores.size() - std::min(scores.size(), named);
+    if (first > 0)
+        lines << tr("Marks: %1; the latest:").arg(QLocale().toString(int(scores.size())));
+    for (std::size_t i = first; i < scores.size(); ++i)
         lines << tr("Mark %1: x %2, y %3 twips; %4 of the photons within %5 twips; probability "
                     "%6 of the brightest point.")
                      .arg(QLocale().toString(int(i + 1)), twips(scores[i].mark.x),

@@ -45,10 +45,12 @@ public:
     /// light goes, stay hidden.
     bool isPredicting() const;
 
-    /// For a screen reader: how many photons have landed and where most of them are.
+    /// For a screen reader: how many photons have landed and where they lie densest.
     QString description() const;
     /// For the saved and printed picture: the photons' count, the marks and how they did.
     QString worksheet() const;
+    /// The words under the map: the photons, and how the latest few marks did.
+    QString status() const;
 
 public slots:
     void setMapShown(bool shown);
@@ -68,6 +70,8 @@ private:
     void showPrediction();
     /// Whether the map kept is of the present experiment.
     bool hasMap() const;
+    /// The photons' description and the marks, the latest `named` of them with how they did.
+    QString marksWords(std::size_t named) const;
 
     MapView &m_view;
     Experiment m_experiment;
