@@ -26,6 +26,7 @@ constexpr int smallestStep = 10;
 constexpr int largestStep = 1000;
 
 using optionvalues::numberOf;
+using optionvalues::numberText;
 using optionvalues::readEach;
 
 /// "X,Y": a point of the map's plane, x from the vertex line, y above the axis.
@@ -67,8 +68,8 @@ void MapCommand::addOptions(QCommandLineParser &parser)
         {wavenumberOption,
          tr("For the map and the scan: the light's wavenumber, from %1 to %2 radians per twip, "
             "instead of --frequency.")
-             .arg(Experiment::lowestWavenumber)
-             .arg(Experiment::highestWavenumber),
+             .arg(numberText(Experiment::lowestWavenumber))
+             .arg(numberText(Experiment::highestWavenumber)),
          tr("W")},
         {shapeOption, tr("For the map: the mirror's shape."), QStringLiteral("parabola|circle")},
         {sourceOption,
@@ -109,9 +110,7 @@ std::optional<QString> MapCommand::readK(const QCommandLineParser &parser, doubl
         const std::optional<double> value = numberOf(given);
         if (!value || *value < Experiment::lowestK || *value > Experiment::highestK)
             return tr("--k %1 is not a number from %2 to %3")
-                .arg(given)
-                .arg(Experiment::lowestK)
-                .arg(Experiment::highestK);
+                .arg(given, numberText(Experiment::lowestK), numberText(Experiment::highestK));
         k = *value;
         return std::nullopt;
     });
@@ -138,9 +137,8 @@ std::optional<QString> MapCommand::readLight(const QCommandLineParser &parser,
         if (!value || *value < Experiment::lowestWavenumber ||
             *value > Experiment::highestWavenumber)
             return tr("--wavenumber %1 is not a number from %2 to %3")
-                .arg(given)
-                .arg(Experiment::lowestWavenumber)
-                .arg(Experiment::highestWavenumber);
+                .arg(given, numberText(Experiment::lowestWavenumber),
+                     numberText(Experiment::highestWavenumber));
         experiment.wavenumber = *value;
         return std::nullopt;
     };

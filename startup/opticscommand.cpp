@@ -13,6 +13,7 @@ namespace veltrin {
 namespace {
 
 using optionvalues::numberOf;
+using optionvalues::numberText;
 using optionvalues::pointOf;
 using optionvalues::readEach;
 
@@ -40,8 +41,8 @@ void OpticsCommand::addOptions(QCommandLineParser &parser)
         {indexOption,
          tr("For the glass layer, the boundary and the lens: the glass's refractive index, from "
             "%1 to %2 (%3 unless given).")
-             .arg(GlassLayer::lowestIndex)
-             .arg(GlassLayer::highestIndex)
+             .arg(numberText(GlassLayer::lowestIndex))
+             .arg(numberText(GlassLayer::highestIndex))
              .arg(defaultIndex),
          tr("N")},
         {windowOption,
@@ -66,9 +67,8 @@ std::variant<double, QString> OpticsCommand::indexFrom(const QCommandLineParser 
             const std::optional<double> value = numberOf(given);
             if (!value || *value < GlassLayer::lowestIndex || *value > GlassLayer::highestIndex)
                 return tr("--index %1 is not a number from %2 to %3")
-                    .arg(given)
-                    .arg(GlassLayer::lowestIndex)
-                    .arg(GlassLayer::highestIndex);
+                    .arg(given, numberText(GlassLayer::lowestIndex),
+                         numberText(GlassLayer::highestIndex));
             index = *value;
             return std::nullopt;
         });

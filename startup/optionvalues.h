@@ -5,6 +5,7 @@
 #include "optiontable.h"
 #include "vec2.h"
 
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -15,6 +16,12 @@ namespace veltrin::optionvalues {
 /// A number of the C locale, whole and finite; nothing for any other text, also one with spaces
 /// within (the value around it is trimmed already).
 std::optional<double> numberOf(const QString &text);
+
+/// A number as an option takes it: "0.00002", never "2e-05".
+inline QString numberText(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
 
 /// "X,Y": a point of the map's plane within `extent`, x from the vertex line, y above the axis.
 std::optional<Vec2> pointOf(const QString &text, const MapExtent &extent);
