@@ -1715,6 +1715,77 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
+    <name>veltrin::SetupFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>„%1“ není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither true nor false</source>
+        <translation>„%1“ není ani true, ani false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a point [x, y]</source>
+        <translation>„%1“ není bod [x, y]</translation>
+    </message>
+    <message>
+        <source>&quot;cut&quot; is not a list of kept strips [from, to]</source>
+        <translation>„cut“ není seznam ponechaných pruhů [od, do]</translation>
+    </message>
+    <message>
+        <source>&quot;cut&quot; %1 is none of the mirror&apos;s presets</source>
+        <translation>„cut“ %1 není žádná z předvoleb zrcadla</translation>
+    </message>
+    <message>
+        <source>&quot;source&quot; is neither &quot;beam&quot; nor a point [x, y]</source>
+        <translation>„source“ není ani „beam“, ani bod [x, y]</translation>
+    </message>
+    <message>
+        <source>&quot;experiment&quot; %1 is none of the experiments</source>
+        <translation>„experiment“ %1 není žádný z pokusů</translation>
+    </message>
+    <message>
+        <source>&quot;shape&quot; is neither &quot;parabola&quot; nor &quot;circle&quot;</source>
+        <translation>„shape“ není ani „parabola“, ani „circle“</translation>
+    </message>
+    <message>
+        <source>&quot;window&quot; is not a stretch [from, to] of the boundary</source>
+        <translation>„window“ není úsek [od, do] rozhraní</translation>
+    </message>
+    <message>
+        <source>the lens needs a point source</source>
+        <translation>čočka potřebuje bodový zdroj</translation>
+    </message>
+    <message>
+        <source>this is not a Veltrin setup</source>
+        <translation>toto není nastavení Veltrinu</translation>
+    </message>
+    <message>
+        <source>the setup names no version of its format</source>
+        <translation>nastavení neuvádí verzi svého formátu</translation>
+    </message>
+    <message>
+        <source>the setup is of a newer version (%1) than this Veltrin reads (%2)</source>
+        <translation>nastavení je novější verze (%1), než jakou tento Veltrin čte (%2)</translation>
+    </message>
+    <message>
+        <source>more than %1 predictions</source>
+        <translation>více než %1 odhadů</translation>
+    </message>
+    <message>
+        <source>the setup is larger than %1 bytes</source>
+        <translation>nastavení je větší než %1 bajtů</translation>
+    </message>
+    <message>
+        <source>the setup is not readable JSON: %1 at byte %2</source>
+        <translation>nastavení není čitelný JSON: %1 na bajtu %2</translation>
+    </message>
+    <message>
+        <source>the share code is not whole: copy it again</source>
+        <translation>kód ke sdílení není celý: zkopírujte ho znovu</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ShareActions</name>
     <message>
         <source>&amp;Save picture…</source>

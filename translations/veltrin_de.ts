@@ -1715,6 +1715,77 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     </message>
 </context>
 <context>
+    <name>veltrin::SetupFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>„%1“ ist keine Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither true nor false</source>
+        <translation>„%1“ ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a point [x, y]</source>
+        <translation>„%1“ ist kein Punkt [x, y]</translation>
+    </message>
+    <message>
+        <source>&quot;cut&quot; is not a list of kept strips [from, to]</source>
+        <translation>„cut“ ist keine Liste erhaltener Streifen [von, bis]</translation>
+    </message>
+    <message>
+        <source>&quot;cut&quot; %1 is none of the mirror&apos;s presets</source>
+        <translation>„cut“ %1 ist keine der Vorgaben des Spiegels</translation>
+    </message>
+    <message>
+        <source>&quot;source&quot; is neither &quot;beam&quot; nor a point [x, y]</source>
+        <translation>„source“ ist weder „beam“ noch ein Punkt [x, y]</translation>
+    </message>
+    <message>
+        <source>&quot;experiment&quot; %1 is none of the experiments</source>
+        <translation>„experiment“ %1 ist keiner der Versuche</translation>
+    </message>
+    <message>
+        <source>&quot;shape&quot; is neither &quot;parabola&quot; nor &quot;circle&quot;</source>
+        <translation>„shape“ ist weder „parabola“ noch „circle“</translation>
+    </message>
+    <message>
+        <source>&quot;window&quot; is not a stretch [from, to] of the boundary</source>
+        <translation>„window“ ist kein Abschnitt [von, bis] der Grenzfläche</translation>
+    </message>
+    <message>
+        <source>the lens needs a point source</source>
+        <translation>die Linse braucht eine punktförmige Quelle</translation>
+    </message>
+    <message>
+        <source>this is not a Veltrin setup</source>
+        <translation>dies ist kein Veltrin-Aufbau</translation>
+    </message>
+    <message>
+        <source>the setup names no version of its format</source>
+        <translation>der Aufbau nennt keine Version seines Formats</translation>
+    </message>
+    <message>
+        <source>the setup is of a newer version (%1) than this Veltrin reads (%2)</source>
+        <translation>der Aufbau hat eine neuere Version (%1), als dieses Veltrin liest (%2)</translation>
+    </message>
+    <message>
+        <source>more than %1 predictions</source>
+        <translation>mehr als %1 Vorhersagen</translation>
+    </message>
+    <message>
+        <source>the setup is larger than %1 bytes</source>
+        <translation>der Aufbau ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the setup is not readable JSON: %1 at byte %2</source>
+        <translation>der Aufbau ist kein lesbares JSON: %1 bei Byte %2</translation>
+    </message>
+    <message>
+        <source>the share code is not whole: copy it again</source>
+        <translation>der Freigabecode ist nicht vollständig: bitte erneut kopieren</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::ShareActions</name>
     <message>
         <source>&amp;Save picture…</source>
