@@ -50,6 +50,9 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${data_dir}/${VELTRIN_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    # The setup's file type, so that a double click on a .veltrin file opens it in the bench.
+    install(FILES data/veltrin-setup.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+            RENAME ${VELTRIN_APP_ID}.xml)
     set(icon_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
     install(FILES data/icons/veltrin.svg DESTINATION ${icon_dir}/scalable/apps
             RENAME ${VELTRIN_APP_ID}.svg)
