@@ -58,7 +58,7 @@ struct Experiment
     /// Where a map of this experiment reaches: over the mirror's height, and from the vertex line
     /// to the source plane or, where the focal plane lies near or beyond it, well beyond the
     /// focal plane (and a point source), so that the focus and the light gathered beside it lie
-    /// inside.
+    /// inside. Behind the slits, from their screen to Slits::mapEnd.
     MapExtent mapExtent() const;
     Boundary boundary() const;
     /// The lens; only for a point source.

@@ -112,7 +112,7 @@ TEST(Slits, WhichPathMarkersWashOutTheFringesAndTheEraserBringsThemBack)
     experiment.whichPath = true;
     const ProbabilityMap marked = *ProbabilityMap::compute(experiment, grid);
     EXPECT_LT(contrast(marked, fringe), 0.1);
-    // The fast sums against the reference, where the halves are not copies of each other.
+    // The fast sums against the reference, below the axis and in a row copied above it.
     for (Vec2 at : {Vec2{far, -fringe / 2}, Vec2{4000, 300}}) {
         const double reference = experiment.probabilityAt(at);
         EXPECT_NEAR(marked.near(at), reference, 1e-3 * reference);
