@@ -87,9 +87,62 @@ void BM_ElementMaps(benchmark::State &state)
     state.counters["lens_x_mirror"] = lensRate / mirrorRate;
 }
 
+/// A dozen slits lit from a point off the axis, so that every row is summed.
+Experiment dozenSlits(bool marked)
+{
+    Experiment experiment;
+    experiment.element = Experiment::Element::Slits;
+    experiment.slitCount = 12;
+    experiment.slitWidth = 200;
+    experiment.slitSeparation = 480;
+    experiment.source = Source::point(MapGrid::sceneOf({-4000, 100}));
+    experiment.whichPath = marked;
+    return experiment;
+}
+
+/// The arrows a slits' full map adds: every slit's at every point behind the screen.
+double slitArrowsIn(const Experiment &experiment, const MapGrid &grid)
+{
+    double arrows = 0;
+    for (const ArrowFan &fan : experiment.fans())
+        arrows += double(fan.points.size());
+    return arrows * double(grid.over(experiment.mapExtent()).size());
+}
+
+// The slits' full map against the mirror's, in the same run: arrows a second, and the ratio to the
+// mirror's with the arrows of all slits added together and with each slit's apart (marked).
+void BM_SlitsMaps(benchmark::State &state)
+{
+    Experiment mirror;
+    mirror.cut = MirrorCut::grating(300);
+    mirror.cut.set(MirrorCut::Half::Lower, 1, MirrorCut::maxHeight, true);
+    const Experiment together = dozenSlits(false);
+    const Experiment marked = dozenSlits(true);
+    const MapGrid grid = MapGrid::full();
+    double seconds[3] = {};
+    for (auto _ : state) {
+        int i = 0;
+        for (const Experiment *experiment : {&std::as_const(mirror), &together, &marked}) {
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(
+                ProbabilityMap::compute(*experiment, grid.over(experiment->mapExtent())));
+            seconds[i++] +=
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        }
+    }
+    const double iterations = double(state.iterations());
+    const double mirrorRate = arrowsIn(mirror, grid) * iterations / seconds[0];
+    state.counters["mirror_arrows_per_s"] = mirrorRate;
+    state.counters["slits_x_mirror"] =
+        slitArrowsIn(together, grid) * iterations / seconds[1] / mirrorRate;
+    state.counters["marked_x_mirror"] =
+        slitArrowsIn(marked, grid) * iterations / seconds[2] / mirrorRate;
+}
+
 } // namespace
 
 BENCHMARK(BM_GlassScan)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ElementMaps)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SlitsMaps)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace veltrin::bench

@@ -26,6 +26,11 @@ std::vector<double> Experiment::wavenumbers() const
 
 MapExtent Experiment::mapExtent() const
 {
+    if (element == Element::Slits) {
+        MapExtent behind;
+        behind.xEnd = Slits::mapEnd;
+        return behind;
+    }
     if (element != Element::Mirror)
         return {};
     // A fifth of the focal length beyond the focal plane, in whole steps of 500 twips, so that
@@ -55,6 +60,11 @@ Lens Experiment::lens() const
     return Lens(index, MapGrid::mapOf(source.at()), target, cut);
 }
 
+Slits Experiment::slits() const
+{
+    return Slits(slitCount, slitWidth, slitSeparation, source);
+}
+
 std::vector<ArrowFan> Experiment::fans(int pointsPerHalf) const
 {
     switch (element) {
@@ -64,6 +74,8 @@ std::vector<ArrowFan> Experiment::fans(int pointsPerHalf) const
     }
     case Element::Lens:
         return {lens().fan(pointsPerHalf)};
+    case Element::Slits:
+        return slits().fans(pointsPerHalf);
     case Element::Mirror:
         break;
     }
@@ -77,10 +89,41 @@ int Experiment::fanAt(Vec2 mapPoint) const
         return Boundary::inMedium(mapPoint) ? 0 : 1;
     case Element::Lens:
         return Lens::beyond(mapPoint) ? 0 : -1;
+    case Element::Slits:
+        return Slits::behind(mapPoint) ? 0 : -1;
     case Element::Mirror:
         break;
     }
     return -1;
+}
+
+std::vector<ArrowFan> Experiment::groups(int pointsPerHalf) const
+{
+    std::vector<ArrowFan> all = fans(pointsPerHalf);
+    if (element != Element::Slits || marksPaths())
+        return all;
+    // Unmarked, every slit's arrow adds to every other's: one group, one sum.
+    ArrowFan joined = all.front();
+    for (std::size_t slit = 1; slit < all.size(); ++slit) {
+        const ArrowFan &fan = all[slit];
+        joined.points.insert(joined.points.end(), fan.points.begin(), fan.points.end());
+        joined.pathBefore.insert(joined.pathBefore.end(), fan.pathBefore.begin(),
+                                 fan.pathBefore.end());
+    }
+    return {joined};
+}
+
+std::vector<Vec2> Experiment::slitResultants(Vec2 mapPoint, double k) const
+{
+    std::vector<Vec2> resultants;
+    Vec2 total{0, 0};
+    for (const ArrowFan &fan : slits().fans(Mirror::sampleCount)) {
+        const Vec2 each = fan.resultantAt(MapGrid::sceneOf(mapPoint), k, PathSum::arrowLength);
+        resultants.push_back(each);
+        total = {total.x + each.x, total.y + each.y};
+    }
+    resultants.push_back(total);
+    return resultants;
 }
 
 double Experiment::probabilityOf(Vec2 resultantOfBothHalves)
@@ -92,6 +135,17 @@ double Experiment::probabilityAt(Vec2 mapPoint) const
 {
     const std::vector<double> all = wavenumbers();
     double sum = 0;
+    if (element == Element::Slits) {
+        if (!Slits::behind(mapPoint))
+            return 0;
+        const std::vector<ArrowFan> added = groups();
+        for (double k : all) {
+            for (const ArrowFan &group : added)
+                sum += probabilityOf(
+                    group.resultantAt(MapGrid::sceneOf(mapPoint), k, PathSum::arrowLength));
+        }
+        return sum / double(all.size());
+    }
     if (element != Element::Mirror) {
         const int fan = fanAt(mapPoint);
         if (fan < 0)

@@ -41,6 +41,17 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
         // are copies of those below.
         if (sums.front().isSymmetric())
             rows = grid.axisRow() + 1;
+    } else if (experiment.element == Experiment::Element::Slits) {
+        const std::vector<ArrowFan> groups = experiment.groups(grid.pointsPerHalf());
+        fans = groups.size();
+        for (double wavenumber : map.m_wavenumbers) {
+            for (const ArrowFan &group : groups)
+                sums.emplace_back(group, wavenumber, grid.arrowLength());
+        }
+        // Slits centred on the axis, lit along it or from a point on it, light both sides alike.
+        const Source source = experiment.source;
+        if (!source.isPoint() || source.at().y == scene::Y0)
+            rows = grid.axisRow() + 1;
     } else {
         const std::vector<ArrowFan> elementFans = experiment.fans(grid.pointsPerHalf());
         fans = elementFans.size();
@@ -57,11 +68,14 @@ std::optional<ProbabilityMap> ProbabilityMap::compute(WorkerPool &pool,
     auto makeJob = [&]() -> WorkerPool::Job {
         return [&](int job) {
             const int layer = job / rows;
+            const std::span<const RowSum> layerSums =
+                std::span(sums).subspan(std::size_t(layer) * fans, fans);
             if (experiment.element == Experiment::Element::Mirror)
                 map.computeRow(sums[std::size_t(layer)], layer, job % rows);
+            else if (experiment.element == Experiment::Element::Slits)
+                map.computeGroupsRow(layerSums, layer, job % rows);
             else
-                map.computeFanRow(std::span(sums).subspan(std::size_t(layer) * fans, fans), layer,
-                                  job % rows);
+                map.computeFanRow(layerSums, layer, job % rows);
             const int finished = ++done;
             if (progress)
                 progress(finished, total);
@@ -117,6 +131,24 @@ void ProbabilityMap::computeFanRow(std::span<const RowSum> sums, int layer, int 
         sums[fan].resultants(MapGrid::sceneOf({0, y}).y, xs, sumX, sumY);
         for (std::size_t i = 0; i < xs.size(); ++i)
             out[columns[i]] = Experiment::probabilityOf({sumX[i], sumY[i]});
+    }
+}
+
+void ProbabilityMap::computeGroupsRow(std::span<const RowSum> groups, int layer, int row)
+{
+    const double y = m_grid.y(row);
+    const int columns = m_grid.columns();
+    std::vector<double> xs(static_cast<std::size_t>(columns));
+    for (int column = 0; column < columns; ++column)
+        xs[std::size_t(column)] = MapGrid::sceneOf({m_grid.x(column), y}).x;
+    std::vector<double> sumX(xs.size());
+    std::vector<double> sumY(xs.size());
+    double *out = m_layers.data() + std::size_t(layer) * m_grid.size() + index(0, row);
+    std::fill_n(out, columns, 0.0);
+    for (const RowSum &group : groups) {
+        group.resultants(MapGrid::sceneOf({0, y}).y, xs, sumX, sumY);
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            out[i] += Experiment::probabilityOf({sumX[i], sumY[i]});
     }
 }
 

@@ -16,7 +16,8 @@ class RowSum;
 class WorkerPool;
 
 /// The probability at every point of a grid in front of the mirror (or about the boundary or the
-/// lens), for one experiment: one layer per wavenumber (white light has several), and their mean.
+/// lens, or behind the slits), for one experiment: one layer per wavenumber (white light has
+/// several), and their mean.
 class ProbabilityMap
 {
 public:
@@ -76,6 +77,9 @@ private:
     /// A row of a boundary's or a lens's map: each point from the fan that reaches it, dark where
     /// none does.
     void computeFanRow(std::span<const RowSum> sums, int layer, int row);
+    /// A row of the slits' map: the squared resultant of each group of arrows that add together,
+    /// added.
+    void computeGroupsRow(std::span<const RowSum> groups, int layer, int row);
     /// Fills the rows above the axis with their images below it.
     void mirrorLowerRows();
     std::size_t index(int column, int row) const

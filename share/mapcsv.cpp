@@ -72,6 +72,28 @@ QByteArray lensFields(const Experiment &experiment)
     return (u',' + fields.join(u',')).toUtf8();
 }
 
+/// The slits' fields: the experiment, how many, their width and separation (empty for one
+/// slit), the light, the source (beam, or a point quoted) and whether the paths are marked:
+/// none, marked, or erased.
+QByteArray slitsFields(const Experiment &experiment)
+{
+    const QString source = experiment.source.isPoint()
+                               ? quotedPoint(MapGrid::mapOf(experiment.source.at()))
+                               : QStringLiteral("beam");
+    const QString marks = !experiment.whichPath ? QStringLiteral("none")
+                          : experiment.eraser   ? QStringLiteral("erased")
+                                                : QStringLiteral("marked");
+    const QStringList fields{QStringLiteral("slits"),
+                             QString::number(experiment.slitCount),
+                             numberToText(experiment.slitWidth),
+                             experiment.slitCount > 1 ? numberToText(experiment.slitSeparation)
+                                                      : QString(),
+                             lightOf(experiment),
+                             source,
+                             marks};
+    return (u',' + fields.join(u',')).toUtf8();
+}
+
 } // namespace
 
 QByteArray MapCsv::text(const ProbabilityMap &map)
@@ -92,6 +114,11 @@ QByteArray MapCsv::text(const ProbabilityMap &map)
         experiment = lensFields(map.experiment());
         out += "x_twips,y_twips,probability_twips,experiment,index,wavenumber,source,target,"
                "kept_strips\r\n";
+        break;
+    case Experiment::Element::Slits:
+        experiment = slitsFields(map.experiment());
+        out += "x_twips,y_twips,probability_twips,experiment,slits,width,separation,wavenumber,"
+               "source,which_path\r\n";
         break;
     }
     out.reserve(out.size() + grid.size() * (32 + experiment.size()));

@@ -17,7 +17,8 @@ namespace veltrin {
 /// probabilities file writes them, with as many digits as read back the same number. A boundary's
 /// map names its experiment in x_twips,y_twips,probability_twips,experiment,index,wavenumber,
 /// source,window, a lens's in x_twips,y_twips,probability_twips,experiment,index,wavenumber,
-/// source,target,kept_strips.
+/// source,target,kept_strips, the slits' in x_twips,y_twips,probability_twips,experiment,slits,
+/// width,separation,wavenumber,source,which_path (none, marked or erased).
 class MapCsv
 {
 public:

@@ -6,6 +6,7 @@
 #include "opticscommand.h"
 #include "photonscommand.h"
 #include "scancommand.h"
+#include "slitscommand.h"
 
 #include "wholefile.h"
 
@@ -145,6 +146,7 @@ void CommandLine::read(const QStringList &arguments)
     OpticsCommand::addOptions(parser);
     PhotonsCommand::addOptions(parser);
     ScanCommand::addOptions(parser);
+    SlitsCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
@@ -310,8 +312,9 @@ bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target
         return true;
     }
     const std::variant<Experiment, QString> experiment =
-        kind == OptionTable::Mirror
-            ? MapCommand::experimentFrom(parser)
+        kind == OptionTable::Mirror ? MapCommand::experimentFrom(parser)
+        : kind == OptionTable::Slits
+            ? SlitsCommand::experimentFrom(parser)
             : OpticsCommand::experimentFrom(parser, kind == OptionTable::Boundary
                                                         ? Experiment::Element::Boundary
                                                         : Experiment::Element::Lens);

@@ -74,7 +74,8 @@ void MapCommand::addOptions(QCommandLineParser &parser)
         {shapeOption, tr("For the map: the mirror's shape."), QStringLiteral("parabola|circle")},
         {sourceOption,
          tr("For the map: a parallel beam (the boundary's at ANGLE degrees from the normal), or "
-            "a point source at X twips from the vertex line and Y above the axis."),
+            "a point source at X twips from the vertex line and Y above the axis (before the "
+            "slits' screen, X is negative)."),
          QStringLiteral("beam|beam:ANGLE|point:X,Y")},
         {mirrorOption,
          tr("For the map: what is kept of the mirror: all of it, a strip around the vertex, the "

@@ -35,9 +35,9 @@ void OpticsCommand::addOptions(QCommandLineParser &parser)
     parser.addOptions({
         {experimentOption,
          tr("The bench's experiment: the mirror's map (the default), the glass layer's "
-            "reflection against its thickness, light crossing the boundary of glass, or a "
-            "lens's map."),
-         QStringLiteral("mirror|glass|boundary|lens")},
+            "reflection against its thickness, light crossing the boundary of glass, a lens's "
+            "map, or the map behind a screen with slits."),
+         QStringLiteral("mirror|glass|boundary|lens|slits")},
         {indexOption,
          tr("For the glass layer, the boundary and the lens: the glass's refractive index, from "
             "%1 to %2 (%3 unless given).")

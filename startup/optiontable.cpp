@@ -17,15 +17,14 @@ using Kinds = OptionTable::Kinds;
 
 constexpr Outputs run = Output::Picture | Output::Figure | Output::Probabilities;
 constexpr Outputs bench = Output::Map | Output::Hits;
-constexpr Kinds everyKind = Kind::Mirror | Kind::Glass | Kind::Boundary | Kind::Lens;
-constexpr Kinds withMaps = Kind::Mirror | Kind::Boundary | Kind::Lens;
+constexpr Kinds everyKind = Kind::Mirror | Kind::Glass | Kind::Boundary | Kind::Lens | Kind::Slits;
+constexpr Kinds withMaps = Kind::Mirror | Kind::Boundary | Kind::Lens | Kind::Slits;
 constexpr Kinds withGlass = Kind::Glass | Kind::Boundary | Kind::Lens;
 
 const OptionTable::ExperimentRow experimentRows[] = {
-    {Kind::Mirror, "mirror", bench},
-    {Kind::Glass, "glass", Output::Scan},
-    {Kind::Boundary, "boundary", bench},
-    {Kind::Lens, "lens", bench},
+    {Kind::Mirror, "mirror", bench},     {Kind::Glass, "glass", Output::Scan},
+    {Kind::Boundary, "boundary", bench}, {Kind::Lens, "lens", bench},
+    {Kind::Slits, "slits", bench},
 };
 
 const OptionTable::File fileRows[] = {
@@ -63,8 +62,13 @@ const Use useRows[] = {
     {"photons", Output::Hits},
     {"seed", Output::Hits},
     {"echoes", Output::Scan, Kind::Glass},
-    {"white", Output::Scan, Kind::Glass},
+    {"white", bench | Output::Scan, Kind::Glass | Kind::Slits},
     {"scan", Output::Scan, Kind::Glass},
+    {"slits", bench, Kind::Slits},
+    {"width", bench, Kind::Slits},
+    {"separation", bench, Kind::Slits},
+    {"which-path", bench, Kind::Slits},
+    {"eraser", bench, Kind::Slits},
 };
 
 QString dashed(const char *option)

@@ -42,6 +42,7 @@ public:
         Glass = 1u << 1,
         Boundary = 1u << 2,
         Lens = 1u << 3,
+        Slits = 1u << 4,
     };
     Q_DECLARE_FLAGS(Kinds, Kind)
 

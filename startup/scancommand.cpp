@@ -54,8 +54,8 @@ void ScanCommand::addOptions(QCommandLineParser &parser)
          tr("FILE.csv")},
         {echoesOption,
          tr("For the glass layer: add every echo inside the layer to the two surfaces' arrows.")},
-        {whiteOption, tr("For the glass layer: white light, the bench's seven wavenumbers, "
-                         "instead of --frequency or --wavenumber.")},
+        {whiteOption, tr("For the glass layer and the slits: white light, the bench's seven "
+                         "wavenumbers, instead of --frequency or --wavenumber.")},
         {scanOption,
          tr("For the glass layer: the thicknesses, twips, from FROM to TO in steps of STEP "
             "(thickness:%1:%2:%3 unless given).")

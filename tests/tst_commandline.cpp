@@ -245,6 +245,30 @@ private slots:
             << experiment("lens", map({"--source", "beam"})) << "none of the lens's sources";
         QTest::addRow("a lens's target before it")
             << experiment("lens", map({"--target", "4000,0"})) << "--target 4000,0";
+        // The slits: their measures checked against each other and the screen.
+        const auto slits = [&](const QStringList &more) {
+            return experiment("slits", map(QStringList{"--width", "100"} + more));
+        };
+        QTest::addRow("no slits") << slits({"--slits", "0"}) << "--slits 0 is not a whole number";
+        QTest::addRow("thirteen slits") << slits({"--slits", "13"}) << "--slits 13";
+        QTest::addRow("slits without their number")
+            << experiment("slits", map({"--width", "100"})) << "needs --slits N and --width W";
+        QTest::addRow("a slit too wide") << slits({"--slits", "1", "--width", "2500"})
+                                         << "--width 2500 is not a number from 10 to 2000";
+        QTest::addRow("two slits without their separation")
+            << slits({"--slits", "2"}) << "--slits 2 needs --separation D";
+        QTest::addRow("one slit with a separation")
+            << slits({"--slits", "1", "--separation", "300"}) << "one slit has none";
+        QTest::addRow("slits overlapping") << slits({"--slits", "3", "--separation", "80"})
+                                           << "--separation 80 is not more than --width 100";
+        QTest::addRow("slits beyond the screen")
+            << slits({"--slits", "12", "--separation", "600"}) << "the screen is 6000 high";
+        QTest::addRow("a source behind the screen")
+            << slits({"--slits", "1", "--source", "point:500,0"}) << "none of the slits' sources";
+        QTest::addRow("an eraser without marks")
+            << slits({"--slits", "1", "--eraser"}) << "give both";
+        QTest::addRow("which-path for the mirror")
+            << map({"--which-path"}) << "--which-path is not used by the mirror experiment";
         QTest::addRow("an experiment for the window")
             << QStringList{"--experiment", "lens"} << "--experiment is not used by the window";
         for (const char *option : {"save-picture", "save-map", "save-hits", "save-scan"}) {
@@ -459,6 +483,45 @@ private slots:
         QVERIFY2(rows[1].endsWith(named), rows[1].constData());
         QVERIFY(rows[rows.size() - 2].endsWith(named));
         QCOMPARE(rows.last(), QByteArray());
+    }
+
+    // The slits' map names its slits; photons land behind the screen.
+    void theSlitsMapNamesItsSlits()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("slits.csv"));
+        const Finished finished = runWithoutDisplay({"--experiment",
+                                                     "slits",
+                                                     "--slits",
+                                                     "3",
+                                                     "--width",
+                                                     "60",
+                                                     "--separation",
+                                                     "700",
+                                                     "--source",
+                                                     "point:-2000,0",
+                                                     "--white",
+                                                     "--which-path",
+                                                     "--eraser",
+                                                     "--map-step",
+                                                     "500",
+                                                     "--save-map",
+                                                     path,
+                                                     "--save-hits",
+                                                     "-",
+                                                     "--photons",
+                                                     "50"});
+        QCOMPARE(finished.status, 0);
+        const QList<QByteArray> rows = readAll(path).split('\n');
+        QCOMPARE(rows.first(), "x_twips,y_twips,probability_twips,experiment,slits,width,"
+                               "separation,wavenumber,source,which_path\r");
+        QCOMPARE(rows[1], "0,-3000," + rows[1].split(',')[2] +
+                              ",slits,3,60,700,white,\"point:-2000,0\",erased\r");
+        QVERIFY(rows[rows.size() - 2].startsWith("8000,3000,"));
+        const QStringList hits = finished.output.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(hits.size(), 51);
+        for (const QString &hit : hits.mid(1))
+            QVERIFY2(hit.split(u',').first().toDouble() >= 0, qPrintable(hit));
     }
 
     void filesWithoutAWindowAreWhatTheWindowShowsAndSaves()

@@ -1254,8 +1254,8 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <translation>Pro mapu a průběh: vlnové číslo světla od %1 do %2 radiánů na twip, místo --frequency.</translation>
     </message>
     <message>
-        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis.</source>
-        <translation>Pro mapu: rovnoběžný svazek (u rozhraní pod úhlem ANGLE stupňů od kolmice), nebo bodový zdroj X twipů od tečny ve vrcholu a Y nad osou.</translation>
+        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis (before the slits&apos; screen, X is negative).</source>
+        <translation>Pro mapu: rovnoběžný svazek (u rozhraní pod úhlem ANGLE stupňů od kolmice), nebo bodový zdroj X twipů od tečny ve vrcholu a Y nad osou (před stínítkem se štěrbinami je X záporné).</translation>
     </message>
 </context>
 <context>
@@ -1318,10 +1318,6 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
 <context>
     <name>veltrin::OpticsCommand</name>
     <message>
-        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, or a lens&apos;s map.</source>
-        <translation>Pokus experimentálního stolu: mapa zrcadla (výchozí), odraz skleněné vrstvy v závislosti na její tloušťce, světlo procházející rozhraním skla, nebo mapa čočky.</translation>
-    </message>
-    <message>
         <source>For the glass layer, the boundary and the lens: the glass&apos;s refractive index, from %1 to %2 (%3 unless given).</source>
         <translation>Pro skleněnou vrstvu, rozhraní a čočku: index lomu skla, od %1 do %2 (bez udání %3).</translation>
     </message>
@@ -1364,6 +1360,10 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>--target %1 is not X,Y beyond the lens, with X above %2 up to %3 and Y from %4 to %5</source>
         <translation>--target %1 není X,Y za čočkou, s X nad %2 až do %3 a Y od %4 do %5</translation>
+    </message>
+    <message>
+        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, a lens&apos;s map, or the map behind a screen with slits.</source>
+        <translation>Pokus experimentálního stolu: mapa zrcadla (výchozí), odraz skleněné vrstvy v závislosti na její tloušťce, světlo procházející rozhraním skla, mapa čočky, nebo mapa za stínítkem se štěrbinami.</translation>
     </message>
 </context>
 <context>
@@ -1679,10 +1679,6 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <translation>Pro skleněnou vrstvu: přidat k šipkám obou povrchů každou ozvěnu uvnitř vrstvy.</translation>
     </message>
     <message>
-        <source>For the glass layer: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
-        <translation>Pro skleněnou vrstvu: bílé světlo, sedm vlnových čísel stolu, místo --frequency nebo --wavenumber.</translation>
-    </message>
-    <message>
         <source>For the glass layer: the thicknesses, twips, from FROM to TO in steps of STEP (thickness:%1:%2:%3 unless given).</source>
         <translation>Pro skleněnou vrstvu: tloušťky v twipech, od FROM do TO po krocích STEP (bez udání thickness:%1:%2:%3).</translation>
     </message>
@@ -1693,6 +1689,10 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>--scan %1 is not thickness:FROM:TO:STEP with 0 ≤ FROM ≤ TO ≤ %2 twips and a STEP above 0 that makes at most %3 rows</source>
         <translation>--scan %1 není thickness:FROM:TO:STEP s 0 ≤ FROM ≤ TO ≤ %2 twipů a krokem STEP nad 0, který dá nejvýše %3 řádků</translation>
+    </message>
+    <message>
+        <source>For the glass layer and the slits: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
+        <translation>Pro skleněnou vrstvu a štěrbiny: bílé světlo, sedm vlnových čísel stolu, místo --frequency nebo --wavenumber.</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +1870,85 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Obraz okna, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitsCommand</name>
+    <message>
+        <source>For the slits: how many, from 1 to %1, in a screen along the map&apos;s left edge, centred on the axis.</source>
+        <translation>Pro štěrbiny: kolik jich je, od 1 do %1, ve stínítku podél levého okraje mapy, se středem na ose.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>For the slits: each slit&apos;s width, from %1 to %2 twips.</source>
+        <translation>Pro štěrbiny: šířka každé štěrbiny, od %1 do %2 twipů.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>For two slits or more: from one slit&apos;s middle to the next one&apos;s, twips, more than the width; all of them within the screen&apos;s %1 twips.</source>
+        <translation>Pro dvě a více štěrbin: vzdálenost od středu jedné štěrbiny ke středu další, v twipech, větší než šířka; všechny uvnitř %1 twipů stínítka.</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>For the slits: mark which slit the light passes, so that the arrows of different slits no longer add.</source>
+        <translation>Pro štěrbiny: označit, kterou štěrbinou světlo prošlo, takže se šipky různých štěrbin už nesčítají.</translation>
+    </message>
+    <message>
+        <source>For the slits with --which-path: erase the marks before the light is detected.</source>
+        <translation>Pro štěrbiny s --which-path: smazat značky dříve, než je světlo zachyceno.</translation>
+    </message>
+    <message>
+        <source>--eraser erases the marks that --which-path puts on the light; give both</source>
+        <translation>--eraser maže značky, které na světlo dává --which-path; zadejte obojí</translation>
+    </message>
+    <message>
+        <source>the slits experiment needs --slits N and --width W</source>
+        <translation>pokus se štěrbinami potřebuje --slits N a --width W</translation>
+    </message>
+    <message>
+        <source>--slits %1 is not a whole number from 1 to %2</source>
+        <translation>--slits %1 není celé číslo od 1 do %2</translation>
+    </message>
+    <message>
+        <source>--width %1 is not a number from %2 to %3 twips</source>
+        <translation>--width %1 není číslo od %2 do %3 twipů</translation>
+    </message>
+    <message>
+        <source>--separation %1 is not a number of twips</source>
+        <translation>--separation %1 není počet twipů</translation>
+    </message>
+    <message>
+        <source>--separation is for two slits or more; one slit has none</source>
+        <translation>--separation je pro dvě a více štěrbin; jedna štěrbina žádnou nemá</translation>
+    </message>
+    <message>
+        <source>--slits %1 needs --separation D, from one slit&apos;s middle to the next one&apos;s</source>
+        <translation>--slits %1 potřebuje --separation D, vzdálenost od středu jedné štěrbiny ke středu další</translation>
+    </message>
+    <message>
+        <source>--separation %1 is not more than --width %2: the slits would overlap</source>
+        <translation>--separation %1 není větší než --width %2: štěrbiny by se překrývaly</translation>
+    </message>
+    <message>
+        <source>%1 slits %2 twips apart span %3 twips; the screen is %4 high</source>
+        <translation>Štěrbiny (%1) ve vzdálenosti %2 twipů zabírají %3 twipů; stínítko je vysoké %4</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the slits&apos; sources; choose beam or point:X,Y with X from %2 to less than 0, before the screen, and Y from %3 to %4</source>
+        <translation>--source %1 není žádný ze zdrojů pro štěrbiny; zvolte beam nebo point:X,Y s X od %2 do méně než 0, před stínítkem, a Y od %3 do %4</translation>
+    </message>
+    <message>
+        <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
+        <translation>--white i --frequency nebo --wavenumber určují světlo; zadejte jen jedno z nich</translation>
     </message>
 </context>
 <context>

@@ -1254,8 +1254,8 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <translation>Für die Karte und den Verlauf: die Wellenzahl des Lichts, von %1 bis %2 Radiant pro Twip, statt --frequency.</translation>
     </message>
     <message>
-        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis.</source>
-        <translation>Für die Karte: ein paralleles Bündel (an der Grenzfläche ANGLE Grad gegen das Lot), oder eine Punktquelle X Twips von der Scheiteltangente und Y über der Achse.</translation>
+        <source>For the map: a parallel beam (the boundary&apos;s at ANGLE degrees from the normal), or a point source at X twips from the vertex line and Y above the axis (before the slits&apos; screen, X is negative).</source>
+        <translation>Für die Karte: ein paralleles Bündel (an der Grenzfläche ANGLE Grad gegen das Lot), oder eine Punktquelle X Twips von der Scheiteltangente und Y über der Achse (vor dem Schirm mit den Spalten ist X negativ).</translation>
     </message>
 </context>
 <context>
@@ -1318,10 +1318,6 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
 <context>
     <name>veltrin::OpticsCommand</name>
     <message>
-        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, or a lens&apos;s map.</source>
-        <translation>Das Experiment des Tischs: die Karte des Spiegels (Vorgabe), die Reflexion der Glasschicht über ihrer Dicke, Licht, das die Grenzfläche zum Glas durchquert, oder die Karte einer Linse.</translation>
-    </message>
-    <message>
         <source>For the glass layer, the boundary and the lens: the glass&apos;s refractive index, from %1 to %2 (%3 unless given).</source>
         <translation>Für die Glasschicht, die Grenzfläche und die Linse: die Brechzahl des Glases, von %1 bis %2 (%3, wenn nicht angegeben).</translation>
     </message>
@@ -1364,6 +1360,10 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>--target %1 is not X,Y beyond the lens, with X above %2 up to %3 and Y from %4 to %5</source>
         <translation>--target %1 ist nicht X,Y hinter der Linse, mit X über %2 bis %3 und Y von %4 bis %5</translation>
+    </message>
+    <message>
+        <source>The bench&apos;s experiment: the mirror&apos;s map (the default), the glass layer&apos;s reflection against its thickness, light crossing the boundary of glass, a lens&apos;s map, or the map behind a screen with slits.</source>
+        <translation>Das Experiment des Tischs: die Karte des Spiegels (Vorgabe), die Reflexion der Glasschicht über ihrer Dicke, Licht, das die Grenzfläche zum Glas durchquert, die Karte einer Linse, oder die Karte hinter einem Schirm mit Spalten.</translation>
     </message>
 </context>
 <context>
@@ -1679,10 +1679,6 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <translation>Für die Glasschicht: jedes Echo in der Schicht zu den Zeigern der beiden Oberflächen hinzufügen.</translation>
     </message>
     <message>
-        <source>For the glass layer: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
-        <translation>Für die Glasschicht: weißes Licht, die sieben Wellenzahlen des Tischs, statt --frequency oder --wavenumber.</translation>
-    </message>
-    <message>
         <source>For the glass layer: the thicknesses, twips, from FROM to TO in steps of STEP (thickness:%1:%2:%3 unless given).</source>
         <translation>Für die Glasschicht: die Dicken in Twips, von FROM bis TO in Schritten von STEP (thickness:%1:%2:%3, wenn nicht angegeben).</translation>
     </message>
@@ -1693,6 +1689,10 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>--scan %1 is not thickness:FROM:TO:STEP with 0 ≤ FROM ≤ TO ≤ %2 twips and a STEP above 0 that makes at most %3 rows</source>
         <translation>--scan %1 ist nicht thickness:FROM:TO:STEP mit 0 ≤ FROM ≤ TO ≤ %2 Twips und einem STEP über 0, der höchstens %3 Zeilen ergibt</translation>
+    </message>
+    <message>
+        <source>For the glass layer and the slits: white light, the bench&apos;s seven wavenumbers, instead of --frequency or --wavenumber.</source>
+        <translation>Für die Glasschicht und die Spalte: weißes Licht, die sieben Wellenzahlen des Tischs, statt --frequency oder --wavenumber.</translation>
     </message>
 </context>
 <context>
@@ -1870,6 +1870,85 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Fensterbild, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitsCommand</name>
+    <message>
+        <source>For the slits: how many, from 1 to %1, in a screen along the map&apos;s left edge, centred on the axis.</source>
+        <translation>Für die Spalte: wie viele, von 1 bis %1, in einem Schirm am linken Rand der Karte, um die Achse zentriert.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>For the slits: each slit&apos;s width, from %1 to %2 twips.</source>
+        <translation>Für die Spalte: die Breite jedes Spalts, von %1 bis %2 Twips.</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>For two slits or more: from one slit&apos;s middle to the next one&apos;s, twips, more than the width; all of them within the screen&apos;s %1 twips.</source>
+        <translation>Für zwei Spalte oder mehr: von der Mitte eines Spalts zur Mitte des nächsten, in Twips, mehr als die Breite; alle innerhalb der %1 Twips des Schirms.</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>For the slits: mark which slit the light passes, so that the arrows of different slits no longer add.</source>
+        <translation>Für die Spalte: markieren, durch welchen Spalt das Licht geht, sodass sich die Pfeile verschiedener Spalte nicht mehr addieren.</translation>
+    </message>
+    <message>
+        <source>For the slits with --which-path: erase the marks before the light is detected.</source>
+        <translation>Für die Spalte mit --which-path: die Markierungen löschen, bevor das Licht nachgewiesen wird.</translation>
+    </message>
+    <message>
+        <source>--eraser erases the marks that --which-path puts on the light; give both</source>
+        <translation>--eraser löscht die Markierungen, die --which-path dem Licht gibt; geben Sie beide an</translation>
+    </message>
+    <message>
+        <source>the slits experiment needs --slits N and --width W</source>
+        <translation>das Experiment mit Spalten braucht --slits N und --width W</translation>
+    </message>
+    <message>
+        <source>--slits %1 is not a whole number from 1 to %2</source>
+        <translation>--slits %1 ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>--width %1 is not a number from %2 to %3 twips</source>
+        <translation>--width %1 ist keine Zahl von %2 bis %3 Twips</translation>
+    </message>
+    <message>
+        <source>--separation %1 is not a number of twips</source>
+        <translation>--separation %1 ist keine Zahl von Twips</translation>
+    </message>
+    <message>
+        <source>--separation is for two slits or more; one slit has none</source>
+        <translation>--separation gilt für zwei Spalte oder mehr; ein einzelner Spalt hat keinen</translation>
+    </message>
+    <message>
+        <source>--slits %1 needs --separation D, from one slit&apos;s middle to the next one&apos;s</source>
+        <translation>--slits %1 braucht --separation D, von der Mitte eines Spalts zur Mitte des nächsten</translation>
+    </message>
+    <message>
+        <source>--separation %1 is not more than --width %2: the slits would overlap</source>
+        <translation>--separation %1 ist nicht größer als --width %2: die Spalte würden sich überlappen</translation>
+    </message>
+    <message>
+        <source>%1 slits %2 twips apart span %3 twips; the screen is %4 high</source>
+        <translation>%1 Spalte im Abstand von %2 Twips reichen über %3 Twips; der Schirm ist %4 hoch</translation>
+    </message>
+    <message>
+        <source>--source %1 is none of the slits&apos; sources; choose beam or point:X,Y with X from %2 to less than 0, before the screen, and Y from %3 to %4</source>
+        <translation>--source %1 ist keine der Quellen der Spalte; wählen Sie beam oder point:X,Y mit X von %2 bis unter 0, vor dem Schirm, und Y von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
+        <translation>--white und --frequency oder --wavenumber bestimmen alle das Licht; geben Sie nur eines an</translation>
     </message>
 </context>
 <context>
