@@ -30,6 +30,7 @@ constexpr ElementName elementNames[] = {
     {Experiment::Element::Mirror, "mirror"},
     {Experiment::Element::Boundary, "boundary"},
     {Experiment::Element::Lens, "lens"},
+    {Experiment::Element::Slits, "slits"},
 };
 
 QJsonArray pointJson(Vec2 at)
@@ -237,6 +238,19 @@ Experiment readExperiment(Reader &reader)
     experiment.windowFrom = window.x;
     experiment.windowTo = window.y;
     experiment.target = reader.point("target", experiment.target);
+    const double slits = reader.number("slits", 1, Slits::mostSlits, experiment.slitCount);
+    if (slits != std::floor(slits))
+        reader.fail(SetupFile::tr("\"slits\" is not a whole number"));
+    experiment.slitCount = int(slits);
+    experiment.slitWidth =
+        reader.number("width", Slits::narrowest, Slits::widest, experiment.slitWidth);
+    experiment.slitSeparation = reader.number("separation", Slits::narrowest, Slits::screenHeight,
+                                              experiment.slitSeparation);
+    if (!reader.failed() && experiment.element == Experiment::Element::Slits &&
+        !Slits::fit(experiment.slitCount, experiment.slitWidth, experiment.slitSeparation))
+        reader.fail(SetupFile::tr("the slits overlap or do not fit on the screen"));
+    experiment.whichPath = reader.flag("whichPath", experiment.whichPath);
+    experiment.eraser = reader.flag("eraser", experiment.eraser);
     if (experiment.element == Experiment::Element::Lens && !experiment.source.isPoint())
         reader.fail(SetupFile::tr("the lens needs a point source"));
     experiment.cut = readCut(reader, experiment);
@@ -316,6 +330,13 @@ QByteArray SetupFile::toJson(const Setup &setup)
     }
     if (experiment.element == Experiment::Element::Lens)
         root.insert(QStringLiteral("target"), pointJson(experiment.target));
+    if (experiment.element == Experiment::Element::Slits) {
+        root.insert(QStringLiteral("slits"), experiment.slitCount);
+        root.insert(QStringLiteral("width"), experiment.slitWidth);
+        root.insert(QStringLiteral("separation"), experiment.slitSeparation);
+        root.insert(QStringLiteral("whichPath"), experiment.whichPath);
+        root.insert(QStringLiteral("eraser"), experiment.eraser);
+    }
     root.insert(QStringLiteral("cut"), cutJson(experiment.cut));
     root.insert(QStringLiteral("detector"), pointJson(setup.detector));
     root.insert(QStringLiteral("photons"),

@@ -6,6 +6,7 @@
 #include "mapphotons.h"
 #include "photonscommand.h"
 #include "probabilitymap.h"
+#include "setupcommand.h"
 #include "translations.h"
 
 #include <cstdio>
@@ -27,6 +28,14 @@ int BenchRun::exec(int argc, char *argv[], const Request &request)
         const QString reason = ScanCommand::save(request.scan, request.scanPath);
         return reason.isEmpty() ? EXIT_SUCCESS
                                 : fail(CommandLine::cannotWrite(request.scanPath, reason));
+    }
+
+    if (!request.setupPath.isEmpty()) {
+        const QString reason = SetupCommand::save(request.setup, request.setupPath);
+        if (!reason.isEmpty())
+            return fail(CommandLine::cannotWrite(request.setupPath, reason));
+        if (request.mapPath.isEmpty() && request.hitsPath.isEmpty())
+            return EXIT_SUCCESS;
     }
 
     const std::optional<ProbabilityMap> map = ProbabilityMap::compute(

@@ -4,6 +4,7 @@
 #include "experiment.h"
 #include "mapgrid.h"
 #include "scancommand.h"
+#include "setup.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -29,6 +30,8 @@ public:
         quint64 seed = 0;
         ScanCommand::Request scan; ///< the glass layer's, in place of a map
         QString scanPath;
+        Setup setup; ///< the experiment as a setup, its photons and detector too
+        QString setupPath;
     };
 
     /// The whole program for it: computes the map and writes the files, each in the order asked

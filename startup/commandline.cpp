@@ -6,6 +6,7 @@
 #include "opticscommand.h"
 #include "photonscommand.h"
 #include "scancommand.h"
+#include "setupcommand.h"
 #include "slitscommand.h"
 
 #include "wholefile.h"
@@ -147,6 +148,7 @@ void CommandLine::read(const QStringList &arguments)
     PhotonsCommand::addOptions(parser);
     ScanCommand::addOptions(parser);
     SlitsCommand::addOptions(parser);
+    SetupCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
@@ -158,11 +160,14 @@ void CommandLine::read(const QStringList &arguments)
         asked |= target.file->output;
     if (!asked)
         asked = OptionTable::Window;
-    const std::variant<OptionTable::Kind, QString> kind = OptionTable::kindFrom(parser);
+    if (!readSetup(parser))
+        return;
+    const std::variant<OptionTable::Kind, QString> kind =
+        m_setup ? SetupCommand::kindOf(*m_setup) : OptionTable::kindFrom(parser);
     if (const QString *error = std::get_if<QString>(&kind))
         return refuse(*error);
-    if (const std::optional<QString> misfit =
-            OptionTable::misfit(asked, std::get<OptionTable::Kind>(kind), parser))
+    if (const std::optional<QString> misfit = OptionTable::misfit(
+            asked, std::get<OptionTable::Kind>(kind), parser, m_setup.has_value()))
         return refuse(*misfit);
     if (!apart(targets))
         return;
@@ -176,6 +181,7 @@ void CommandLine::read(const QStringList &arguments)
             !readSpeed(parser, options.speed))
             return;
         m_options.run = parser.isSet(options.run);
+        m_options.setup = m_setup;
         for (const Target &target : targets) {
             QString &path = target.file->output == OptionTable::Picture ? m_options.picturePath
                             : target.file->output == OptionTable::Figure
@@ -212,8 +218,11 @@ bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options
                         QCoreApplication::applicationVersion() + u'\n');
         return true;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        refuse(tr("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    // One argument of its own is a setup to open, as a desktop hands over a file.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1 ||
+        (positional.size() == 1 && parser.isSet(QStringLiteral("setup")))) {
+        refuse(tr("unexpected argument \"%1\"").arg(positional.last()));
         return true;
     }
     return false;
@@ -298,6 +307,24 @@ bool CommandLine::apart(const QList<Target> &targets)
     return true;
 }
 
+bool CommandLine::readSetup(const QCommandLineParser &parser)
+{
+    if (parser.values(QStringLiteral("setup")).size() > 1) {
+        refuse(tr("--setup is given more than once; it names one file"));
+        return false;
+    }
+    const QString path = SetupCommand::pathFrom(parser);
+    if (path.isEmpty())
+        return true;
+    std::variant<Setup, QString> setup = SetupCommand::read(path);
+    if (const QString *error = std::get_if<QString>(&setup)) {
+        refuse(*error);
+        return false;
+    }
+    m_setup = std::move(std::get<Setup>(setup));
+    return true;
+}
+
 bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target> &targets,
                             OptionTable::Kind kind)
 {
@@ -312,7 +339,8 @@ bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target
         return true;
     }
     const std::variant<Experiment, QString> experiment =
-        kind == OptionTable::Mirror ? MapCommand::experimentFrom(parser)
+        m_setup                       ? m_setup->experiment
+        : kind == OptionTable::Mirror ? MapCommand::experimentFrom(parser)
         : kind == OptionTable::Slits
             ? SlitsCommand::experimentFrom(parser)
             : OpticsCommand::experimentFrom(parser, kind == OptionTable::Boundary
@@ -332,9 +360,28 @@ bool CommandLine::readBench(const QCommandLineParser &parser, const QList<Target
     m_bench.grid = std::get<MapGrid>(grid);
     m_bench.photons = std::get<long long>(photons);
     m_bench.seed = std::get<quint64>(seed);
-    for (const Target &target : targets)
-        (target.file->output == OptionTable::Map ? m_bench.mapPath : m_bench.hitsPath) =
-            target.path;
+    if (m_setup) {
+        m_bench.photons = m_setup->photonCount;
+        m_bench.seed = m_setup->photonSeed;
+    }
+    // What the options describe, or the setup read, whole: its detector and predictions too.
+    m_bench.setup = m_setup.value_or(Setup{});
+    m_bench.setup.experiment = m_bench.experiment;
+    m_bench.setup.photonCount = int(m_bench.photons);
+    m_bench.setup.photonSeed = m_bench.seed;
+    for (const Target &target : targets) {
+        switch (target.file->output) {
+        case OptionTable::Map:
+            m_bench.mapPath = target.path;
+            break;
+        case OptionTable::Hits:
+            m_bench.hitsPath = target.path;
+            break;
+        default:
+            m_bench.setupPath = target.path;
+            break;
+        }
+    }
     return true;
 }
 

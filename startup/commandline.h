@@ -4,11 +4,13 @@
 #include "benchrun.h"
 #include "field.h"
 #include "optiontable.h"
+#include "setup.h"
 #include "startoptions.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QCommandLineOption;
 class QCommandLineParser;
@@ -70,6 +72,8 @@ private:
     bool readFiles(const QCommandLineParser &parser, QList<Target> &targets);
     /// No two files, nor two outputs on the standard output, in one place.
     bool apart(const QList<Target> &targets);
+    /// The setup --setup names, or the one argument names, read and checked whole.
+    bool readSetup(const QCommandLineParser &parser);
     bool readBench(const QCommandLineParser &parser, const QList<Target> &targets,
                    OptionTable::Kind kind);
     /// Each file's place may be written, found before any work and without creating anything.
@@ -78,6 +82,7 @@ private:
     void refuse(const QString &reason);
 
     Outcome m_outcome = Outcome::OpenWindow;
+    std::optional<Setup> m_setup;
     StartOptions m_options;
     BenchRun::Request m_bench;
     int m_status = 0;

@@ -16,7 +16,7 @@ using Kind = OptionTable::Kind;
 using Kinds = OptionTable::Kinds;
 
 constexpr Outputs run = Output::Picture | Output::Figure | Output::Probabilities;
-constexpr Outputs bench = Output::Map | Output::Hits;
+constexpr Outputs bench = Output::Map | Output::Hits | Output::SavedSetup;
 constexpr Kinds everyKind = Kind::Mirror | Kind::Glass | Kind::Boundary | Kind::Lens | Kind::Slits;
 constexpr Kinds withMaps = Kind::Mirror | Kind::Boundary | Kind::Lens | Kind::Slits;
 constexpr Kinds withGlass = Kind::Glass | Kind::Boundary | Kind::Lens;
@@ -34,6 +34,7 @@ const OptionTable::File fileRows[] = {
     {Output::Map, "save-map", {"csv", nullptr}, Work::Bench},
     {Output::Hits, "save-hits", {"csv", nullptr}, Work::Bench},
     {Output::Scan, "save-scan", {"csv", nullptr}, Work::Bench},
+    {Output::SavedSetup, "save-setup", {"veltrin", nullptr}, Work::Bench},
 };
 
 /// An option of the program's own, other than help, version and the files: the outputs that use
@@ -58,9 +59,10 @@ const Use useRows[] = {
     {"index", bench | Output::Scan, withGlass},
     {"window", bench, Kind::Boundary},
     {"target", bench, Kind::Lens},
-    {"map-step", bench, withMaps},
-    {"photons", Output::Hits},
-    {"seed", Output::Hits},
+    {"map-step", Output::Map | Output::Hits, withMaps},
+    {"photons", Output::Hits | Output::SavedSetup},
+    {"seed", Output::Hits | Output::SavedSetup},
+    {"setup", Output::Window | bench, withMaps},
     {"echoes", Output::Scan, Kind::Glass},
     {"white", bench | Output::Scan, Kind::Glass | Kind::Slits},
     {"scan", Output::Scan, Kind::Glass},
@@ -69,6 +71,13 @@ const Use useRows[] = {
     {"separation", bench, Kind::Slits},
     {"which-path", bench, Kind::Slits},
     {"eraser", bench, Kind::Slits},
+};
+
+/// The options whose values a setup holds: with --setup the bench's files take them from it.
+constexpr const char *heldBySetup[] = {
+    "k",      "frequency", "experiment", "wavenumber", "shape",      "source",
+    "mirror", "index",     "window",     "target",     "photons",    "seed",
+    "white",  "slits",     "width",      "separation", "which-path", "eraser",
 };
 
 QString dashed(const char *option)
@@ -156,7 +165,7 @@ std::span<const OptionTable::File> OptionTable::files()
 }
 
 std::optional<QString> OptionTable::misfit(Outputs asked, Kind kind,
-                                           const QCommandLineParser &parser)
+                                           const QCommandLineParser &parser, bool fromSetup)
 {
     const File *first = nullptr;
     for (const File &file : fileRows) {
@@ -180,6 +189,13 @@ std::optional<QString> OptionTable::misfit(Outputs asked, Kind kind,
             }
             return tr("the %1 experiment makes no %2, which is for --experiment %3; it makes %4")
                 .arg(nameOf(kind), namesOf(other), namesOf(makers), namesOf(made));
+        }
+    }
+    if (fromSetup && forBench) {
+        for (const char *held : heldBySetup) {
+            if (parser.isSet(QString::fromLatin1(held)))
+                return tr("%1 cannot go with --setup, which holds the experiment whole")
+                    .arg(dashed(held));
         }
     }
     for (const Use &use : useRows) {

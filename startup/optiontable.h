@@ -32,6 +32,7 @@ public:
         Map = 1u << 4,
         Hits = 1u << 5,
         Scan = 1u << 6,
+        SavedSetup = 1u << 7,
     };
     Q_DECLARE_FLAGS(Outputs, Output)
 
@@ -79,8 +80,10 @@ public:
     /// Where the outputs asked for cannot go together, or the experiment makes none of them, or
     /// an option given is used by none of them or not by the experiment: one line naming it. None
     /// where the call is sound.
-    static std::optional<QString> misfit(Outputs asked, Kind kind,
-                                         const QCommandLineParser &parser);
+    /// With `fromSetup` the experiment comes from --setup, and an option the setup holds is
+    /// refused for the bench's files.
+    static std::optional<QString> misfit(Outputs asked, Kind kind, const QCommandLineParser &parser,
+                                         bool fromSetup = false);
 
     /// The work that makes the outputs, which misfit() found to go together.
     static Work workOf(Outputs asked);

@@ -13,6 +13,11 @@ void StartOptions::applyTo(VeltrinWindow &window) const
     }
     if (speed)
         window.setSpeed(*speed);
+    if (setup) {
+        // Queued, so that the bench opens over the main window rather than under it.
+        QMetaObject::invokeMethod(
+            &window, [&window, setup = *setup] { window.openBench(setup); }, Qt::QueuedConnection);
+    }
     if (run) {
         // Queued, so that the window is shown before the run begins drawing on it.
         QMetaObject::invokeMethod(

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "setup.h"
+
 #include <QString>
 #include <optional>
 
@@ -20,6 +22,7 @@ struct StartOptions
     QString picturePath;               ///< with no window: save the picture of one run here
     QString figurePath;                ///< with no window: save its figure here, PNG or SVG
     QString probabilitiesPath;         ///< with no window: save its probabilities here
+    std::optional<Setup> setup;        ///< the experiment bench opens with it
 
     /// Chooses K and frequency and moves the scroll bar, whose handlers write the fields as the
     /// user's clicks would; with run, presses Start as soon as the event loop takes over.

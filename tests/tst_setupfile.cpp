@@ -50,7 +50,15 @@ private slots:
         lens.experiment.target = {7600, -100};
         lens.experiment.cut = MirrorCut::grating(400);
 
-        for (const Setup &setup : {mirror, boundary, lens}) {
+        Setup slits;
+        slits.experiment.element = Experiment::Element::Slits;
+        slits.experiment.slitCount = 5;
+        slits.experiment.slitWidth = 60;
+        slits.experiment.slitSeparation = 350;
+        slits.experiment.whichPath = true;
+        slits.experiment.source = Source::point(MapGrid::sceneOf({-2000, 300}));
+
+        for (const Setup &setup : {mirror, boundary, lens, slits}) {
             QCOMPARE(read(SetupFile::fromJson(SetupFile::toJson(setup))), setup);
             QCOMPARE(read(SetupFile::fromShareCode(SetupFile::shareCode(setup))), setup);
         }
@@ -78,6 +86,8 @@ private slots:
         QTest::newRow("huge K") << head + R"("K": 1e308})";
         QTest::newRow("K as text") << head + R"("K": "0.0001"})";
         QTest::newRow("lens with a beam") << head + R"("experiment": "lens"})";
+        QTest::newRow("overlapping slits")
+            << head + R"("experiment": "slits", "slits": 3, "width": 500, "separation": 400})";
         QTest::newRow("unknown preset") << head + R"("cut": "grating:7"})";
         QTest::newRow("deep") << head + R"("cut": )" + QByteArray(100000, '[') +
                                      QByteArray(100000, ']') + "}";

@@ -4,6 +4,7 @@
 #include "experiment.h"
 #include "mirrorpreset.h"
 #include "scalechoice.h"
+#include "setup.h"
 #include "sharing.h"
 #include "vec2.h"
 
@@ -62,6 +63,10 @@ public:
 
     Vec2 detector() const;
     void setDetector(Vec2 mapPoint);
+
+    /// What the bench shows, as a setup to keep; and a setup shown in place of it.
+    Setup setup() const;
+    void applySetup(const Setup &setup);
     /// The probability at the detector, with every mirror sample.
     double detectorProbability() const { return m_detectorProbability; }
     /// While the pupil predicts, the map and every number, text and arrow that would tell where
@@ -185,6 +190,9 @@ private:
     QString proposedName(const QString &suffix) const;
 
     Experiment m_experiment;
+    // The photons a setup asks for, kept for the next setup saved from the bench.
+    std::uint64_t m_photonSeed = Setup().photonSeed;
+    int m_photonCount = Setup().photonCount;
     MirrorCut m_zones;    // the last zones chosen, to name them while they stand
     Experiment m_zonesOf; // the uncut experiment they were found for: in another they are no zones
     Vec2 m_zonesAt;       // the point they were found for

@@ -39,6 +39,9 @@ public:
 
     void paintLayer(QPainter &painter) override;
 
+    /// Marks a map point as the pupil's click or Enter does while predicting.
+    void mark(Vec2 mapPoint);
+
 signals:
     void marked();
 
@@ -58,7 +61,6 @@ private:
     void paintLabels(QPainter &painter) const;
     /// A mark's ring, pixels: its reach, or a little more where the map is small.
     double markRadius() const;
-    void mark(Vec2 mapPoint);
     /// The map shown moved or changed size: the dots and marks go elsewhere.
     void viewChanged();
 

@@ -33,6 +33,12 @@ void BenchOpener::open()
     m_bench->activateWindow();
 }
 
+void BenchOpener::openWith(const Setup &setup)
+{
+    open();
+    m_bench->applySetup(setup);
+}
+
 void BenchOpener::startFromRun()
 {
     double k = loadedChoice(Field::OsKruh).value;

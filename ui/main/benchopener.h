@@ -8,6 +8,7 @@ namespace veltrin {
 
 class BenchWindow;
 class VeltrinWindow;
+struct Setup;
 
 /// Opens the experiment bench from the main window, whose window it is: the first time with the
 /// last run's K and frequency (the loaded ones before any run) and the detector at the
@@ -22,6 +23,9 @@ public:
 
     /// The bench, once it has been opened.
     BenchWindow *bench() const;
+
+    /// Opens the bench with a setup in place of the one it had.
+    void openWith(const Setup &setup);
 
 public slots:
     void open();

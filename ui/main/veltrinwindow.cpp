@@ -306,6 +306,11 @@ CloseUpWindow *VeltrinWindow::closeUp() const
     return m_lookCloser->closeUp();
 }
 
+void VeltrinWindow::openBench(const Setup &setup)
+{
+    m_benchOpener->openWith(setup);
+}
+
 BenchWindow *VeltrinWindow::bench() const
 {
     return m_benchOpener->bench();

@@ -14,6 +14,7 @@ namespace veltrin {
 
 class BenchOpener;
 class BenchWindow;
+struct Setup;
 class Canvas;
 struct Choice;
 class CloseUpWindow;
@@ -65,6 +66,8 @@ public:
     CloseUpWindow *closeUp() const;
     /// The experiment bench, once it has been opened.
     BenchWindow *bench() const;
+    /// Opens the experiment bench with the setup.
+    void openBench(const Setup &setup);
 
     /// Shows the scene in this style from now on: the runs on the drawing are drawn again in
     /// it, a run going on goes on in it, and the captions take its size.
