@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview.h"
 
+#include "elementpainter.h"
+
 #include "mapgrid.h"
 #include "mapimage.h"
 #include "probabilitymap.h"
@@ -403,6 +405,8 @@ void MapView::paintTicks(QPainter &painter) const
 
 void MapView::paintMirror(QPainter &painter) const
 {
+    if (m_experiment.element != Experiment::Element::Mirror)
+        return ElementPainter::paint(painter, m_experiment, toPixels(), Qt::white);
     const Mirror mirror = m_experiment.mirror();
     const std::vector<MirrorPoint> points = m_experiment.cut.applyTo(mirror.bothHalves());
     const std::vector<MirrorPoint> reached = mirror.bothHalves();
