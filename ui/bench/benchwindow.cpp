@@ -1140,21 +1140,23 @@ QString BenchWindow::keptDescription() const
 
 QString BenchWindow::description() const
 {
-    const QString named = tr("Experiment: %1.").arg(nameOf(m_choice).toLower());
+    return tr("Experiment: %1.").arg(nameOf(m_choice).toLower()) + u' ' + planeDescription();
+}
+
+QString BenchWindow::planeDescription() const
+{
     if (m_choice == Kind::GlassLayer)
-        return named + u' ' +
-               tr("A layer of index %1, %2 twips thick, lit straight on%3.")
+        return tr("A layer of index %1, %2 twips thick, lit straight on%3.")
                    .arg(QLocale().toString(m_glass->index(), 'f', 2), twips(m_glass->thickness()),
                         m_glass->echoes() ? tr(", with every echo") : QString()) +
                u' ' + m_glass->numbersText();
     const auto shownMap = map();
     const QString keeps = keptDescription();
     if (hidesAnswer())
-        return named + u' ' +
-               tr("The map is hidden: mark where you expect the light, then Reveal.") + u' ' +
+        return tr("The map is hidden: mark where you expect the light, then Reveal.") + u' ' +
                keeps;
     if (!shownMap || !showsExperiment())
-        return named + u' ' + tr("The map is being computed.") + u' ' + keeps;
+        return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
     QString text = tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with "
                       "a probability of %4 twips of bar.")
@@ -1169,7 +1171,7 @@ QString BenchWindow::description() const
                                 twips(std::abs(focus->at.y)),
                                 focus->at.y >= 0 ? tr("above the axis") : tr("below the axis"));
     }
-    return named + u' ' + text + u' ' + keeps + u' ' + scaleSentence();
+    return text + u' ' + keeps + u' ' + scaleSentence();
 }
 
 void BenchWindow::updateDescription()
@@ -1293,7 +1295,7 @@ QString BenchWindow::caption() const
                             ? tr("white light")
                             : tr("wavenumber %1 rad/twip")
                                   .arg(number(m_setups[int(Kind::GlassLayer)].wavenumber))) +
-               u' ' + description();
+               u' ' + planeDescription();
     case Kind::Boundary:
         if (!m_experiment.source.isPoint())
             source = tr("a parallel beam at %1° from the normal")
@@ -1311,7 +1313,7 @@ QString BenchWindow::caption() const
     // While the map is hidden, as the pupil predicts, nothing tells where the light goes.
     if (m_photons->isMapShown()) {
         const Vec2 at = detector();
-        parts << description()
+        parts << planeDescription()
               << tr("The detector at x = %1, y = %2 twips: probability %3 twips of bar.")
                      .arg(twips(at.x), twips(at.y), locale.toString(m_detectorProbability, 'f', 1));
     } else {

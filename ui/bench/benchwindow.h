@@ -192,6 +192,8 @@ private:
     void updateDetector();
     void showDetectorFields();
     void updateDescription();
+    /// What the map or the glass layer shows, the experiment not named.
+    QString planeDescription() const;
     /// The colour scale chosen, for the map's picture.
     void applyScale();
     /// The scale of the picture shown: the one chosen, or the map's own until the focus is found.

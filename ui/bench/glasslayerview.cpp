@@ -156,7 +156,7 @@ void GlassLayerView::paintArrows(QPainter &painter, const QRectF &area) const
     const GlassLayer layer(m_index, m_thickness);
     const std::vector<Vec2> reflected = layer.reflectionArrows(k, m_echoes);
     // The arrows fill the room at the scale's top, so that they grow as the curve below.
-    const double scale = std::min(area.width() / 2, area.height()) * 0.4 / std::sqrt(m_top);
+    const double scale = std::min(area.width() / 2, area.height()) * 0.7 / std::sqrt(m_top);
     const QRectF left(area.topLeft(), QSizeF(area.width() / 2, area.height()));
     const QColor colour =
         m_wavenumbers.size() > 1 ? QColor(Qt::white) : MapImage::colourOf(k).lighter(130);
