@@ -155,8 +155,12 @@ void GlassLayerView::paintArrows(QPainter &painter, const QRectF &area) const
     const double k = m_wavenumbers.front();
     const GlassLayer layer(m_index, m_thickness);
     const std::vector<Vec2> reflected = layer.reflectionArrows(k, m_echoes);
-    // The arrows fill the room at the scale's top, so that they grow as the curve below.
-    const double scale = std::min(area.width() / 2, area.height()) * 0.7 / std::sqrt(m_top);
+    // A reflection at the scale's top fills nearly half the room, so that the arrows grow as the
+    // curve below; the transmitted arrows, nearly the whole light, have a scale of their own.
+    painter.save();
+    painter.setClipRect(area);
+    const double room = std::min(area.width() / 2, area.height());
+    const double scale = room * 0.45 / std::sqrt(m_top);
     const QRectF left(area.topLeft(), QSizeF(area.width() / 2, area.height()));
     const QColor colour =
         m_wavenumbers.size() > 1 ? QColor(Qt::white) : MapImage::colourOf(k).lighter(130);
@@ -190,12 +194,12 @@ void GlassLayerView::paintArrows(QPainter &painter, const QRectF &area) const
         painter.setPen(Qt::lightGray);
         painter.drawText(right.adjusted(4, 4, -4, -4), Qt::AlignTop | Qt::AlignLeft,
                          tr("Transmitted"));
-        // Through arrows are nearly one long: they start at the left so that they fit.
+        // Through arrows are nearly one long: from the middle they reach less than half the room.
         for (double each : m_wavenumbers)
-            drawChain(painter, QPointF(right.left() + 10, right.center().y()),
-                      layer.transmissionArrows(each), scale * 0.45,
+            drawChain(painter, right.center(), layer.transmissionArrows(each), room * 0.45,
                       m_wavenumbers.size() > 1 ? MapImage::colourOf(each) : colour);
     }
+    painter.restore();
 }
 
 void GlassLayerView::paintCurves(QPainter &painter, const QRectF &area) const
