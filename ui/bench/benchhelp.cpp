@@ -75,7 +75,7 @@ QString BenchHelp::experiments()
 {
     return tr(
         "<h2>Other experiments</h2>"
-        "<p>The <b>Experiment</b> list at the top of the controls (Alt+X) chooses what the "
+        "<p>The <b>Experiment</b> list at the top of the controls (Alt+T) chooses what the "
         "light meets. Each experiment keeps its own set-up: switch back and it is as you left "
         "it. A cut's undo belongs to the experiment it was made in.</p>"
         "<ul>"

@@ -279,7 +279,7 @@ void BenchWindow::createElementControls()
     m_windowTo = twipsBox("windowTo", 0, extent.xEnd, tr("Window to"));
     m_windowFrom->setToolTip(tr("Where the boundary begins to let light in."));
     m_windowTo->setToolTip(tr("Where it stops letting light in."));
-    m_leastTime = new QCheckBox(tr("Path of &least time"), this);
+    m_leastTime = new QCheckBox(tr("Path of least ti&me"), this);
     m_leastTime->setObjectName(QStringLiteral("leastTimePath"));
     m_leastTime->setToolTip(
         tr("Draws the way to the detector that takes the least time, found by trying every "
@@ -605,20 +605,20 @@ QWidget *BenchWindow::createSidePanel()
         else
             controls->addRow(QString(), field);
     };
-    add(label(tr("E&xperiment:"), m_choiceList), m_choiceList, all);
+    add(label(tr("Experimen&t:"), m_choiceList), m_choiceList, all);
     add(label(tr("&Shape:"), m_shape), m_shape, mirror);
     add(label(tr("&K:"), m_k), kRow, mirror);
     add(label(tr("&Index:"), m_index), m_index, glass | boundary | lens);
-    add(label(tr("&Thickness:"), m_thickness), thicknessRow, glass);
+    add(label(tr("T&hickness:"), m_thickness), thicknessRow, glass);
     add(nullptr, m_echoes, glass);
     add(label(tr("&Wavenumber:"), m_wavenumber), lightRow, all);
     add(nullptr, m_white, all);
-    add(label(tr("&Angle:"), m_angle), m_angle, boundary);
+    add(label(tr("An&gle:"), m_angle), m_angle, boundary);
     add(label(tr("S&ource:"), m_source), m_source, mirror | boundary);
     add(nullptr, m_sourceHere, mirror | boundary);
     add(label(tr("Window &from:"), m_windowFrom), m_windowFrom, boundary);
     add(label(tr("Window to:"), m_windowTo), m_windowTo, boundary);
-    add(label(tr("&Target:"), m_targetX), targetRow, lens);
+    add(label(tr("Tar&get:"), m_targetX), targetRow, lens);
     add(nullptr, m_leastTime, boundary | lens);
     add(label(tr("&Mirror:"), m_preset), presetRow, mirror);
     add(nullptr, undoRow, mirror | lens);
@@ -1140,7 +1140,22 @@ QString BenchWindow::keptDescription() const
 
 QString BenchWindow::description() const
 {
-    return tr("Experiment: %1.").arg(nameOf(m_choice).toLower()) + u' ' + planeDescription();
+    QString named;
+    switch (m_choice) {
+    case Kind::Mirror:
+        named = tr("Experiment: the mirror.");
+        break;
+    case Kind::GlassLayer:
+        named = tr("Experiment: the glass layer.");
+        break;
+    case Kind::Boundary:
+        named = tr("Experiment: the boundary.");
+        break;
+    case Kind::Lens:
+        named = tr("Experiment: the lens.");
+        break;
+    }
+    return named + u' ' + planeDescription();
 }
 
 QString BenchWindow::planeDescription() const
