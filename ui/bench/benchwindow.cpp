@@ -1206,6 +1206,9 @@ void BenchWindow::applyScale()
     case ScaleChoice::Kind::OwnPeak:
         break;
     case ScaleChoice::Kind::ParabolaFocus:
+        // The boundary and the lens have no parabola to measure by: each map's own peak.
+        if (m_choice != Kind::Mirror)
+            break;
         // Until this light's focus is found, the last one's stands, so that a drag's pictures
         // keep one scale.
         top = m_mapView->fixedScale();
