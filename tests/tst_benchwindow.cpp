@@ -8,6 +8,7 @@
 #include "figuresaver.h"
 #include "glasslayer.h"
 #include "glasslayerview.h"
+#include "glassphotons.h"
 #include "mapcomputer.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
@@ -132,6 +133,23 @@ private slots:
         QVERIFY2(std::abs(view.reflection() - expected) < 1e-3,
                  qPrintable(QString::number(view.reflection())));
         QVERIFY(std::abs(view.reflection() + view.transmission() - 1) < 1e-9);
+    }
+
+    void glassPhotonsReflectAsOftenAsTheLayerSaysAndStartAfreshForAnother()
+    {
+        GlassLayerView view;
+        view.setThickness(52); // a quarter wave: 16% reflected
+        GlassPhotons photons(view);
+        constexpr int sent = 20000;
+        photons.send(sent);
+        QCOMPARE(photons.reflected() + photons.transmitted(), sent);
+        // Five standard deviations of a count of 20000 at 16%: 0.013.
+        const double share = double(photons.reflected()) / sent;
+        QVERIFY2(std::abs(share - view.reflection()) < 0.013, qPrintable(QString::number(share)));
+        view.setThickness(0);
+        QCOMPARE(photons.reflected() + photons.transmitted(), 0);
+        photons.send(GlassPhotons::batch);
+        QCOMPARE(photons.reflected(), 0); // a layer of no thickness reflects nothing
     }
 
     void theWayOfLeastTimeBendsAsSnellsRuleSays()

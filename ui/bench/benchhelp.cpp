@@ -99,7 +99,8 @@ QString BenchHelp::experiments()
         "strip as the mirror is cut.</li>"
         "</ul>"
         "<p>Photons, Predict first and Reveal work for the boundary and the lens as for the "
-        "mirror. The glass layer has no map: save, copy and print give its view.</p>");
+        "mirror. The glass layer has no map: save, copy and print give its view, and its photons "
+        "are either reflected or go through, counted against the probabilities.</p>");
 }
 
 } // namespace veltrin

@@ -14,6 +14,7 @@
 #include "glasslayer.h"
 #include "glasslayerfigure.h"
 #include "glasslayerview.h"
+#include "glassphotons.h"
 #include "lenstimeplot.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
@@ -236,6 +237,11 @@ void BenchWindow::createElementControls()
     connect(m_choiceList, &QComboBox::activated, this, [this](int index) { choose(Kind(index)); });
 
     m_glass = new GlassLayerView(this);
+    m_glassPhotons = new GlassPhotons(*m_glass, this);
+    connect(m_glassPhotons, &GlassPhotons::countsChanged, this, [this] {
+        if (m_choice == Kind::GlassLayer)
+            updateDescription();
+    });
     m_index = new QDoubleSpinBox(this);
     m_index->setObjectName(QStringLiteral("refractiveIndex"));
     m_index->setRange(GlassLayer::lowestIndex, GlassLayer::highestIndex);
@@ -345,6 +351,7 @@ void BenchWindow::showChoiceControls()
     m_planeStack->setCurrentIndex(glass ? 1 : 0);
     m_strip->setVisible(mirror || lens);
     m_photons->setVisible(!glass);
+    m_glassPhotons->setVisible(glass);
     m_stripLegend->setVisible(mirror || lens);
     m_progress->setVisible(!glass);
     m_lensTimes->setVisible(lens);
@@ -526,6 +533,11 @@ void BenchWindow::createLayout()
     m_stripLegend = new StripLegend(this);
     left->addWidget(m_stripLegend);
     left->addWidget(m_photons);
+    left->addWidget(m_glassPhotons);
+    // The glass layer's photons take the room of the strip's legend and the photons' panel, so
+    // that the view in the map's place keeps the map's height.
+    m_glassPhotons->setMinimumHeight(m_stripLegend->sizeHint().height() +
+                                     m_photons->sizeHint().height() + left->spacing());
     left->addWidget(new FixedTextArea(m_summary, 3, this));
 
     auto *top = new QHBoxLayout;
@@ -1194,7 +1206,7 @@ void BenchWindow::updateDescription()
     const QString text = description();
     m_summary->setText(text);
     if (m_choice == Kind::GlassLayer)
-        return m_glass->setAccessibleDescription(text);
+        return m_glass->setAccessibleDescription(text + u' ' + m_glassPhotons->text());
     m_mapView->setAccessibleDescription(text + u' ' + m_photons->description());
     m_mapView->setToolTip(m_mapView->accessibleDescription());
 }
@@ -1313,7 +1325,7 @@ QString BenchWindow::caption() const
                             ? tr("white light")
                             : tr("wavenumber %1 rad/twip")
                                   .arg(number(m_setups[int(Kind::GlassLayer)].wavenumber))) +
-               u' ' + planeDescription();
+               u' ' + planeDescription() + u' ' + m_glassPhotons->text();
     case Kind::Boundary:
         if (!m_experiment.source.isPoint())
             source = tr("a parallel beam at %1° from the normal")

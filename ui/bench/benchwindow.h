@@ -35,6 +35,7 @@ class BenchHelp;
 class ChainPanel;
 class ColourBar;
 class GlassLayerView;
+class GlassPhotons;
 class LensTimePlot;
 class MapComputer;
 class MapView;
@@ -248,6 +249,7 @@ private:
     QComboBox *m_choiceList = nullptr;
     QStackedWidget *m_planeStack = nullptr;
     GlassLayerView *m_glass = nullptr;
+    GlassPhotons *m_glassPhotons = nullptr;
     QDoubleSpinBox *m_index = nullptr;
     QSlider *m_thicknessSlider = nullptr;
     QDoubleSpinBox *m_thickness = nullptr;

@@ -45,12 +45,16 @@ GlassLayerView::GlassLayerView(QWidget *parent) : QWidget(parent)
 
 void GlassLayerView::setIndex(double index)
 {
+    if (index == m_index)
+        return;
     m_index = std::clamp(index, GlassLayer::lowestIndex, GlassLayer::highestIndex);
     makeCurves();
 }
 
 void GlassLayerView::setThickness(double thickness)
 {
+    if (thickness == m_thickness)
+        return;
     m_thickness = std::clamp(thickness, 0.0, thickest);
     update();
     emit changed();
@@ -58,12 +62,16 @@ void GlassLayerView::setThickness(double thickness)
 
 void GlassLayerView::setEchoes(bool echoes)
 {
+    if (echoes == m_echoes)
+        return;
     m_echoes = echoes;
     makeCurves();
 }
 
 void GlassLayerView::setWavenumbers(std::vector<double> wavenumbers)
 {
+    if (wavenumbers == m_wavenumbers)
+        return;
     m_wavenumbers = std::move(wavenumbers);
     makeCurves();
 }

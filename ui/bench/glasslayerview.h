@@ -46,6 +46,7 @@ public:
     QSize minimumSizeHint() const override { return {340, 240}; }
 
 signals:
+    /// The layer or the light changed.
     void changed();
 
 protected:
