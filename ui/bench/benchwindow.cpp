@@ -779,14 +779,28 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
     experiment.wavenumber =
         std::clamp(wavenumber, Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_undo->clear();
+    // The experiment left keeps its set-up for when it is chosen again.
+    if (m_choice == Kind::Boundary || m_choice == Kind::Lens)
+        m_setups[int(m_choice)] = m_experiment;
     m_choice = Kind::Mirror;
     showChoiceControls();
     m_mapView->setDetector(detector);
     setExperiment(experiment);
 }
 
-void BenchWindow::setExperiment(const Experiment &experiment)
+void BenchWindow::setExperiment(const Experiment &given)
 {
+    // A point source lights the boundary from above and the lens from before it: put at the
+    // detector or dragged beyond, it stays on its side.
+    Experiment experiment = given;
+    if (experiment.source.isPoint() && experiment.element != Experiment::Element::Mirror) {
+        Vec2 at = MapGrid::mapOf(experiment.source.at());
+        if (experiment.element == Experiment::Element::Boundary)
+            at.y = std::max(at.y, MapView::keyStep);
+        else
+            at.x = std::min(at.x, Lens::x - MapView::keyStep);
+        experiment.source = Source::point(MapGrid::sceneOf(at));
+    }
     const bool same = experiment == m_experiment && m_computing;
     m_computing = true;
     m_experiment = experiment;

@@ -75,8 +75,9 @@ public:
     GlassLayerView *glassView() const { return m_glass; }
 
     const Experiment &experiment() const { return m_experiment; }
-    /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts.
-    void setExperiment(const Experiment &experiment);
+    /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts. A
+    /// point source stays above the boundary and before the lens.
+    void setExperiment(const Experiment &given);
     /// The mirror's cut, as an undoable step named `what`.
     void cutMirror(const MirrorCut &cut, const QString &what);
 
