@@ -152,6 +152,26 @@ private slots:
         QCOMPARE(photons.reflected(), 0); // a layer of no thickness reflects nothing
     }
 
+    void theLensTargetFollowsThePointerThatTookItUp()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        bench.choose(BenchWindow::Kind::Lens);
+        MapView *view = bench.mapView();
+        const Vec2 detector = bench.detector();
+        QTest::mousePress(view, Qt::LeftButton, {}, view->pixelOf({7500, 0}).toPoint());
+        QTest::mouseMove(view, view->pixelOf({6000, 1000}).toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, view->pixelOf({6000, 1000}).toPoint());
+        const Vec2 target = bench.experiment().target;
+        QVERIFY2(std::abs(target.x - 6000) < 30 && std::abs(target.y - 1000) < 30,
+                 qPrintable(QStringLiteral("%1 %2").arg(target.x).arg(target.y)));
+        QCOMPARE(bench.findChild<QSpinBox *>("targetX")->value(), int(std::lround(target.x)));
+        QCOMPARE(bench.detector().x, detector.x); // the detector stayed
+    }
+
     void theWayOfLeastTimeBendsAsSnellsRuleSays()
     {
         BenchWindow bench;

@@ -143,6 +143,11 @@ BenchWindow::BenchWindow(QWidget *parent)
         experiment.source = Source::point(MapGrid::sceneOf(at));
         setExperiment(experiment);
     });
+    connect(m_mapView, &MapView::targetMoved, this, [this](Vec2 at) {
+        Experiment experiment = m_experiment;
+        experiment.target = {std::max(at.x, double(m_targetX->minimum())), at.y};
+        setExperiment(experiment);
+    });
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::applyScale);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);

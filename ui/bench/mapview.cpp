@@ -499,7 +499,12 @@ void MapView::mousePressEvent(QMouseEvent *event)
         const QPointF off = event->position() - source;
         m_draggingSource = std::hypot(off.x(), off.y()) <= sourceReach;
     }
-    if (!m_draggingSource)
+    // So does a press on the lens's target.
+    if (!m_draggingSource && m_experiment.element == Experiment::Element::Lens) {
+        const QPointF off = event->position() - pixelOf(m_experiment.target);
+        m_draggingTarget = std::hypot(off.x(), off.y()) <= sourceReach;
+    }
+    if (!m_draggingSource && !m_draggingTarget)
         moveDetectorTo(mapPointAt(event->position()));
 }
 
@@ -514,6 +519,8 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
         return;
     if (m_draggingSource)
         emit sourceMoved(withinMap(mapPointAt(event->position())));
+    else if (m_draggingTarget)
+        emit targetMoved(withinMap(mapPointAt(event->position())));
     else
         moveDetectorTo(mapPointAt(event->position()));
 }
@@ -521,7 +528,7 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
 void MapView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        m_draggingSource = false;
+        m_draggingSource = m_draggingTarget = false;
     if (event->button() == Qt::MiddleButton) {
         m_panFrom.reset();
         unsetCursor();
