@@ -1121,14 +1121,15 @@ QString BenchWindow::numbersText() const
         share = number(100 * m_detectorProbability /
                            std::max(m_detectorProbability, shownMap->brightest().value),
                        1);
-    const QStringList header{tr("K"),
-                             tr("wavenumber (rad/twip)"),
-                             tr("x (twips from the vertex line)"),
-                             tr("y (twips above the axis)"),
-                             tr("probability (twips of bar)"),
-                             tr("share of the brightest point (%)")};
+    // The mirror is told by its K, the boundary and the lens by their index.
+    const bool mirror = m_choice == Kind::Mirror;
+    const QStringList header{
+        mirror ? tr("K") : tr("index"),       tr("wavenumber (rad/twip)"),
+        tr("x (twips from the vertex line)"), tr("y (twips above the axis)"),
+        tr("probability (twips of bar)"),     tr("share of the brightest point (%)")};
     const QStringList values{
-        locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest),
+        mirror ? locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest)
+               : number(m_experiment.index, 2),
         m_experiment.whiteLight
             ? tr("white light")
             : locale.toString(m_experiment.wavenumber, 'f', QLocale::FloatingPointShortest),
