@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "benchwindow.h"
 #include "choices.h"
 #include "mapcommand.h"
 #include "opticscommand.h"
@@ -181,6 +182,9 @@ void CommandLine::read(const QStringList &arguments)
             !readSpeed(parser, options.speed))
             return;
         m_options.run = parser.isSet(options.run);
+        if (m_setup && !BenchWindow::shows(m_setup->experiment.element))
+            return refuse(tr("the experiment bench does not show the slits yet; --save-map and "
+                             "--save-hits write their files"));
         m_options.setup = m_setup;
         for (const Target &target : targets) {
             QString &path = target.file->output == OptionTable::Picture ? m_options.picturePath

@@ -4,7 +4,11 @@
 #include "benchwindow.h"
 #include "chainpanel.h"
 #include "colourbar.h"
+#include "elementpainter.h"
 #include "figuresaver.h"
+#include "glasslayer.h"
+#include "glasslayerview.h"
+#include "glassphotons.h"
 #include "mapcomputer.h"
 #include "mapview.h"
 #include "mirrorstrip.h"
@@ -12,9 +16,12 @@
 #include "photonstream.h"
 #include "probabilitymap.h"
 #include "scalechoice.h"
+#include "setupactions.h"
+#include "setupfile.h"
 #include "viridis.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -26,9 +33,11 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 #include <climits>
 #include <cmath>
+#include <sys/stat.h>
 
 using namespace veltrin;
 
@@ -58,6 +67,136 @@ class TstBenchWindow : public QObject
     Q_OBJECT
 
 private slots:
+
+    void eachExperimentShowsItsOwnControlsAndTheMirrorComesBackAsItWas()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        Experiment mirror = bench.experiment();
+        mirror.shape = MirrorShape::circle(0.0002);
+        mirror.wavenumber = 0.033;
+        bench.setExperiment(mirror);
+        bench.show();
+        const auto shown = [&bench](const char *name) {
+            return bench.findChild<QWidget *>(QString::fromLatin1(name))->isVisibleTo(&bench);
+        };
+        bench.choose(BenchWindow::Kind::GlassLayer);
+        QVERIFY(shown("thickness") && shown("withEchoes") && shown("glassLayerView"));
+        QVERIFY(!shown("mirrorK") && !shown("detectorX") && !bench.mapView()->isVisibleTo(&bench));
+        bench.choose(BenchWindow::Kind::Boundary);
+        QVERIFY(shown("beamAngle") && shown("windowFrom") && shown("leastTimePath"));
+        QVERIFY(!shown("thickness") && !shown("mirrorK") &&
+                !bench.mirrorStrip()->isVisibleTo(&bench));
+        QVERIFY(bench.mapView()->isVisibleTo(&bench));
+        bench.choose(BenchWindow::Kind::Lens);
+        QVERIFY(shown("targetX") && shown("lensTimes") && bench.mirrorStrip()->isVisibleTo(&bench));
+        QVERIFY(!shown("beamAngle") && !shown("mirrorPreset"));
+        bench.choose(BenchWindow::Kind::Mirror);
+        QVERIFY(bench.experiment() == mirror);
+        QVERIFY(shown("mirrorK") && shown("mirrorPreset") && !shown("beamAngle") &&
+                !shown("refractiveIndex"));
+        QCOMPARE(bench.findChild<QDoubleSpinBox *>("mirrorK")->value(), 0.0002);
+        QCOMPARE(bench.findChild<QComboBox *>("mirrorShape")->currentIndex(), 1);
+    }
+
+    void theScreenReaderHearsWhichExperimentIsShown()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.show();
+        bench.choose(BenchWindow::Kind::Lens);
+        QVERIFY(bench.mapView()->accessibleDescription().contains(u"lens"));
+        bench.choose(BenchWindow::Kind::Boundary);
+        QVERIFY(bench.mapView()->accessibleDescription().contains(u"boundary"));
+        bench.choose(BenchWindow::Kind::GlassLayer);
+        QVERIFY(bench.glassView()->accessibleDescription().contains(u"glass layer"));
+    }
+
+    void theGlassLayerReflectsMostAtAQuarterWave_data()
+    {
+        QTest::addColumn<bool>("echoes");
+        QTest::addColumn<double>("expected");
+        // One surface's arrow is 0.2 long for n = 1.5: two in step make 0.4; with every echo the
+        // sum is (r + r) / (1 + r²).
+        QTest::addRow("front and back") << false << 0.16;
+        QTest::addRow("every echo") << true << std::pow(0.4 / 1.04, 2);
+    }
+
+    void theGlassLayerReflectsMostAtAQuarterWave()
+    {
+        QFETCH(bool, echoes);
+        QFETCH(double, expected);
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.choose(BenchWindow::Kind::GlassLayer);
+        bench.findChild<QCheckBox *>("withEchoes")->setChecked(echoes);
+        // A quarter of the wavelength in glass, λ / 4n, for wavenumber 0.02: 52.4 twips.
+        bench.findChild<QDoubleSpinBox *>("thickness")->setValue(52);
+        const GlassLayerView &view = *bench.glassView();
+        QCOMPARE(view.reflection(), GlassLayer(1.5, 52).reflection(0.02, echoes));
+        QVERIFY2(std::abs(view.reflection() - expected) < 1e-3,
+                 qPrintable(QString::number(view.reflection())));
+        QVERIFY(std::abs(view.reflection() + view.transmission() - 1) < 1e-9);
+    }
+
+    void glassPhotonsReflectAsOftenAsTheLayerSaysAndStartAfreshForAnother()
+    {
+        GlassLayerView view;
+        view.setThickness(52); // a quarter wave: 16% reflected
+        GlassPhotons photons(view);
+        constexpr int sent = 20000;
+        photons.send(sent);
+        QCOMPARE(photons.reflected() + photons.transmitted(), sent);
+        // Five standard deviations of a count of 20000 at 16%: 0.013.
+        const double share = double(photons.reflected()) / sent;
+        QVERIFY2(std::abs(share - view.reflection()) < 0.013, qPrintable(QString::number(share)));
+        view.setThickness(0);
+        QCOMPARE(photons.reflected() + photons.transmitted(), 0);
+        photons.send(GlassPhotons::batch);
+        QCOMPARE(photons.reflected(), 0); // a layer of no thickness reflects nothing
+    }
+
+    void theLensTargetFollowsThePointerThatTookItUp()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        bench.choose(BenchWindow::Kind::Lens);
+        MapView *view = bench.mapView();
+        const Vec2 detector = bench.detector();
+        QTest::mousePress(view, Qt::LeftButton, {}, view->pixelOf({7500, 0}).toPoint());
+        QTest::mouseMove(view, view->pixelOf({6000, 1000}).toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, view->pixelOf({6000, 1000}).toPoint());
+        const Vec2 target = bench.experiment().target;
+        QVERIFY2(std::abs(target.x - 6000) < 30 && std::abs(target.y - 1000) < 30,
+                 qPrintable(QStringLiteral("%1 %2").arg(target.x).arg(target.y)));
+        QCOMPARE(bench.findChild<QSpinBox *>("targetX")->value(), int(std::lround(target.x)));
+        QCOMPARE(bench.detector().x, detector.x); // the detector stayed
+    }
+
+    void theWayOfLeastTimeBendsAsSnellsRuleSays()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.choose(BenchWindow::Kind::Boundary);
+        Experiment experiment = bench.experiment();
+        experiment.beamAngle = 30;
+        experiment.index = 1.5;
+        bench.setExperiment(experiment);
+        // Found by trying every point of the window, it crosses where sin 30° = 1.5 sin θ.
+        const std::vector<Vec2> way =
+            ElementPainter::leastTimeWay(bench.experiment(), {4530, -1500});
+        QCOMPARE(way.size(), std::size_t(3));
+        const Vec2 in = way[1];
+        const Vec2 out{way[2].x - in.x, way[2].y - in.y};
+        const double sine = out.x / std::hypot(out.x, out.y);
+        QVERIFY2(std::abs(1.5 * sine - 0.5) < 0.005, qPrintable(QString::number(sine)));
+        QVERIFY(std::abs(in.x - 4000) < 20);
+        QCOMPARE(in.y, 0.0);
+    }
+
     void aDragCutsExactlyTheStripsUnderItAndUndoRestoresThem()
     {
         BenchWindow bench;
@@ -302,6 +441,64 @@ private slots:
         QCOMPARE(presets->currentText(), QStringLiteral("Cut by hand"));
         bench.undoStack()->undo();
         QCOMPARE(presets->currentText(), QStringLiteral("Grating"));
+    }
+
+    void aSetupTakenFromTheBenchShowsTheSameInAnother()
+    {
+        Setup setup;
+        setup.experiment.element = Experiment::Element::Boundary;
+        setup.experiment.index = 1.33;
+        setup.experiment.beamAngle = 40;
+        setup.detector = {4500, -1500};
+        setup.photonSeed = 77;
+        setup.predictions = {{4000, -1000}, {5200, -2500}};
+        setup.predictFirst = true;
+        BenchWindow first;
+        first.computer()->setGrids({MapGrid(500, 100)});
+        first.applySetup(setup);
+        QCOMPARE(first.setup(), setup);
+        QVERIFY(first.hidesAnswer());
+
+        setup.predictFirst = false; // revealed: the marks stay, and so does a hidden map
+        setup.mapShown = false;
+        BenchWindow second;
+        second.computer()->setGrids({MapGrid(500, 100)});
+        second.applySetup(setup);
+        QCOMPARE(second.setup(), setup);
+        QCOMPARE(second.experiment(), setup.experiment);
+    }
+
+    void aSetupOpensFromAFileOrACodeAndNothingElseIsTaken()
+    {
+        Setup setup;
+        setup.experiment.shape = MirrorShape::circle(0.0002);
+        setup.experiment.cut = MirrorCut::edges();
+        setup.detector = {1200, 300};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("edges.veltrin"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(SetupFile::toJson(setup)) > 0);
+        file.close();
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        QVERIFY(bench.setupActions()->open(path));
+        QCOMPARE(bench.setup(), setup);
+        QCOMPARE(SetupActions::recent().value(0), path);
+
+        // A FIFO no one writes is refused, not waited on; the bench keeps what it shows.
+        const QString fifo = dir.filePath(QStringLiteral("fifo.veltrin"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTimer::singleShot(0, [] {
+            if (QWidget *message = QApplication::activeModalWidget())
+                message->close();
+        });
+        QVERIFY(!bench.setupActions()->open(fifo));
+        QCOMPARE(bench.setup(), setup);
+
+        Setup other;
+        other.experiment.wavenumber = 0.04;
+        QVERIFY(bench.setupActions()->openCode(SetupFile::shareCode(other)));
+        QCOMPARE(bench.setup(), other);
     }
 
     void escapeClosesAnOpenListAndLeavesTheBenchOpen()

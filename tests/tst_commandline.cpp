@@ -285,6 +285,8 @@ private slots:
             QTest::addRow("every %s of a map checked", option)
                 << map({name, "bogus", name, value}) << name + QStringLiteral(" bogus");
         }
+        QTest::addRow("a setup that is not there")
+            << map({"--setup", "none.veltrin"}) << "cannot read none.veltrin";
         for (const char *option : {"photons", "seed"}) {
             const QString name = QStringLiteral("--") + QString::fromLatin1(option);
             QTest::addRow("every %s checked", option)
@@ -522,6 +524,33 @@ private slots:
         QCOMPARE(hits.size(), 51);
         for (const QString &hit : hits.mid(1))
             QVERIFY2(hit.split(u',').first().toDouble() >= 0, qPrintable(hit));
+    }
+
+    void aSetupStandsInForTheOptionsItHolds()
+    {
+        QTemporaryDir dir;
+        const QStringList experiment{"--experiment", "lens",      "--source", "point:900,300",
+                                     "--target",     "7000,-200", "--index",  "1.7",
+                                     "--photons",    "20",        "--seed",   "5"};
+        const QString setup = dir.filePath(QStringLiteral("lens.veltrin"));
+        QCOMPARE(runWithoutDisplay(experiment + QStringList{"--save-setup", setup}).status, 0);
+        const auto files = [&dir](const char *map) {
+            return QStringList{"--map-step",  "500",
+                               "--save-map",  dir.filePath(QString::fromLatin1(map)),
+                               "--save-hits", "-"};
+        };
+        const Finished direct = runWithoutDisplay(experiment + files("direct.csv"));
+        const Finished fromSetup =
+            runWithoutDisplay(QStringList{"--setup", setup} + files("set.csv"));
+        QCOMPARE(direct.status, 0);
+        QCOMPARE(fromSetup.output, direct.output);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("set.csv"))),
+                 readAll(dir.filePath(QStringLiteral("direct.csv"))));
+        const Finished both =
+            runWithoutDisplay({"--setup", setup, "--index", "2", "--save-map", "-"});
+        QCOMPARE(both.status, CommandLine::usageError);
+        QVERIFY2(oneLine(both).contains(u"--index cannot go with --setup"),
+                 qPrintable(oneLine(both)));
     }
 
     void filesWithoutAWindowAreWhatTheWindowShowsAndSaves()

@@ -88,6 +88,19 @@ private slots:
         QCOMPARE(computer.map()->experiment(), grating);
         QVERIFY(computer.wholeMirrorFocus().has_value());
     }
+
+    void aLensIsNotMeasuredByAMirrorsFocus()
+    {
+        // The mirror's focus search would climb the mirror's sums over the lens's map.
+        MapComputer computer;
+        computer.setGrids({MapGrid(250, 300), MapGrid(100, 300)});
+        Experiment lens;
+        lens.element = Experiment::Element::Lens;
+        lens.source = Source::point(MapGrid::sceneOf({1000, 0}));
+        computer.compute(lens);
+        QTRY_VERIFY_WITH_TIMEOUT(computer.isFinished(), 60000);
+        QVERIFY(!computer.wholeMirrorFocus() && !computer.parabolaFocus());
+    }
 };
 
 QTEST_MAIN(TstMapComputer)

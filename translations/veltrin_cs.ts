@@ -269,6 +269,10 @@
         <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Zblízka&lt;/h2&gt;&lt;p&gt;Čísla vedle mapy udávají místo v twipech. &lt;b&gt;Barevná stupnice&lt;/b&gt; říká, co znamená nejjasnější barva: vlastní nejjasnější bod každé mapy, ohnisko celé paraboly se stejným K ve stejném světle (aby odřezané zrcadlo nebo kružnice ukázaly, o kolik méně světla soustředí), nebo číslo, které zadáte.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Kolečko myši nebo sevření prstů na touchpadu přibližuje kolem ukazatele; Ctrl+plus a Ctrl+minus přibližují a oddalují kolem středu mapy; Ctrl+0 ukáže opět celou mapu.&lt;/li&gt;&lt;li&gt;Táhněte prostředním tlačítkem, nebo stiskněte Ctrl a šipku, a pohybujte se po přiblížené mapě. Přiblížení má i místní nabídka mapy.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Other experiments&lt;/h2&gt;&lt;p&gt;The &lt;b&gt;Experiment&lt;/b&gt; list at the top of the controls (Alt+T) chooses what the light meets. Each experiment keeps its own set-up: switch back and it is as you left it. A cut&apos;s undo belongs to the experiment it was made in.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The glass layer&lt;/b&gt;: light straight on a layer of glass. Its view shows the front surface&apos;s arrow, turned round, the back surface&apos;s, turned by the trip through the glass and back, and their sum; below, the reflection against the thickness, the present thickness marked. Drag the thickness and watch the reflection go from nothing to 16% and back every half wavelength in the glass. &lt;b&gt;With every echo&lt;/b&gt; adds the paths that go back and forth inside: the arrows wind in a spiral, the reflection tops out at 14.8%, and reflected and transmitted light add up to all of it. With white light each colour has its curve, and the strip beneath shows the layer&apos;s colour, as a soap film&apos;s.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The boundary&lt;/b&gt;: light from above enters a denser medium along the bright stretch of the axis, its window. Below, the arrows turn slower by the index; the beam bends. &lt;b&gt;Path of least time&lt;/b&gt; draws the way to the detector that takes the least time, found by trying every point of the window: it crosses where the arrows at the detector turn least.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The lens&lt;/b&gt;: glass as thick at each height as makes every path from the point source to the target take the same time. The plot beneath the arrows shows each path&apos;s time: flat through the lens, a valley without the glass. Drag the target (the orange square) or type it; cut the lens on the strip as the mirror is cut.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Photons, Predict first and Reveal work for the boundary and the lens as for the mirror. The glass layer has no map: save, copy and print give its view, and its photons are either reflected or go through, counted against the probabilities.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Další experimenty&lt;/h2&gt;&lt;p&gt;Seznam &lt;b&gt;Experiment&lt;/b&gt; nahoře mezi ovládacími prvky (Alt+E) volí, na co světlo dopadá. Každý experiment si pamatuje své nastavení: přepnete-li zpět, je takový, jak jste ho opustili. Vrácení řezu patří k experimentu, ve kterém byl proveden.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Skleněná vrstva&lt;/b&gt;: světlo dopadá kolmo na vrstvu skla. Její pohled ukazuje šipku přední plochy, obrácenou, šipku zadní plochy, otočenou cestou sklem tam a zpět, a jejich součet; pod nimi odraz v závislosti na tloušťce se zvýrazněnou současnou tloušťkou. Táhněte tloušťku a sledujte, jak odraz roste od nuly k 16 % a zpět každou polovinu vlnové délky ve skle. &lt;b&gt;Se všemi vnitřními odrazy&lt;/b&gt; přidá cesty, které jdou uvnitř tam a zpět: šipky se stáčejí do spirály, odraz dosahuje nejvýš 14,8 % a odražené a prošlé světlo dají dohromady všechno světlo. V bílém světle má každá barva svou křivku a proužek pod nimi ukazuje barvu vrstvy, jako u mýdlové bubliny.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rozhraní&lt;/b&gt;: světlo shora vstupuje do hustšího prostředí světlým úsekem osy, jeho oknem. Dole se šipky otáčejí pomaleji podle indexu lomu; svazek se láme. &lt;b&gt;Cesta nejkratšího času&lt;/b&gt; nakreslí cestu k detektoru, která trvá nejkratší dobu, nalezenou vyzkoušením každého bodu okna: prochází tam, kde se šipky u detektoru otáčejí nejméně.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Čočka&lt;/b&gt;: sklo v každé výšce tak tlusté, aby každá cesta od bodového zdroje k cíli trvala stejně dlouho. Graf pod šipkami ukazuje dobu každé cesty: čočkou je rovný, bez skla je to údolí. Cíl (oranžový čtvereček) lze táhnout nebo zadat; čočku lze řezat na proužku jako zrcadlo.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Fotony, Nejdřív odhad a Odhalit fungují u rozhraní a čočky jako u zrcadla. Skleněná vrstva mapu nemá: uložení, kopírování a tisk dávají její pohled a její fotony se buď odrazí, nebo projdou a počítají se vedle pravděpodobností.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchRun</name>
@@ -695,6 +699,198 @@
     <message>
         <source>&amp;Colour scale:</source>
         <translation>Ba&amp;revná stupnice:</translation>
+    </message>
+    <message>
+        <source>The mirror</source>
+        <translation>Zrcadlo</translation>
+    </message>
+    <message>
+        <source>The glass layer</source>
+        <translation>Skleněná vrstva</translation>
+    </message>
+    <message>
+        <source>The boundary</source>
+        <translation>Rozhraní</translation>
+    </message>
+    <message>
+        <source>The lens</source>
+        <translation>Čočka</translation>
+    </message>
+    <message>
+        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, or a lens.</source>
+        <translation>Na co světlo dopadá: na zrcadlo, na vrstvu skla, na rozhraní s hustším prostředím, nebo na čočku.</translation>
+    </message>
+    <message>
+        <source>The glass&apos;s or the medium&apos;s refractive index: how much slower the light&apos;s arrow turns there.</source>
+        <translation>Index lomu skla nebo prostředí: oč pomaleji se tam šipka světla otáčí.</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Tloušťka</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s thickness.</source>
+        <translation>Tloušťka vrstvy.</translation>
+    </message>
+    <message>
+        <source>With e&amp;very echo</source>
+        <translation>Se vše&amp;mi vnitřními odrazy</translation>
+    </message>
+    <message>
+        <source>Adds the paths that go back and forth inside the layer.</source>
+        <translation>Přidá cesty, které jdou uvnitř vrstvy tam a zpět.</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>The beam&apos;s angle from the normal to the boundary.</source>
+        <translation>Úhel svazku od kolmice k rozhraní.</translation>
+    </message>
+    <message>
+        <source>Window from</source>
+        <translation>Začátek okna</translation>
+    </message>
+    <message>
+        <source>Window to</source>
+        <translation>Konec okna</translation>
+    </message>
+    <message>
+        <source>Where the boundary begins to let light in.</source>
+        <translation>Odkud rozhraní začíná propouštět světlo.</translation>
+    </message>
+    <message>
+        <source>Where it stops letting light in.</source>
+        <translation>Kde světlo propouštět přestává.</translation>
+    </message>
+    <message>
+        <source>Draws the way to the detector that takes the least time, found by trying every point the light crosses.</source>
+        <translation>Nakreslí cestu k detektoru, která trvá nejkratší dobu, nalezenou vyzkoušením každého bodu, kterým světlo prochází.</translation>
+    </message>
+    <message>
+        <source>Target x</source>
+        <translation>Cíl x</translation>
+    </message>
+    <message>
+        <source>Target y</source>
+        <translation>Cíl y</translation>
+    </message>
+    <message>
+        <source>Where the lens gathers the light.</source>
+        <translation>Kam čočka soustředí světlo.</translation>
+    </message>
+    <message>
+        <source>&amp;Index:</source>
+        <translation>&amp;Index lomu:</translation>
+    </message>
+    <message>
+        <source>Window &amp;from:</source>
+        <translation>Začátek o&amp;kna:</translation>
+    </message>
+    <message>
+        <source>Window to:</source>
+        <translation>Konec okna:</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <translation>index lomu</translation>
+    </message>
+    <message>
+        <source>thickness (twips)</source>
+        <translation>tloušťka (twipy)</translation>
+    </message>
+    <message>
+        <source>reflected (%)</source>
+        <translation>odraženo (%)</translation>
+    </message>
+    <message>
+        <source>transmitted (%)</source>
+        <translation>prošlo (%)</translation>
+    </message>
+    <message>
+        <source>The light enters the medium of index %1 between x = %2 and %3 twips.</source>
+        <translation>Světlo vstupuje do prostředí s indexem lomu %1 mezi x = %2 a %3 twipy.</translation>
+    </message>
+    <message>
+        <source>The whole lens is kept.</source>
+        <translation>Čočka je celá.</translation>
+    </message>
+    <message>
+        <source>The lens keeps %1 of its %2 strips (%3).</source>
+        <translation>Z čočky zůstává %1 z jejích %2 proužků (%3).</translation>
+    </message>
+    <message>
+        <source>A layer of index %1, %2 twips thick, lit straight on%3.</source>
+        <translation>Vrstva s indexem lomu %1, tlustá %2 twipů, osvětlená kolmo%3.</translation>
+    </message>
+    <message>
+        <source>, with every echo</source>
+        <translation>, se všemi vnitřními odrazy</translation>
+    </message>
+    <message>
+        <source>Experiment bench: the glass layer; %1.</source>
+        <translation>Experimentální stůl: skleněná vrstva; %1.</translation>
+    </message>
+    <message>
+        <source>a parallel beam at %1° from the normal</source>
+        <translation>rovnoběžný svazek pod úhlem %1° od kolmice</translation>
+    </message>
+    <message>
+        <source>Experiment bench: the boundary of a medium of index %1; %2; %3.</source>
+        <translation>Experimentální stůl: rozhraní s prostředím s indexem lomu %1; %2; %3.</translation>
+    </message>
+    <message>
+        <source>Experiment bench: a lens of index %1 gathering the light to x = %2, y = %3 twips; %4; %5.</source>
+        <translation>Experimentální stůl: čočka s indexem lomu %1 soustřeďující světlo do x = %2, y = %3 twipů; %4; %5.</translation>
+    </message>
+    <message>
+        <source>The glass layer has no map to save.</source>
+        <translation>Skleněná vrstva nemá mapu, kterou by šlo uložit.</translation>
+    </message>
+    <message>
+        <source>Experiment: the mirror.</source>
+        <translation>Experiment: zrcadlo.</translation>
+    </message>
+    <message>
+        <source>Experiment: the glass layer.</source>
+        <translation>Experiment: skleněná vrstva.</translation>
+    </message>
+    <message>
+        <source>Experiment: the boundary.</source>
+        <translation>Experiment: rozhraní.</translation>
+    </message>
+    <message>
+        <source>Experiment: the lens.</source>
+        <translation>Experiment: čočka.</translation>
+    </message>
+    <message>
+        <source>Path of least ti&amp;me</source>
+        <translation>Cesta nejkratšího ča&amp;su</translation>
+    </message>
+    <message>
+        <source>Experimen&amp;t:</source>
+        <translation>&amp;Experiment:</translation>
+    </message>
+    <message>
+        <source>T&amp;hickness:</source>
+        <translation>&amp;Tloušťka:</translation>
+    </message>
+    <message>
+        <source>An&amp;gle:</source>
+        <translation>Úhe&amp;l:</translation>
+    </message>
+    <message>
+        <source>Tar&amp;get:</source>
+        <translation>&amp;Cíl:</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>Nas&amp;tavení</translation>
+    </message>
+    <message>
+        <source>Open, save and share the bench&apos;s setup.</source>
+        <translation>Otevřít, uložit a sdílet nastavení experimentálního stolu.</translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1346,14 @@ a nepotřebuje displej: provede jeden výpočet se zadanými volbami a zapíše 
 S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentálního stolu
 a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
+    <message>
+        <source>the experiment bench does not show the slits yet; --save-map and --save-hits write their files</source>
+        <translation>experimentální stůl štěrbiny zatím neukazuje; jejich soubory zapíší --save-map a --save-hits</translation>
+    </message>
+    <message>
+        <source>--setup is given more than once; it names one file</source>
+        <translation>--setup je zadáno víckrát; označuje jeden soubor</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::FigureLegend</name>
@@ -1166,6 +1370,64 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
+    <name>veltrin::GlassLayerView</name>
+    <message>
+        <source>Glass layer</source>
+        <translation>Skleněná vrstva</translation>
+    </message>
+    <message>
+        <source>Reflected %1, transmitted %2.</source>
+        <translation>Odraženo %1, prošlo %2.</translation>
+    </message>
+    <message>
+        <source>Reflected, every echo</source>
+        <translation>Odražené, se všemi odrazy uvnitř</translation>
+    </message>
+    <message>
+        <source>Front, back and their sum</source>
+        <translation>Přední, zadní a jejich součet</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>přední</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>zadní</translation>
+    </message>
+    <message>
+        <source>Transmitted</source>
+        <translation>Prošlé</translation>
+    </message>
+    <message>
+        <source>Reflection against the thickness, 0 to %1 twips</source>
+        <translation>Odraz v závislosti na tloušťce, 0 až %1 twipů</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::GlassPhotons</name>
+    <message>
+        <source>Se&amp;nd %1 photons</source>
+        <translation>Vyslat %1 &amp;fotonů</translation>
+    </message>
+    <message>
+        <source>Each photon is reflected or goes through, at random with the layer&apos;s probabilities.</source>
+        <translation>Každý foton se náhodně odrazí nebo projde, s pravděpodobnostmi vrstvy.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Smazat</translation>
+    </message>
+    <message>
+        <source>No photons sent yet.</source>
+        <translation>Zatím nebyly vyslány žádné fotony.</translation>
+    </message>
+    <message>
+        <source>Of %1 photons, %2 reflected (%3; probability %4) and %5 went through (%6; probability %7).</source>
+        <translation>Z %1 fotonů se %2 odrazilo (%3; pravděpodobnost %4) a %5 prošlo (%6; pravděpodobnost %7).</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::HelpDialog</name>
     <message>
         <source>Veltrin Help</source>
@@ -1178,6 +1440,17 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Klávesy v detailním pohledu&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Šipky vlevo a vpravo přejdou na sousední polohu detektoru, Home a End na konce.&lt;/li&gt;&lt;li&gt;Ctrl+C zkopíruje čísla polohy, Ctrl+Shift+A čísla všech poloh, jako tabulku pro tabulkový procesor.&lt;/li&gt;&lt;li&gt;Ctrl+S uloží obrázek jeho pohledů, Ctrl+Shift+C ho zkopíruje a Ctrl+P vytiskne; najdete je i v jeho místní nabídce.&lt;/li&gt;&lt;li&gt;Ctrl+E otevře experimentální stůl.&lt;/li&gt;&lt;li&gt;Escape nebo Ctrl+W ho zavře.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LensTimePlot</name>
+    <message>
+        <source>Time of each path to the target</source>
+        <translation>Doba každé cesty k cíli</translation>
+    </message>
+    <message>
+        <source>blue: through the lens; dashed: no glass</source>
+        <translation>modře: čočkou; čárkovaně: bez skla</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1668,10 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>%1 is not used by the %2 experiment; it is for --experiment %3</source>
         <translation>%1 nemá pro pokus %2 význam, jen pro --experiment %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot go with --setup, which holds the experiment whole</source>
+        <translation>%1 nelze použít s --setup, které obsahuje celý pokus</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1992,100 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
+    <name>veltrin::SetupActions</name>
+    <message>
+        <source>Veltrin setups (*.veltrin)</source>
+        <translation>Nastavení Veltrinu (*.veltrin)</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>Nas&amp;tavení</translation>
+    </message>
+    <message>
+        <source>&amp;Open setup…</source>
+        <translation>&amp;Otevřít nastavení…</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>&amp;Nedávná</translation>
+    </message>
+    <message>
+        <source>&amp;Save setup…</source>
+        <translation>&amp;Uložit nastavení…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy share code</source>
+        <translation>&amp;Kopírovat kód ke sdílení</translation>
+    </message>
+    <message>
+        <source>Open share co&amp;de…</source>
+        <translation>Otevřít kó&amp;d ke sdílení…</translation>
+    </message>
+    <message>
+        <source>The setup %1 could not be opened: %2.</source>
+        <translation>Nastavení %1 nelze otevřít: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>není to soubor</translation>
+    </message>
+    <message>
+        <source>the bench does not show its experiment yet</source>
+        <translation>experimentální stůl tento pokus zatím neukazuje</translation>
+    </message>
+    <message>
+        <source>The share code could not be opened: %1.</source>
+        <translation>Kód ke sdílení nelze otevřít: %1.</translation>
+    </message>
+    <message>
+        <source>Open setup</source>
+        <translation>Otevřít nastavení</translation>
+    </message>
+    <message>
+        <source>Save setup</source>
+        <translation>Uložit nastavení</translation>
+    </message>
+    <message>
+        <source>The setup could not be saved in %1: %2.</source>
+        <translation>Nastavení nelze uložit do %1: %2.</translation>
+    </message>
+    <message>
+        <source>Open share code</source>
+        <translation>Otevřít kód ke sdílení</translation>
+    </message>
+    <message>
+        <source>Paste the share code:</source>
+        <translation>Vložte kód ke sdílení:</translation>
+    </message>
+    <message>
+        <source>No setups yet</source>
+        <translation>Zatím žádná nastavení</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SetupCommand</name>
+    <message>
+        <source>Take the experiment, its photons and its detector from a setup file in place of their options: for the bench&apos;s files, or for the window, where the experiment bench opens with it. A setup file given as the only argument does the same.</source>
+        <translation>Vzít pokus, jeho fotony a detektor ze souboru nastavení místo jejich voleb: pro soubory experimentálního stolu nebo pro okno, kde se s ním otevře experimentální stůl. Soubor nastavení zadaný jako jediný argument udělá totéž.</translation>
+    </message>
+    <message>
+        <source>FILE.veltrin</source>
+        <translation>SOUBOR.veltrin</translation>
+    </message>
+    <message>
+        <source>Save the setup the other options describe, with no window, and exit; with --save-map or --save-hits, together with them.</source>
+        <translation>Uložit nastavení popsané ostatními volbami, bez okna, a skončit; s --save-map nebo --save-hits spolu s nimi.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::SetupFile</name>
     <message>
         <source>&quot;%1&quot; is not a number from %2 to %3</source>
@@ -1783,6 +2154,14 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>the share code is not whole: copy it again</source>
         <translation>kód ke sdílení není celý: zkopírujte ho znovu</translation>
+    </message>
+    <message>
+        <source>&quot;slits&quot; is not a whole number</source>
+        <translation>„slits“ není celé číslo</translation>
+    </message>
+    <message>
+        <source>the slits overlap or do not fit on the screen</source>
+        <translation>štěrbiny se překrývají nebo se nevejdou na stínítko</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,10 @@
         <source>&lt;h2&gt;Looking closer&lt;/h2&gt;&lt;p&gt;The numbers beside the map give the place in twips. The &lt;b&gt;Colour scale&lt;/b&gt; says what the brightest colour stands for: each map&apos;s own brightest point, the focus of the whole parabola of the same K in the same light (so that a cut mirror or the circle shows how much less light it gathers), or a number you type.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The mouse wheel, or a touchpad&apos;s pinch, zooms about the pointer; Ctrl+plus and Ctrl+minus zoom about the middle of the map; Ctrl+0 shows the whole map again.&lt;/li&gt;&lt;li&gt;Drag with the middle button, or press Ctrl and an arrow key, to move about the zoomed map. The map&apos;s context menu has the zoom too.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Genauer hinsehen&lt;/h2&gt;&lt;p&gt;Die Zahlen neben der Karte geben den Ort in Twips an. Die &lt;b&gt;Farbskala&lt;/b&gt; sagt, wofür die hellste Farbe steht: für den eigenen hellsten Punkt jeder Karte, für den Brennpunkt der ganzen Parabel mit demselben K im selben Licht (so zeigen ein beschnittener Spiegel oder der Kreis, wie viel weniger Licht sie sammeln) oder für eine Zahl, die Sie eingeben.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Das Mausrad oder ein Zusammenziehen der Finger auf dem Touchpad vergrößert um den Zeiger herum; Strg+Plus und Strg+Minus vergrößern und verkleinern um die Mitte der Karte; Strg+0 zeigt wieder die ganze Karte.&lt;/li&gt;&lt;li&gt;Ziehen Sie mit der mittleren Maustaste, oder drücken Sie Strg und eine Pfeiltaste, um sich auf der vergrößerten Karte zu bewegen. Das Kontextmenü der Karte hat das Vergrößern auch.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Other experiments&lt;/h2&gt;&lt;p&gt;The &lt;b&gt;Experiment&lt;/b&gt; list at the top of the controls (Alt+T) chooses what the light meets. Each experiment keeps its own set-up: switch back and it is as you left it. A cut&apos;s undo belongs to the experiment it was made in.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;The glass layer&lt;/b&gt;: light straight on a layer of glass. Its view shows the front surface&apos;s arrow, turned round, the back surface&apos;s, turned by the trip through the glass and back, and their sum; below, the reflection against the thickness, the present thickness marked. Drag the thickness and watch the reflection go from nothing to 16% and back every half wavelength in the glass. &lt;b&gt;With every echo&lt;/b&gt; adds the paths that go back and forth inside: the arrows wind in a spiral, the reflection tops out at 14.8%, and reflected and transmitted light add up to all of it. With white light each colour has its curve, and the strip beneath shows the layer&apos;s colour, as a soap film&apos;s.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The boundary&lt;/b&gt;: light from above enters a denser medium along the bright stretch of the axis, its window. Below, the arrows turn slower by the index; the beam bends. &lt;b&gt;Path of least time&lt;/b&gt; draws the way to the detector that takes the least time, found by trying every point of the window: it crosses where the arrows at the detector turn least.&lt;/li&gt;&lt;li&gt;&lt;b&gt;The lens&lt;/b&gt;: glass as thick at each height as makes every path from the point source to the target take the same time. The plot beneath the arrows shows each path&apos;s time: flat through the lens, a valley without the glass. Drag the target (the orange square) or type it; cut the lens on the strip as the mirror is cut.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Photons, Predict first and Reveal work for the boundary and the lens as for the mirror. The glass layer has no map: save, copy and print give its view, and its photons are either reflected or go through, counted against the probabilities.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Weitere Experimente&lt;/h2&gt;&lt;p&gt;Die Liste &lt;b&gt;Experiment&lt;/b&gt; oben bei den Bedienelementen (Alt+E) wählt, worauf das Licht trifft. Jedes Experiment behält seinen eigenen Aufbau: Wechseln Sie zurück, ist er, wie Sie ihn verlassen haben. Das Rückgängigmachen eines Schnitts gehört zu dem Experiment, in dem er gemacht wurde.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Die Glasschicht&lt;/b&gt;: Licht fällt senkrecht auf eine Glasschicht. Ihre Ansicht zeigt den Pfeil der Vorderseite, umgedreht, den der Rückseite, gedreht durch den Weg durch das Glas und zurück, und ihre Summe; darunter die Reflexion über der Dicke, die aktuelle Dicke markiert. Ziehen Sie an der Dicke und sehen Sie, wie die Reflexion alle halbe Wellenlänge im Glas von null auf 16 % steigt und wieder fällt. &lt;b&gt;Mit allen Echos&lt;/b&gt; nimmt die Wege hinzu, die innen hin und her laufen: Die Pfeile winden sich zu einer Spirale, die Reflexion erreicht höchstens 14,8 %, und reflektiertes und durchgelassenes Licht ergeben zusammen alles Licht. Bei weißem Licht hat jede Farbe ihre Kurve, und der Streifen darunter zeigt die Farbe der Schicht, wie bei einem Seifenfilm.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Die Grenzfläche&lt;/b&gt;: Licht von oben tritt entlang des hellen Stücks der Achse, seines Fensters, in ein dichteres Medium ein. Unten drehen sich die Pfeile um die Brechzahl langsamer; das Bündel wird gebrochen. &lt;b&gt;Weg der kürzesten Zeit&lt;/b&gt; zeichnet den Weg zum Detektor, der die kürzeste Zeit braucht, gefunden durch Ausprobieren jedes Punktes des Fensters: Er kreuzt dort, wo sich die Pfeile am Detektor am wenigsten drehen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Die Linse&lt;/b&gt;: Glas, in jeder Höhe so dick, dass jeder Weg von der Punktquelle zum Ziel gleich lange dauert. Das Diagramm unter den Pfeilen zeigt die Zeit jedes Weges: flach durch die Linse, ein Tal ohne das Glas. Ziehen Sie das Ziel (das orange Quadrat) oder tippen Sie es ein; schneiden Sie die Linse auf dem Streifen wie den Spiegel.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Photonen, Erst raten und Aufdecken wirken bei der Grenzfläche und der Linse wie beim Spiegel. Die Glasschicht hat keine Karte: Speichern, Kopieren und Drucken geben ihre Ansicht wieder, und ihre Photonen werden entweder reflektiert oder durchgelassen und neben den Wahrscheinlichkeiten gezählt.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchRun</name>
@@ -695,6 +699,198 @@
     <message>
         <source>&amp;Colour scale:</source>
         <translation>Far&amp;bskala:</translation>
+    </message>
+    <message>
+        <source>The mirror</source>
+        <translation>Der Spiegel</translation>
+    </message>
+    <message>
+        <source>The glass layer</source>
+        <translation>Die Glasschicht</translation>
+    </message>
+    <message>
+        <source>The boundary</source>
+        <translation>Die Grenzfläche</translation>
+    </message>
+    <message>
+        <source>The lens</source>
+        <translation>Die Linse</translation>
+    </message>
+    <message>
+        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, or a lens.</source>
+        <translation>Worauf das Licht trifft: auf den Spiegel, eine Glasschicht, die Grenzfläche zu einem dichteren Medium oder eine Linse.</translation>
+    </message>
+    <message>
+        <source>The glass&apos;s or the medium&apos;s refractive index: how much slower the light&apos;s arrow turns there.</source>
+        <translation>Die Brechzahl des Glases oder des Mediums: um wie viel langsamer sich der Pfeil des Lichts dort dreht.</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>The layer&apos;s thickness.</source>
+        <translation>Die Dicke der Schicht.</translation>
+    </message>
+    <message>
+        <source>With e&amp;very echo</source>
+        <translation>Mit allen Ec&amp;hos</translation>
+    </message>
+    <message>
+        <source>Adds the paths that go back and forth inside the layer.</source>
+        <translation>Nimmt die Wege hinzu, die in der Schicht hin und her laufen.</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>The beam&apos;s angle from the normal to the boundary.</source>
+        <translation>Der Winkel des Strahlenbündels zum Lot auf die Grenzfläche.</translation>
+    </message>
+    <message>
+        <source>Window from</source>
+        <translation>Fenster von</translation>
+    </message>
+    <message>
+        <source>Window to</source>
+        <translation>Fenster bis</translation>
+    </message>
+    <message>
+        <source>Where the boundary begins to let light in.</source>
+        <translation>Wo die Grenzfläche beginnt, Licht einzulassen.</translation>
+    </message>
+    <message>
+        <source>Where it stops letting light in.</source>
+        <translation>Wo sie aufhört, Licht einzulassen.</translation>
+    </message>
+    <message>
+        <source>Draws the way to the detector that takes the least time, found by trying every point the light crosses.</source>
+        <translation>Zeichnet den Weg zum Detektor, der die kürzeste Zeit braucht, gefunden durch Ausprobieren jedes Punktes, den das Licht durchquert.</translation>
+    </message>
+    <message>
+        <source>Target x</source>
+        <translation>Ziel x</translation>
+    </message>
+    <message>
+        <source>Target y</source>
+        <translation>Ziel y</translation>
+    </message>
+    <message>
+        <source>Where the lens gathers the light.</source>
+        <translation>Wohin die Linse das Licht sammelt.</translation>
+    </message>
+    <message>
+        <source>&amp;Index:</source>
+        <translation>Brech&amp;zahl:</translation>
+    </message>
+    <message>
+        <source>Window &amp;from:</source>
+        <translation>Fenster &amp;von:</translation>
+    </message>
+    <message>
+        <source>Window to:</source>
+        <translation>Fenster bis:</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <translation>Brechzahl</translation>
+    </message>
+    <message>
+        <source>thickness (twips)</source>
+        <translation>Dicke (Twips)</translation>
+    </message>
+    <message>
+        <source>reflected (%)</source>
+        <translation>reflektiert (%)</translation>
+    </message>
+    <message>
+        <source>transmitted (%)</source>
+        <translation>durchgelassen (%)</translation>
+    </message>
+    <message>
+        <source>The light enters the medium of index %1 between x = %2 and %3 twips.</source>
+        <translation>Das Licht tritt zwischen x = %2 und %3 Twips in das Medium der Brechzahl %1 ein.</translation>
+    </message>
+    <message>
+        <source>The whole lens is kept.</source>
+        <translation>Die ganze Linse bleibt.</translation>
+    </message>
+    <message>
+        <source>The lens keeps %1 of its %2 strips (%3).</source>
+        <translation>Die Linse behält %1 ihrer %2 Streifen (%3).</translation>
+    </message>
+    <message>
+        <source>A layer of index %1, %2 twips thick, lit straight on%3.</source>
+        <translation>Eine Schicht der Brechzahl %1, %2 Twips dick, senkrecht beleuchtet%3.</translation>
+    </message>
+    <message>
+        <source>, with every echo</source>
+        <translation>, mit allen Echos</translation>
+    </message>
+    <message>
+        <source>Experiment bench: the glass layer; %1.</source>
+        <translation>Experimentiertisch: die Glasschicht; %1.</translation>
+    </message>
+    <message>
+        <source>a parallel beam at %1° from the normal</source>
+        <translation>ein paralleles Strahlenbündel unter %1° zum Lot</translation>
+    </message>
+    <message>
+        <source>Experiment bench: the boundary of a medium of index %1; %2; %3.</source>
+        <translation>Experimentiertisch: die Grenzfläche zu einem Medium der Brechzahl %1; %2; %3.</translation>
+    </message>
+    <message>
+        <source>Experiment bench: a lens of index %1 gathering the light to x = %2, y = %3 twips; %4; %5.</source>
+        <translation>Experimentiertisch: eine Linse der Brechzahl %1, die das Licht nach x = %2, y = %3 Twips sammelt; %4; %5.</translation>
+    </message>
+    <message>
+        <source>The glass layer has no map to save.</source>
+        <translation>Die Glasschicht hat keine Karte zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Experiment: the mirror.</source>
+        <translation>Experiment: der Spiegel.</translation>
+    </message>
+    <message>
+        <source>Experiment: the glass layer.</source>
+        <translation>Experiment: die Glasschicht.</translation>
+    </message>
+    <message>
+        <source>Experiment: the boundary.</source>
+        <translation>Experiment: die Grenzfläche.</translation>
+    </message>
+    <message>
+        <source>Experiment: the lens.</source>
+        <translation>Experiment: die Linse.</translation>
+    </message>
+    <message>
+        <source>Path of least ti&amp;me</source>
+        <translation>Weg der kürzesten Zei&amp;t</translation>
+    </message>
+    <message>
+        <source>Experimen&amp;t:</source>
+        <translation>&amp;Experiment:</translation>
+    </message>
+    <message>
+        <source>T&amp;hickness:</source>
+        <translation>Dic&amp;ke:</translation>
+    </message>
+    <message>
+        <source>An&amp;gle:</source>
+        <translation>Win&amp;kel:</translation>
+    </message>
+    <message>
+        <source>Tar&amp;get:</source>
+        <translation>Zie&amp;l:</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>Auf&amp;bau</translation>
+    </message>
+    <message>
+        <source>Open, save and share the bench&apos;s setup.</source>
+        <translation>Den Aufbau des Experimentiertischs öffnen, speichern und weitergeben.</translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1346,14 @@ und braucht keinen Bildschirm: Es rechnet einen Durchlauf mit den angegebenen Op
 Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimentiertischs
 und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translation>
     </message>
+    <message>
+        <source>the experiment bench does not show the slits yet; --save-map and --save-hits write their files</source>
+        <translation>der Experimentiertisch zeigt die Spalte noch nicht; --save-map und --save-hits schreiben ihre Dateien</translation>
+    </message>
+    <message>
+        <source>--setup is given more than once; it names one file</source>
+        <translation>--setup ist mehr als einmal angegeben; es nennt eine Datei</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::FigureLegend</name>
@@ -1166,6 +1370,64 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     </message>
 </context>
 <context>
+    <name>veltrin::GlassLayerView</name>
+    <message>
+        <source>Glass layer</source>
+        <translation>Glasschicht</translation>
+    </message>
+    <message>
+        <source>Reflected %1, transmitted %2.</source>
+        <translation>Reflektiert %1, durchgelassen %2.</translation>
+    </message>
+    <message>
+        <source>Reflected, every echo</source>
+        <translation>Reflektiert, alle Echos</translation>
+    </message>
+    <message>
+        <source>Front, back and their sum</source>
+        <translation>Vorderseite, Rückseite und ihre Summe</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>vorn</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>hinten</translation>
+    </message>
+    <message>
+        <source>Transmitted</source>
+        <translation>Durchgelassen</translation>
+    </message>
+    <message>
+        <source>Reflection against the thickness, 0 to %1 twips</source>
+        <translation>Reflexion über der Dicke, 0 bis %1 Twips</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::GlassPhotons</name>
+    <message>
+        <source>Se&amp;nd %1 photons</source>
+        <translation>%1 Photonen se&amp;nden</translation>
+    </message>
+    <message>
+        <source>Each photon is reflected or goes through, at random with the layer&apos;s probabilities.</source>
+        <translation>Jedes Photon wird zufällig reflektiert oder durchgelassen, mit den Wahrscheinlichkeiten der Schicht.</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>No photons sent yet.</source>
+        <translation>Noch keine Photonen gesendet.</translation>
+    </message>
+    <message>
+        <source>Of %1 photons, %2 reflected (%3; probability %4) and %5 went through (%6; probability %7).</source>
+        <translation>Von %1 Photonen wurden %2 reflektiert (%3; Wahrscheinlichkeit %4) und %5 durchgelassen (%6; Wahrscheinlichkeit %7).</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::HelpDialog</name>
     <message>
         <source>Veltrin Help</source>
@@ -1178,6 +1440,17 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>&lt;h2&gt;Keys in the close-up&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Left and Right step to the neighbouring detector position, Home and End go to the ends.&lt;/li&gt;&lt;li&gt;Ctrl+C copies the position&apos;s figures, Ctrl+Shift+A those of all positions, as a table for a spreadsheet.&lt;/li&gt;&lt;li&gt;Ctrl+S saves the picture of its views, Ctrl+Shift+C copies it and Ctrl+P prints it; its context menu has them too.&lt;/li&gt;&lt;li&gt;Ctrl+E opens the experiment bench.&lt;/li&gt;&lt;li&gt;Escape or Ctrl+W closes it.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h2&gt;Tasten in der Nahansicht&lt;/h2&gt;&lt;ul&gt;&lt;li&gt;Links und Rechts gehen zur benachbarten Detektorposition, Pos1 und Ende an die Enden.&lt;/li&gt;&lt;li&gt;Strg+C kopiert die Zahlen der Position, Strg+Umschalt+A die aller Positionen, als Tabelle für eine Tabellenkalkulation.&lt;/li&gt;&lt;li&gt;Strg+S speichert das Bild ihrer Ansichten, Strg+Umschalt+C kopiert es und Strg+P druckt es; ihr Kontextmenü bietet sie auch.&lt;/li&gt;&lt;li&gt;Strg+E öffnet den Experimentiertisch.&lt;/li&gt;&lt;li&gt;Escape oder Strg+W schließt sie.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LensTimePlot</name>
+    <message>
+        <source>Time of each path to the target</source>
+        <translation>Zeit jedes Weges zum Ziel</translation>
+    </message>
+    <message>
+        <source>blue: through the lens; dashed: no glass</source>
+        <translation>blau: durch die Linse; gestrichelt: ohne Glas</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1668,10 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>%1 is not used by the %2 experiment; it is for --experiment %3</source>
         <translation>%1 wird vom Experiment %2 nicht verwendet; es gehört zu --experiment %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot go with --setup, which holds the experiment whole</source>
+        <translation>%1 passt nicht zu --setup, das den ganzen Versuch enthält</translation>
     </message>
 </context>
 <context>
@@ -1715,6 +1992,100 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     </message>
 </context>
 <context>
+    <name>veltrin::SetupActions</name>
+    <message>
+        <source>Veltrin setups (*.veltrin)</source>
+        <translation>Veltrin-Aufbauten (*.veltrin)</translation>
+    </message>
+    <message>
+        <source>Set&amp;up</source>
+        <translation>Auf&amp;bau</translation>
+    </message>
+    <message>
+        <source>&amp;Open setup…</source>
+        <translation>Aufbau ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save setup…</source>
+        <translation>Aufbau &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy share code</source>
+        <translation>Freigabecode &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Open share co&amp;de…</source>
+        <translation>Freigabecode öff&amp;nen…</translation>
+    </message>
+    <message>
+        <source>The setup %1 could not be opened: %2.</source>
+        <translation>Der Aufbau %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the bench does not show its experiment yet</source>
+        <translation>der Experimentiertisch zeigt diesen Versuch noch nicht</translation>
+    </message>
+    <message>
+        <source>The share code could not be opened: %1.</source>
+        <translation>Der Freigabecode konnte nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Open setup</source>
+        <translation>Aufbau öffnen</translation>
+    </message>
+    <message>
+        <source>Save setup</source>
+        <translation>Aufbau speichern</translation>
+    </message>
+    <message>
+        <source>The setup could not be saved in %1: %2.</source>
+        <translation>Der Aufbau konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open share code</source>
+        <translation>Freigabecode öffnen</translation>
+    </message>
+    <message>
+        <source>Paste the share code:</source>
+        <translation>Freigabecode einfügen:</translation>
+    </message>
+    <message>
+        <source>No setups yet</source>
+        <translation>Noch keine Aufbauten</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SetupCommand</name>
+    <message>
+        <source>Take the experiment, its photons and its detector from a setup file in place of their options: for the bench&apos;s files, or for the window, where the experiment bench opens with it. A setup file given as the only argument does the same.</source>
+        <translation>Den Versuch, seine Photonen und seinen Detektor aus einer Aufbau-Datei statt aus ihren Optionen nehmen: für die Dateien des Experimentiertischs oder für das Fenster, in dem sich der Experimentiertisch damit öffnet. Eine Aufbau-Datei als einziges Argument tut dasselbe.</translation>
+    </message>
+    <message>
+        <source>FILE.veltrin</source>
+        <translation>DATEI.veltrin</translation>
+    </message>
+    <message>
+        <source>Save the setup the other options describe, with no window, and exit; with --save-map or --save-hits, together with them.</source>
+        <translation>Den Aufbau, den die übrigen Optionen beschreiben, ohne Fenster speichern und beenden; mit --save-map oder --save-hits zusammen mit ihnen.</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::SetupFile</name>
     <message>
         <source>&quot;%1&quot; is not a number from %2 to %3</source>
@@ -1783,6 +2154,14 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>the share code is not whole: copy it again</source>
         <translation>der Freigabecode ist nicht vollständig: bitte erneut kopieren</translation>
+    </message>
+    <message>
+        <source>&quot;slits&quot; is not a whole number</source>
+        <translation>„slits“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the slits overlap or do not fit on the screen</source>
+        <translation>die Spalte überlappen sich oder passen nicht auf den Schirm</translation>
     </message>
 </context>
 <context>

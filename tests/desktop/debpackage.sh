@@ -45,6 +45,7 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
     echo ./usr/bin/veltrin
     echo "./usr/share/applications/$id.desktop"
     echo "./usr/share/metainfo/$id.metainfo.xml"
+    echo "./usr/share/mime/packages/$id.xml"
     for size in $sizes; do
         echo "./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     done

@@ -36,7 +36,7 @@ for size in "$@"; do
 done
 
 # The entry names the installed program and icon.
-grep -qx "Exec=veltrin" "$entry" || fail "Exec is not the installed program"
+grep -qx "Exec=veltrin %f" "$entry" || fail "Exec is not the installed program"
 grep -qx "Icon=$id" "$entry" || fail "Icon is not $id"
 
 # The setup's file type is installed where the desktop's MIME database is made from, and it

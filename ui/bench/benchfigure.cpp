@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchfigure.h"
 
+#include "elementpainter.h"
+
 #include "mapgrid.h"
 #include "prediction.h"
 #include "viridis.h"
@@ -193,6 +195,14 @@ void BenchFigure::paintScale(QPainter &painter) const
 
 void BenchFigure::paintMirror(QPainter &painter) const
 {
+    if (m_experiment.element != Experiment::Element::Mirror) {
+        // The plane's axes are straight: two points give the whole mapping.
+        const QPointF origin = pixelOf({0, 0});
+        const QPointF unit = pixelOf({1, 1}) - origin;
+        return ElementPainter::paint(painter, m_experiment,
+                                     QTransform(unit.x(), 0, 0, unit.y(), origin.x(), origin.y()),
+                                     Qt::black);
+    }
     const Mirror mirror = m_experiment.mirror();
     const std::vector<MirrorPoint> reached = mirror.bothHalves();
     const std::vector<MirrorPoint> points = m_experiment.cut.applyTo(reached);

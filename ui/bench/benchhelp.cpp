@@ -10,7 +10,7 @@ BenchHelp::BenchHelp(QWidget *parent)
 
 QString BenchHelp::page()
 {
-    return basics() + closer();
+    return basics() + experiments() + closer();
 }
 
 QString BenchHelp::basics()
@@ -69,6 +69,38 @@ QString BenchHelp::closer()
               "<li>Drag with the middle button, or press Ctrl and an arrow key, to move about the "
               "zoomed map. The map's context menu has the zoom too.</li>"
               "</ul>");
+}
+
+QString BenchHelp::experiments()
+{
+    return tr(
+        "<h2>Other experiments</h2>"
+        "<p>The <b>Experiment</b> list at the top of the controls (Alt+T) chooses what the "
+        "light meets. Each experiment keeps its own set-up: switch back and it is as you left "
+        "it. A cut's undo belongs to the experiment it was made in.</p>"
+        "<ul>"
+        "<li><b>The glass layer</b>: light straight on a layer of glass. Its view shows the "
+        "front surface's arrow, turned round, the back surface's, turned by the trip through the "
+        "glass and back, and their sum; below, the reflection against the thickness, the "
+        "present thickness marked. Drag the thickness and watch the reflection go from nothing "
+        "to 16% and back every half wavelength in the glass. <b>With every echo</b> adds the "
+        "paths that go back and forth inside: the arrows wind in a spiral, the reflection tops "
+        "out at 14.8%, and reflected and transmitted light add up to all of it. With white "
+        "light each colour has its curve, and the strip beneath shows the layer's colour, as a "
+        "soap film's.</li>"
+        "<li><b>The boundary</b>: light from above enters a denser medium along the bright "
+        "stretch of the axis, its window. Below, the arrows turn slower by the index; the beam "
+        "bends. <b>Path of least time</b> draws the way to the detector that takes the least "
+        "time, found by trying every point of the window: it crosses where the arrows at the "
+        "detector turn least.</li>"
+        "<li><b>The lens</b>: glass as thick at each height as makes every path from the point "
+        "source to the target take the same time. The plot beneath the arrows shows each "
+        "path's time: flat through the lens, a valley without the glass. Drag the target (the "
+        "orange square) or type it; cut the lens on the strip as the mirror is cut.</li>"
+        "</ul>"
+        "<p>Photons, Predict first and Reveal work for the boundary and the lens as for the "
+        "mirror. The glass layer has no map: save, copy and print give its view, and its photons "
+        "are either reflected or go through, counted against the probabilities.</p>");
 }
 
 } // namespace veltrin

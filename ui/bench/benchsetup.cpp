@@ -6,12 +6,15 @@
 #include "photonpanel.h"
 #include "prediction.h"
 
+#include <QUndoStack>
+
 namespace veltrin {
 
 Setup BenchWindow::setup() const
 {
     Setup setup;
-    setup.experiment = m_experiment;
+    // The glass layer has no map: its set-up is the experiment shown before it.
+    setup.experiment = m_choice == Kind::GlassLayer ? m_setups[int(Kind::Mirror)] : m_experiment;
     setup.detector = detector();
     setup.photonSeed = m_photonSeed;
     setup.photonCount = m_photonCount;
@@ -22,9 +25,24 @@ Setup BenchWindow::setup() const
     return setup;
 }
 
+bool BenchWindow::shows(Experiment::Element element)
+{
+    return element != Experiment::Element::Slits;
+}
+
 void BenchWindow::applySetup(const Setup &setup)
 {
-    setExperiment(setup.experiment);
+    if (!shows(setup.experiment.element))
+        return;
+    const Kind kind = setup.experiment.element == Experiment::Element::Boundary ? Kind::Boundary
+                      : setup.experiment.element == Experiment::Element::Lens   ? Kind::Lens
+                                                                                : Kind::Mirror;
+    m_setups[int(kind)] = setup.experiment;
+    m_undo->clear(); // the cuts undone would be of another set-up
+    if (kind != m_choice)
+        choose(kind);
+    else
+        setExperiment(setup.experiment);
     setDetector(setup.detector);
     m_photonSeed = setup.photonSeed;
     m_photonCount = setup.photonCount;

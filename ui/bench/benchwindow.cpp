@@ -8,8 +8,14 @@
 #include "choices.h"
 #include "closekeys.h"
 #include "colourbar.h"
+#include "elementpainter.h"
 #include "figuresaver.h"
 #include "fixedtextarea.h"
+#include "glasslayer.h"
+#include "glasslayerfigure.h"
+#include "glasslayerview.h"
+#include "glassphotons.h"
+#include "lenstimeplot.h"
 #include "mapcomputer.h"
 #include "mapcsv.h"
 #include "mapimage.h"
@@ -21,6 +27,7 @@
 #include "probabilitymap.h"
 #include "scalechoice.h"
 #include "screenfit.h"
+#include "setupactions.h"
 #include "striplegend.h"
 #include "textform.h"
 
@@ -43,7 +50,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QToolButton>
 #include <QUndoStack>
@@ -85,6 +94,34 @@ QString twips(double value)
 
 } // namespace
 
+/// The way of least time to the detector, drawn on the map while asked for.
+class WayLayer : public MapView::Layer
+{
+public:
+    explicit WayLayer(const BenchWindow &bench) : m_bench(bench) {}
+    void paintLayer(QPainter &painter) override
+    {
+        if (!m_shown)
+            return;
+        const MapView &view = *m_bench.mapView();
+        const std::vector<Vec2> way =
+            ElementPainter::leastTimeWay(m_bench.experiment(), view.detector());
+        if (way.size() < 2)
+            return;
+        QPolygonF line;
+        for (const Vec2 &point : way)
+            line << view.pixelOf(point);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(255, 230, 80), 2, Qt::DashLine));
+        painter.drawPolyline(line);
+    }
+    void setShown(bool shown) { m_shown = shown; }
+
+private:
+    const BenchWindow &m_bench;
+    bool m_shown = false;
+};
+
 BenchWindow::BenchWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), m_computer(new MapComputer(this)), m_undo(new QUndoStack(this))
 {
@@ -107,11 +144,23 @@ BenchWindow::BenchWindow(QWidget *parent)
         experiment.source = Source::point(MapGrid::sceneOf(at));
         setExperiment(experiment);
     });
+    connect(m_mapView, &MapView::targetMoved, this, [this](Vec2 at) {
+        Experiment experiment = m_experiment;
+        experiment.target = {std::max(at.x, double(m_targetX->minimum())), at.y};
+        setExperiment(experiment);
+    });
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::applyScale);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
     });
+    // Each experiment's first set-up: the boundary lit by a slanting beam, the lens gathering a
+    // point source's light to a point beyond it.
+    m_setups[int(Kind::Boundary)].element = Experiment::Element::Boundary;
+    m_setups[int(Kind::Boundary)].beamAngle = 30;
+    Experiment &lens = m_setups[int(Kind::Lens)];
+    lens.element = Experiment::Element::Lens;
+    lens.source = Source::point(MapGrid::sceneOf({1000, 0}));
     start(0.00005, 0.02, {2500, 0});
 }
 
@@ -121,6 +170,7 @@ void BenchWindow::createControls()
 {
     // Created in the order Tab visits them.
     createPlane();
+    createElementControls();
     createMirrorControls();
     createLightControls();
     createSourceControls();
@@ -165,6 +215,155 @@ void BenchWindow::createScaleControls()
     // The colour bar goes with the picture shown, of the present experiment or a passing one.
     connect(m_mapView, &MapView::scaleShown, this, &BenchWindow::showScale);
     connect(m_mapView, &MapView::viewChanged, this, &BenchWindow::alignToMap);
+}
+
+QString BenchWindow::nameOf(Kind choice)
+{
+    switch (choice) {
+    case Kind::Mirror:
+        return tr("The mirror");
+    case Kind::GlassLayer:
+        return tr("The glass layer");
+    case Kind::Boundary:
+        return tr("The boundary");
+    case Kind::Lens:
+        return tr("The lens");
+    }
+    return {};
+}
+
+void BenchWindow::createElementControls()
+{
+    m_choiceList = new QComboBox(this);
+    m_choiceList->setObjectName(QStringLiteral("experimentChoice"));
+    for (Kind choice : {Kind::Mirror, Kind::GlassLayer, Kind::Boundary, Kind::Lens})
+        m_choiceList->addItem(nameOf(choice));
+    m_choiceList->setToolTip(tr("What the light meets: the mirror, a layer of glass, the boundary "
+                                "of a denser medium, or a lens."));
+    connect(m_choiceList, &QComboBox::activated, this, [this](int index) { choose(Kind(index)); });
+
+    m_glass = new GlassLayerView(this);
+    m_glassPhotons = new GlassPhotons(*m_glass, this);
+    connect(m_glassPhotons, &GlassPhotons::countsChanged, this, [this] {
+        if (m_choice == Kind::GlassLayer)
+            updateDescription();
+    });
+    m_index = new QDoubleSpinBox(this);
+    m_index->setObjectName(QStringLiteral("refractiveIndex"));
+    m_index->setRange(GlassLayer::lowestIndex, GlassLayer::highestIndex);
+    m_index->setDecimals(2);
+    m_index->setSingleStep(0.05);
+    m_index->setValue(1.5);
+    m_index->setToolTip(tr("The glass's or the medium's refractive index: how much slower the "
+                           "light's arrow turns there."));
+    m_thicknessSlider = new QSlider(Qt::Horizontal, this);
+    m_thicknessSlider->setObjectName(QStringLiteral("thicknessSlider"));
+    m_thicknessSlider->setRange(0, int(GlassLayerView::thickest));
+    m_thicknessSlider->setAccessibleName(tr("Thickness"));
+    m_thickness = new QDoubleSpinBox(this);
+    m_thickness->setObjectName(QStringLiteral("thickness"));
+    m_thickness->setRange(0, GlassLayerView::thickest);
+    m_thickness->setDecimals(0);
+    m_thickness->setSingleStep(5);
+    m_thickness->setSuffix(tr(" twips"));
+    m_thickness->setToolTip(tr("The layer's thickness."));
+    m_echoes = new QCheckBox(tr("With e&very echo"), this);
+    m_echoes->setObjectName(QStringLiteral("withEchoes"));
+    m_echoes->setToolTip(tr("Adds the paths that go back and forth inside the layer."));
+    m_angle = new QDoubleSpinBox(this);
+    m_angle->setObjectName(QStringLiteral("beamAngle"));
+    m_angle->setRange(0, Boundary::steepestAngle);
+    m_angle->setDecimals(0);
+    m_angle->setSuffix(tr("°"));
+    m_angle->setToolTip(tr("The beam's angle from the normal to the boundary."));
+    auto twipsBox = [this](const char *name, double low, double high, const QString &accessible) {
+        auto *box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(int(low), int(high));
+        box->setSingleStep(100);
+        box->setSuffix(tr(" twips"));
+        box->setKeyboardTracking(false);
+        box->setAccessibleName(accessible);
+        return box;
+    };
+    const MapExtent extent;
+    m_windowFrom = twipsBox("windowFrom", 0, extent.xEnd, tr("Window from"));
+    m_windowTo = twipsBox("windowTo", 0, extent.xEnd, tr("Window to"));
+    m_windowFrom->setToolTip(tr("Where the boundary begins to let light in."));
+    m_windowTo->setToolTip(tr("Where it stops letting light in."));
+    m_leastTime = new QCheckBox(tr("Path of least ti&me"), this);
+    m_leastTime->setObjectName(QStringLiteral("leastTimePath"));
+    m_leastTime->setToolTip(
+        tr("Draws the way to the detector that takes the least time, found by trying every "
+           "point the light crosses."));
+    m_targetX = twipsBox("targetX", Lens::x + 100, extent.xEnd, tr("Target x"));
+    m_targetY = twipsBox("targetY", extent.yLow(), extent.yEnd(), tr("Target y"));
+    m_targetX->setToolTip(tr("Where the lens gathers the light."));
+    m_targetY->setToolTip(tr("Where the lens gathers the light."));
+    m_lensTimes = new LensTimePlot(this);
+
+    m_wayLayer = std::make_unique<WayLayer>(*this);
+    m_mapView->addLayer(m_wayLayer.get());
+    connect(m_leastTime, &QCheckBox::toggled, this, [this](bool shown) {
+        m_wayLayer->setShown(shown);
+        m_mapView->update();
+    });
+    connect(m_index, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (m_choice == Kind::GlassLayer)
+            applyGlass();
+        else
+            applyElementControls();
+    });
+    connect(m_thicknessSlider, &QSlider::valueChanged, m_thickness, &QDoubleSpinBox::setValue);
+    connect(m_thickness, &QDoubleSpinBox::valueChanged, this, [this](double value) {
+        const QSignalBlocker blocker(m_thicknessSlider);
+        m_thicknessSlider->setValue(int(std::lround(value)));
+        applyGlass();
+    });
+    connect(m_echoes, &QCheckBox::toggled, this, &BenchWindow::applyGlass);
+    connect(m_angle, &QDoubleSpinBox::valueChanged, this, &BenchWindow::applyElementControls);
+    for (QSpinBox *box : {m_windowFrom, m_windowTo, m_targetX, m_targetY})
+        connect(box, &QSpinBox::valueChanged, this, &BenchWindow::applyElementControls);
+}
+
+void BenchWindow::choose(Kind choice)
+{
+    if (choice == m_choice)
+        return;
+    if (m_choice != Kind::GlassLayer)
+        m_setups[int(m_choice)] = m_experiment;
+    m_choice = choice;
+    // A cut belongs to the mirror or the lens it was made on.
+    m_undo->clear();
+    showChoiceControls();
+    if (choice == Kind::GlassLayer) {
+        showControls();
+        updateGlass();
+        emit experimentChanged();
+        return;
+    }
+    setExperiment(m_setups[int(choice)]);
+}
+
+void BenchWindow::showChoiceControls()
+{
+    const bool mirror = m_choice == Kind::Mirror;
+    const bool glass = m_choice == Kind::GlassLayer;
+    const bool lens = m_choice == Kind::Lens;
+    {
+        const QSignalBlocker blocker(m_choiceList);
+        m_choiceList->setCurrentIndex(int(m_choice));
+    }
+    m_planeStack->setCurrentIndex(glass ? 1 : 0);
+    m_strip->setVisible(mirror || lens);
+    m_photons->setVisible(!glass);
+    m_glassPhotons->setVisible(glass);
+    m_stripLegend->setVisible(mirror || lens);
+    m_progress->setVisible(!glass);
+    m_lensTimes->setVisible(lens);
+    for (const auto &[row, choices] : m_rowsFor)
+        m_form->setRowVisible(row, (choices & (1u << int(m_choice))) != 0);
+    shareAction("saveMap")->setEnabled(!glass && !hidesAnswer());
 }
 
 void BenchWindow::createMirrorControls()
@@ -325,13 +524,26 @@ void BenchWindow::createLayout()
     plane->addWidget(m_mapView, 1);
     plane->addWidget(m_colourBar);
     plane->addStretch();
+    // The glass layer has no map of the plane: its own view takes the map's place.
+    auto *planePage = new QWidget(this);
+    planePage->setLayout(plane);
+    plane->setContentsMargins(0, 0, 0, 0);
+    m_planeStack = new QStackedWidget(this);
+    m_planeStack->addWidget(planePage);
+    m_planeStack->addWidget(m_glass);
 
     // Beside the map, the texts that change keep places of fixed height, so that the map keeps
     // its size whatever they say.
     auto *left = new QVBoxLayout;
-    left->addLayout(plane, 1);
-    left->addWidget(new StripLegend(this));
+    left->addWidget(m_planeStack, 1);
+    m_stripLegend = new StripLegend(this);
+    left->addWidget(m_stripLegend);
     left->addWidget(m_photons);
+    left->addWidget(m_glassPhotons);
+    // The glass layer's photons take the room of the strip's legend and the photons' panel, so
+    // that the view in the map's place keeps the map's height.
+    m_glassPhotons->setMinimumHeight(m_stripLegend->sizeHint().height() +
+                                     m_photons->sizeHint().height() + left->spacing());
     left->addWidget(new FixedTextArea(m_summary, 3, this));
 
     auto *top = new QHBoxLayout;
@@ -376,6 +588,12 @@ QWidget *BenchWindow::createSidePanel()
         undoRow->addWidget(button);
     }
     undoRow->addStretch();
+    auto *thicknessRow = new QHBoxLayout;
+    thicknessRow->addWidget(m_thicknessSlider, 1);
+    thicknessRow->addWidget(m_thickness);
+    auto *targetRow = new QHBoxLayout;
+    targetRow->addWidget(m_targetX, 1);
+    targetRow->addWidget(m_targetY, 1);
     auto *detectorRow = new QHBoxLayout;
     auto *xLabel = new QLabel(tr("&x"), this);
     xLabel->setBuddy(m_detectorX);
@@ -391,16 +609,39 @@ QWidget *BenchWindow::createSidePanel()
         label->setBuddy(buddy);
         return label;
     };
-    controls->addRow(label(tr("&Shape:"), m_shape), m_shape);
-    controls->addRow(label(tr("&K:"), m_k), kRow);
-    controls->addRow(label(tr("&Wavenumber:"), m_wavenumber), lightRow);
-    controls->addRow(QString(), m_white);
-    controls->addRow(label(tr("S&ource:"), m_source), m_source);
-    controls->addRow(QString(), m_sourceHere);
-    controls->addRow(label(tr("&Mirror:"), m_preset), presetRow);
-    controls->addRow(QString(), undoRow);
-    controls->addRow(tr("Detector:"), detectorRow);
-    controls->addRow(label(tr("&Colour scale:"), m_scale), m_scale);
+    // Each row is shown for the experiments that use it.
+    constexpr unsigned mirror = 1u << int(Kind::Mirror);
+    constexpr unsigned glass = 1u << int(Kind::GlassLayer);
+    constexpr unsigned boundary = 1u << int(Kind::Boundary);
+    constexpr unsigned lens = 1u << int(Kind::Lens);
+    constexpr unsigned all = mirror | glass | boundary | lens;
+    m_form = controls;
+    auto add = [&](QWidget *labelOrNone, auto *field, unsigned choices) {
+        m_rowsFor.emplace_back(controls->rowCount(), choices);
+        if (labelOrNone)
+            controls->addRow(labelOrNone, field);
+        else
+            controls->addRow(QString(), field);
+    };
+    add(label(tr("Experimen&t:"), m_choiceList), m_choiceList, all);
+    add(label(tr("&Shape:"), m_shape), m_shape, mirror);
+    add(label(tr("&K:"), m_k), kRow, mirror);
+    add(label(tr("&Index:"), m_index), m_index, glass | boundary | lens);
+    add(label(tr("T&hickness:"), m_thickness), thicknessRow, glass);
+    add(nullptr, m_echoes, glass);
+    add(label(tr("&Wavenumber:"), m_wavenumber), lightRow, all);
+    add(nullptr, m_white, all);
+    add(label(tr("An&gle:"), m_angle), m_angle, boundary);
+    add(label(tr("S&ource:"), m_source), m_source, mirror | boundary);
+    add(nullptr, m_sourceHere, mirror | boundary);
+    add(label(tr("Window &from:"), m_windowFrom), m_windowFrom, boundary);
+    add(label(tr("Window to:"), m_windowTo), m_windowTo, boundary);
+    add(label(tr("Tar&get:"), m_targetX), targetRow, lens);
+    add(nullptr, m_leastTime, boundary | lens);
+    add(label(tr("&Mirror:"), m_preset), presetRow, mirror);
+    add(nullptr, undoRow, mirror | lens);
+    add(new QLabel(tr("Detector:"), this), detectorRow, mirror | boundary | lens);
+    add(label(tr("&Colour scale:"), m_scale), m_scale, mirror | boundary | lens);
 
     // A new lesson begins above the controls.
     auto *lessonRow = new QHBoxLayout;
@@ -419,6 +660,7 @@ QWidget *BenchWindow::createSidePanel()
     side->addLayout(controls);
     side->addWidget(new FixedTextArea(m_numbers, 2, panel));
     side->addWidget(m_chain, 1);
+    side->addWidget(m_lensTimes);
     side->addWidget(m_progress);
 
     // Where the window is short, the column scrolls rather than the map shrinking.
@@ -459,6 +701,14 @@ void BenchWindow::createActions()
         "copyNumbers");
     add(tr("Print…"), QKeySequence::Print, &BenchWindow::print, "print");
     buttons->addStretch();
+    m_setupActions = new SetupActions(*this, m_sharing);
+    auto *setups = new QToolButton(this);
+    setups->setObjectName(QStringLiteral("setups"));
+    setups->setText(tr("Set&up"));
+    setups->setToolTip(tr("Open, save and share the bench's setup."));
+    setups->setMenu(m_setupActions->menu());
+    setups->setPopupMode(QToolButton::InstantPopup);
+    buttons->addWidget(setups);
     static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
 }
 
@@ -543,12 +793,28 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
     experiment.wavenumber =
         std::clamp(wavenumber, Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_undo->clear();
+    // The experiment left keeps its set-up for when it is chosen again.
+    if (m_choice == Kind::Boundary || m_choice == Kind::Lens)
+        m_setups[int(m_choice)] = m_experiment;
+    m_choice = Kind::Mirror;
+    showChoiceControls();
     m_mapView->setDetector(detector);
     setExperiment(experiment);
 }
 
-void BenchWindow::setExperiment(const Experiment &experiment)
+void BenchWindow::setExperiment(const Experiment &given)
 {
+    // A point source lights the boundary from above and the lens from before it: put at the
+    // detector or dragged beyond, it stays on its side.
+    Experiment experiment = given;
+    if (experiment.source.isPoint() && experiment.element != Experiment::Element::Mirror) {
+        Vec2 at = MapGrid::mapOf(experiment.source.at());
+        if (experiment.element == Experiment::Element::Boundary)
+            at.y = std::max(at.y, MapView::keyStep);
+        else
+            at.x = std::min(at.x, Lens::x - MapView::keyStep);
+        experiment.source = Source::point(MapGrid::sceneOf(at));
+    }
     const bool same = experiment == m_experiment && m_computing;
     m_computing = true;
     m_experiment = experiment;
@@ -575,6 +841,13 @@ void BenchWindow::cutMirror(const MirrorCut &cut, const QString &what)
 
 void BenchWindow::applyControls()
 {
+    if (m_choice == Kind::GlassLayer) {
+        Experiment &light = m_setups[int(Kind::GlassLayer)];
+        light.wavenumber = m_wavenumber->value();
+        light.whiteLight = m_white->isChecked();
+        showControls();
+        return updateGlass();
+    }
     Experiment experiment = m_experiment;
     const double k = m_k->value();
     experiment.shape =
@@ -588,18 +861,83 @@ void BenchWindow::applyControls()
     setExperiment(experiment);
 }
 
+void BenchWindow::applyElementControls()
+{
+    if (m_choice == Kind::Mirror || m_choice == Kind::GlassLayer)
+        return;
+    Experiment experiment = m_experiment;
+    experiment.index = m_index->value();
+    if (m_choice == Kind::Boundary) {
+        experiment.beamAngle = m_angle->value();
+        // The window's ends in either order; an empty window lets in one stretch at least.
+        const auto [from, to] = std::minmax({m_windowFrom->value(), m_windowTo->value()});
+        experiment.windowFrom = from;
+        experiment.windowTo = std::max(to, from + 100);
+    } else {
+        experiment.target = {double(m_targetX->value()), double(m_targetY->value())};
+    }
+    setExperiment(experiment);
+}
+
+void BenchWindow::applyGlass()
+{
+    if (m_choice != Kind::GlassLayer)
+        return;
+    m_glass->setIndex(m_index->value());
+    m_glass->setThickness(m_thickness->value());
+    m_glass->setEchoes(m_echoes->isChecked());
+    updateGlass();
+}
+
+void BenchWindow::updateGlass()
+{
+    const Experiment &light = m_setups[int(Kind::GlassLayer)];
+    m_glass->setWavenumbers(light.wavenumbers());
+    std::vector<ChainPanel::Chain> chains;
+    const GlassLayer layer(m_glass->index(), m_glass->thickness());
+    for (double k : light.wavenumbers()) {
+        ChainPanel::Chain chain{{{0, 0}}, MapImage::colourOf(k)};
+        for (const Vec2 &arrow : layer.reflectionArrows(k, m_glass->echoes())) {
+            const Vec2 last = chain.points.back();
+            chain.points.push_back({last.x + arrow.x, last.y + arrow.y});
+        }
+        chains.push_back(std::move(chain));
+    }
+    m_chain->setChains(std::move(chains));
+    m_numbers->setText(m_glass->numbersText());
+    updateDescription();
+}
+
 void BenchWindow::showControls()
 {
-    const QSignalBlocker blockers[] = {QSignalBlocker(m_shape), QSignalBlocker(m_k),
-                                       QSignalBlocker(m_wavenumber), QSignalBlocker(m_white),
-                                       QSignalBlocker(m_source)};
+    const bool glass = m_choice == Kind::GlassLayer;
+    const Experiment &shown = glass ? m_setups[int(Kind::GlassLayer)] : m_experiment;
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(m_shape),           QSignalBlocker(m_k),
+        QSignalBlocker(m_wavenumber),      QSignalBlocker(m_white),
+        QSignalBlocker(m_source),          QSignalBlocker(m_index),
+        QSignalBlocker(m_angle),           QSignalBlocker(m_windowFrom),
+        QSignalBlocker(m_windowTo),        QSignalBlocker(m_targetX),
+        QSignalBlocker(m_targetY),         QSignalBlocker(m_thickness),
+        QSignalBlocker(m_thicknessSlider), QSignalBlocker(m_echoes)};
     m_shape->setCurrentIndex(m_experiment.shape.kind() == MirrorShape::Kind::Circle ? 1 : 0);
     m_k->setValue(m_experiment.shape.k());
-    m_wavenumber->setValue(m_experiment.wavenumber);
-    m_white->setChecked(m_experiment.whiteLight);
+    m_wavenumber->setValue(shown.wavenumber);
+    m_white->setChecked(shown.whiteLight);
     m_source->setCurrentIndex(m_experiment.source.isPoint() ? 1 : 0);
-    m_wavenumber->setEnabled(!m_experiment.whiteLight);
-    m_wavenumberNamed->setEnabled(!m_experiment.whiteLight);
+    m_wavenumber->setEnabled(!shown.whiteLight);
+    m_wavenumberNamed->setEnabled(!shown.whiteLight);
+    m_index->setValue(glass ? m_glass->index() : m_experiment.index);
+    m_thickness->setValue(m_glass->thickness());
+    m_thicknessSlider->setValue(int(std::lround(m_glass->thickness())));
+    m_echoes->setChecked(m_glass->echoes());
+    m_angle->setValue(m_experiment.beamAngle);
+    m_windowFrom->setValue(int(std::lround(m_experiment.windowFrom)));
+    m_windowTo->setValue(int(std::lround(m_experiment.windowTo)));
+    m_targetX->setValue(int(std::lround(m_experiment.target.x)));
+    m_targetY->setValue(int(std::lround(m_experiment.target.y)));
+    if (m_choice == Kind::Lens)
+        m_lensTimes->showFor(m_experiment);
     // The main window's choices are named where the value is one of them.
     auto mark = [](QComboBox *box, double value) {
         int found = 0;
@@ -610,7 +948,7 @@ void BenchWindow::showControls()
         box->setCurrentIndex(found);
     };
     mark(m_kMarked, m_experiment.shape.k());
-    mark(m_wavenumberNamed, m_experiment.wavenumber);
+    mark(m_wavenumberNamed, shown.wavenumber);
     // The preset the mirror is cut as, or none.
     const QSignalBlocker presetBlocker(m_preset);
     const MirrorCut &cut = m_experiment.cut;
@@ -716,6 +1054,8 @@ void BenchWindow::setDetector(Vec2 mapPoint)
 
 void BenchWindow::updateDetector()
 {
+    if (m_choice == Kind::GlassLayer)
+        return updateGlass();
     const Vec2 at = detector();
     m_chain->showAt(m_experiment, at);
     m_detectorProbability = m_experiment.probabilityAt(at);
@@ -775,6 +1115,14 @@ QString BenchWindow::numbersText() const
     const auto number = [&locale](double value, int decimals) {
         return locale.toString(value, 'f', decimals);
     };
+    if (m_choice == Kind::GlassLayer) {
+        const QStringList header{tr("index"), tr("thickness (twips)"), tr("reflected (%)"),
+                                 tr("transmitted (%)")};
+        const QStringList values{number(m_glass->index(), 2), number(m_glass->thickness(), 0),
+                                 number(100 * m_glass->reflection(), 2),
+                                 number(100 * m_glass->transmission(), 2)};
+        return header.join(u'\t') + u'\n' + values.join(u'\t') + u'\n';
+    }
     const Vec2 at = detector();
     QString share;
     if (const auto shownMap = map();
@@ -782,14 +1130,15 @@ QString BenchWindow::numbersText() const
         share = number(100 * m_detectorProbability /
                            std::max(m_detectorProbability, shownMap->brightest().value),
                        1);
-    const QStringList header{tr("K"),
-                             tr("wavenumber (rad/twip)"),
-                             tr("x (twips from the vertex line)"),
-                             tr("y (twips above the axis)"),
-                             tr("probability (twips of bar)"),
-                             tr("share of the brightest point (%)")};
+    // The mirror is told by its K, the boundary and the lens by their index.
+    const bool mirror = m_choice == Kind::Mirror;
+    const QStringList header{
+        mirror ? tr("K") : tr("index"),       tr("wavenumber (rad/twip)"),
+        tr("x (twips from the vertex line)"), tr("y (twips above the axis)"),
+        tr("probability (twips of bar)"),     tr("share of the brightest point (%)")};
     const QStringList values{
-        locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest),
+        mirror ? locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest)
+               : number(m_experiment.index, 2),
         m_experiment.whiteLight
             ? tr("white light")
             : locale.toString(m_experiment.wavenumber, 'f', QLocale::FloatingPointShortest),
@@ -802,6 +1151,19 @@ QString BenchWindow::numbersText() const
 
 QString BenchWindow::keptDescription() const
 {
+    if (m_choice == Kind::Boundary)
+        return tr("The light enters the medium of index %1 between x = %2 and %3 twips.")
+            .arg(QLocale().toString(m_experiment.index, 'f', 2), twips(m_experiment.windowFrom),
+                 twips(m_experiment.windowTo));
+    if (m_choice == Kind::Lens) {
+        const int kept = m_experiment.cut.keptCount();
+        return m_experiment.cut.isWhole()
+                   ? tr("The whole lens is kept.")
+                   : tr("The lens keeps %1 of its %2 strips (%3).")
+                         .arg(QLocale().toString(kept),
+                              QLocale().toString(2 * MirrorCut::maxHeight),
+                              percentText(100.0 * kept / (2 * MirrorCut::maxHeight), 0));
+    }
     const int kept = m_experiment.cut.keptCount();
     QString keeps =
         m_experiment.cut.isWhole()
@@ -819,6 +1181,31 @@ QString BenchWindow::keptDescription() const
 
 QString BenchWindow::description() const
 {
+    QString named;
+    switch (m_choice) {
+    case Kind::Mirror:
+        named = tr("Experiment: the mirror.");
+        break;
+    case Kind::GlassLayer:
+        named = tr("Experiment: the glass layer.");
+        break;
+    case Kind::Boundary:
+        named = tr("Experiment: the boundary.");
+        break;
+    case Kind::Lens:
+        named = tr("Experiment: the lens.");
+        break;
+    }
+    return named + u' ' + planeDescription();
+}
+
+QString BenchWindow::planeDescription() const
+{
+    if (m_choice == Kind::GlassLayer)
+        return tr("A layer of index %1, %2 twips thick, lit straight on%3.")
+                   .arg(QLocale().toString(m_glass->index(), 'f', 2), twips(m_glass->thickness()),
+                        m_glass->echoes() ? tr(", with every echo") : QString()) +
+               u' ' + m_glass->numbersText();
     const auto shownMap = map();
     const QString keeps = keptDescription();
     if (hidesAnswer())
@@ -832,7 +1219,8 @@ QString BenchWindow::description() const
                        .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
                             peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
                             QLocale().toString(peak.value, 'f', 1));
-    if (const auto focus = m_computer->wholeMirrorFocus(); focus && focus->value > 0) {
+    if (const auto focus = m_computer->wholeMirrorFocus();
+        m_choice == Kind::Mirror && focus && focus->value > 0) {
         text += u' ' + tr("That is %1 of the whole mirror's focus, which lies %2 twips from the "
                           "vertex line and %3 twips %4.")
                            .arg(percentText(100 * peak.value / focus->value, 0), twips(focus->at.x),
@@ -846,6 +1234,8 @@ void BenchWindow::updateDescription()
 {
     const QString text = description();
     m_summary->setText(text);
+    if (m_choice == Kind::GlassLayer)
+        return m_glass->setAccessibleDescription(text + u' ' + m_glassPhotons->text());
     m_mapView->setAccessibleDescription(text + u' ' + m_photons->description());
     m_mapView->setToolTip(m_mapView->accessibleDescription());
 }
@@ -857,6 +1247,9 @@ void BenchWindow::applyScale()
     case ScaleChoice::Kind::OwnPeak:
         break;
     case ScaleChoice::Kind::ParabolaFocus:
+        // The boundary and the lens have no parabola to measure by: each map's own peak.
+        if (m_choice != Kind::Mirror)
+            break;
         // Until this light's focus is found, the last one's stands, so that a drag's pictures
         // keep one scale.
         top = m_mapView->fixedScale();
@@ -948,12 +1341,38 @@ QString BenchWindow::caption() const
         const Vec2 at = MapGrid::mapOf(m_experiment.source.at());
         source = tr("a point source at x = %1, y = %2 twips").arg(twips(at.x), twips(at.y));
     }
-    QStringList parts{tr("Experiment bench: %1, K = %2; %3; %4.")
-                          .arg(shape, number(m_experiment.shape.k()), light, source)};
+    const QString index = locale.toString(m_experiment.index, 'f', 2);
+    QStringList parts;
+    switch (m_choice) {
+    case Kind::Mirror:
+        parts << tr("Experiment bench: %1, K = %2; %3; %4.")
+                     .arg(shape, number(m_experiment.shape.k()), light, source);
+        break;
+    case Kind::GlassLayer:
+        return tr("Experiment bench: the glass layer; %1.")
+                   .arg(m_setups[int(Kind::GlassLayer)].whiteLight
+                            ? tr("white light")
+                            : tr("wavenumber %1 rad/twip")
+                                  .arg(number(m_setups[int(Kind::GlassLayer)].wavenumber))) +
+               u' ' + planeDescription() + u' ' + m_glassPhotons->text();
+    case Kind::Boundary:
+        if (!m_experiment.source.isPoint())
+            source = tr("a parallel beam at %1° from the normal")
+                         .arg(locale.toString(m_experiment.beamAngle, 'f', 0));
+        parts << tr("Experiment bench: the boundary of a medium of index %1; %2; %3.")
+                     .arg(index, light, source);
+        break;
+    case Kind::Lens:
+        parts << tr("Experiment bench: a lens of index %1 gathering the light to x = %2, y = %3 "
+                    "twips; %4; %5.")
+                     .arg(index, twips(m_experiment.target.x), twips(m_experiment.target.y), light,
+                          source);
+        break;
+    }
     // While the map is hidden, as the pupil predicts, nothing tells where the light goes.
     if (m_photons->isMapShown()) {
         const Vec2 at = detector();
-        parts << description()
+        parts << planeDescription()
               << tr("The detector at x = %1, y = %2 twips: probability %3 twips of bar.")
                      .arg(twips(at.x), twips(at.y), locale.toString(m_detectorProbability, 'f', 1));
     } else {
@@ -965,9 +1384,18 @@ QString BenchWindow::caption() const
 
 QString BenchWindow::figureRefusal() const
 {
+    if (m_choice == Kind::GlassLayer)
+        return {};
     if (m_photons->isMapShown() && (!map() || !showsExperiment() || !m_computer->isFinished()))
         return tr("The map is still being computed; the picture can be made once it is done.");
     return {};
+}
+
+std::shared_ptr<const PaperFigure> BenchWindow::sharedFigure() const
+{
+    if (m_choice == Kind::GlassLayer)
+        return std::make_shared<const GlassLayerFigure>(*m_glass, caption());
+    return figure();
 }
 
 std::shared_ptr<const BenchFigure> BenchWindow::figure() const
@@ -999,6 +1427,24 @@ QString BenchWindow::proposedName(const QString &suffix) const
         const Choice *named = choiceWithText(Field::Kmitocet, wavenumber);
         light = named ? QString::fromUtf8(named->caption).toLower() : u'w' + wavenumber;
     }
+    const QString index = numberToText(m_experiment.index);
+    switch (m_choice) {
+    case Kind::Mirror:
+        break;
+    case Kind::GlassLayer: {
+        const Experiment &glassLight = m_setups[int(Kind::GlassLayer)];
+        light = QStringLiteral("white");
+        if (!glassLight.whiteLight)
+            light = u'w' + numberToText(glassLight.wavenumber);
+        return QStringLiteral("veltrin-bench-glass-n%1-t%2-%3.%4")
+            .arg(numberToText(m_glass->index()), numberToText(std::round(m_glass->thickness())),
+                 light, suffix);
+    }
+    case Kind::Boundary:
+        return QStringLiteral("veltrin-bench-boundary-n%1-%2.%3").arg(index, light, suffix);
+    case Kind::Lens:
+        return QStringLiteral("veltrin-bench-lens-n%1-%2.%3").arg(index, light, suffix);
+    }
     return QStringLiteral("veltrin-bench-K%1-%2.%3")
         .arg(numberToText(m_experiment.shape.k()), light, suffix);
 }
@@ -1022,7 +1468,7 @@ void BenchWindow::savePicture()
         path += selected == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     m_sharing.write(
         path, tr("The picture could not be saved as %1:\n%2"),
-        [figure = figure()](const QString &to, std::stop_token stop) {
+        [figure = sharedFigure()](const QString &to, std::stop_token stop) {
             return FigureSaver::save(*figure, to, WholeFile::Wait::Briefly, std::move(stop));
         },
         [this](const QString &to, const QString &reason) { emit fileSaved(to, reason); });
@@ -1031,6 +1477,8 @@ void BenchWindow::savePicture()
 void BenchWindow::saveCsv()
 {
     const auto shownMap = map();
+    if (m_choice == Kind::GlassLayer)
+        return m_sharing.reportFailure(tr("The glass layer has no map to save."));
     if (!shownMap || !showsExperiment() || !m_computer->isFinished()) {
         m_sharing.reportFailure(tr("The map is still being computed; save it once it is done."));
         return;
@@ -1049,7 +1497,7 @@ void BenchWindow::copyPicture()
 {
     if (const QString refusal = figureRefusal(); !refusal.isEmpty())
         return m_sharing.reportFailure(refusal);
-    Sharing::copy(FigureSaver::png(*figure()));
+    Sharing::copy(FigureSaver::png(*sharedFigure()));
 }
 
 void BenchWindow::copyNumbers()
@@ -1061,7 +1509,7 @@ void BenchWindow::print()
 {
     if (const QString refusal = figureRefusal(); !refusal.isEmpty())
         return m_sharing.reportFailure(refusal);
-    m_sharing.print(*figure(), {tr("Print picture"), tr("The picture could not be printed.")},
+    m_sharing.print(*sharedFigure(), {tr("Print picture"), tr("The picture could not be printed.")},
                     proposedName(QStringLiteral("pdf")));
 }
 

@@ -9,8 +9,10 @@
 #include "vec2.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -21,19 +23,28 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QFormLayout;
+class QSlider;
 class QSpinBox;
+class QStackedWidget;
 class QUndoStack;
 
 namespace veltrin {
 
 class BenchFigure;
 class BenchHelp;
+class SetupActions;
 class ChainPanel;
 class ColourBar;
+class GlassLayerView;
+class GlassPhotons;
+class LensTimePlot;
 class MapComputer;
 class MapView;
 class MirrorStrip;
 class PhotonPanel;
+class PaperFigure;
+class WayLayer;
 class ProbabilityMap;
 
 /// The experiment bench: the probability at every point of the plane in front of the mirror, for
@@ -46,6 +57,9 @@ class BenchWindow : public QWidget
     Q_OBJECT
 
 public:
+    /// What the bench shows: the mirror, or one of the lectures' other experiments.
+    enum class Kind { Mirror, GlassLayer, Boundary, Lens };
+
     explicit BenchWindow(QWidget *parent = nullptr);
     ~BenchWindow() override;
 
@@ -55,18 +69,28 @@ public:
     /// Sizes and places the bench for its first opening: the map as large as the screen allows.
     void fitToScreen();
 
+    Kind choice() const { return m_choice; }
+    /// Shows another experiment, each with the set-up it had when last left.
+    void choose(Kind choice);
+    /// The experiment's name, as the list and the caption give it.
+    static QString nameOf(Kind choice);
+    GlassLayerView *glassView() const { return m_glass; }
+
     const Experiment &experiment() const { return m_experiment; }
-    /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts.
-    void setExperiment(const Experiment &experiment);
+    /// Shows another experiment; the mirror's cut goes through undo only where the pupil cuts. A
+    /// point source stays above the boundary and before the lens.
+    void setExperiment(const Experiment &given);
     /// The mirror's cut, as an undoable step named `what`.
     void cutMirror(const MirrorCut &cut, const QString &what);
 
     Vec2 detector() const;
     void setDetector(Vec2 mapPoint);
 
-    /// What the bench shows, as a setup to keep; and a setup shown in place of it.
+    /// What the bench shows, as a setup to keep; and a setup shown in place of it, where the
+    /// bench shows its experiment.
     Setup setup() const;
     void applySetup(const Setup &setup);
+    static bool shows(Experiment::Element element);
     /// The probability at the detector, with every mirror sample.
     double detectorProbability() const { return m_detectorProbability; }
     /// While the pupil predicts, the map and every number, text and arrow that would tell where
@@ -82,6 +106,7 @@ public:
     QUndoStack *undoStack() const { return m_undo; }
     MapComputer *computer() const { return m_computer; }
     PhotonPanel *photons() const { return m_photons; }
+    SetupActions *setupActions() const { return m_setupActions; }
 
     /// The detector's numbers as Copy numbers puts them: a header row and a row of values, tabs
     /// between the fields, in the desktop's number format, for a spreadsheet in its language.
@@ -141,6 +166,16 @@ private:
     void createPresetControls();
     /// The detector's x and y, to type.
     void createDetectorControls();
+    /// The glass layer's, the boundary's and the lens's own controls.
+    void createElementControls();
+    /// The controls the chosen experiment uses shown, the others hidden.
+    void showChoiceControls();
+    void applyGlass();
+    void applyElementControls();
+    /// The glass layer's numbers and arrows, in the detector's place.
+    void updateGlass();
+    /// The figure that save, copy and print share: the map's, or the glass layer's.
+    std::shared_ptr<const PaperFigure> sharedFigure() const;
     /// The detector's numbers, the description of the map and the progress of the full map.
     void createReadouts();
     /// Each choice recomputes the experiment once every control is there.
@@ -168,6 +203,8 @@ private:
     void updateDetector();
     void showDetectorFields();
     void updateDescription();
+    /// What the map or the glass layer shows, the experiment not named.
+    QString planeDescription() const;
     /// The colour scale chosen, for the map's picture.
     void applyScale();
     /// The scale of the picture shown: the one chosen, or the map's own until the focus is found.
@@ -193,7 +230,9 @@ private:
     // The photons a setup asks for, kept for the next setup saved from the bench.
     std::uint64_t m_photonSeed = Setup().photonSeed;
     int m_photonCount = Setup().photonCount;
-    MirrorCut m_zones;    // the last zones chosen, to name them while they stand
+    Kind m_choice = Kind::Mirror;
+    std::array<Experiment, 4> m_setups; // each experiment's last set-up, to come back to
+    MirrorCut m_zones;                  // the last zones chosen, to name them while they stand
     Experiment m_zonesOf; // the uncut experiment they were found for: in another they are no zones
     Vec2 m_zonesAt;       // the point they were found for
     double m_detectorProbability = 0;
@@ -220,6 +259,25 @@ private:
     QSpinBox *m_period = nullptr;
     QSpinBox *m_detectorX = nullptr;
     QSpinBox *m_detectorY = nullptr;
+    QComboBox *m_choiceList = nullptr;
+    QStackedWidget *m_planeStack = nullptr;
+    GlassLayerView *m_glass = nullptr;
+    GlassPhotons *m_glassPhotons = nullptr;
+    QDoubleSpinBox *m_index = nullptr;
+    QSlider *m_thicknessSlider = nullptr;
+    QDoubleSpinBox *m_thickness = nullptr;
+    QCheckBox *m_echoes = nullptr;
+    QDoubleSpinBox *m_angle = nullptr;
+    QSpinBox *m_windowFrom = nullptr;
+    QSpinBox *m_windowTo = nullptr;
+    QCheckBox *m_leastTime = nullptr;
+    QSpinBox *m_targetX = nullptr;
+    QSpinBox *m_targetY = nullptr;
+    LensTimePlot *m_lensTimes = nullptr;
+    QWidget *m_stripLegend = nullptr;
+    QFormLayout *m_form = nullptr;
+    std::vector<std::pair<int, unsigned>> m_rowsFor; // the side panel's rows, and for which choices
+    std::unique_ptr<WayLayer> m_wayLayer;            // the way of least time, on request
     QLabel *m_numbers = nullptr;
     QLabel *m_summary = nullptr;
     QProgressBar *m_progress = nullptr;
@@ -230,6 +288,7 @@ private:
     QAction *m_detectorHere = nullptr;
     Vec2 m_menuPoint; // where the map's menu was asked for
     BenchHelp *m_helpPage = nullptr;
+    SetupActions *m_setupActions = nullptr;
 };
 
 } // namespace veltrin

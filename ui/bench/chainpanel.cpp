@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace veltrin {
 
@@ -53,8 +54,29 @@ ChainPanel::ChainPanel(QWidget *parent) : PlotPanel(parent)
 
 void ChainPanel::showAt(const Experiment &experiment, Vec2 mapPoint)
 {
-    const std::vector<MirrorPoint> points = experiment.points();
     std::vector<Chain> chains;
+    if (experiment.element != Experiment::Element::Mirror) {
+        // The boundary's or the lens's arrows, each turned by its point's whole path.
+        const int fan = experiment.fanAt(mapPoint);
+        const ArrowFan arrows = fan < 0 ? ArrowFan{} : experiment.fans()[std::size_t(fan)];
+        const Vec2 at = MapGrid::sceneOf(mapPoint);
+        for (const double wavenumber : experiment.wavenumbers()) {
+            Chain chain{{{0, 0}}, MapImage::colourOf(wavenumber)};
+            const double length = PathSum::arrowLength * arrows.amplitude;
+            for (std::size_t i = 0; i < arrows.points.size(); ++i) {
+                const Vec2 p = arrows.points[i];
+                const double phase =
+                    wavenumber *
+                    (arrows.pathBefore[i] + arrows.index * std::hypot(at.x - p.x, at.y - p.y));
+                const Vec2 last = chain.points.back();
+                chain.points.push_back(
+                    {last.x + length * std::cos(phase), last.y + length * std::sin(phase)});
+            }
+            chains.push_back(std::move(chain));
+        }
+        return setChains(std::move(chains));
+    }
+    const std::vector<MirrorPoint> points = experiment.points();
     for (const double wavenumber : experiment.wavenumbers()) {
         PathSum sum(points, wavenumber, experiment.source);
         sum.sumAt(MapGrid::sceneOf(mapPoint), {});

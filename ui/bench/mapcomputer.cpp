@@ -109,8 +109,10 @@ void MapComputer::setHeld(bool held)
 std::optional<MapComputer::Request> MapComputer::missing() const
 {
     std::vector<Experiment> foci;
+    // Only a mirror has a whole mirror's focus to measure by; the boundary and the lens do not.
     for (const Experiment &whole : {uncut(m_experiment), parabolaOf(m_experiment)}) {
-        if (!focusOf(whole) && std::ranges::find(foci, whole) == foci.end())
+        if (m_experiment.element == Experiment::Element::Mirror && !focusOf(whole) &&
+            std::ranges::find(foci, whole) == foci.end())
             foci.push_back(whole);
     }
     // The grids finer than the map already in.

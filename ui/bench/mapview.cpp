@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview.h"
 
+#include "elementpainter.h"
+
 #include "mapgrid.h"
 #include "mapimage.h"
 #include "probabilitymap.h"
@@ -403,6 +405,8 @@ void MapView::paintTicks(QPainter &painter) const
 
 void MapView::paintMirror(QPainter &painter) const
 {
+    if (m_experiment.element != Experiment::Element::Mirror)
+        return ElementPainter::paint(painter, m_experiment, toPixels(), Qt::white);
     const Mirror mirror = m_experiment.mirror();
     const std::vector<MirrorPoint> points = m_experiment.cut.applyTo(mirror.bothHalves());
     const std::vector<MirrorPoint> reached = mirror.bothHalves();
@@ -495,7 +499,12 @@ void MapView::mousePressEvent(QMouseEvent *event)
         const QPointF off = event->position() - source;
         m_draggingSource = std::hypot(off.x(), off.y()) <= sourceReach;
     }
-    if (!m_draggingSource)
+    // So does a press on the lens's target.
+    if (!m_draggingSource && m_experiment.element == Experiment::Element::Lens) {
+        const QPointF off = event->position() - pixelOf(m_experiment.target);
+        m_draggingTarget = std::hypot(off.x(), off.y()) <= sourceReach;
+    }
+    if (!m_draggingSource && !m_draggingTarget)
         moveDetectorTo(mapPointAt(event->position()));
 }
 
@@ -510,6 +519,8 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
         return;
     if (m_draggingSource)
         emit sourceMoved(withinMap(mapPointAt(event->position())));
+    else if (m_draggingTarget)
+        emit targetMoved(withinMap(mapPointAt(event->position())));
     else
         moveDetectorTo(mapPointAt(event->position()));
 }
@@ -517,7 +528,7 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
 void MapView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        m_draggingSource = false;
+        m_draggingSource = m_draggingTarget = false;
     if (event->button() == Qt::MiddleButton) {
         m_panFrom.reset();
         unsetCursor();

@@ -117,6 +117,8 @@ signals:
     void detectorMoved(Vec2 mapPoint);
     /// The pupil drags the point source.
     void sourceMoved(Vec2 mapPoint);
+    /// The pupil drags the lens's target.
+    void targetMoved(Vec2 mapPoint);
     /// The map moved in the view: zoomed, panned, resized, or reaching elsewhere.
     void viewChanged();
     /// A picture drawn to a scale with this top is shown (for white light, mixed).
@@ -168,6 +170,7 @@ private:
     Vec2 m_detector{2500, 0};
     bool m_pictureShown = true;
     bool m_draggingSource = false;
+    bool m_draggingTarget = false;
     std::vector<Layer *> m_layers;
     double m_zoom = 1;
     Vec2 m_centre{}; ///< the map point in the frame's middle
