@@ -10,7 +10,7 @@ BenchHelp::BenchHelp(QWidget *parent)
 
 QString BenchHelp::page()
 {
-    return basics() + experiments() + closer();
+    return basics() + experiments() + closer() + setups();
 }
 
 QString BenchHelp::basics()
@@ -69,6 +69,16 @@ QString BenchHelp::closer()
               "<li>Drag with the middle button, or press Ctrl and an arrow key, to move about the "
               "zoomed map. The map's context menu has the zoom too.</li>"
               "</ul>");
+}
+
+QString BenchHelp::setups()
+{
+    return tr("<h2>Setups</h2>"
+              "<p>The <b>Setup</b> button keeps the bench's experiment in a file, with its cut, "
+              "its light, the detector, the photons and the marks, so that a lesson can start "
+              "from it: Ctrl+O opens a setup, Ctrl+Alt+S saves this one. <b>Copy share code</b> "
+              "puts it on the clipboard as a short text to paste into a message or a worksheet; "
+              "<b>Open share code</b> opens one pasted.</p>");
 }
 
 QString BenchHelp::experiments()

@@ -22,6 +22,8 @@ private:
     static QString basics();
     /// Zoom, pan and the colour scale.
     static QString closer();
+    /// Keeping and sharing the bench's setup.
+    static QString setups();
     /// The glass layer, the boundary and the lens.
     static QString experiments();
 };
