@@ -23,6 +23,8 @@ inline QString numberText(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
+/// "X,Y": any point of the plane.
+std::optional<Vec2> pointOf(const QString &text);
 /// "X,Y": a point of the map's plane within `extent`, x from the vertex line, y above the axis.
 std::optional<Vec2> pointOf(const QString &text, const MapExtent &extent);
 

@@ -27,12 +27,10 @@ const QString whiteOption = QStringLiteral("white");
 /// screen's height.
 std::optional<Vec2> pointBefore(const QString &text)
 {
-    const QStringList parts = text.split(u',');
-    const std::optional<double> x = parts.size() == 2 ? numberOf(parts[0]) : std::nullopt;
-    const std::optional<double> y = parts.size() == 2 ? numberOf(parts[1]) : std::nullopt;
-    if (!x || !y || *x >= 0 || *x < -Slits::mapEnd || std::abs(*y) > MapExtent().halfHeight)
+    const std::optional<Vec2> at = optionvalues::pointOf(text);
+    if (!at || at->x >= 0 || at->x < -Slits::mapEnd || std::abs(at->y) > MapExtent().halfHeight)
         return std::nullopt;
-    return Vec2{*x, *y};
+    return at;
 }
 
 } // namespace
