@@ -184,7 +184,9 @@ void BenchFigure::paintScale(QPainter &painter) const
     }
     painter.drawText(
         QRectF(m_plane.left(), m_plane.bottom() + tickLength + line, m_plane.width(), line),
-        Qt::AlignHCenter | Qt::AlignTop, tr("x: twips from the vertex line"));
+        Qt::AlignHCenter | Qt::AlignTop,
+        m_experiment.element == Experiment::Element::Slits ? tr("x: twips behind the screen")
+                                                           : tr("x: twips from the vertex line"));
     painter.save();
     painter.translate(margin, m_plane.center().y());
     painter.rotate(-90);

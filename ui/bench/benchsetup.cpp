@@ -25,9 +25,9 @@ Setup BenchWindow::setup() const
     return setup;
 }
 
-bool BenchWindow::shows(Experiment::Element element)
+bool BenchWindow::shows(Experiment::Element)
 {
-    return element != Experiment::Element::Slits;
+    return true;
 }
 
 void BenchWindow::applySetup(const Setup &setup)
@@ -36,6 +36,7 @@ void BenchWindow::applySetup(const Setup &setup)
         return;
     const Kind kind = setup.experiment.element == Experiment::Element::Boundary ? Kind::Boundary
                       : setup.experiment.element == Experiment::Element::Lens   ? Kind::Lens
+                      : setup.experiment.element == Experiment::Element::Slits  ? Kind::Slits
                                                                                 : Kind::Mirror;
     m_setups[int(kind)] = setup.experiment;
     m_undo->clear(); // the cuts undone would be of another set-up

@@ -28,6 +28,7 @@
 #include "scalechoice.h"
 #include "screenfit.h"
 #include "setupactions.h"
+#include "slitspotplot.h"
 #include "striplegend.h"
 #include "textform.h"
 
@@ -161,6 +162,7 @@ BenchWindow::BenchWindow(QWidget *parent)
     Experiment &lens = m_setups[int(Kind::Lens)];
     lens.element = Experiment::Element::Lens;
     lens.source = Source::point(MapGrid::sceneOf({1000, 0}));
+    m_setups[int(Kind::Slits)].element = Experiment::Element::Slits;
     start(0.00005, 0.02, {2500, 0});
 }
 
@@ -171,6 +173,7 @@ void BenchWindow::createControls()
     // Created in the order Tab visits them.
     createPlane();
     createElementControls();
+    createSlitControls();
     createMirrorControls();
     createLightControls();
     createSourceControls();
@@ -228,6 +231,8 @@ QString BenchWindow::nameOf(Kind choice)
         return tr("The boundary");
     case Kind::Lens:
         return tr("The lens");
+    case Kind::Slits:
+        return tr("The slits");
     }
     return {};
 }
@@ -236,10 +241,10 @@ void BenchWindow::createElementControls()
 {
     m_choiceList = new QComboBox(this);
     m_choiceList->setObjectName(QStringLiteral("experimentChoice"));
-    for (Kind choice : {Kind::Mirror, Kind::GlassLayer, Kind::Boundary, Kind::Lens})
+    for (Kind choice : {Kind::Mirror, Kind::GlassLayer, Kind::Boundary, Kind::Lens, Kind::Slits})
         m_choiceList->addItem(nameOf(choice));
     m_choiceList->setToolTip(tr("What the light meets: the mirror, a layer of glass, the boundary "
-                                "of a denser medium, or a lens."));
+                                "of a denser medium, a lens, or a screen with slits."));
     connect(m_choiceList, &QComboBox::activated, this, [this](int index) { choose(Kind(index)); });
 
     m_glass = new GlassLayerView(this);
@@ -326,6 +331,55 @@ void BenchWindow::createElementControls()
         connect(box, &QSpinBox::valueChanged, this, &BenchWindow::applyElementControls);
 }
 
+void BenchWindow::createSlitControls()
+{
+    auto box = [this](const char *name, int low, int high, const QString &accessible,
+                      const QString &tip) {
+        auto *box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(low, high);
+        box->setSuffix(tr(" twips"));
+        box->setKeyboardTracking(false);
+        box->setAccessibleName(accessible);
+        box->setToolTip(tip);
+        return box;
+    };
+    m_slitCount = new QSpinBox(this);
+    m_slitCount->setObjectName(QStringLiteral("slitCount"));
+    m_slitCount->setRange(1, Slits::mostSlits);
+    m_slitCount->setKeyboardTracking(false);
+    m_slitCount->setToolTip(tr("How many slits the screen has, centred on the axis."));
+    m_slitWidth = box("slitWidth", int(Slits::narrowest), int(Slits::widest), tr("Slit width"),
+                      tr("Each slit's width."));
+    m_slitWidth->setSingleStep(10);
+    m_slitSeparation =
+        box("slitSeparation", int(Slits::narrowest) + 1, int(Slits::screenHeight),
+            tr("Slit separation"),
+            tr("From one slit's middle to the next one's. Slits that would overlap or leave the "
+               "screen are brought closer or made narrower."));
+    m_slitSeparation->setSingleStep(50);
+    m_whichPath = new QCheckBox(tr("Which-path &marks"), this);
+    m_whichPath->setObjectName(QStringLiteral("whichPath"));
+    m_whichPath->setToolTip(tr("Each slit marks the light that passes it: the arrows of "
+                               "different slits no longer add, only their squares."));
+    m_eraser = new QCheckBox(tr("E&raser"), this);
+    m_eraser->setObjectName(QStringLiteral("eraser"));
+    m_eraser->setToolTip(tr("Erases the marks before the light reaches the detector."));
+    const MapExtent extent;
+    m_sourceX = box("sourceX", int(-Slits::mapEnd), -int(MapView::keyStep), tr("Source x"),
+                    tr("How far before the screen the point source stands."));
+    m_sourceY = box("sourceY", int(extent.yLow()), int(extent.yEnd()), tr("Source y"),
+                    tr("The point source's height above the axis."));
+    m_sourceX->setValue(-2000);
+    m_sourceX->setSingleStep(100);
+    m_sourceY->setSingleStep(100);
+    for (QSpinBox *field : {m_slitCount, m_slitWidth, m_slitSeparation, m_sourceX, m_sourceY})
+        connect(field, &QSpinBox::valueChanged, this, &BenchWindow::applySlitControls);
+    for (QCheckBox *check : {m_whichPath, m_eraser})
+        connect(check, &QCheckBox::toggled, this, &BenchWindow::applySlitControls);
+    m_slitSpot = new SlitSpotPlot(this);
+}
+
 void BenchWindow::choose(Kind choice)
 {
     if (choice == m_choice)
@@ -350,6 +404,7 @@ void BenchWindow::showChoiceControls()
     const bool mirror = m_choice == Kind::Mirror;
     const bool glass = m_choice == Kind::GlassLayer;
     const bool lens = m_choice == Kind::Lens;
+    const bool slits = m_choice == Kind::Slits;
     {
         const QSignalBlocker blocker(m_choiceList);
         m_choiceList->setCurrentIndex(int(m_choice));
@@ -361,6 +416,7 @@ void BenchWindow::showChoiceControls()
     m_stripLegend->setVisible(mirror || lens);
     m_progress->setVisible(!glass);
     m_lensTimes->setVisible(lens);
+    m_slitSpot->setVisible(slits);
     for (const auto &[row, choices] : m_rowsFor)
         m_form->setRowVisible(row, (choices & (1u << int(m_choice))) != 0);
     shareAction("saveMap")->setEnabled(!glass && !hidesAnswer());
@@ -594,6 +650,13 @@ QWidget *BenchWindow::createSidePanel()
     auto *targetRow = new QHBoxLayout;
     targetRow->addWidget(m_targetX, 1);
     targetRow->addWidget(m_targetY, 1);
+    auto *sourceAtRow = new QHBoxLayout;
+    sourceAtRow->addWidget(m_sourceX, 1);
+    sourceAtRow->addWidget(m_sourceY, 1);
+    auto *marksRow = new QHBoxLayout;
+    marksRow->addWidget(m_whichPath);
+    marksRow->addWidget(m_eraser);
+    marksRow->addStretch();
     auto *detectorRow = new QHBoxLayout;
     auto *xLabel = new QLabel(tr("&x"), this);
     xLabel->setBuddy(m_detectorX);
@@ -614,7 +677,9 @@ QWidget *BenchWindow::createSidePanel()
     constexpr unsigned glass = 1u << int(Kind::GlassLayer);
     constexpr unsigned boundary = 1u << int(Kind::Boundary);
     constexpr unsigned lens = 1u << int(Kind::Lens);
-    constexpr unsigned all = mirror | glass | boundary | lens;
+    constexpr unsigned slits = 1u << int(Kind::Slits);
+    constexpr unsigned maps = mirror | boundary | lens | slits;
+    constexpr unsigned all = maps | glass;
     m_form = controls;
     auto add = [&](QWidget *labelOrNone, auto *field, unsigned choices) {
         m_rowsFor.emplace_back(controls->rowCount(), choices);
@@ -628,11 +693,16 @@ QWidget *BenchWindow::createSidePanel()
     add(label(tr("&K:"), m_k), kRow, mirror);
     add(label(tr("&Index:"), m_index), m_index, glass | boundary | lens);
     add(label(tr("T&hickness:"), m_thickness), thicknessRow, glass);
+    add(label(tr("Sli&ts:"), m_slitCount), m_slitCount, slits);
+    add(label(tr("Wi&dth:"), m_slitWidth), m_slitWidth, slits);
+    add(label(tr("Se&paration:"), m_slitSeparation), m_slitSeparation, slits);
+    add(nullptr, marksRow, slits);
     add(nullptr, m_echoes, glass);
     add(label(tr("&Wavenumber:"), m_wavenumber), lightRow, all);
     add(nullptr, m_white, all);
     add(label(tr("An&gle:"), m_angle), m_angle, boundary);
-    add(label(tr("S&ource:"), m_source), m_source, mirror | boundary);
+    add(label(tr("S&ource:"), m_source), m_source, mirror | boundary | slits);
+    add(label(tr("Source &at:"), m_sourceX), sourceAtRow, slits);
     add(nullptr, m_sourceHere, mirror | boundary);
     add(label(tr("Window &from:"), m_windowFrom), m_windowFrom, boundary);
     add(label(tr("Window to:"), m_windowTo), m_windowTo, boundary);
@@ -640,8 +710,8 @@ QWidget *BenchWindow::createSidePanel()
     add(nullptr, m_leastTime, boundary | lens);
     add(label(tr("&Mirror:"), m_preset), presetRow, mirror);
     add(nullptr, undoRow, mirror | lens);
-    add(new QLabel(tr("Detector:"), this), detectorRow, mirror | boundary | lens);
-    add(label(tr("&Colour scale:"), m_scale), m_scale, mirror | boundary | lens);
+    add(new QLabel(tr("Detector:"), this), detectorRow, maps);
+    add(label(tr("&Colour scale:"), m_scale), m_scale, maps);
 
     // A new lesson begins above the controls.
     auto *lessonRow = new QHBoxLayout;
@@ -661,6 +731,7 @@ QWidget *BenchWindow::createSidePanel()
     side->addWidget(new FixedTextArea(m_numbers, 2, panel));
     side->addWidget(m_chain, 1);
     side->addWidget(m_lensTimes);
+    side->addWidget(m_slitSpot);
     side->addWidget(m_progress);
 
     // Where the window is short, the column scrolls rather than the map shrinking.
@@ -794,7 +865,7 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
         std::clamp(wavenumber, Experiment::lowestWavenumber, Experiment::highestWavenumber);
     m_undo->clear();
     // The experiment left keeps its set-up for when it is chosen again.
-    if (m_choice == Kind::Boundary || m_choice == Kind::Lens)
+    if (m_choice != Kind::Mirror && m_choice != Kind::GlassLayer)
         m_setups[int(m_choice)] = m_experiment;
     m_choice = Kind::Mirror;
     showChoiceControls();
@@ -804,15 +875,17 @@ void BenchWindow::start(double k, double wavenumber, Vec2 detector)
 
 void BenchWindow::setExperiment(const Experiment &given)
 {
-    // A point source lights the boundary from above and the lens from before it: put at the
-    // detector or dragged beyond, it stays on its side.
+    // A point source lights the boundary from above and the lens and the slits from before
+    // them: put at the detector or dragged beyond, it stays on its side.
     Experiment experiment = given;
     if (experiment.source.isPoint() && experiment.element != Experiment::Element::Mirror) {
         Vec2 at = MapGrid::mapOf(experiment.source.at());
         if (experiment.element == Experiment::Element::Boundary)
             at.y = std::max(at.y, MapView::keyStep);
-        else
+        else if (experiment.element == Experiment::Element::Lens)
             at.x = std::min(at.x, Lens::x - MapView::keyStep);
+        else
+            at.x = std::clamp(at.x, -Slits::mapEnd, -MapView::keyStep);
         experiment.source = Source::point(MapGrid::sceneOf(at));
     }
     const bool same = experiment == m_experiment && m_computing;
@@ -854,16 +927,46 @@ void BenchWindow::applyControls()
         m_shape->currentIndex() == 1 ? MirrorShape::circle(k) : MirrorShape::parabola(k);
     experiment.wavenumber = m_wavenumber->value();
     experiment.whiteLight = m_white->isChecked();
+    // The slits' point source stands where its fields say, before the screen.
+    const Vec2 pointAt = m_choice == Kind::Slits
+                             ? Vec2{double(m_sourceX->value()), double(m_sourceY->value())}
+                             : detector();
     if (m_source->currentIndex() == 0)
         experiment.source = Source::beam();
     else if (!experiment.source.isPoint())
-        experiment.source = Source::point(MapGrid::sceneOf(detector()));
+        experiment.source = Source::point(MapGrid::sceneOf(pointAt));
+    setExperiment(experiment);
+}
+
+void BenchWindow::applySlitControls()
+{
+    if (m_choice != Kind::Slits)
+        return;
+    Experiment experiment = m_experiment;
+    const int count = m_slitCount->value();
+    int width = m_slitWidth->value();
+    int separation = m_slitSeparation->value();
+    if (count > 1) {
+        // A bar of screen between neighbours, the outer edges on the screen.
+        const int height = int(Slits::screenHeight);
+        width = std::min(width, (height - (count - 1)) / count);
+        separation = std::clamp(separation, width + 1, (height - width) / (count - 1));
+    }
+    experiment.slitCount = count;
+    experiment.slitWidth = width;
+    experiment.slitSeparation = separation;
+    // The eraser erases marks: without them there is nothing to erase.
+    experiment.whichPath = m_whichPath->isChecked();
+    experiment.eraser = experiment.whichPath && m_eraser->isChecked();
+    if (experiment.source.isPoint())
+        experiment.source = Source::point(
+            MapGrid::sceneOf({double(m_sourceX->value()), double(m_sourceY->value())}));
     setExperiment(experiment);
 }
 
 void BenchWindow::applyElementControls()
 {
-    if (m_choice == Kind::Mirror || m_choice == Kind::GlassLayer)
+    if (m_choice == Kind::Mirror || m_choice == Kind::GlassLayer || m_choice == Kind::Slits)
         return;
     Experiment experiment = m_experiment;
     experiment.index = m_index->value();
@@ -919,7 +1022,11 @@ void BenchWindow::showControls()
         QSignalBlocker(m_angle),           QSignalBlocker(m_windowFrom),
         QSignalBlocker(m_windowTo),        QSignalBlocker(m_targetX),
         QSignalBlocker(m_targetY),         QSignalBlocker(m_thickness),
-        QSignalBlocker(m_thicknessSlider), QSignalBlocker(m_echoes)};
+        QSignalBlocker(m_thicknessSlider), QSignalBlocker(m_echoes),
+        QSignalBlocker(m_slitCount),       QSignalBlocker(m_slitWidth),
+        QSignalBlocker(m_slitSeparation),  QSignalBlocker(m_whichPath),
+        QSignalBlocker(m_eraser),          QSignalBlocker(m_sourceX),
+        QSignalBlocker(m_sourceY)};
     m_shape->setCurrentIndex(m_experiment.shape.kind() == MirrorShape::Kind::Circle ? 1 : 0);
     m_k->setValue(m_experiment.shape.k());
     m_wavenumber->setValue(shown.wavenumber);
@@ -938,6 +1045,22 @@ void BenchWindow::showControls()
     m_targetY->setValue(int(std::lround(m_experiment.target.y)));
     if (m_choice == Kind::Lens)
         m_lensTimes->showFor(m_experiment);
+    m_slitCount->setValue(m_experiment.slitCount);
+    m_slitWidth->setValue(int(std::lround(m_experiment.slitWidth)));
+    m_slitSeparation->setValue(int(std::lround(m_experiment.slitSeparation)));
+    m_slitSeparation->setEnabled(m_experiment.slitCount > 1);
+    m_whichPath->setChecked(m_experiment.whichPath);
+    m_eraser->setChecked(m_experiment.eraser);
+    m_eraser->setEnabled(m_experiment.whichPath);
+    if (m_experiment.source.isPoint() && m_choice == Kind::Slits) {
+        const Vec2 at = MapGrid::mapOf(m_experiment.source.at());
+        m_sourceX->setValue(int(std::lround(at.x)));
+        m_sourceY->setValue(int(std::lround(at.y)));
+    }
+    m_sourceX->setEnabled(m_experiment.source.isPoint());
+    m_sourceY->setEnabled(m_experiment.source.isPoint());
+    if (m_choice == Kind::Slits)
+        m_slitSpot->showFor(m_experiment);
     // The main window's choices are named where the value is one of them.
     auto mark = [](QComboBox *box, double value) {
         int found = 0;
@@ -1130,15 +1253,22 @@ QString BenchWindow::numbersText() const
         share = number(100 * m_detectorProbability /
                            std::max(m_detectorProbability, shownMap->brightest().value),
                        1);
-    // The mirror is told by its K, the boundary and the lens by their index.
+    // The mirror is told by its K, the boundary and the lens by their index, the slits by their
+    // number.
     const bool mirror = m_choice == Kind::Mirror;
-    const QStringList header{
-        mirror ? tr("K") : tr("index"),       tr("wavenumber (rad/twip)"),
-        tr("x (twips from the vertex line)"), tr("y (twips above the axis)"),
-        tr("probability (twips of bar)"),     tr("share of the brightest point (%)")};
+    const bool slits = m_choice == Kind::Slits;
+    const QStringList header{mirror  ? tr("K")
+                             : slits ? tr("slits")
+                                     : tr("index"),
+                             tr("wavenumber (rad/twip)"),
+                             tr("x (twips from the vertex line)"),
+                             tr("y (twips above the axis)"),
+                             tr("probability (twips of bar)"),
+                             tr("share of the brightest point (%)")};
     const QStringList values{
-        mirror ? locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest)
-               : number(m_experiment.index, 2),
+        mirror  ? locale.toString(m_experiment.shape.k(), 'f', QLocale::FloatingPointShortest)
+        : slits ? locale.toString(m_experiment.slitCount)
+                : number(m_experiment.index, 2),
         m_experiment.whiteLight
             ? tr("white light")
             : locale.toString(m_experiment.wavenumber, 'f', QLocale::FloatingPointShortest),
@@ -1151,6 +1281,21 @@ QString BenchWindow::numbersText() const
 
 QString BenchWindow::keptDescription() const
 {
+    if (m_choice == Kind::Slits) {
+        const Experiment &e = m_experiment;
+        QString slits = e.slitCount == 1
+                            ? tr("One slit %1 twips wide.").arg(twips(e.slitWidth))
+                            : tr("%1 slits, each %2 twips wide, %3 twips apart centre to centre.")
+                                  .arg(QLocale().toString(e.slitCount), twips(e.slitWidth),
+                                       twips(e.slitSeparation));
+        if (e.marksPaths())
+            slits += u' ' + tr("Each slit marks which way the light went: the slits' arrows are "
+                               "not added, their squares are.");
+        else if (e.whichPath)
+            slits += u' ' + tr("The slits mark the light's way, but the eraser erases the marks: "
+                               "the slits' arrows add.");
+        return slits;
+    }
     if (m_choice == Kind::Boundary)
         return tr("The light enters the medium of index %1 between x = %2 and %3 twips.")
             .arg(QLocale().toString(m_experiment.index, 'f', 2), twips(m_experiment.windowFrom),
@@ -1195,6 +1340,9 @@ QString BenchWindow::description() const
     case Kind::Lens:
         named = tr("Experiment: the lens.");
         break;
+    case Kind::Slits:
+        named = tr("Experiment: the slits.");
+        break;
     }
     return named + u' ' + planeDescription();
 }
@@ -1214,8 +1362,11 @@ QString BenchWindow::planeDescription() const
     if (!shownMap || !showsExperiment())
         return tr("The map is being computed.") + u' ' + keeps;
     const ProbabilityMap::Peak peak = shownMap->brightest();
-    QString text = tr("The brightest point is %1 twips from the vertex line and %2 twips %3, with "
-                      "a probability of %4 twips of bar.")
+    QString text = (m_choice == Kind::Slits
+                        ? tr("The brightest point is %1 twips behind the screen and %2 twips %3, "
+                             "with a probability of %4 twips of bar.")
+                        : tr("The brightest point is %1 twips from the vertex line and %2 twips "
+                             "%3, with a probability of %4 twips of bar."))
                        .arg(twips(peak.at.x), twips(std::abs(peak.at.y)),
                             peak.at.y >= 0 ? tr("above the axis") : tr("below the axis"),
                             QLocale().toString(peak.value, 'f', 1));
@@ -1368,6 +1519,9 @@ QString BenchWindow::caption() const
                      .arg(index, twips(m_experiment.target.x), twips(m_experiment.target.y), light,
                           source);
         break;
+    case Kind::Slits:
+        parts << tr("Experiment bench: a screen with slits; %1; %2.").arg(light, source);
+        break;
     }
     // While the map is hidden, as the pupil predicts, nothing tells where the light goes.
     if (m_photons->isMapShown()) {
@@ -1444,6 +1598,10 @@ QString BenchWindow::proposedName(const QString &suffix) const
         return QStringLiteral("veltrin-bench-boundary-n%1-%2.%3").arg(index, light, suffix);
     case Kind::Lens:
         return QStringLiteral("veltrin-bench-lens-n%1-%2.%3").arg(index, light, suffix);
+    case Kind::Slits:
+        return QStringLiteral("veltrin-bench-slits%1-w%2-d%3-%4.%5")
+            .arg(QString::number(m_experiment.slitCount), numberToText(m_experiment.slitWidth),
+                 numberToText(m_experiment.slitSeparation), light, suffix);
     }
     return QStringLiteral("veltrin-bench-K%1-%2.%3")
         .arg(numberToText(m_experiment.shape.k()), light, suffix);

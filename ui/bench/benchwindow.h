@@ -39,6 +39,7 @@ class ColourBar;
 class GlassLayerView;
 class GlassPhotons;
 class LensTimePlot;
+class SlitSpotPlot;
 class MapComputer;
 class MapView;
 class MirrorStrip;
@@ -58,7 +59,7 @@ class BenchWindow : public QWidget
 
 public:
     /// What the bench shows: the mirror, or one of the lectures' other experiments.
-    enum class Kind { Mirror, GlassLayer, Boundary, Lens };
+    enum class Kind { Mirror, GlassLayer, Boundary, Lens, Slits };
 
     explicit BenchWindow(QWidget *parent = nullptr);
     ~BenchWindow() override;
@@ -168,10 +169,15 @@ private:
     void createDetectorControls();
     /// The glass layer's, the boundary's and the lens's own controls.
     void createElementControls();
+    /// The slits' number, width and separation, their marks and the eraser, and where a point
+    /// source stands before them.
+    void createSlitControls();
     /// The controls the chosen experiment uses shown, the others hidden.
     void showChoiceControls();
     void applyGlass();
     void applyElementControls();
+    /// The slits as typed, made to fit the screen: the separation first, then the width.
+    void applySlitControls();
     /// The glass layer's numbers and arrows, in the detector's place.
     void updateGlass();
     /// The figure that save, copy and print share: the map's, or the glass layer's.
@@ -231,7 +237,7 @@ private:
     std::uint64_t m_photonSeed = Setup().photonSeed;
     int m_photonCount = Setup().photonCount;
     Kind m_choice = Kind::Mirror;
-    std::array<Experiment, 4> m_setups; // each experiment's last set-up, to come back to
+    std::array<Experiment, 5> m_setups; // each experiment's last set-up, to come back to
     MirrorCut m_zones;                  // the last zones chosen, to name them while they stand
     Experiment m_zonesOf; // the uncut experiment they were found for: in another they are no zones
     Vec2 m_zonesAt;       // the point they were found for
@@ -274,6 +280,14 @@ private:
     QSpinBox *m_targetX = nullptr;
     QSpinBox *m_targetY = nullptr;
     LensTimePlot *m_lensTimes = nullptr;
+    QSpinBox *m_slitCount = nullptr;
+    QSpinBox *m_slitWidth = nullptr;
+    QSpinBox *m_slitSeparation = nullptr;
+    QCheckBox *m_whichPath = nullptr;
+    QCheckBox *m_eraser = nullptr;
+    QSpinBox *m_sourceX = nullptr; // a point source before the slits' screen
+    QSpinBox *m_sourceY = nullptr;
+    SlitSpotPlot *m_slitSpot = nullptr;
     QWidget *m_stripLegend = nullptr;
     QFormLayout *m_form = nullptr;
     std::vector<std::pair<int, unsigned>> m_rowsFor; // the side panel's rows, and for which choices
