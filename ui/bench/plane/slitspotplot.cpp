@@ -14,12 +14,15 @@ namespace veltrin {
 namespace {
 
 constexpr int curvePoints = 32;
+/// The widest spot measured: eight times the map's height, so that all but the narrowest slits'
+/// spots still grow as the slit narrows.
+constexpr double widestSpot = 16 * MapExtent().halfHeight;
+/// The narrowest spot the plot shows.
+constexpr double narrowestSpot = 500;
 
-/// The spot's width as the map would show it: within the map's height.
 double spotOf(double slitWidth, Source source, double wavenumber)
 {
-    const double reach = MapExtent().halfHeight;
-    return SlitSpot::width(slitWidth, source, wavenumber, Slits::mapEnd, reach);
+    return SlitSpot::width(slitWidth, source, wavenumber, Slits::mapEnd, widestSpot / 2);
 }
 
 } // namespace
@@ -63,11 +66,14 @@ void SlitSpotPlot::paintContent(QPainter &painter)
         return;
     const int text = painter.fontMetrics().height();
     const QRectF area = QRectF(contentRect()).adjusted(2, 2, -2, -2 - 2 * text);
-    const double most = 2 * MapExtent().halfHeight;
+    // Both ways on scales of powers of ten: a narrow slit's spot falls as a straight line as
+    // the slit widens, a wide one's rises as one.
     const double decades = std::log10(Slits::widest / Slits::narrowest);
+    const double spotDecades = std::log10(widestSpot / narrowestSpot);
     auto pixel = [&](double width, double spot) {
+        const double up = std::log10(std::max(spot, narrowestSpot) / narrowestSpot) / spotDecades;
         return QPointF(area.left() + area.width() * std::log10(width / Slits::narrowest) / decades,
-                       area.bottom() - area.height() * spot / most);
+                       area.bottom() - area.height() * up);
     };
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(faintInk(), 1));
@@ -79,6 +85,10 @@ void SlitSpotPlot::paintContent(QPainter &painter)
         painter.drawText(QRectF(at.x() - 30, at.y() + 3, 60, text), Qt::AlignHCenter | Qt::AlignTop,
                          locale.toString(width, 'f', 0));
     }
+    // The map's height: a spot above the line is wider than the map.
+    const double mapHeight = 2 * MapExtent().halfHeight;
+    painter.setPen(QPen(faintInk(), 1, Qt::DashLine));
+    painter.drawLine(pixel(Slits::narrowest, mapHeight), pixel(Slits::widest, mapHeight));
     QPainterPath path(pixel(m_widths[0], m_spots[0]));
     for (std::size_t i = 1; i < m_widths.size(); ++i)
         path.lineTo(pixel(m_widths[i], m_spots[i]));
@@ -91,10 +101,9 @@ void SlitSpotPlot::paintContent(QPainter &painter)
     painter.setBrush(QColor(255, 140, 0));
     painter.drawEllipse(present, 4, 4);
     painter.setPen(ink());
-    painter.drawText(
-        QRectF(area.left(), area.bottom() + 3 + text, area.width(), text),
-        Qt::AlignLeft | Qt::AlignTop,
-        tr("slit width, twips; up: the spot's, to %1").arg(locale.toString(most, 'f', 0)));
+    painter.drawText(QRectF(area.left(), area.bottom() + 3 + text, area.width(), text),
+                     Qt::AlignLeft | Qt::AlignTop,
+                     tr("slit width, twips; dashed: the map's height"));
 }
 
 } // namespace veltrin

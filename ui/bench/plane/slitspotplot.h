@@ -11,9 +11,9 @@ namespace veltrin {
 
 struct Experiment;
 
-/// How wide the bright spot behind one slit is at the map's far edge, against the slit's width
-/// (on a scale of powers of ten): a wide slit's spot as wide as itself, a narrow one's the wider
-/// the narrower the slit. The present width is marked.
+/// How wide the bright spot behind one slit is at the map's far edge, against the slit's width,
+/// both on scales of powers of ten: a wide slit's spot as wide as itself, a narrow one's the wider
+/// the narrower the slit. The present width is marked, and the map's height.
 class SlitSpotPlot : public PlotPanel
 {
     Q_OBJECT
