@@ -99,6 +99,50 @@ private slots:
         QCOMPARE(bench.findChild<QComboBox *>("mirrorShape")->currentIndex(), 1);
     }
 
+    void theSlitsFringesVanishWhereTheSlitsMarkTheWayAndComeBackWithTheEraser()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(100, 300)});
+        bench.show();
+        bench.choose(BenchWindow::Kind::Slits);
+        QCOMPARE(bench.experiment().element, Experiment::Element::Slits);
+        QCOMPARE(bench.experiment().slitCount, 2);
+        auto *whichPath = bench.findChild<QCheckBox *>("whichPath");
+        auto *eraser = bench.findChild<QCheckBox *>("eraser");
+        const auto *chain = bench.findChild<ChainPanel *>();
+        QVERIFY(!eraser->isEnabled());
+        // Along the map's far edge, over the middle: the darkest point against the brightest.
+        const auto contrast = [&bench] {
+            const ProbabilityMap &map = *bench.map();
+            const MapGrid &grid = map.grid();
+            const int column = grid.columns() - 1;
+            double darkest = INFINITY, brightest = 0;
+            for (int row = 0; row < grid.rows(); ++row) {
+                if (std::abs(grid.y(row)) > 2500)
+                    continue;
+                darkest = std::min(darkest, map.at(column, row));
+                brightest = std::max(brightest, map.at(column, row));
+            }
+            return darkest / brightest;
+        };
+        QTRY_VERIFY(bench.showsExperiment() && bench.computer()->isFinished());
+        QCOMPARE_LT(contrast(), 0.1);
+        QVERIFY(!chain->showsSlitsApart());
+
+        whichPath->click();
+        QVERIFY(bench.experiment().marksPaths() && eraser->isEnabled());
+        QTRY_VERIFY(bench.showsExperiment() && bench.computer()->isFinished());
+        QCOMPARE_GT(contrast(), 0.5);
+        QVERIFY(chain->showsSlitsApart());
+
+        eraser->click();
+        QVERIFY(!bench.experiment().marksPaths());
+        QTRY_VERIFY(bench.showsExperiment() && bench.computer()->isFinished());
+        QCOMPARE_LT(contrast(), 0.1);
+        QVERIFY(!chain->showsSlitsApart());
+        QVERIFY(bench.mapView()->accessibleDescription().contains(u"eraser"));
+    }
+
     void theScreenReaderHearsWhichExperimentIsShown()
     {
         BenchWindow bench;

@@ -10,7 +10,7 @@ BenchHelp::BenchHelp(QWidget *parent)
 
 QString BenchHelp::page()
 {
-    return basics() + experiments() + closer() + setups();
+    return basics() + experiments() + slits() + closer() + setups();
 }
 
 QString BenchHelp::basics()
@@ -111,6 +111,26 @@ QString BenchHelp::experiments()
         "<p>Photons, Predict first and Reveal work for the boundary and the lens as for the "
         "mirror. The glass layer has no map: save, copy and print give its view, and its photons "
         "are either reflected or go through, counted against the probabilities.</p>");
+}
+
+QString BenchHelp::slits()
+{
+    return tr(
+        "<h2>The slits</h2>"
+        "<p>A screen along the map's left edge with one to a dozen slits; the map shows the "
+        "plane behind it. Type the number of <b>Slits</b>, their <b>Width</b> and their "
+        "<b>Separation</b>, centre to centre; slits that would overlap or leave the screen are "
+        "brought closer or made narrower. The light comes as a beam, or from a point source "
+        "before the screen, where <b>Source at</b> puts it.</p>"
+        "<p>At the detector each slit's arrows are drawn in its own colour with their sum, the "
+        "slits one after another, head to tail, and their total in bold. The plot beneath shows "
+        "how wide one slit's bright spot is at the map's far edge against the slit's width: "
+        "narrow the slit and below a few wavelengths its spot grows wider.</p>"
+        "<p><b>Which-path marks</b> puts a mark (orange) on each slit that records which one the "
+        "light took. Then the slits' sums are not added: each starts from the same point, and "
+        "the probability is the sum of their squares. The fringes vanish, and photons land "
+        "without them. The <b>Eraser</b> erases the marks again (hollow): the sums add and the "
+        "fringes come back.</p>");
 }
 
 } // namespace veltrin

@@ -26,6 +26,8 @@ private:
     static QString setups();
     /// The glass layer, the boundary and the lens.
     static QString experiments();
+    /// The slits, their marks and the eraser.
+    static QString slits();
 };
 
 } // namespace veltrin
