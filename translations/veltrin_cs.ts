@@ -254,6 +254,10 @@
         <source>Probability, twips of bar</source>
         <translation>Pravděpodobnost, twipy sloupce</translation>
     </message>
+    <message>
+        <source>x: twips behind the screen</source>
+        <translation>x: twipy za stínítkem</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchHelp</name>
@@ -276,6 +280,10 @@
     <message>
         <source>&lt;h2&gt;Setups&lt;/h2&gt;&lt;p&gt;The &lt;b&gt;Setup&lt;/b&gt; button keeps the bench&apos;s experiment in a file, with its cut, its light, the detector, the photons and the marks, so that a lesson can start from it: Ctrl+O opens a setup, Ctrl+Alt+S saves this one. &lt;b&gt;Copy share code&lt;/b&gt; puts it on the clipboard as a short text to paste into a message or a worksheet; &lt;b&gt;Open share code&lt;/b&gt; opens one pasted.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Nastavení&lt;/h2&gt;&lt;p&gt;Tlačítko &lt;b&gt;Nastavení&lt;/b&gt; uloží pokus experimentálního stolu do souboru i s jeho řezem, světlem, detektorem, fotony a značkami, aby z něj mohla začít hodina: Ctrl+O otevře nastavení, Ctrl+Alt+S uloží toto. &lt;b&gt;Kopírovat kód ke sdílení&lt;/b&gt; ho vloží do schránky jako krátký text, který lze vložit do zprávy nebo pracovního listu; &lt;b&gt;Otevřít kód ke sdílení&lt;/b&gt; otevře vložený kód.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Štěrbiny&lt;/h2&gt;&lt;p&gt;Stínítko podél levého okraje mapy s jednou až dvanácti štěrbinami; mapa ukazuje rovinu za ním. Zadejte počet &lt;b&gt;Štěrbin&lt;/b&gt;, jejich &lt;b&gt;Šířku&lt;/b&gt; a &lt;b&gt;Rozestup&lt;/b&gt; středů; štěrbiny, které by se překrývaly nebo přesahovaly stínítko, se přiblíží nebo zúží. Světlo přichází jako svazek, nebo z bodového zdroje před stínítkem, kam ho umístí &lt;b&gt;Místo zdroje&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;U detektoru jsou šipky každé štěrbiny nakresleny její barvou i s jejich součtem, štěrbiny jedna za druhou, hlavou k patě, a jejich celkový součet tučně. Graf pod nimi ukazuje, jak široká je jasná skvrna za jednou štěrbinou na vzdáleném okraji mapy v závislosti na šířce štěrbiny: zužujte štěrbinu a pod několik vlnových délek se její skvrna rozšiřuje.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Značky cesty&lt;/b&gt; dají na každou štěrbinu značku (oranžovou), která zaznamená, kterou štěrbinou světlo prošlo. Pak se součty štěrbin nesčítají: každý začíná ve stejném bodě a pravděpodobnost je součtem jejich čtverců. Proužky zmizí a fotony dopadají bez nich. &lt;b&gt;Vymazat značky&lt;/b&gt; je zase vymaže (prázdné): součty se sčítají a proužky se vrátí.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,10 +729,6 @@
         <translation>Čočka</translation>
     </message>
     <message>
-        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, or a lens.</source>
-        <translation>Na co světlo dopadá: na zrcadlo, na vrstvu skla, na rozhraní s hustším prostředím, nebo na čočku.</translation>
-    </message>
-    <message>
         <source>The glass&apos;s or the medium&apos;s refractive index: how much slower the light&apos;s arrow turns there.</source>
         <translation>Index lomu skla nebo prostředí: oč pomaleji se tam šipka světla otáčí.</translation>
     </message>
@@ -896,6 +900,114 @@
         <source>Open, save and share the bench&apos;s setup.</source>
         <translation>Otevřít, uložit a sdílet nastavení experimentálního stolu.</translation>
     </message>
+    <message>
+        <source>The slits</source>
+        <translation>Štěrbiny</translation>
+    </message>
+    <message>
+        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, a lens, or a screen with slits.</source>
+        <translation>Na co světlo dopadá: na zrcadlo, na vrstvu skla, na rozhraní s hustším prostředím, na čočku, nebo na stínítko se štěrbinami.</translation>
+    </message>
+    <message>
+        <source>How many slits the screen has, centred on the axis.</source>
+        <translation>Kolik štěrbin má stínítko, souměrně kolem osy.</translation>
+    </message>
+    <message>
+        <source>Slit width</source>
+        <translation>Šířka štěrbiny</translation>
+    </message>
+    <message>
+        <source>Each slit&apos;s width.</source>
+        <translation>Šířka každé štěrbiny.</translation>
+    </message>
+    <message>
+        <source>Slit separation</source>
+        <translation>Rozestup štěrbin</translation>
+    </message>
+    <message>
+        <source>From one slit&apos;s middle to the next one&apos;s. Slits that would overlap or leave the screen are brought closer or made narrower.</source>
+        <translation>Od středu jedné štěrbiny ke středu další. Štěrbiny, které by se překrývaly nebo přesahovaly stínítko, se přiblíží nebo zúží.</translation>
+    </message>
+    <message>
+        <source>Which-path &amp;marks</source>
+        <translation>Značky &amp;cesty</translation>
+    </message>
+    <message>
+        <source>Each slit marks the light that passes it: the arrows of different slits no longer add, only their squares.</source>
+        <translation>Každá štěrbina označí světlo, které jí projde: šipky různých štěrbin se už nesčítají, jen jejich čtverce.</translation>
+    </message>
+    <message>
+        <source>Source x</source>
+        <translation>Zdroj x</translation>
+    </message>
+    <message>
+        <source>How far before the screen the point source stands.</source>
+        <translation>Jak daleko před stínítkem stojí bodový zdroj.</translation>
+    </message>
+    <message>
+        <source>Source y</source>
+        <translation>Zdroj y</translation>
+    </message>
+    <message>
+        <source>The point source&apos;s height above the axis.</source>
+        <translation>Výška bodového zdroje nad osou.</translation>
+    </message>
+    <message>
+        <source>Wi&amp;dth:</source>
+        <translation>Šíř&amp;ka:</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>štěrbiny</translation>
+    </message>
+    <message>
+        <source>One slit %1 twips wide.</source>
+        <translation>Jedna štěrbina široká %1 twipů.</translation>
+    </message>
+    <message>
+        <source>%1 slits, each %2 twips wide, %3 twips apart centre to centre.</source>
+        <translation>Štěrbin: %1, každá široká %2 twipů, středy %3 twipů od sebe.</translation>
+    </message>
+    <message>
+        <source>Each slit marks which way the light went: the slits&apos; arrows are not added, their squares are.</source>
+        <translation>Každá štěrbina značí, kudy světlo šlo: šipky štěrbin se nesčítají, sčítají se jejich čtverce.</translation>
+    </message>
+    <message>
+        <source>The slits mark the light&apos;s way, but the eraser erases the marks: the slits&apos; arrows add.</source>
+        <translation>Štěrbiny značí cestu světla, ale guma značky maže: šipky štěrbin se sčítají.</translation>
+    </message>
+    <message>
+        <source>Experiment: the slits.</source>
+        <translation>Experiment: štěrbiny.</translation>
+    </message>
+    <message>
+        <source>The brightest point is %1 twips behind the screen and %2 twips %3, with a probability of %4 twips of bar.</source>
+        <translation>Nejjasnější bod leží %1 twipů za stínítkem a %2 twipů %3, s pravděpodobností %4 twipů sloupce.</translation>
+    </message>
+    <message>
+        <source>Experiment bench: a screen with slits; %1; %2.</source>
+        <translation>Experimentální stůl: stínítko se štěrbinami; %1; %2.</translation>
+    </message>
+    <message>
+        <source>Erase the mar&amp;ks</source>
+        <translation>Vy&amp;mazat značky</translation>
+    </message>
+    <message>
+        <source>The eraser: erases the marks before the light reaches the detector.</source>
+        <translation>Guma: vymaže značky dřív, než světlo dorazí k detektoru.</translation>
+    </message>
+    <message>
+        <source>Sl&amp;its:</source>
+        <translation>Štěrb&amp;iny:</translation>
+    </message>
+    <message>
+        <source>&amp;Separation:</source>
+        <translation>Rozest&amp;up:</translation>
+    </message>
+    <message>
+        <source>Light &amp;from:</source>
+        <translation>Místo zdro&amp;je:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -910,6 +1022,10 @@
     <message>
         <source>Each colour&apos;s resultant</source>
         <translation>Výslednice každé barvy</translation>
+    </message>
+    <message>
+        <source>Slits apart: squares add</source>
+        <translation>Štěrbiny zvlášť: sčítají se čtverce</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +2369,17 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Obraz okna, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitSpotPlot</name>
+    <message>
+        <source>One slit&apos;s spot against its width</source>
+        <translation>Skvrna jedné štěrbiny podle její šířky</translation>
+    </message>
+    <message>
+        <source>slit width, twips; dashed: the map&apos;s height</source>
+        <translation>šířka štěrbiny, twipy; čárkovaně: výška mapy</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,10 @@
         <source>Probability, twips of bar</source>
         <translation>Wahrscheinlichkeit, Twips Balken</translation>
     </message>
+    <message>
+        <source>x: twips behind the screen</source>
+        <translation>x: Twips hinter dem Schirm</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::BenchHelp</name>
@@ -276,6 +280,10 @@
     <message>
         <source>&lt;h2&gt;Setups&lt;/h2&gt;&lt;p&gt;The &lt;b&gt;Setup&lt;/b&gt; button keeps the bench&apos;s experiment in a file, with its cut, its light, the detector, the photons and the marks, so that a lesson can start from it: Ctrl+O opens a setup, Ctrl+Alt+S saves this one. &lt;b&gt;Copy share code&lt;/b&gt; puts it on the clipboard as a short text to paste into a message or a worksheet; &lt;b&gt;Open share code&lt;/b&gt; opens one pasted.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Aufbauten&lt;/h2&gt;&lt;p&gt;Die Schaltfläche &lt;b&gt;Aufbau&lt;/b&gt; hält den Versuch des Experimentiertischs in einer Datei fest, mit seinem Schnitt, seinem Licht, dem Detektor, den Photonen und den Markierungen, sodass eine Stunde damit beginnen kann: Strg+O öffnet einen Aufbau, Strg+Alt+S speichert diesen. &lt;b&gt;Freigabecode kopieren&lt;/b&gt; legt ihn als kurzen Text in die Zwischenablage, zum Einfügen in eine Nachricht oder ein Arbeitsblatt; &lt;b&gt;Freigabecode öffnen&lt;/b&gt; öffnet einen eingefügten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Die Spalte&lt;/h2&gt;&lt;p&gt;Ein Schirm am linken Rand der Karte mit einem bis zwölf Spalten; die Karte zeigt die Ebene dahinter. Geben Sie die Zahl der &lt;b&gt;Spalte&lt;/b&gt;, ihre &lt;b&gt;Breite&lt;/b&gt; und ihren &lt;b&gt;Abstand&lt;/b&gt; von Mitte zu Mitte ein; Spalte, die sich überlappen oder über den Schirm hinausreichen würden, werden näher zusammengerückt oder schmaler gemacht. Das Licht kommt als Bündel oder von einer Punktquelle vor dem Schirm, die &lt;b&gt;Licht von&lt;/b&gt; setzt.&lt;/p&gt;&lt;p&gt;Am Detektor werden die Pfeile jedes Spalts in seiner eigenen Farbe mit ihrer Summe gezeichnet, die Spalte einer nach dem anderen, Spitze an Ende, und ihre Gesamtsumme fett. Das Diagramm darunter zeigt, wie breit der helle Fleck hinter einem Spalt am fernen Rand der Karte ist, gegen die Breite des Spalts: Machen Sie den Spalt schmaler, und unter einigen Wellenlängen wird sein Fleck breiter.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Welcher-Weg-Marken&lt;/b&gt; setzt auf jeden Spalt eine Marke (orange), die festhält, durch welchen das Licht ging. Dann werden die Summen der Spalte nicht addiert: Jede beginnt im selben Punkt, und die Wahrscheinlichkeit ist die Summe ihrer Quadrate. Die Streifen verschwinden, und die Photonen landen ohne sie. &lt;b&gt;Marken löschen&lt;/b&gt; löscht sie wieder (hohl): Die Summen addieren sich, und die Streifen kommen zurück.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -721,10 +729,6 @@
         <translation>Die Linse</translation>
     </message>
     <message>
-        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, or a lens.</source>
-        <translation>Worauf das Licht trifft: auf den Spiegel, eine Glasschicht, die Grenzfläche zu einem dichteren Medium oder eine Linse.</translation>
-    </message>
-    <message>
         <source>The glass&apos;s or the medium&apos;s refractive index: how much slower the light&apos;s arrow turns there.</source>
         <translation>Die Brechzahl des Glases oder des Mediums: um wie viel langsamer sich der Pfeil des Lichts dort dreht.</translation>
     </message>
@@ -896,6 +900,114 @@
         <source>Open, save and share the bench&apos;s setup.</source>
         <translation>Den Aufbau des Experimentiertischs öffnen, speichern und weitergeben.</translation>
     </message>
+    <message>
+        <source>The slits</source>
+        <translation>Die Spalte</translation>
+    </message>
+    <message>
+        <source>What the light meets: the mirror, a layer of glass, the boundary of a denser medium, a lens, or a screen with slits.</source>
+        <translation>Worauf das Licht trifft: der Spiegel, eine Glasschicht, die Grenze zu einem dichteren Medium, eine Linse oder ein Schirm mit Spalten.</translation>
+    </message>
+    <message>
+        <source>How many slits the screen has, centred on the axis.</source>
+        <translation>Wie viele Spalte der Schirm hat, mittig um die Achse.</translation>
+    </message>
+    <message>
+        <source>Slit width</source>
+        <translation>Spaltbreite</translation>
+    </message>
+    <message>
+        <source>Each slit&apos;s width.</source>
+        <translation>Die Breite jedes Spalts.</translation>
+    </message>
+    <message>
+        <source>Slit separation</source>
+        <translation>Spaltabstand</translation>
+    </message>
+    <message>
+        <source>From one slit&apos;s middle to the next one&apos;s. Slits that would overlap or leave the screen are brought closer or made narrower.</source>
+        <translation>Von der Mitte eines Spalts zur Mitte des nächsten. Spalte, die sich überlappen oder über den Schirm hinausreichen würden, werden näher zusammengerückt oder schmaler gemacht.</translation>
+    </message>
+    <message>
+        <source>Which-path &amp;marks</source>
+        <translation>Welcher-Weg-&amp;Marken</translation>
+    </message>
+    <message>
+        <source>Each slit marks the light that passes it: the arrows of different slits no longer add, only their squares.</source>
+        <translation>Jeder Spalt markiert das Licht, das ihn passiert: Die Pfeile verschiedener Spalte addieren sich nicht mehr, nur ihre Quadrate.</translation>
+    </message>
+    <message>
+        <source>Source x</source>
+        <translation>Quelle x</translation>
+    </message>
+    <message>
+        <source>How far before the screen the point source stands.</source>
+        <translation>Wie weit vor dem Schirm die Punktquelle steht.</translation>
+    </message>
+    <message>
+        <source>Source y</source>
+        <translation>Quelle y</translation>
+    </message>
+    <message>
+        <source>The point source&apos;s height above the axis.</source>
+        <translation>Die Höhe der Punktquelle über der Achse.</translation>
+    </message>
+    <message>
+        <source>Wi&amp;dth:</source>
+        <translation>Brei&amp;te:</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>One slit %1 twips wide.</source>
+        <translation>Ein Spalt, %1 Twips breit.</translation>
+    </message>
+    <message>
+        <source>%1 slits, each %2 twips wide, %3 twips apart centre to centre.</source>
+        <translation>%1 Spalte, jeder %2 Twips breit, von Mitte zu Mitte %3 Twips voneinander.</translation>
+    </message>
+    <message>
+        <source>Each slit marks which way the light went: the slits&apos; arrows are not added, their squares are.</source>
+        <translation>Jeder Spalt markiert, welchen Weg das Licht nahm: Die Pfeile der Spalte werden nicht addiert, ihre Quadrate schon.</translation>
+    </message>
+    <message>
+        <source>The slits mark the light&apos;s way, but the eraser erases the marks: the slits&apos; arrows add.</source>
+        <translation>Die Spalte markieren den Weg des Lichts, aber der Radierer löscht die Marken: Die Pfeile der Spalte addieren sich.</translation>
+    </message>
+    <message>
+        <source>Experiment: the slits.</source>
+        <translation>Experiment: die Spalte.</translation>
+    </message>
+    <message>
+        <source>The brightest point is %1 twips behind the screen and %2 twips %3, with a probability of %4 twips of bar.</source>
+        <translation>Der hellste Punkt liegt %1 Twips hinter dem Schirm und %2 Twips %3, mit einer Wahrscheinlichkeit von %4 Twips Balken.</translation>
+    </message>
+    <message>
+        <source>Experiment bench: a screen with slits; %1; %2.</source>
+        <translation>Experimentiertisch: ein Schirm mit Spalten; %1; %2.</translation>
+    </message>
+    <message>
+        <source>Erase the mar&amp;ks</source>
+        <translation>Marken lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>The eraser: erases the marks before the light reaches the detector.</source>
+        <translation>Der Radierer: löscht die Marken, bevor das Licht den Detektor erreicht.</translation>
+    </message>
+    <message>
+        <source>Sl&amp;its:</source>
+        <translation>&amp;Spalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Separation:</source>
+        <translation>Abstan&amp;d:</translation>
+    </message>
+    <message>
+        <source>Light &amp;from:</source>
+        <translation>Licht &amp;von:</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -910,6 +1022,10 @@
     <message>
         <source>Each colour&apos;s resultant</source>
         <translation>Resultierende jeder Farbe</translation>
+    </message>
+    <message>
+        <source>Slits apart: squares add</source>
+        <translation>Spalte getrennt: Quadrate addieren sich</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +2369,17 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Fensterbild, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitSpotPlot</name>
+    <message>
+        <source>One slit&apos;s spot against its width</source>
+        <translation>Fleck eines Spalts gegen seine Breite</translation>
+    </message>
+    <message>
+        <source>slit width, twips; dashed: the map&apos;s height</source>
+        <translation>Spaltbreite, Twips; gestrichelt: Höhe der Karte</translation>
     </message>
 </context>
 <context>

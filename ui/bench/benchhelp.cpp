@@ -121,7 +121,7 @@ QString BenchHelp::slits()
         "plane behind it. Type the number of <b>Slits</b>, their <b>Width</b> and their "
         "<b>Separation</b>, centre to centre; slits that would overlap or leave the screen are "
         "brought closer or made narrower. The light comes as a beam, or from a point source "
-        "before the screen, where <b>Source at</b> puts it.</p>"
+        "before the screen, where <b>Light from</b> puts it.</p>"
         "<p>At the detector each slit's arrows are drawn in its own colour with their sum, the "
         "slits one after another, head to tail, and their total in bold. The plot beneath shows "
         "how wide one slit's bright spot is at the map's far edge against the slit's width: "
@@ -129,7 +129,7 @@ QString BenchHelp::slits()
         "<p><b>Which-path marks</b> puts a mark (orange) on each slit that records which one the "
         "light took. Then the slits' sums are not added: each starts from the same point, and "
         "the probability is the sum of their squares. The fringes vanish, and photons land "
-        "without them. The <b>Eraser</b> erases the marks again (hollow): the sums add and the "
+        "without them. <b>Erase the marks</b> erases them again (hollow): the sums add and the "
         "fringes come back.</p>");
 }
 

@@ -362,9 +362,9 @@ void BenchWindow::createSlitControls()
     m_whichPath->setObjectName(QStringLiteral("whichPath"));
     m_whichPath->setToolTip(tr("Each slit marks the light that passes it: the arrows of "
                                "different slits no longer add, only their squares."));
-    m_eraser = new QCheckBox(tr("E&raser"), this);
+    m_eraser = new QCheckBox(tr("Erase the mar&ks"), this);
     m_eraser->setObjectName(QStringLiteral("eraser"));
-    m_eraser->setToolTip(tr("Erases the marks before the light reaches the detector."));
+    m_eraser->setToolTip(tr("The eraser: erases the marks before the light reaches the detector."));
     const MapExtent extent;
     m_sourceX = box("sourceX", int(-Slits::mapEnd), -int(MapView::keyStep), tr("Source x"),
                     tr("How far before the screen the point source stands."));
@@ -693,16 +693,16 @@ QWidget *BenchWindow::createSidePanel()
     add(label(tr("&K:"), m_k), kRow, mirror);
     add(label(tr("&Index:"), m_index), m_index, glass | boundary | lens);
     add(label(tr("T&hickness:"), m_thickness), thicknessRow, glass);
-    add(label(tr("Sli&ts:"), m_slitCount), m_slitCount, slits);
+    add(label(tr("Sl&its:"), m_slitCount), m_slitCount, slits);
     add(label(tr("Wi&dth:"), m_slitWidth), m_slitWidth, slits);
-    add(label(tr("Se&paration:"), m_slitSeparation), m_slitSeparation, slits);
+    add(label(tr("&Separation:"), m_slitSeparation), m_slitSeparation, slits);
     add(nullptr, marksRow, slits);
     add(nullptr, m_echoes, glass);
     add(label(tr("&Wavenumber:"), m_wavenumber), lightRow, all);
     add(nullptr, m_white, all);
     add(label(tr("An&gle:"), m_angle), m_angle, boundary);
     add(label(tr("S&ource:"), m_source), m_source, mirror | boundary | slits);
-    add(label(tr("Source &at:"), m_sourceX), sourceAtRow, slits);
+    add(label(tr("Light &from:"), m_sourceX), sourceAtRow, slits);
     add(nullptr, m_sourceHere, mirror | boundary);
     add(label(tr("Window &from:"), m_windowFrom), m_windowFrom, boundary);
     add(label(tr("Window to:"), m_windowTo), m_windowTo, boundary);
