@@ -143,6 +143,26 @@ private slots:
         QVERIFY(bench.mapView()->accessibleDescription().contains(u"eraser"));
     }
 
+    void aSlitDraggedAlongTheScreenSetsTheSeparation()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(500, 100)});
+        bench.resize(1000, 700);
+        bench.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bench));
+        bench.choose(BenchWindow::Kind::Slits);
+        MapView *view = bench.mapView();
+        const Vec2 detector = bench.detector();
+        // The upper of two slits 1000 twips apart, taken up just inside the map's edge.
+        const QPoint upper = (view->pixelOf({0, 500}) + QPointF(2, 0)).toPoint();
+        QTest::mousePress(view, Qt::LeftButton, {}, upper);
+        QTest::mouseMove(view, view->pixelOf({3000, 1000}).toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, view->pixelOf({3000, 1000}).toPoint());
+        QVERIFY2(std::abs(bench.experiment().slitSeparation - 2000) < 40,
+                 qPrintable(QString::number(bench.experiment().slitSeparation)));
+        QCOMPARE(bench.detector().x, detector.x);
+    }
+
     void theScreenReaderHearsWhichExperimentIsShown()
     {
         BenchWindow bench;

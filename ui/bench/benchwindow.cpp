@@ -150,6 +150,10 @@ BenchWindow::BenchWindow(QWidget *parent)
         experiment.target = {std::max(at.x, double(m_targetX->minimum())), at.y};
         setExperiment(experiment);
     });
+    // As typed: the slits made to fit the screen.
+    connect(m_mapView, &MapView::slitSeparationDragged, this, [this](double separation) {
+        m_slitSeparation->setValue(int(std::lround(separation)));
+    });
     connect(m_computer, &MapComputer::focusFound, this, &BenchWindow::applyScale);
     connect(m_computer, &MapComputer::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);

@@ -504,7 +504,19 @@ void MapView::mousePressEvent(QMouseEvent *event)
         const QPointF off = event->position() - pixelOf(m_experiment.target);
         m_draggingTarget = std::hypot(off.x(), off.y()) <= sourceReach;
     }
-    if (!m_draggingSource && !m_draggingTarget)
+    // And one on a slit off the axis takes the slits apart or together.
+    m_draggedSlit = 0;
+    if (!m_draggingSource && !m_draggingTarget &&
+        m_experiment.element == Experiment::Element::Slits) {
+        const Slits slits = m_experiment.slits();
+        for (int slit = 0; slit < slits.count(); ++slit) {
+            const double from = slit - (slits.count() - 1) / 2.0;
+            const QPointF off = event->position() - pixelOf({0, slits.centre(slit)});
+            if (from != 0 && std::hypot(off.x(), off.y()) <= sourceReach)
+                m_draggedSlit = from;
+        }
+    }
+    if (!m_draggingSource && !m_draggingTarget && m_draggedSlit == 0)
         moveDetectorTo(mapPointAt(event->position()));
 }
 
@@ -521,14 +533,18 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
         emit sourceMoved(withinMap(mapPointAt(event->position())));
     else if (m_draggingTarget)
         emit targetMoved(withinMap(mapPointAt(event->position())));
+    else if (m_draggedSlit != 0)
+        emit slitSeparationDragged(std::abs(mapPointAt(event->position()).y / m_draggedSlit));
     else
         moveDetectorTo(mapPointAt(event->position()));
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         m_draggingSource = m_draggingTarget = false;
+        m_draggedSlit = 0;
+    }
     if (event->button() == Qt::MiddleButton) {
         m_panFrom.reset();
         unsetCursor();

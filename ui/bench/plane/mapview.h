@@ -19,14 +19,14 @@ namespace veltrin {
 class ProbabilityMap;
 
 /// The plane in front of the mirror: the map's picture, the mirror over it (kept strips bright,
-/// cut ones faint), a point source, which the pupil drags, and the detector, which the pupil
-/// drags anywhere or moves with the arrow keys on the map's grid, to the next multiple of the
-/// step (Shift for fine steps), so that round positions are in reach; ticks and numbers in twips
-/// on both axes. It zooms about the pointer with the wheel, and with Ctrl+plus, Ctrl+minus and
-/// Ctrl+0 (the whole map); it pans with the middle button or Ctrl and the arrow keys. Until the
-/// map of a new experiment is in, the last picture stays: in its colours for a moment, as a
-/// drag's pictures follow one another, then greyed, so that the pupil never takes it for the new
-/// one.
+/// cut ones faint), a point source, which the pupil drags, as it drags the slits apart or together
+/// by any slit off the axis, and the detector, which the pupil drags anywhere or moves with the
+/// arrow keys on the map's grid, to the next multiple of the step (Shift for fine steps), so that
+/// round positions are in reach; ticks and numbers in twips on both axes. It zooms about the
+/// pointer with the wheel, and with Ctrl+plus, Ctrl+minus and Ctrl+0 (the whole map); it pans with
+/// the middle button or Ctrl and the arrow keys. Until the map of a new experiment is in, the last
+/// picture stays: in its colours for a moment, as a drag's pictures follow one another, then
+/// greyed, so that the pupil never takes it for the new one.
 class MapView : public QWidget
 {
     Q_OBJECT
@@ -119,6 +119,8 @@ signals:
     void sourceMoved(Vec2 mapPoint);
     /// The pupil drags the lens's target.
     void targetMoved(Vec2 mapPoint);
+    /// The pupil drags a slit away from the axis or towards it: the slits' separation it asks.
+    void slitSeparationDragged(double separation);
     /// The map moved in the view: zoomed, panned, resized, or reaching elsewhere.
     void viewChanged();
     /// A picture drawn to a scale with this top is shown (for white light, mixed).
@@ -171,6 +173,7 @@ private:
     bool m_pictureShown = true;
     bool m_draggingSource = false;
     bool m_draggingTarget = false;
+    double m_draggedSlit = 0; // how many separations the slit dragged lies from the axis
     std::vector<Layer *> m_layers;
     double m_zoom = 1;
     Vec2 m_centre{}; ///< the map point in the frame's middle
