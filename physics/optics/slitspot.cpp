@@ -27,8 +27,11 @@ double SlitSpot::width(double slitWidth, Source source, double wavenumber, doubl
         return sum.x * sum.x + sum.y * sum.y;
     };
     const double half = probability(middle) / 2;
-    // Out in coarse steps to the first point below half, then halved down to a twip.
+    // Out in coarse steps to the first point below half, then halved down to a twip. Beyond the
+    // middle's lobe the light stays well below half: a spot still bright at `reach` is wider.
     const auto edge = [&](double direction) {
+        if (probability(middle + direction * reach) >= half)
+            return reach;
         constexpr double step = 40;
         double inside = 0;
         double outside = step;

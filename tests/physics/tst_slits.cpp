@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mirror.h"
 #include "probabilitymap.h"
+#include "slitspot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,6 +97,19 @@ TEST(Slits, TheCentralSpotWidensAsTheSlitNarrows)
         EXPECT_NEAR(measured, expected, 0.06 * expected) << "width " << width;
     }
     EXPECT_GT(narrow, 1.8 * wide);
+}
+
+// The bench's plot of the spot against the slit's width measures it as the map shows it; below
+// about half a wavelength the spot never falls to half, and it is as wide as measured at all.
+TEST(Slits, TheSpotPlottedIsTheMapsSpot)
+{
+    constexpr double k = 0.04;
+    for (double width : {300.0, 600.0}) {
+        const double map = 2 * halfWidth(slits(1, width, 0, k));
+        EXPECT_NEAR(SlitSpot::width(width, Source::beam(), k, far, 3000), map, 0.02 * map)
+            << "width " << width;
+    }
+    EXPECT_EQ(SlitSpot::width(0.4 * wavelengthOf(k), Source::beam(), k, far, 20000), 40000);
 }
 
 // Marks on the slits say which way each photon went: the arrows of different slits no longer
