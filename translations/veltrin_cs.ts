@@ -1008,6 +1008,10 @@
         <source>Light &amp;from:</source>
         <translation>Místo zdro&amp;je:</translation>
     </message>
+    <message>
+        <source>x (twips behind the screen)</source>
+        <translation>x (twipy za stínítkem)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -1932,6 +1936,10 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Marks: %1; the latest:</source>
         <translation>Značek: %1; poslední:</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips behind the screen, %3 twips %4 the axis.</source>
+        <translation>Dopadlo %1 fotonů; nejhustěji leží kolem bodu %2 twipů za stínítkem, %3 twipů %4 osou.</translation>
     </message>
 </context>
 <context>

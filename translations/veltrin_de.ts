@@ -1008,6 +1008,10 @@
         <source>Light &amp;from:</source>
         <translation>Licht &amp;von:</translation>
     </message>
+    <message>
+        <source>x (twips behind the screen)</source>
+        <translation>x (Twips hinter dem Schirm)</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::ChainPanel</name>
@@ -1932,6 +1936,10 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Marks: %1; the latest:</source>
         <translation>Marken: %1; die letzten:</translation>
+    </message>
+    <message>
+        <source>%1 photons have landed; they lie densest near %2 twips behind the screen, %3 twips %4 the axis.</source>
+        <translation>%1 Photonen sind angekommen; am dichtesten liegen sie bei %2 Twips hinter dem Schirm, %3 Twips %4 der Achse.</translation>
     </message>
 </context>
 <context>

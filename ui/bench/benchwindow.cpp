@@ -1265,7 +1265,8 @@ QString BenchWindow::numbersText() const
                              : slits ? tr("slits")
                                      : tr("index"),
                              tr("wavenumber (rad/twip)"),
-                             tr("x (twips from the vertex line)"),
+                             slits ? tr("x (twips behind the screen)")
+                                   : tr("x (twips from the vertex line)"),
                              tr("y (twips above the axis)"),
                              tr("probability (twips of bar)"),
                              tr("share of the brightest point (%)")};

@@ -186,8 +186,11 @@ QString PhotonPanel::description() const
         return m_photons->canLand() ? tr("No photons have landed yet.")
                                     : tr("No photons: the map of this experiment is not in yet.");
     const Vec2 densest = tally.densest();
-    return tr("%1 photons have landed; they lie densest near %2 twips from the vertex line, %3 "
-              "twips %4 the axis.")
+    return (m_experiment.element == Experiment::Element::Slits
+                ? tr("%1 photons have landed; they lie densest near %2 twips behind the screen, "
+                     "%3 twips %4 the axis.")
+                : tr("%1 photons have landed; they lie densest near %2 twips from the vertex "
+                     "line, %3 twips %4 the axis."))
         .arg(QLocale().toString(qlonglong(tally.size())), twips(densest.x),
              twips(std::abs(densest.y)), densest.y >= 0 ? tr("above") : tr("below"));
 }
