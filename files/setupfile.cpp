@@ -259,7 +259,6 @@ Experiment readExperiment(Reader &reader)
 
 std::variant<Setup, QString> setupFrom(const QJsonObject &root)
 {
-    Reader reader(root);
     if (root.value(QStringLiteral("format")).toString() != formatName)
         return SetupFile::tr("this is not a Veltrin setup");
     const QJsonValue version = root.value(QStringLiteral("version"));
@@ -270,9 +269,26 @@ std::variant<Setup, QString> setupFrom(const QJsonObject &root)
         return SetupFile::tr("the setup is of a newer version (%1) than this Veltrin reads (%2)")
             .arg(version.toInteger())
             .arg(SetupFile::version);
+    return SetupFile::fromObject(root);
+}
 
+} // namespace
+
+std::variant<Setup, QString> SetupFile::fromObject(const QJsonObject &root)
+{
+    const bool glass = root.value(QStringLiteral("experiment")).toString() == u"glass";
+    QJsonObject experiment = root;
+    if (glass)
+        experiment.remove(QStringLiteral("experiment")); // the light's and the index's keys
+    Reader reader(experiment);
     Setup setup;
     setup.experiment = readExperiment(reader);
+    if (glass) {
+        setup.glass = Setup::Glass{};
+        setup.glass->thickness =
+            reader.number("thickness", 0, Setup::Glass::thickest, setup.glass->thickness);
+        setup.glass->echoes = reader.flag("echoes", setup.glass->echoes);
+    }
     setup.detector = reader.point("detector", setup.detector);
     if (reader.has("photons")) {
         Reader photons(reader.value("photons").toObject());
@@ -301,12 +317,28 @@ std::variant<Setup, QString> setupFrom(const QJsonObject &root)
     return setup;
 }
 
-} // namespace
-
 QByteArray SetupFile::toJson(const Setup &setup)
 {
+    QJsonObject root = toObject(setup);
+    root.insert(QStringLiteral("format"), formatName);
+    root.insert(QStringLiteral("version"), version);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject SetupFile::toObject(const Setup &setup)
+{
     const Experiment &experiment = setup.experiment;
-    QJsonObject root{{QStringLiteral("format"), formatName}, {QStringLiteral("version"), version}};
+    QJsonObject root;
+    if (setup.glass) {
+        // The layer has no map: no detector, photons or predictions of its own.
+        return {{QStringLiteral("experiment"), QStringLiteral("glass")},
+                {QStringLiteral("light"), experiment.whiteLight
+                                              ? QJsonValue(QStringLiteral("white"))
+                                              : QJsonValue(experiment.wavenumber)},
+                {QStringLiteral("index"), experiment.index},
+                {QStringLiteral("thickness"), setup.glass->thickness},
+                {QStringLiteral("echoes"), setup.glass->echoes}};
+    }
     for (const ElementName &element : elementNames) {
         if (element.element == experiment.element)
             root.insert(QStringLiteral("experiment"), QLatin1String(element.name));
@@ -349,7 +381,7 @@ QByteArray SetupFile::toJson(const Setup &setup)
     root.insert(QStringLiteral("view"),
                 QJsonObject{{QStringLiteral("map"), setup.mapShown},
                             {QStringLiteral("predictFirst"), setup.predictFirst}});
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return root;
 }
 
 std::variant<Setup, QString> SetupFile::fromJson(const QByteArray &json)

@@ -175,6 +175,8 @@ private:
     /// The controls the chosen experiment uses shown, the others hidden.
     void showChoiceControls();
     void applyGlass();
+    /// A setup of the glass layer: its light, index, thickness and echoes shown.
+    void applyGlassSetup(const Setup &setup);
     void applyElementControls();
     /// The slits as typed, made to fit the screen: the separation first, then the width.
     void applySlitControls();
