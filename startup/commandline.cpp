@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
-#include "benchwindow.h"
 #include "choices.h"
 #include "lessoncommand.h"
 #include "mapcommand.h"
@@ -184,9 +183,6 @@ void CommandLine::read(const QStringList &arguments)
             !readSpeed(parser, options.speed))
             return;
         m_options.run = parser.isSet(options.run);
-        if (m_setup && !BenchWindow::shows(m_setup->experiment.element))
-            return refuse(tr("the experiment bench does not show the slits yet; --save-map and "
-                             "--save-hits write their files"));
         m_options.setup = m_setup;
         if (LessonCommand::asked(parser)) {
             std::variant<Lesson, QString> lesson = LessonCommand::lessonFrom(parser);

@@ -1471,10 +1471,6 @@ S volbou --save-map nebo --save-hits místo toho spočítá mapu experimentáln�
 a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
     <message>
-        <source>the experiment bench does not show the slits yet; --save-map and --save-hits write their files</source>
-        <translation>experimentální stůl štěrbiny zatím neukazuje; jejich soubory zapíší --save-map a --save-hits</translation>
-    </message>
-    <message>
         <source>--setup is given more than once; it names one file</source>
         <translation>--setup je zadáno víckrát; označuje jeden soubor</translation>
     </message>
@@ -2304,10 +2300,6 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>it is not a file</source>
         <translation>není to soubor</translation>
-    </message>
-    <message>
-        <source>the bench does not show its experiment yet</source>
-        <translation>experimentální stůl tento pokus zatím neukazuje</translation>
     </message>
     <message>
         <source>The share code could not be opened: %1.</source>

@@ -1471,10 +1471,6 @@ Mit --save-map oder --save-hits berechnet es stattdessen die Karte des Experimen
 und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translation>
     </message>
     <message>
-        <source>the experiment bench does not show the slits yet; --save-map and --save-hits write their files</source>
-        <translation>der Experimentiertisch zeigt die Spalte noch nicht; --save-map und --save-hits schreiben ihre Dateien</translation>
-    </message>
-    <message>
         <source>--setup is given more than once; it names one file</source>
         <translation>--setup ist mehr als einmal angegeben; es nennt eine Datei</translation>
     </message>
@@ -2304,10 +2300,6 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>it is not a file</source>
         <translation>es ist keine Datei</translation>
-    </message>
-    <message>
-        <source>the bench does not show its experiment yet</source>
-        <translation>der Experimentiertisch zeigt diesen Versuch noch nicht</translation>
     </message>
     <message>
         <source>The share code could not be opened: %1.</source>

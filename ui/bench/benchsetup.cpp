@@ -36,17 +36,10 @@ Setup BenchWindow::setup() const
     return setup;
 }
 
-bool BenchWindow::shows(Experiment::Element)
-{
-    return true;
-}
-
 void BenchWindow::applySetup(const Setup &setup)
 {
     if (setup.glass)
         return applyGlassSetup(setup);
-    if (!shows(setup.experiment.element))
-        return;
     const Kind kind = setup.experiment.element == Experiment::Element::Boundary ? Kind::Boundary
                       : setup.experiment.element == Experiment::Element::Lens   ? Kind::Lens
                       : setup.experiment.element == Experiment::Element::Slits  ? Kind::Slits

@@ -87,11 +87,9 @@ public:
     Vec2 detector() const;
     void setDetector(Vec2 mapPoint);
 
-    /// What the bench shows, as a setup to keep; and a setup shown in place of it, where the
-    /// bench shows its experiment.
+    /// What the bench shows, as a setup to keep; and a setup shown in place of it.
     Setup setup() const;
     void applySetup(const Setup &setup);
-    static bool shows(Experiment::Element element);
     /// The probability at the detector, with every mirror sample.
     double detectorProbability() const { return m_detectorProbability; }
     /// While the pupil predicts, the map and every number, text and arrow that would tell where

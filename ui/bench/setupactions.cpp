@@ -72,8 +72,6 @@ bool SetupActions::open(const QString &path)
         SetupFile::fromJson(file.read(SetupFile::largest + 1));
     if (const QString *fault = std::get_if<QString>(&setup))
         return refuse(*fault);
-    if (!BenchWindow::shows(std::get<Setup>(setup).experiment.element))
-        return refuse(tr("the bench does not show its experiment yet"));
     m_bench.applySetup(std::get<Setup>(setup));
     remember(path);
     return true;
@@ -85,8 +83,6 @@ bool SetupActions::openCode(const QString &code)
     QString fault;
     if (const QString *error = std::get_if<QString>(&setup))
         fault = *error;
-    else if (!BenchWindow::shows(std::get<Setup>(setup).experiment.element))
-        fault = tr("the bench does not show its experiment yet");
     if (!fault.isEmpty()) {
         m_sharing.reportFailure(tr("The share code could not be opened: %1.").arg(fault));
         return false;
