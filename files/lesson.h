@@ -15,7 +15,8 @@ struct LessonText
 {
     QMap<QString, QString> byLanguage;
 
-    /// The text in `language`, else in English, else in the first language given.
+    /// The text in `language` (or its language without the country), else in English, else in the
+    /// first language by code.
     QString in(const QString &language) const;
     bool isEmpty() const { return byLanguage.isEmpty(); }
 

@@ -259,7 +259,6 @@ Experiment readExperiment(Reader &reader)
 
 std::variant<Setup, QString> setupFrom(const QJsonObject &root)
 {
-    Reader reader(root);
     if (root.value(QStringLiteral("format")).toString() != formatName)
         return SetupFile::tr("this is not a Veltrin setup");
     const QJsonValue version = root.value(QStringLiteral("version"));
@@ -270,7 +269,14 @@ std::variant<Setup, QString> setupFrom(const QJsonObject &root)
         return SetupFile::tr("the setup is of a newer version (%1) than this Veltrin reads (%2)")
             .arg(version.toInteger())
             .arg(SetupFile::version);
+    return SetupFile::fromObject(root);
+}
 
+} // namespace
+
+std::variant<Setup, QString> SetupFile::fromObject(const QJsonObject &root)
+{
+    Reader reader(root);
     Setup setup;
     setup.experiment = readExperiment(reader);
     setup.detector = reader.point("detector", setup.detector);
@@ -301,12 +307,18 @@ std::variant<Setup, QString> setupFrom(const QJsonObject &root)
     return setup;
 }
 
-} // namespace
-
 QByteArray SetupFile::toJson(const Setup &setup)
 {
+    QJsonObject root = toObject(setup);
+    root.insert(QStringLiteral("format"), formatName);
+    root.insert(QStringLiteral("version"), version);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QJsonObject SetupFile::toObject(const Setup &setup)
+{
     const Experiment &experiment = setup.experiment;
-    QJsonObject root{{QStringLiteral("format"), formatName}, {QStringLiteral("version"), version}};
+    QJsonObject root;
     for (const ElementName &element : elementNames) {
         if (element.element == experiment.element)
             root.insert(QStringLiteral("experiment"), QLatin1String(element.name));
@@ -349,7 +361,7 @@ QByteArray SetupFile::toJson(const Setup &setup)
     root.insert(QStringLiteral("view"),
                 QJsonObject{{QStringLiteral("map"), setup.mapShown},
                             {QStringLiteral("predictFirst"), setup.predictFirst}});
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return root;
 }
 
 std::variant<Setup, QString> SetupFile::fromJson(const QByteArray &json)

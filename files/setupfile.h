@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QJsonObject>
 #include <QString>
 #include <variant>
 
@@ -27,6 +28,11 @@ public:
     static QByteArray toJson(const Setup &setup);
     /// The setup, or one line naming what is wrong with the text.
     static std::variant<Setup, QString> fromJson(const QByteArray &json);
+
+    /// The setup's keys without the format and its version, as another file holds a setup.
+    static QJsonObject toObject(const Setup &setup);
+    /// The setup those keys hold, checked as a file's are, or one line naming the problem.
+    static std::variant<Setup, QString> fromObject(const QJsonObject &object);
 
     /// The setup as a short text of URL-safe characters.
     static QString shareCode(const Setup &setup);
