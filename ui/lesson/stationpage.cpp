@@ -219,6 +219,8 @@ QGroupBox *StationPage::createConfront()
     box->setObjectName(QStringLiteral("confront"));
     auto *layout = new QVBoxLayout(box);
     layout->addWidget(textLabel(text(confront.prompt), box));
+    auto *choose = new QLabel(tr("Your ch&oice:"), box);
+    layout->addWidget(choose);
     m_confront = new QButtonGroup(box);
     for (std::size_t i = 0; i < confront.answers.size(); ++i) {
         auto *answer = new QRadioButton(buttonText(text(confront.answers[i].text)), box);
@@ -227,6 +229,8 @@ QGroupBox *StationPage::createConfront()
         layout->addWidget(answer);
         if (m_work.confrontAnswer == int(i))
             answer->setChecked(true);
+        if (i == 0)
+            choose->setBuddy(answer);
     }
     m_feedback = textLabel({}, box);
     m_feedback->setObjectName(QStringLiteral("feedback"));
