@@ -276,9 +276,19 @@ std::variant<Setup, QString> setupFrom(const QJsonObject &root)
 
 std::variant<Setup, QString> SetupFile::fromObject(const QJsonObject &root)
 {
-    Reader reader(root);
+    const bool glass = root.value(QStringLiteral("experiment")).toString() == u"glass";
+    QJsonObject experiment = root;
+    if (glass)
+        experiment.remove(QStringLiteral("experiment")); // the light's and the index's keys
+    Reader reader(experiment);
     Setup setup;
     setup.experiment = readExperiment(reader);
+    if (glass) {
+        setup.glass = Setup::Glass{};
+        setup.glass->thickness =
+            reader.number("thickness", 0, Setup::Glass::thickest, setup.glass->thickness);
+        setup.glass->echoes = reader.flag("echoes", setup.glass->echoes);
+    }
     setup.detector = reader.point("detector", setup.detector);
     if (reader.has("photons")) {
         Reader photons(reader.value("photons").toObject());
@@ -319,6 +329,16 @@ QJsonObject SetupFile::toObject(const Setup &setup)
 {
     const Experiment &experiment = setup.experiment;
     QJsonObject root;
+    if (setup.glass) {
+        // The layer has no map: no detector, photons or predictions of its own.
+        return {{QStringLiteral("experiment"), QStringLiteral("glass")},
+                {QStringLiteral("light"), experiment.whiteLight
+                                              ? QJsonValue(QStringLiteral("white"))
+                                              : QJsonValue(experiment.wavenumber)},
+                {QStringLiteral("index"), experiment.index},
+                {QStringLiteral("thickness"), setup.glass->thickness},
+                {QStringLiteral("echoes"), setup.glass->echoes}};
+    }
     for (const ElementName &element : elementNames) {
         if (element.element == experiment.element)
             root.insert(QStringLiteral("experiment"), QLatin1String(element.name));

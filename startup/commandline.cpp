@@ -3,6 +3,7 @@
 
 #include "benchwindow.h"
 #include "choices.h"
+#include "lessoncommand.h"
 #include "mapcommand.h"
 #include "opticscommand.h"
 #include "photonscommand.h"
@@ -150,6 +151,7 @@ void CommandLine::read(const QStringList &arguments)
     ScanCommand::addOptions(parser);
     SlitsCommand::addOptions(parser);
     SetupCommand::addOptions(parser);
+    LessonCommand::addOptions(parser);
     parser.parse(arguments);
     if (answeredAtOnce(parser, options))
         return;
@@ -186,6 +188,12 @@ void CommandLine::read(const QStringList &arguments)
             return refuse(tr("the experiment bench does not show the slits yet; --save-map and "
                              "--save-hits write their files"));
         m_options.setup = m_setup;
+        if (LessonCommand::asked(parser)) {
+            std::variant<Lesson, QString> lesson = LessonCommand::lessonFrom(parser);
+            if (const QString *error = std::get_if<QString>(&lesson))
+                return refuse(*error);
+            m_options.lesson = std::move(std::get<Lesson>(lesson));
+        }
         for (const Target &target : targets) {
             QString &path = target.file->output == OptionTable::Picture ? m_options.picturePath
                             : target.file->output == OptionTable::Figure
@@ -220,6 +228,10 @@ bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options
     if (parser.isSet(options.version)) {
         exitWith(0, QCoreApplication::applicationName() + u' ' +
                         QCoreApplication::applicationVersion() + u'\n');
+        return true;
+    }
+    if (const std::optional<LessonCommand::Answer> answer = LessonCommand::answerFrom(parser)) {
+        exitWith(answer->status, answer->output, answer->error);
         return true;
     }
     // One argument of its own is a setup to open, as a desktop hands over a file.

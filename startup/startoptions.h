@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lesson.h"
 #include "setup.h"
 
 #include <QString>
@@ -23,6 +24,9 @@ struct StartOptions
     QString figurePath;                ///< with no window: save its figure here, PNG or SVG
     QString probabilitiesPath;         ///< with no window: save its probabilities here
     std::optional<Setup> setup;        ///< the experiment bench opens with it
+    /// The lesson --lesson asked for, read and checked whole: the lesson window opens with it
+    /// beside the experiment bench.
+    std::optional<Lesson> lesson;
 
     /// Chooses K and frequency and moves the scroll bar, whose handlers write the fields as the
     /// user's clicks would; with run, presses Start as soon as the event loop takes over.

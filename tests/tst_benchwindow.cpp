@@ -466,6 +466,14 @@ private slots:
         second.applySetup(setup);
         QCOMPARE(second.setup(), setup);
         QCOMPARE(second.experiment(), setup.experiment);
+
+        Setup glass;
+        glass.glass = Setup::Glass{52, true};
+        glass.experiment.index = 1.33;
+        glass.experiment.wavenumber = 0.03;
+        second.applySetup(glass);
+        QCOMPARE(second.setup(), glass);
+        QCOMPARE(second.glassView()->thickness(), 52.0);
     }
 
     void aSetupOpensFromAFileOrACodeAndNothingElseIsTaken()

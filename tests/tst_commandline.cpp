@@ -3,10 +3,12 @@
 #include "canvas.h"
 #include "choices.h"
 #include "commandline.h"
+#include "lessonfile.h"
 #include "mapcommand.h"
 #include "mapcomputer.h"
 #include "mirrorpreset.h"
 #include "probabilitycsv.h"
+#include "shippedlessons.h"
 #include "veltrinwindow.h"
 #include "windowrun.h"
 
@@ -147,6 +149,13 @@ private slots:
                                                     << "--save-hits";
         QTest::addRow("no photons") << QStringList{"--photons", "0", "--save-hits", "-"} << 2 << ""
                                     << "1 to 10000000";
+        QTest::addRow("the shipped lessons") << QStringList{"--list-lessons"} << 0 << "\nphotons\t"
+                                             << "";
+        QTest::addRow("a lesson that is none") << QStringList{"--lesson", "mirror-fokus"} << 2 << ""
+                                               << "mirror-fokus is none of the lessons";
+        QTest::addRow("a lesson for a run")
+            << QStringList{"--lesson", "photons", "--save-picture", "x.png"} << 2 << ""
+            << "--lesson is not used by";
         QTest::addRow("a folder that is not there")
             << QStringList{"--save-picture", "/nonexistent/veltrin.png"} << 1 << ""
             << "cannot write /nonexistent/veltrin.png";
@@ -628,6 +637,35 @@ private slots:
         // Ten times what photons spread evenly over the plane would put there.
         const double even = 3000 * M_PI * 150 * 150 / (8500.0 * 6000);
         QVERIFY2(nearPeak > 10 * even, qPrintable(QString::number(nearPeak)));
+    }
+
+    void aLessonIsCheckedLineByLineAndOpensOnlyWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("focus.veltrin-lesson"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(LessonFile::toJson(*ShippedLessons::find(QStringLiteral("mirror-focus"))));
+        file.close();
+        const Finished fine = runWithoutDisplay({"--check-lesson", path});
+        QCOMPARE(fine.status, 0);
+        QVERIFY2(fine.output.startsWith(path + QStringLiteral(": a lesson of ")),
+                 qPrintable(fine.output));
+
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "veltrin-lesson", "version": 1,
+                      "title": "T", "summary": 7, "minutes": 0})");
+        file.close();
+        const Finished broken = runWithoutDisplay({"--check-lesson", path});
+        QCOMPARE(broken.status, 2);
+        QCOMPARE(broken.error.split(u'\n', Qt::SkipEmptyParts).filter(path).size(), 3);
+        QVERIFY2(broken.error.contains(path + QStringLiteral(":2: \"summary\"")),
+                 qPrintable(broken.error));
+        QCOMPARE(CommandLine({"veltrin", "--lesson", path}).exitStatus(), 2);
+
+        const CommandLine shipped({"veltrin", "--lesson", "photons"});
+        QCOMPARE(shipped.outcome(), CommandLine::Outcome::OpenWindow);
+        QCOMPARE(shipped.options().lesson->name, QStringLiteral("photons"));
     }
 
     void windowOpensWithTheChoicesAndRuns()

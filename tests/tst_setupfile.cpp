@@ -58,7 +58,12 @@ private slots:
         slits.experiment.whichPath = true;
         slits.experiment.source = Source::point(MapGrid::sceneOf({-2000, 300}));
 
-        for (const Setup &setup : {mirror, boundary, lens, slits}) {
+        Setup glass;
+        glass.glass = Setup::Glass{262.5, true};
+        glass.experiment.index = 1.33;
+        glass.experiment.whiteLight = true;
+
+        for (const Setup &setup : {mirror, boundary, lens, slits, glass}) {
             QCOMPARE(read(SetupFile::fromJson(SetupFile::toJson(setup))), setup);
             QCOMPARE(read(SetupFile::fromShareCode(SetupFile::shareCode(setup))), setup);
         }
@@ -89,6 +94,7 @@ private slots:
         QTest::newRow("overlapping slits")
             << head + R"("experiment": "slits", "slits": 3, "width": 500, "separation": 400})";
         QTest::newRow("unknown preset") << head + R"("cut": "grating:7"})";
+        QTest::newRow("glass too thick") << head + R"("experiment": "glass", "thickness": 1e6})";
         QTest::newRow("deep") << head + R"("cut": )" + QByteArray(100000, '[') +
                                      QByteArray(100000, ']') + "}";
         QByteArray strips = head + R"("cut": {"upper": [)";

@@ -1458,110 +1458,151 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
+    <name>veltrin::LessonCommand</name>
+    <message>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
+        <translation>Otevřít experimentální stůl a vedle něj lekci, stanoviště po stanovišti: jednu z lekcí, které vypíše --list-lessons, nebo soubor s lekcí.</translation>
+    </message>
+    <message>
+        <source>NAME|FILE.veltrin-lesson</source>
+        <translation>NÁZEV|SOUBOR.veltrin-lesson</translation>
+    </message>
+    <message>
+        <source>List the lessons that come with Veltrin: each one&apos;s name, title and minutes, and exit.</source>
+        <translation>Vypsat lekce, které Veltrin obsahuje: u každé název, nadpis a počet minut, a skončit.</translation>
+    </message>
+    <message>
+        <source>Check a lesson file as the window would read it, name each problem with its line, and exit: with status 0 where it is fine, 2 where it is not.</source>
+        <translation>Zkontrolovat soubor s lekcí tak, jak by ho četlo okno, u každé chyby uvést řádek a skončit: se stavem 0, je-li v pořádku, jinak 2.</translation>
+    </message>
+    <message>
+        <source>FILE.veltrin-lesson</source>
+        <translation>SOUBOR.veltrin-lesson</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1: a lesson of %2 stations, fine
+</source>
+        <translation>%1: lekce o %2 stanovištích, v pořádku
+</translation>
+    </message>
+    <message>
+        <source>--lesson is given more than once; it names one lesson</source>
+        <translation>--lesson je zadáno víckrát; určuje jednu lekci</translation>
+    </message>
+    <message>
+        <source>%1 (and %2 more problems: --check-lesson names them all)</source>
+        <translation>%1 (a další chyby: %2; --check-lesson vypíše všechny)</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LessonFile</name>
     <message>
         <source>a station is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>stanoviště není objekt {…}</translation>
     </message>
     <message>
         <source>the set-up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nastavení: %1</translation>
     </message>
     <message>
         <source>&quot;kind&quot; is none of &quot;mark&quot;, &quot;value&quot; and &quot;choice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„kind“ není ani „mark“, ani „value“, ani „choice“</translation>
     </message>
     <message>
         <source>the check&apos;s tolerance must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>tolerance kontrolní otázky musí být větší než 0</translation>
     </message>
     <message>
         <source>an answer is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>odpověď není objekt {…}</translation>
     </message>
     <message>
         <source>&quot;right&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>„right“ není ani true, ani false</translation>
     </message>
     <message>
         <source>no answer is marked right</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná odpověď není označena jako správná</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí „%1“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není objekt {…}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a text nor texts by language code, such as {&quot;en&quot;: &quot;…&quot;, &quot;de&quot;: &quot;…&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není ani text, ani texty podle kódu jazyka, např. {&quot;en&quot;: &quot;…&quot;, &quot;de&quot;: &quot;…&quot;}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ je delší než %2 znaků</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ je prázdné</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished">„%1“ není číslo.</translation>
+        <translation>„%1“ není číslo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a whole number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není celé číslo od %2 do %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list […] of %2 to %3 items</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ není seznam […] o %2 až %3 položkách</translation>
     </message>
     <message>
         <source>the lesson is larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>lekce je větší než %1 bajtů</translation>
     </message>
     <message>
         <source>the lesson is not readable JSON: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lekce není čitelný JSON: %1</translation>
     </message>
     <message>
         <source>the lesson nests objects and lists deeper than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lekce vnořuje objekty a seznamy hlouběji než %1</translation>
     </message>
     <message>
         <source>this is not a Veltrin lesson: it names no &quot;format&quot;: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>toto není lekce Veltrinu: chybí v ní &quot;format&quot;: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the lesson names no version of its format</source>
-        <translation type="unfinished"></translation>
+        <translation>lekce neuvádí verzi svého formátu</translation>
     </message>
     <message>
         <source>the lesson is of a newer version (%1) than this Veltrin reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lekce je novější verze (%1), než jakou tento Veltrin čte (%2)</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>řádek %1: %2</translation>
     </message>
     <message>
         <source>%1 is none of the lessons: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není žádná z lekcí: %2</translation>
     </message>
     <message>
         <source>%1: there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: takový soubor neexistuje</translation>
     </message>
     <message>
         <source>%1: this is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: toto není soubor</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

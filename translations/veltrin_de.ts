@@ -1458,110 +1458,151 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     </message>
 </context>
 <context>
+    <name>veltrin::LessonCommand</name>
+    <message>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
+        <translation>Den Experimentiertisch mit einer Lektion daneben öffnen, Station für Station: eine der Lektionen, die --list-lessons nennt, oder eine Lektionsdatei.</translation>
+    </message>
+    <message>
+        <source>NAME|FILE.veltrin-lesson</source>
+        <translation>NAME|DATEI.veltrin-lesson</translation>
+    </message>
+    <message>
+        <source>List the lessons that come with Veltrin: each one&apos;s name, title and minutes, and exit.</source>
+        <translation>Die Lektionen auflisten, die Veltrin mitbringt: Name, Titel und Minuten jeder Lektion, und beenden.</translation>
+    </message>
+    <message>
+        <source>Check a lesson file as the window would read it, name each problem with its line, and exit: with status 0 where it is fine, 2 where it is not.</source>
+        <translation>Eine Lektionsdatei prüfen, wie das Fenster sie lesen würde, jedes Problem mit seiner Zeile nennen und beenden: mit Status 0, wenn sie in Ordnung ist, sonst 2.</translation>
+    </message>
+    <message>
+        <source>FILE.veltrin-lesson</source>
+        <translation>DATEI.veltrin-lesson</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1: a lesson of %2 stations, fine
+</source>
+        <translation>%1: eine Lektion mit %2 Stationen, in Ordnung
+</translation>
+    </message>
+    <message>
+        <source>--lesson is given more than once; it names one lesson</source>
+        <translation>--lesson ist mehr als einmal angegeben; es nennt eine Lektion</translation>
+    </message>
+    <message>
+        <source>%1 (and %2 more problems: --check-lesson names them all)</source>
+        <translation>%1 (und %2 weitere Probleme: --check-lesson nennt sie alle)</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LessonFile</name>
     <message>
         <source>a station is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Station ist kein Objekt {…}</translation>
     </message>
     <message>
         <source>the set-up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Aufbau: %1</translation>
     </message>
     <message>
         <source>&quot;kind&quot; is none of &quot;mark&quot;, &quot;value&quot; and &quot;choice&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„kind“ ist keines von „mark“, „value“ und „choice“</translation>
     </message>
     <message>
         <source>the check&apos;s tolerance must be above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>die Toleranz der Prüffrage muss über 0 liegen</translation>
     </message>
     <message>
         <source>an answer is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Antwort ist kein Objekt {…}</translation>
     </message>
     <message>
         <source>&quot;right&quot; is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>„right“ ist weder true noch false</translation>
     </message>
     <message>
         <source>no answer is marked right</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort ist als richtig markiert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ fehlt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an object {…}</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Objekt {…}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a text nor texts by language code, such as {&quot;en&quot;: &quot;…&quot;, &quot;de&quot;: &quot;…&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder ein Text noch Texte nach Sprachcode wie {&quot;en&quot;: &quot;…&quot;, &quot;de&quot;: &quot;…&quot;}</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist länger als %2 Zeichen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist leer</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished">„%1“ ist keine Zahl.</translation>
+        <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a whole number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine ganze Zahl von %2 bis %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list […] of %2 to %3 items</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Liste […] mit %2 bis %3 Einträgen</translation>
     </message>
     <message>
         <source>the lesson is larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion ist größer als %1 Bytes</translation>
     </message>
     <message>
         <source>the lesson is not readable JSON: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion ist kein lesbares JSON: %1</translation>
     </message>
     <message>
         <source>the lesson nests objects and lists deeper than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion verschachtelt Objekte und Listen tiefer als %1</translation>
     </message>
     <message>
         <source>this is not a Veltrin lesson: it names no &quot;format&quot;: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>dies ist keine Veltrin-Lektion: sie nennt kein &quot;format&quot;: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>the lesson names no version of its format</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion nennt keine Version ihres Formats</translation>
     </message>
     <message>
         <source>the lesson is of a newer version (%1) than this Veltrin reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion hat eine neuere Version (%1), als dieses Veltrin liest (%2)</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1 is none of the lessons: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine der Lektionen: %2</translation>
     </message>
     <message>
         <source>%1: there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: diese Datei gibt es nicht</translation>
     </message>
     <message>
         <source>%1: this is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das ist keine Datei</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

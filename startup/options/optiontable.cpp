@@ -71,6 +71,7 @@ const Use useRows[] = {
     {"separation", bench, Kind::Slits},
     {"which-path", bench, Kind::Slits},
     {"eraser", bench, Kind::Slits},
+    {"lesson", Output::Window},
 };
 
 /// The options whose values a setup holds: with --setup the bench's files take them from it.

@@ -55,6 +55,8 @@ std::variant<Setup, QString> SetupCommand::read(const QString &path)
 
 OptionTable::Kind SetupCommand::kindOf(const Setup &setup)
 {
+    if (setup.glass)
+        return OptionTable::Glass;
     switch (setup.experiment.element) {
     case Experiment::Element::Mirror:
         return OptionTable::Mirror;

@@ -2,6 +2,7 @@
 // The bench as a setup a teacher keeps, and a setup shown in the bench.
 #include "benchwindow.h"
 
+#include "glasslayerview.h"
 #include "photonoverlay.h"
 #include "photonpanel.h"
 #include "prediction.h"
@@ -10,11 +11,21 @@
 
 namespace veltrin {
 
+static_assert(Setup::Glass::thickest == GlassLayerView::thickest);
+
 Setup BenchWindow::setup() const
 {
     Setup setup;
-    // The glass layer has no map: its set-up is the experiment shown before it.
-    setup.experiment = m_choice == Kind::GlassLayer ? m_setups[int(Kind::Mirror)] : m_experiment;
+    if (m_choice == Kind::GlassLayer) {
+        // The layer has no map: its light, its index, its thickness and the echoes are all.
+        const Experiment &light = m_setups[int(Kind::GlassLayer)];
+        setup.experiment.wavenumber = light.wavenumber;
+        setup.experiment.whiteLight = light.whiteLight;
+        setup.experiment.index = m_glass->index();
+        setup.glass = Setup::Glass{m_glass->thickness(), m_glass->echoes()};
+        return setup;
+    }
+    setup.experiment = m_experiment;
     setup.detector = detector();
     setup.photonSeed = m_photonSeed;
     setup.photonCount = m_photonCount;
@@ -32,6 +43,8 @@ bool BenchWindow::shows(Experiment::Element element)
 
 void BenchWindow::applySetup(const Setup &setup)
 {
+    if (setup.glass)
+        return applyGlassSetup(setup);
     if (!shows(setup.experiment.element))
         return;
     const Kind kind = setup.experiment.element == Experiment::Element::Boundary ? Kind::Boundary
@@ -57,6 +70,21 @@ void BenchWindow::applySetup(const Setup &setup)
     }
     if (!setup.predictFirst)
         m_photons->setMapShown(setup.mapShown);
+}
+
+void BenchWindow::applyGlassSetup(const Setup &setup)
+{
+    Experiment &light = m_setups[int(Kind::GlassLayer)];
+    light.wavenumber = setup.experiment.wavenumber;
+    light.whiteLight = setup.experiment.whiteLight;
+    m_glass->setIndex(setup.experiment.index);
+    m_glass->setThickness(setup.glass->thickness);
+    m_glass->setEchoes(setup.glass->echoes);
+    m_undo->clear();
+    if (m_choice != Kind::GlassLayer)
+        return choose(Kind::GlassLayer);
+    showControls();
+    updateGlass();
 }
 
 } // namespace veltrin

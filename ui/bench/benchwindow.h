@@ -171,6 +171,8 @@ private:
     /// The controls the chosen experiment uses shown, the others hidden.
     void showChoiceControls();
     void applyGlass();
+    /// A setup of the glass layer: its light, index, thickness and echoes shown.
+    void applyGlassSetup(const Setup &setup);
     void applyElementControls();
     /// The glass layer's numbers and arrows, in the detector's place.
     void updateGlass();
