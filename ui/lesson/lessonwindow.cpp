@@ -103,6 +103,8 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     PhotonPanel *photons = bench.photons();
     connect(&photons->overlay(), &PhotonOverlay::marked, this, &LessonWindow::benchMarked);
     connect(photons, &PhotonPanel::predictingChanged, this, &LessonWindow::benchPredictingChanged);
+    // Another experiment, or Predict first again, clears the marks.
+    connect(&bench, &BenchWindow::experimentChanged, this, &LessonWindow::benchMarked);
     if (!m_lesson.stations.empty())
         showStation(0);
 }
@@ -197,6 +199,7 @@ void LessonWindow::benchMarked()
 
 void LessonWindow::benchPredictingChanged(bool predicting)
 {
+    benchMarked();
     if (predicting || m_station < 0)
         return;
     LessonWork::Station &work = m_work.stations[std::size_t(m_station)];
@@ -225,6 +228,11 @@ void LessonWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     m_clock.start();
+    // While the lesson was closed the bench was the pupil's own: a prediction not committed
+    // starts again with the map hidden.
+    if (m_bench && m_station >= 0 && !m_work.stations[std::size_t(m_station)].isCommitted() &&
+        !m_bench->hidesAnswer())
+        showStation(m_station);
     lockBench();
 }
 

@@ -23,7 +23,8 @@ public:
     /// The lesson's window, once a lesson has been opened.
     LessonWindow *lesson() const;
 
-    /// Opens the bench and the lesson beside it, at its first station.
+    /// Opens the bench and the lesson beside it, at its first station; the lesson open already
+    /// shows again as it was left.
     void open(const Lesson &lesson);
 
 private:
