@@ -219,9 +219,12 @@ void LessonWindow::setNotesShown(bool shown)
 
 void LessonWindow::readClock()
 {
-    if (m_clock.isValid() && m_station >= 0)
-        m_work.stations[std::size_t(m_station)].seconds += m_clock.restart() / 1000;
-    // The seconds left over are counted at the next reading, whoever's they are.
+    if (!m_clock.isValid() || m_station < 0)
+        return;
+    // The part of a second left over is counted at the next reading, whoever's it is then.
+    const qint64 milliseconds = m_clock.restart() + m_leftOver;
+    m_work.stations[std::size_t(m_station)].seconds += milliseconds / 1000;
+    m_leftOver = milliseconds % 1000;
 }
 
 void LessonWindow::showEvent(QShowEvent *event)

@@ -89,6 +89,7 @@ private:
     QPointer<BenchWindow> m_bench;
     int m_station = -1;
     QElapsedTimer m_clock;
+    qint64 m_leftOver = 0; ///< milliseconds read but not yet counted as a whole second
     QString m_workPath;
     bool m_pupilAsked = false;
     bool m_notesShown = false;
