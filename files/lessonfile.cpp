@@ -20,6 +20,9 @@ namespace {
 const QString formatName = QStringLiteral("veltrin-lesson");
 /// Enough problems to mend a file by; a file of nothing but faults shows the first.
 constexpr qsizetype mostProblems = 30;
+/// Keys and items whose lines are kept: a lesson has some hundreds; a file of a mebibyte of
+/// list items names the problems past these by the key around them.
+constexpr qsizetype mostRecorded = 20'000;
 
 /// Where each key and each list item of a JSON text stands: by its path ("stations/2/check/
 /// tolerance"), the line. Walks text the JSON reader took, so that it needs no checks of its own.
@@ -41,7 +44,9 @@ public:
             QStringList path;
             for (const Frame &frame : stack)
                 path << frame.segment;
-            m_lines.insert(path.join(u'/'), line); // the first of a key given twice
+            // A key given twice: the last, as the JSON reader takes it.
+            if (m_lines.size() < mostRecorded)
+                m_lines.insert(path.join(u'/'), line);
         };
         for (qsizetype i = 0; i < json.size(); ++i) {
             const char c = json[i];

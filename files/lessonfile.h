@@ -25,7 +25,7 @@ public:
     /// The largest file read, bytes.
     static constexpr qsizetype largest = 1 << 20;
     static constexpr qsizetype longestText = 4000;
-    /// The deepest nesting of objects and lists: a lesson needs eight.
+    /// The deepest nesting of objects and lists: a lesson needs seven.
     static constexpr int deepest = 16;
     static constexpr int mostStations = 20;
     static constexpr const char *suffix = "veltrin-lesson";
