@@ -18,6 +18,12 @@ void StartOptions::applyTo(VeltrinWindow &window) const
         QMetaObject::invokeMethod(
             &window, [&window, setup = *setup] { window.openBench(setup); }, Qt::QueuedConnection);
     }
+    if (lesson) {
+        // Queued, as the setup is; the lesson's first station sets the bench up.
+        QMetaObject::invokeMethod(
+            &window, [&window, lesson = *lesson] { window.openLesson(lesson); },
+            Qt::QueuedConnection);
+    }
     if (run) {
         // Queued, so that the window is shown before the run begins drawing on it.
         QMetaObject::invokeMethod(

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchwindow.h"
 #include "choices.h"
+#include "lessonwindow.h"
 #include "mapcomputer.h"
+#include "photonpanel.h"
 #include "windowrun.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QUndoStack>
 
@@ -45,6 +48,37 @@ private slots:
         QCOMPARE(bench->experiment().shape.k(), loadedChoice(Field::OsKruh).value);
         QCOMPARE(bench->experiment().wavenumber, loadedChoice(Field::Kmitocet).value);
         QCOMPARE(bench->undoStack()->count(), 0);
+    }
+
+    void aLessonClosedAndOpenedAgainKeepsThePupilsWork()
+    {
+        Lesson lesson;
+        lesson.name = QStringLiteral("focus");
+        lesson.stations.resize(2);
+        lesson.stations[1].setup.detector = {3000, 0};
+        VeltrinWindow window;
+        window.openLesson(lesson);
+        LessonWindow *opened = window.lessonWindow();
+        QVERIFY(opened && opened->isVisible() && window.bench()->isVisible());
+        window.bench()->computer()->setGrids({MapGrid(500, 100)});
+        opened->next();
+        QTest::keyClicks(opened->findChild<QPlainTextEdit *>(QStringLiteral("explanation")),
+                         "Equal times");
+        opened->close();
+        window.bench()->photons()->reveal(); // the bench is the pupil's own meanwhile
+        QVERIFY(!window.bench()->hidesAnswer());
+
+        window.openLesson(lesson);
+        QCOMPARE(window.lessonWindow(), opened);
+        QVERIFY(opened->isVisible());
+        QCOMPARE(opened->station(), 1);
+        QCOMPARE(opened->work().stations[1].explanation, QStringLiteral("Equal times"));
+        QVERIFY(window.bench()->hidesAnswer()); // the prediction is still to be made
+
+        lesson.name = QStringLiteral("another");
+        window.openLesson(lesson);
+        QCOMPARE(window.lessonWindow()->station(), 0);
+        QVERIFY(window.lessonWindow()->work().stations[1].explanation.isEmpty());
     }
 };
 

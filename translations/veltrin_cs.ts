@@ -1722,6 +1722,211 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     </message>
 </context>
 <context>
+    <name>veltrin::LessonReport</name>
+    <message>
+        <source>(no name given)</source>
+        <translation>(jméno neuvedeno)</translation>
+    </message>
+    <message>
+        <source>Pupil: %1</source>
+        <translation>Žák: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Otázka</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Předpověď</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Pozorování</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>provedeno</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>neprovedeno</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Vysvětlení</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádné</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>bez odpovědi</translation>
+    </message>
+    <message>
+        <source>%1: %2 (tries: %3)</source>
+        <translation>%1: %2 (pokusy: %3)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>správně</translation>
+    </message>
+    <message>
+        <source>not right</source>
+        <translation>nesprávně</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Time spent</source>
+        <translation>Strávený čas</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Station %1: %2</source>
+        <translation>Stanoviště %1: %2</translation>
+    </message>
+    <message>
+        <source>not committed</source>
+        <translation>nepotvrzeno</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1; %2)</translation>
+    </message>
+    <message>
+        <source>marks at %1 twips</source>
+        <translation>značky v %1 twipech</translation>
+    </message>
+    <message>
+        <source>%1, committed %2</source>
+        <translation>%1, potvrzeno v %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LessonWindow</name>
+    <message>
+        <source>Your name</source>
+        <translation>Tvé jméno</translation>
+    </message>
+    <message>
+        <source>Your &amp;name, for the teacher:</source>
+        <translation>Tvé &amp;jméno pro učitele:</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>Př&amp;edchozí</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Další</translation>
+    </message>
+    <message>
+        <source>&amp;Teacher notes</source>
+        <translation>Poznámky pro &amp;učitele</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Lekce: %1</translation>
+    </message>
+    <message>
+        <source>Shows the notes for the teacher under each station.</source>
+        <translation>Ukáže pod každým stanovištěm poznámky pro učitele.</translation>
+    </message>
+    <message>
+        <source>&amp;Save work</source>
+        <translation>Uložit prá&amp;ci</translation>
+    </message>
+    <message>
+        <source>Saves what you entered, to hand in (Ctrl+S).</source>
+        <translation>Uloží, co jsi zadal, k odevzdání (Ctrl+S).</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int report…</source>
+        <translation>Vytisknout &amp;zprávu…</translation>
+    </message>
+    <message>
+        <source>Report as P&amp;DF…</source>
+        <translation>Zpráva jako PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>Saves the report for the teacher as a PDF file.</source>
+        <translation>Uloží zprávu pro učitele jako soubor PDF.</translation>
+    </message>
+    <message>
+        <source>Station %1 of %2</source>
+        <translation>Stanoviště %1 z %2</translation>
+    </message>
+    <message>
+        <source>Save your work</source>
+        <translation>Uložit tvou práci</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s work (*.%1)</source>
+        <translation>Práce žáka (*.%1)</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved to %1: %2</source>
+        <translation>Tvou práci nelze uložit do %1: %2</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Vytisknout zprávu</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Zprávu nelze vytisknout.</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Uložit zprávu jako PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Zprávu nelze uložit do %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LessonWork</name>
+    <message>
+        <source>&quot;%1&quot; does not hold what it should</source>
+        <translation>„%1“ neobsahuje, co má</translation>
+    </message>
+    <message>
+        <source>The file is larger than a pupil&apos;s work can be.</source>
+        <translation>Soubor je větší, než může být práce žáka.</translation>
+    </message>
+    <message>
+        <source>The file is not a pupil&apos;s work: %1</source>
+        <translation>Soubor není prací žáka: %1</translation>
+    </message>
+    <message>
+        <source>The file is not a pupil&apos;s work: its format is not &quot;%1&quot;</source>
+        <translation>Soubor není prací žáka: jeho formát není „%1“</translation>
+    </message>
+    <message>
+        <source>The file has no version this program knows</source>
+        <translation>Soubor nemá verzi, kterou tento program zná</translation>
+    </message>
+    <message>
+        <source>The file was written by a later version of the program</source>
+        <translation>Soubor zapsala novější verze programu</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LookCloser</name>
     <message>
         <source>Look closer…</source>
@@ -2329,6 +2534,28 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <source>No setups yet</source>
         <translation>Zatím žádná nastavení</translation>
     </message>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Lekce</translation>
+    </message>
+    <message>
+        <source>Open &amp;lesson…</source>
+        <translation>Otevřít &amp;lekci ze souboru…</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Otevřít lekci</translation>
+    </message>
+    <message>
+        <source>Veltrin lessons (*.%1)</source>
+        <translation>Lekce Veltrinu (*.%1)</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened:
+%2</source>
+        <translation>Lekci %1 nelze otevřít:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::SetupCommand</name>
@@ -2607,6 +2834,117 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
         <translation>--white i --frequency nebo --wavenumber určují světlo; zadejte jen jedno z nich</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::StationPage</name>
+    <message>
+        <source>For the teacher</source>
+        <translation>Pro učitele</translation>
+    </message>
+    <message>
+        <source>This station has no notes for the teacher.</source>
+        <translation>Toto stanoviště nemá poznámky pro učitele.</translation>
+    </message>
+    <message>
+        <source>Your prediction</source>
+        <translation>Tvá předpověď</translation>
+    </message>
+    <message>
+        <source>Your &amp;value:</source>
+        <translation>Tvá &amp;hodnota:</translation>
+    </message>
+    <message>
+        <source>Your predicted value</source>
+        <translation>Tvá předpovězená hodnota</translation>
+    </message>
+    <message>
+        <source>&amp;Commit</source>
+        <translation>&amp;Potvrdit</translation>
+    </message>
+    <message>
+        <source>Keeps your prediction for good; then the bench shows the answer.</source>
+        <translation>Potvrdí tvou předpověď natrvalo; pak experimentální stůl ukáže odpověď.</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Pozoruj</translation>
+    </message>
+    <message>
+        <source>Commit your prediction first.</source>
+        <translation>Nejdřív potvrď svou předpověď.</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal on the bench</source>
+        <translation>&amp;Odhalit na stole</translation>
+    </message>
+    <message>
+        <source>Shows the bench&apos;s map, to compare it with your prediction.</source>
+        <translation>Ukáže mapu experimentálního stolu, abys ji porovnal se svou předpovědí.</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Vysvětli</translation>
+    </message>
+    <message>
+        <source>&amp;Your explanation:</source>
+        <translation>&amp;Tvé vysvětlení:</translation>
+    </message>
+    <message>
+        <source>Your explanation</source>
+        <translation>Tvé vysvětlení</translation>
+    </message>
+    <message>
+        <source>Find out on the bench</source>
+        <translation>Zjisti na stole</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tvá odpověď</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>Odpo&amp;věď:</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>Zkont&amp;rolovat</translation>
+    </message>
+    <message>
+        <source>Think again</source>
+        <translation>Zamysli se znovu</translation>
+    </message>
+    <message>
+        <source>Your ch&amp;oice:</source>
+        <translation>Tvá vo&amp;lba:</translation>
+    </message>
+    <message>
+        <source>Mark on the bench&apos;s map where you expect the light: click, or move the detector with the arrow keys and press Enter.</source>
+        <translation>Označ na mapě experimentálního stolu, kde čekáš světlo: klepni, nebo posuň detektor šipkami a stiskni Enter.</translation>
+    </message>
+    <message>
+        <source>Marks on the map: %1.</source>
+        <translation>Značky na mapě: %1.</translation>
+    </message>
+    <message>
+        <source>Type a number, such as %1.</source>
+        <translation>Napiš číslo, například %1.</translation>
+    </message>
+    <message>
+        <source>Committed: %1</source>
+        <translation>Potvrzeno: %1</translation>
+    </message>
+    <message>
+        <source>Right: within %1 of the answer.</source>
+        <translation>Správně: nejvýš %1 od odpovědi.</translation>
+    </message>
+    <message>
+        <source>Not right yet: more than %1 from the answer. Look again on the bench.</source>
+        <translation>Zatím nesprávně: víc než %1 od odpovědi. Podívej se znovu na stůl.</translation>
+    </message>
+    <message>
+        <source>Tries: %1.</source>
+        <translation>Pokusy: %1.</translation>
     </message>
 </context>
 <context>

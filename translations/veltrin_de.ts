@@ -1722,6 +1722,211 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     </message>
 </context>
 <context>
+    <name>veltrin::LessonReport</name>
+    <message>
+        <source>(no name given)</source>
+        <translation>(kein Name angegeben)</translation>
+    </message>
+    <message>
+        <source>Pupil: %1</source>
+        <translation>Schüler/in: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Prediction</source>
+        <translation>Vorhersage</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Beobachtung</translation>
+    </message>
+    <message>
+        <source>reached</source>
+        <translation>erreicht</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>not answered</source>
+        <translation>nicht beantwortet</translation>
+    </message>
+    <message>
+        <source>%1: %2 (tries: %3)</source>
+        <translation>%1: %2 (Versuche: %3)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>not right</source>
+        <translation>nicht richtig</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Time spent</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Station %1: %2</source>
+        <translation>Station %1: %2</translation>
+    </message>
+    <message>
+        <source>not committed</source>
+        <translation>nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1; %2)</translation>
+    </message>
+    <message>
+        <source>marks at %1 twips</source>
+        <translation>Markierungen bei %1 Twips</translation>
+    </message>
+    <message>
+        <source>%1, committed %2</source>
+        <translation>%1, festgelegt um %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LessonWindow</name>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your &amp;name, for the teacher:</source>
+        <translation>Dein &amp;Name, für die Lehrkraft:</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Teacher notes</source>
+        <translation>&amp;Lehrernotizen</translation>
+    </message>
+    <message>
+        <source>Lesson: %1</source>
+        <translation>Lektion: %1</translation>
+    </message>
+    <message>
+        <source>Shows the notes for the teacher under each station.</source>
+        <translation>Zeigt unter jeder Station die Notizen für die Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>&amp;Save work</source>
+        <translation>Arbeit &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Saves what you entered, to hand in (Ctrl+S).</source>
+        <translation>Speichert, was du eingegeben hast, zum Abgeben (Ctrl+S).</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int report…</source>
+        <translation>Bericht dr&amp;ucken…</translation>
+    </message>
+    <message>
+        <source>Report as P&amp;DF…</source>
+        <translation>Bericht als &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Saves the report for the teacher as a PDF file.</source>
+        <translation>Speichert den Bericht für die Lehrkraft als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Station %1 of %2</source>
+        <translation>Station %1 von %2</translation>
+    </message>
+    <message>
+        <source>Save your work</source>
+        <translation>Deine Arbeit speichern</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s work (*.%1)</source>
+        <translation>Schülerarbeit (*.%1)</translation>
+    </message>
+    <message>
+        <source>Your work could not be saved to %1: %2</source>
+        <translation>Deine Arbeit konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::LessonWork</name>
+    <message>
+        <source>&quot;%1&quot; does not hold what it should</source>
+        <translation>„%1“ enthält nicht, was es enthalten sollte</translation>
+    </message>
+    <message>
+        <source>The file is larger than a pupil&apos;s work can be.</source>
+        <translation>Die Datei ist größer, als eine Schülerarbeit sein kann.</translation>
+    </message>
+    <message>
+        <source>The file is not a pupil&apos;s work: %1</source>
+        <translation>Die Datei ist keine Schülerarbeit: %1</translation>
+    </message>
+    <message>
+        <source>The file is not a pupil&apos;s work: its format is not &quot;%1&quot;</source>
+        <translation>Die Datei ist keine Schülerarbeit: ihr Format ist nicht „%1“</translation>
+    </message>
+    <message>
+        <source>The file has no version this program knows</source>
+        <translation>Die Datei hat keine Version, die dieses Programm kennt</translation>
+    </message>
+    <message>
+        <source>The file was written by a later version of the program</source>
+        <translation>Die Datei wurde von einer neueren Version des Programms geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>veltrin::LookCloser</name>
     <message>
         <source>Look closer…</source>
@@ -2329,6 +2534,28 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <source>No setups yet</source>
         <translation>Noch keine Aufbauten</translation>
     </message>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Lektion</translation>
+    </message>
+    <message>
+        <source>Open &amp;lesson…</source>
+        <translation>&amp;Lektion aus Datei öffnen…</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Veltrin lessons (*.%1)</source>
+        <translation>Veltrin-Lektionen (*.%1)</translation>
+    </message>
+    <message>
+        <source>The lesson %1 could not be opened:
+%2</source>
+        <translation>Die Lektion %1 konnte nicht geöffnet werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::SetupCommand</name>
@@ -2607,6 +2834,117 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>--white and --frequency or --wavenumber all name the light; give one of them</source>
         <translation>--white und --frequency oder --wavenumber bestimmen alle das Licht; geben Sie nur eines an</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::StationPage</name>
+    <message>
+        <source>For the teacher</source>
+        <translation>Für die Lehrkraft</translation>
+    </message>
+    <message>
+        <source>This station has no notes for the teacher.</source>
+        <translation>Diese Station hat keine Notizen für die Lehrkraft.</translation>
+    </message>
+    <message>
+        <source>Your prediction</source>
+        <translation>Deine Vorhersage</translation>
+    </message>
+    <message>
+        <source>Your &amp;value:</source>
+        <translation>Dein Wer&amp;t:</translation>
+    </message>
+    <message>
+        <source>Your predicted value</source>
+        <translation>Dein vorhergesagter Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Commit</source>
+        <translation>&amp;Festlegen</translation>
+    </message>
+    <message>
+        <source>Keeps your prediction for good; then the bench shows the answer.</source>
+        <translation>Legt deine Vorhersage endgültig fest; dann zeigt der Experimentiertisch die Antwort.</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Beobachten</translation>
+    </message>
+    <message>
+        <source>Commit your prediction first.</source>
+        <translation>Lege zuerst deine Vorhersage fest.</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal on the bench</source>
+        <translation>Auf dem Tisch auf&amp;decken</translation>
+    </message>
+    <message>
+        <source>Shows the bench&apos;s map, to compare it with your prediction.</source>
+        <translation>Zeigt die Karte des Experimentiertischs, um sie mit deiner Vorhersage zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>Explain</source>
+        <translation>Erklären</translation>
+    </message>
+    <message>
+        <source>&amp;Your explanation:</source>
+        <translation>Deine &amp;Erklärung:</translation>
+    </message>
+    <message>
+        <source>Your explanation</source>
+        <translation>Deine Erklärung</translation>
+    </message>
+    <message>
+        <source>Find out on the bench</source>
+        <translation>Am Tisch herausfinden</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>&amp;Answer:</source>
+        <translation>&amp;Antwort:</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>P&amp;rüfen</translation>
+    </message>
+    <message>
+        <source>Think again</source>
+        <translation>Denk noch einmal nach</translation>
+    </message>
+    <message>
+        <source>Your ch&amp;oice:</source>
+        <translation>Deine Wa&amp;hl:</translation>
+    </message>
+    <message>
+        <source>Mark on the bench&apos;s map where you expect the light: click, or move the detector with the arrow keys and press Enter.</source>
+        <translation>Markiere auf der Karte des Experimentiertischs, wo du das Licht erwartest: klicke, oder bewege den Detektor mit den Pfeiltasten und drücke die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>Marks on the map: %1.</source>
+        <translation>Markierungen auf der Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Type a number, such as %1.</source>
+        <translation>Gib eine Zahl ein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>Committed: %1</source>
+        <translation>Festgelegt: %1</translation>
+    </message>
+    <message>
+        <source>Right: within %1 of the answer.</source>
+        <translation>Richtig: höchstens %1 von der Antwort entfernt.</translation>
+    </message>
+    <message>
+        <source>Not right yet: more than %1 from the answer. Look again on the bench.</source>
+        <translation>Noch nicht richtig: mehr als %1 von der Antwort entfernt. Sieh am Tisch noch einmal nach.</translation>
+    </message>
+    <message>
+        <source>Tries: %1.</source>
+        <translation>Versuche: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,11 @@
 #include "setupactions.h"
 
 #include "benchwindow.h"
+#include "lessonfile.h"
 #include "settingsstore.h"
 #include "setupfile.h"
 #include "sharing.h"
+#include "shippedlessons.h"
 #include "wholefile.h"
 
 #include <QAction>
@@ -53,6 +55,10 @@ SetupActions::SetupActions(BenchWindow &bench, Sharing &sharing)
     m_menu->addSeparator();
     add(tr("&Copy share code"), {}, "copyShareCode", &SetupActions::copyCode);
     add(tr("Open share co&de…"), {}, "openShareCode", &SetupActions::askForCode);
+    m_menu->addSeparator();
+    m_lessonMenu = m_menu->addMenu(tr("&Lesson"));
+    m_lessonMenu->setObjectName(QStringLiteral("lessons"));
+    connect(m_lessonMenu, &QMenu::aboutToShow, this, &SetupActions::showLessons);
 }
 
 bool SetupActions::open(const QString &path)
@@ -162,6 +168,44 @@ void SetupActions::showRecent()
     m_recentMenu->setEnabled(true);
     if (paths.isEmpty())
         m_recentMenu->addAction(tr("No setups yet"))->setEnabled(false);
+}
+
+void SetupActions::showLessons()
+{
+    m_lessonMenu->clear();
+    for (const QString &name : ShippedLessons::names()) {
+        if (const std::optional<Lesson> lesson = ShippedLessons::find(name)) {
+            const QString title = lesson->title.in(QLocale().name());
+            connect(m_lessonMenu->addAction(QString(title).replace(u'&', QStringLiteral("&&"))),
+                    &QAction::triggered, this, [this, name] {
+                        if (const std::optional<Lesson> chosen = ShippedLessons::find(name))
+                            emit lessonRequested(*chosen);
+                    });
+        }
+    }
+    m_lessonMenu->addSeparator();
+    connect(m_lessonMenu->addAction(tr("Open &lesson…")), &QAction::triggered, this,
+            &SetupActions::askForLesson);
+}
+
+void SetupActions::askForLesson()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        &m_bench, tr("Open lesson"), {},
+        tr("Veltrin lessons (*.%1)").arg(QLatin1String(LessonFile::suffix)));
+    if (path.isEmpty())
+        return;
+    // Read only where nothing can make the window wait: a FIFO or a device could.
+    const auto lesson =
+        QFileInfo(path).isFile()
+            ? LessonFile::read(path)
+            : std::variant<Lesson, QStringList>(QStringList{tr("it is not a file")});
+    if (const QStringList *problems = std::get_if<QStringList>(&lesson)) {
+        m_sharing.reportFailure(tr("The lesson %1 could not be opened:\n%2")
+                                    .arg(QFileInfo(path).fileName(), problems->join(u'\n')));
+        return;
+    }
+    emit lessonRequested(std::get<Lesson>(lesson));
 }
 
 } // namespace veltrin

@@ -13,10 +13,12 @@ namespace veltrin {
 
 class BenchWindow;
 class Sharing;
+struct Lesson;
 
 /// The bench's setups: open one from a file (Ctrl+O) or from the recent ones, save the bench's
-/// (Ctrl+Alt+S), copy it as a share code and open one pasted. A setup that cannot be read is
-/// told in a message and changes nothing.
+/// (Ctrl+Alt+S), copy it as a share code and open one pasted; and a lesson to take beside the
+/// bench, a shipped one or one from a file. A setup or lesson that cannot be read is told in a
+/// message and changes nothing.
 class SetupActions : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,10 @@ public:
     /// The setups opened or saved lately, the latest first.
     static QStringList recent();
 
+signals:
+    /// The pupil chose a lesson to work beside the bench.
+    void lessonRequested(const Lesson &lesson);
+
 private:
     void askToOpen();
     void save();
@@ -43,11 +49,15 @@ private:
     void askForCode();
     void remember(const QString &path);
     void showRecent();
+    /// The shipped lessons by their titles, and a lesson from a file.
+    void showLessons();
+    void askForLesson();
 
     BenchWindow &m_bench;
     Sharing &m_sharing;
     QMenu *m_menu;
     QMenu *m_recentMenu;
+    QMenu *m_lessonMenu;
 };
 
 } // namespace veltrin

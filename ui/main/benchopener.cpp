@@ -5,6 +5,7 @@
 #include "choices.h"
 #include "closeupwindow.h"
 #include "scene.h"
+#include "setupactions.h"
 #include "veltrinwindow.h"
 
 #include <algorithm>
@@ -25,6 +26,8 @@ void BenchOpener::open()
     if (!m_bench) {
         m_bench = new BenchWindow(&m_window);
         connect(m_bench, &BenchWindow::newFromRunRequested, this, &BenchOpener::startFromRun);
+        connect(m_bench->setupActions(), &SetupActions::lessonRequested, &m_window,
+                &VeltrinWindow::openLesson);
         startFromRun();
         m_bench->fitToScreen();
     }

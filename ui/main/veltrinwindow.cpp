@@ -9,6 +9,7 @@
 #include "controlinventory.h"
 #include "handlerguard.h"
 #include "imagesurface.h"
+#include "lessonopener.h"
 #include "lookcloser.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
@@ -154,6 +155,7 @@ VeltrinWindow::VeltrinWindow(QWidget *parent)
     new ProjectorView(*this);
     m_share = new ShareActions(this);
     m_benchOpener = new BenchOpener(*this);
+    m_lessonOpener = new LessonOpener(*this, *m_benchOpener);
     connect(m_share, &ShareActions::benchRequested, m_benchOpener, &BenchOpener::open);
     connect(m_lookCloser, &LookCloser::benchRequested, m_benchOpener, &BenchOpener::open);
 }
@@ -309,6 +311,16 @@ CloseUpWindow *VeltrinWindow::closeUp() const
 void VeltrinWindow::openBench(const Setup &setup)
 {
     m_benchOpener->openWith(setup);
+}
+
+void VeltrinWindow::openLesson(const Lesson &lesson)
+{
+    m_lessonOpener->open(lesson);
+}
+
+LessonWindow *VeltrinWindow::lessonWindow() const
+{
+    return m_lessonOpener->lesson();
 }
 
 BenchWindow *VeltrinWindow::bench() const

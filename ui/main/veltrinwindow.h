@@ -14,6 +14,9 @@ namespace veltrin {
 
 class BenchOpener;
 class BenchWindow;
+class LessonOpener;
+class LessonWindow;
+struct Lesson;
 struct Setup;
 class Canvas;
 struct Choice;
@@ -68,6 +71,10 @@ public:
     BenchWindow *bench() const;
     /// Opens the experiment bench with the setup.
     void openBench(const Setup &setup);
+    /// Opens the lesson beside the experiment bench.
+    void openLesson(const Lesson &lesson);
+    /// The lesson's window, once a lesson has been opened.
+    LessonWindow *lessonWindow() const;
 
     /// Shows the scene in this style from now on: the runs on the drawing are drawn again in
     /// it, a run going on goes on in it, and the captions take its size.
@@ -109,6 +116,7 @@ private:
     LookCloser *m_lookCloser = nullptr;
     ShareActions *m_share = nullptr;
     BenchOpener *m_benchOpener = nullptr;
+    LessonOpener *m_lessonOpener = nullptr;
     PacedRun *m_run = nullptr; // the run going on; it goes when it ends
     bool m_settingUp = false;  // a run is being set up, its question perhaps open
     RunHistory m_history;

@@ -97,7 +97,7 @@ void PhotonPanel::setExperiment(const Experiment &experiment)
         // the map still hidden, for the new one.
         m_prediction.clear();
         m_overlay->setScores({});
-        m_reveal->setEnabled(isPredicting());
+        m_reveal->setEnabled(isPredicting() && !m_revealLocked);
     }
     photonsChanged(true);
 }
@@ -131,13 +131,21 @@ void PhotonPanel::predictFirst()
     setMapShown(false);
     m_overlay->setPredicting(true);
     m_view.setFocus();
-    m_reveal->setEnabled(true);
+    m_reveal->setEnabled(!m_revealLocked);
     showPrediction();
     emit predictingChanged(true);
 }
 
+void PhotonPanel::setRevealLocked(bool locked)
+{
+    m_revealLocked = locked;
+    m_reveal->setEnabled(isPredicting() && !locked);
+}
+
 void PhotonPanel::reveal()
 {
+    if (m_revealLocked)
+        return;
     m_prediction.reveal();
     m_overlay->setPredicting(false);
     m_reveal->setEnabled(false);

@@ -44,6 +44,9 @@ public:
     /// Between Predict first and Reveal: the map, and every number that would tell where the
     /// light goes, stay hidden.
     bool isPredicting() const;
+    /// Keeps Reveal from showing the map, as a lesson does until the prediction is committed.
+    void setRevealLocked(bool locked);
+    bool isRevealLocked() const { return m_revealLocked; }
 
     /// For a screen reader: how many photons have landed and where they lie densest.
     QString description() const;
@@ -80,6 +83,7 @@ private:
     PhotonOverlay *m_overlay;
     std::shared_ptr<const ProbabilityMap> m_map;
     bool m_mapShown = true;
+    bool m_revealLocked = false;
     QElapsedTimer m_sinceDescribed;
 
     PhotonControls *m_controls;
