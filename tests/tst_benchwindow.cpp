@@ -18,6 +18,7 @@
 #include "scalechoice.h"
 #include "setupactions.h"
 #include "setupfile.h"
+#include "slithistogram.h"
 #include "viridis.h"
 
 #include <QApplication>
@@ -141,6 +142,46 @@ private slots:
         QCOMPARE_LT(contrast(), 0.1);
         QVERIFY(!chain->showsSlitsApart());
         QVERIFY(bench.mapView()->accessibleDescription().contains(u"eraser"));
+    }
+
+    void theSlitsPhotonsAlongTheDetectorsLineShowFringesOnlyWithoutMarks()
+    {
+        BenchWindow bench;
+        bench.computer()->setGrids({MapGrid(100, 300)});
+        bench.show();
+        bench.choose(BenchWindow::Kind::Slits);
+        bench.setDetector({6000, 0});
+        const SlitHistogram *histogram = bench.slitHistogram();
+        BenchPhotons &photons = bench.photons()->photons();
+        // Over the middle, where fringes 1900 twips apart would fall: the emptiest bin against
+        // the fullest.
+        const auto contrast = [&] {
+            const LineHistogram &line = histogram->histogram();
+            double emptiest = INFINITY, fullest = 0;
+            for (int bin = 0; bin < int(line.counts().size()); ++bin) {
+                if (std::abs(line.middleOf(bin)) > 1500)
+                    continue;
+                emptiest = std::min(emptiest, double(line.counts()[std::size_t(bin)]));
+                fullest = std::max(fullest, double(line.counts()[std::size_t(bin)]));
+            }
+            return emptiest / fullest;
+        };
+        QTRY_VERIFY(bench.showsExperiment() && bench.computer()->isFinished());
+        QVERIFY(histogram->isVisible());
+        photons.land(300'000);
+        QCOMPARE_GT(histogram->histogram().total(), 3000);
+        QCOMPARE_LT(contrast(), 0.15);
+        QVERIFY(histogram->accessibleDescription().contains(
+            QLocale().toString(histogram->histogram().total())));
+
+        bench.findChild<QCheckBox *>("whichPath")->click();
+        QCOMPARE(histogram->histogram().total(), 0); // the photons of another experiment
+        QTRY_VERIFY(bench.showsExperiment() && bench.computer()->isFinished());
+        photons.land(300'000);
+        QCOMPARE_GT(contrast(), 0.5);
+
+        bench.photons()->predictFirst();
+        QVERIFY(!histogram->isVisible());
     }
 
     void aSlitDraggedAlongTheScreenSetsTheSeparation()

@@ -28,6 +28,7 @@
 #include "scalechoice.h"
 #include "screenfit.h"
 #include "setupactions.h"
+#include "slithistogram.h"
 #include "slitspotplot.h"
 #include "striplegend.h"
 #include "textform.h"
@@ -195,6 +196,7 @@ void BenchWindow::createPlane()
     m_photons = new PhotonPanel(*m_mapView, this);
     connect(m_photons, &PhotonPanel::changed, this, &BenchWindow::updateDescription);
     connect(m_photons, &PhotonPanel::predictingChanged, this, &BenchWindow::showPredicting);
+    m_slitHistogram = new SlitHistogram(m_photons->photons(), this);
 
     m_strip = new MirrorStrip(this);
     m_mapView->installEventFilter(this);
@@ -421,6 +423,7 @@ void BenchWindow::showChoiceControls()
     m_progress->setVisible(!glass);
     m_lensTimes->setVisible(lens);
     m_slitSpot->setVisible(slits);
+    m_slitHistogram->setVisible(slits && !hidesAnswer());
     for (const auto &[row, choices] : m_rowsFor)
         m_form->setRowVisible(row, (choices & (1u << int(m_choice))) != 0);
     shareAction("saveMap")->setEnabled(!glass && !hidesAnswer());
@@ -736,6 +739,7 @@ QWidget *BenchWindow::createSidePanel()
     side->addWidget(m_chain, 1);
     side->addWidget(m_lensTimes);
     side->addWidget(m_slitSpot);
+    side->addWidget(m_slitHistogram);
     side->addWidget(m_progress);
 
     // Where the window is short, the column scrolls rather than the map shrinking.
@@ -1185,6 +1189,10 @@ void BenchWindow::updateDetector()
         return updateGlass();
     const Vec2 at = detector();
     m_chain->showAt(m_experiment, at);
+    if (const auto shownMap = map(); m_choice == Kind::Slits && shownMap && showsExperiment())
+        m_slitHistogram->showLine(shownMap, at);
+    else
+        m_slitHistogram->clearLine();
     m_detectorProbability = m_experiment.probabilityAt(at);
     showDetectorFields();
     if (hidesAnswer()) {
@@ -1228,6 +1236,7 @@ void BenchWindow::showPredicting()
     m_chain->setChainShown(!hidden);
     m_colourBar->setNumbersShown(!hidden);
     m_scale->setTopShown(!hidden);
+    m_slitHistogram->setVisible(m_choice == Kind::Slits && !hidden);
     for (const char *name : {"copyNumbers", "saveMap"})
         shareAction(name)->setEnabled(!hidden);
     updateDetector();

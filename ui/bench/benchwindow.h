@@ -39,6 +39,7 @@ class ColourBar;
 class GlassLayerView;
 class GlassPhotons;
 class LensTimePlot;
+class SlitHistogram;
 class SlitSpotPlot;
 class MapComputer;
 class MapView;
@@ -105,6 +106,7 @@ public:
     QUndoStack *undoStack() const { return m_undo; }
     MapComputer *computer() const { return m_computer; }
     PhotonPanel *photons() const { return m_photons; }
+    SlitHistogram *slitHistogram() const { return m_slitHistogram; }
     SetupActions *setupActions() const { return m_setupActions; }
 
     /// The detector's numbers as Copy numbers puts them: a header row and a row of values, tabs
@@ -288,6 +290,7 @@ private:
     QSpinBox *m_sourceX = nullptr; // a point source before the slits' screen
     QSpinBox *m_sourceY = nullptr;
     SlitSpotPlot *m_slitSpot = nullptr;
+    SlitHistogram *m_slitHistogram = nullptr; // the slits' photons along the detector's line
     QWidget *m_stripLegend = nullptr;
     QFormLayout *m_form = nullptr;
     std::vector<std::pair<int, unsigned>> m_rowsFor; // the side panel's rows, and for which choices
