@@ -282,8 +282,8 @@
         <translation>&lt;h2&gt;Nastavení&lt;/h2&gt;&lt;p&gt;Tlačítko &lt;b&gt;Nastavení&lt;/b&gt; uloží pokus experimentálního stolu do souboru i s jeho řezem, světlem, detektorem, fotony a značkami, aby z něj mohla začít hodina: Ctrl+O otevře nastavení, Ctrl+Alt+S uloží toto. &lt;b&gt;Kopírovat kód ke sdílení&lt;/b&gt; ho vloží do schránky jako krátký text, který lze vložit do zprávy nebo pracovního listu; &lt;b&gt;Otevřít kód ke sdílení&lt;/b&gt; otevře vložený kód.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower; or drag a slit off the axis along the screen. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Štěrbiny&lt;/h2&gt;&lt;p&gt;Stínítko podél levého okraje mapy s jednou až dvanácti štěrbinami; mapa ukazuje rovinu za ním. Zadejte počet &lt;b&gt;Štěrbin&lt;/b&gt;, jejich &lt;b&gt;Šířku&lt;/b&gt; a &lt;b&gt;Rozestup&lt;/b&gt; středů; štěrbiny, které by se překrývaly nebo přesahovaly stínítko, se přiblíží nebo zúží; nebo táhněte štěrbinu mimo osu podél stínítka. Světlo přichází jako svazek, nebo z bodového zdroje před stínítkem, kam ho umístí &lt;b&gt;Místo zdroje&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;U detektoru jsou šipky každé štěrbiny nakresleny její barvou i s jejich součtem, štěrbiny jedna za druhou, hlavou k patě, a jejich celkový součet tučně. Graf pod nimi ukazuje, jak široká je jasná skvrna za jednou štěrbinou na vzdáleném okraji mapy v závislosti na šířce štěrbiny: zužujte štěrbinu a pod několik vlnových délek se její skvrna rozšiřuje.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Značky cesty&lt;/b&gt; dají na každou štěrbinu značku (oranžovou), která zaznamená, kterou štěrbinou světlo prošlo. Pak se součty štěrbin nesčítají: každý začíná ve stejném bodě a pravděpodobnost je součtem jejich čtverců. Proužky zmizí a fotony dopadají bez nich. &lt;b&gt;Vymazat značky&lt;/b&gt; je zase vymaže (prázdné): součty se sčítají a proužky se vrátí.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower; or drag a slit off the axis along the screen. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider. Below it the photons sent build the pattern along the detector&apos;s vertical line: those landing within about 100 twips of it, counted every 100 twips from below the axis (left) to above it (right), with the map&apos;s probability along the line drawn over them.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Štěrbiny&lt;/h2&gt;&lt;p&gt;Stínítko podél levého okraje mapy s jednou až dvanácti štěrbinami; mapa ukazuje rovinu za ním. Zadejte počet &lt;b&gt;Štěrbin&lt;/b&gt;, jejich &lt;b&gt;Šířku&lt;/b&gt; a &lt;b&gt;Rozestup&lt;/b&gt; středů; štěrbiny, které by se překrývaly nebo přesahovaly stínítko, se přiblíží nebo zúží; nebo táhněte štěrbinu mimo osu podél stínítka. Světlo přichází jako svazek, nebo z bodového zdroje před stínítkem, kam ho umístí &lt;b&gt;Místo zdroje&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;U detektoru jsou šipky každé štěrbiny nakresleny její barvou i s jejich součtem, štěrbiny jedna za druhou, hlavou k patě, a jejich celkový součet tučně. Graf pod nimi ukazuje, jak široká je jasná skvrna za jednou štěrbinou na vzdáleném okraji mapy v závislosti na šířce štěrbiny: zužujte štěrbinu a pod několik vlnových délek se její skvrna rozšiřuje. Pod ním fotony, které posíláte, skládají obrazec podél svislé přímky detektoru: ty, které dopadnou nejvýše asi 100 twipů od ní, počítané po 100 twipech od míst pod osou (vlevo) k místům nad ní (vpravo), přes ně nakreslená pravděpodobnost mapy podél přímky.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Značky cesty&lt;/b&gt; dají na každou štěrbinu značku (oranžovou), která zaznamená, kterou štěrbinou světlo prošlo. Pak se součty štěrbin nesčítají: každý začíná ve stejném bodě a pravděpodobnost je součtem jejich čtverců. Proužky zmizí a fotony dopadají bez nich. &lt;b&gt;Vymazat značky&lt;/b&gt; je zase vymaže (prázdné): součty se sčítají a proužky se vrátí.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -2744,6 +2744,33 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Obraz okna, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitHistogram</name>
+    <message>
+        <source>Photons along the detector&apos;s line</source>
+        <translation>Fotony podél přímky detektoru</translation>
+    </message>
+    <message>
+        <source>Photons at x %1 to %2 twips, along y</source>
+        <translation>Fotony v x od %1 do %2 twipů, podél y</translation>
+    </message>
+    <message>
+        <source>No map yet: no photons counted along the detector&apos;s line.</source>
+        <translation>Mapa ještě není: podél přímky detektoru se nepočítají žádné fotony.</translation>
+    </message>
+    <message>
+        <source>Photons landing between x %1 and %2 twips, counted every %3 twips along y, with the map&apos;s probability along the line drawn over them.</source>
+        <translation>Fotony dopadající mezi x %1 a %2 twipů, počítané po %3 twipech podél y, přes ně nakreslená pravděpodobnost mapy podél přímky.</translation>
+    </message>
+    <message>
+        <source>No photon has landed there yet.</source>
+        <translation>Zatím tam nedopadl žádný foton.</translation>
+    </message>
+    <message>
+        <source>Photons there: %1, the most at y %2 twips.</source>
+        <translation>Fotonů tam: %1, nejvíce u y %2 twipů.</translation>
     </message>
 </context>
 <context>

@@ -282,8 +282,8 @@
         <translation>&lt;h2&gt;Aufbauten&lt;/h2&gt;&lt;p&gt;Die Schaltfläche &lt;b&gt;Aufbau&lt;/b&gt; hält den Versuch des Experimentiertischs in einer Datei fest, mit seinem Schnitt, seinem Licht, dem Detektor, den Photonen und den Markierungen, sodass eine Stunde damit beginnen kann: Strg+O öffnet einen Aufbau, Strg+Alt+S speichert diesen. &lt;b&gt;Freigabecode kopieren&lt;/b&gt; legt ihn als kurzen Text in die Zwischenablage, zum Einfügen in eine Nachricht oder ein Arbeitsblatt; &lt;b&gt;Freigabecode öffnen&lt;/b&gt; öffnet einen eingefügten.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower; or drag a slit off the axis along the screen. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Die Spalte&lt;/h2&gt;&lt;p&gt;Ein Schirm am linken Rand der Karte mit einem bis zwölf Spalten; die Karte zeigt die Ebene dahinter. Geben Sie die Zahl der &lt;b&gt;Spalte&lt;/b&gt;, ihre &lt;b&gt;Breite&lt;/b&gt; und ihren &lt;b&gt;Abstand&lt;/b&gt; von Mitte zu Mitte ein; Spalte, die sich überlappen oder über den Schirm hinausreichen würden, werden näher zusammengerückt oder schmaler gemacht; oder ziehen Sie einen Spalt abseits der Achse am Schirm entlang. Das Licht kommt als Bündel oder von einer Punktquelle vor dem Schirm, die &lt;b&gt;Licht von&lt;/b&gt; setzt.&lt;/p&gt;&lt;p&gt;Am Detektor werden die Pfeile jedes Spalts in seiner eigenen Farbe mit ihrer Summe gezeichnet, die Spalte einer nach dem anderen, Spitze an Ende, und ihre Gesamtsumme fett. Das Diagramm darunter zeigt, wie breit der helle Fleck hinter einem Spalt am fernen Rand der Karte ist, gegen die Breite des Spalts: Machen Sie den Spalt schmaler, und unter einigen Wellenlängen wird sein Fleck breiter.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Welcher-Weg-Marken&lt;/b&gt; setzt auf jeden Spalt eine Marke (orange), die festhält, durch welchen das Licht ging. Dann werden die Summen der Spalte nicht addiert: Jede beginnt im selben Punkt, und die Wahrscheinlichkeit ist die Summe ihrer Quadrate. Die Streifen verschwinden, und die Photonen landen ohne sie. &lt;b&gt;Marken löschen&lt;/b&gt; löscht sie wieder (hohl): Die Summen addieren sich, und die Streifen kommen zurück.&lt;/p&gt;</translation>
+        <source>&lt;h2&gt;The slits&lt;/h2&gt;&lt;p&gt;A screen along the map&apos;s left edge with one to a dozen slits; the map shows the plane behind it. Type the number of &lt;b&gt;Slits&lt;/b&gt;, their &lt;b&gt;Width&lt;/b&gt; and their &lt;b&gt;Separation&lt;/b&gt;, centre to centre; slits that would overlap or leave the screen are brought closer or made narrower; or drag a slit off the axis along the screen. The light comes as a beam, or from a point source before the screen, where &lt;b&gt;Light from&lt;/b&gt; puts it.&lt;/p&gt;&lt;p&gt;At the detector each slit&apos;s arrows are drawn in its own colour with their sum, the slits one after another, head to tail, and their total in bold. The plot beneath shows how wide one slit&apos;s bright spot is at the map&apos;s far edge against the slit&apos;s width: narrow the slit and below a few wavelengths its spot grows wider. Below it the photons sent build the pattern along the detector&apos;s vertical line: those landing within about 100 twips of it, counted every 100 twips from below the axis (left) to above it (right), with the map&apos;s probability along the line drawn over them.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which-path marks&lt;/b&gt; puts a mark (orange) on each slit that records which one the light took. Then the slits&apos; sums are not added: each starts from the same point, and the probability is the sum of their squares. The fringes vanish, and photons land without them. &lt;b&gt;Erase the marks&lt;/b&gt; erases them again (hollow): the sums add and the fringes come back.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Die Spalte&lt;/h2&gt;&lt;p&gt;Ein Schirm am linken Rand der Karte mit einem bis zwölf Spalten; die Karte zeigt die Ebene dahinter. Geben Sie die Zahl der &lt;b&gt;Spalte&lt;/b&gt;, ihre &lt;b&gt;Breite&lt;/b&gt; und ihren &lt;b&gt;Abstand&lt;/b&gt; von Mitte zu Mitte ein; Spalte, die sich überlappen oder über den Schirm hinausreichen würden, werden näher zusammengerückt oder schmaler gemacht; oder ziehen Sie einen Spalt abseits der Achse am Schirm entlang. Das Licht kommt als Bündel oder von einer Punktquelle vor dem Schirm, die &lt;b&gt;Licht von&lt;/b&gt; setzt.&lt;/p&gt;&lt;p&gt;Am Detektor werden die Pfeile jedes Spalts in seiner eigenen Farbe mit ihrer Summe gezeichnet, die Spalte einer nach dem anderen, Spitze an Ende, und ihre Gesamtsumme fett. Das Diagramm darunter zeigt, wie breit der helle Fleck hinter einem Spalt am fernen Rand der Karte ist, gegen die Breite des Spalts: Machen Sie den Spalt schmaler, und unter einigen Wellenlängen wird sein Fleck breiter. Darunter bauen die gesendeten Photonen das Muster entlang der senkrechten Linie des Detektors auf: die, die höchstens etwa 100 Twips neben ihr landen, alle 100 Twips gezählt von unterhalb der Achse (links) bis oberhalb (rechts), darüber die Wahrscheinlichkeit der Karte entlang der Linie.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Welcher-Weg-Marken&lt;/b&gt; setzt auf jeden Spalt eine Marke (orange), die festhält, durch welchen das Licht ging. Dann werden die Summen der Spalte nicht addiert: Jede beginnt im selben Punkt, und die Wahrscheinlichkeit ist die Summe ihrer Quadrate. Die Streifen verschwinden, und die Photonen landen ohne sie. &lt;b&gt;Marken löschen&lt;/b&gt; löscht sie wieder (hohl): Die Summen addieren sich, und die Streifen kommen zurück.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -2744,6 +2744,33 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>Window picture, PNG (*.png)</source>
         <translation>Fensterbild, PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>veltrin::SlitHistogram</name>
+    <message>
+        <source>Photons along the detector&apos;s line</source>
+        <translation>Photonen entlang der Linie des Detektors</translation>
+    </message>
+    <message>
+        <source>Photons at x %1 to %2 twips, along y</source>
+        <translation>Photonen bei x %1 bis %2 Twips, entlang y</translation>
+    </message>
+    <message>
+        <source>No map yet: no photons counted along the detector&apos;s line.</source>
+        <translation>Noch keine Karte: Entlang der Linie des Detektors werden keine Photonen gezählt.</translation>
+    </message>
+    <message>
+        <source>Photons landing between x %1 and %2 twips, counted every %3 twips along y, with the map&apos;s probability along the line drawn over them.</source>
+        <translation>Photonen, die zwischen x %1 und %2 Twips landen, alle %3 Twips entlang y gezählt, darüber die Wahrscheinlichkeit der Karte entlang der Linie.</translation>
+    </message>
+    <message>
+        <source>No photon has landed there yet.</source>
+        <translation>Dort ist noch kein Photon gelandet.</translation>
+    </message>
+    <message>
+        <source>Photons there: %1, the most at y %2 twips.</source>
+        <translation>Photonen dort: %1, die meisten bei y %2 Twips.</translation>
     </message>
 </context>
 <context>

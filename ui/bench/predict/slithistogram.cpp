@@ -82,8 +82,9 @@ QString SlitHistogram::description() const
     if (fullest < 0)
         return text + u' ' + tr("No photon has landed there yet.");
     return text + u' ' +
-           tr("%Ln photon(s) there, the most at y %1 twips.", nullptr, int(m_histogram.total()))
-               .arg(locale.toString(std::lround(m_histogram.middleOf(fullest))));
+           tr("Photons there: %1, the most at y %2 twips.")
+               .arg(locale.toString(m_histogram.total()),
+                    locale.toString(std::lround(m_histogram.middleOf(fullest))));
 }
 
 } // namespace veltrin
