@@ -2753,8 +2753,8 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <translation>Fotony podél přímky detektoru</translation>
     </message>
     <message>
-        <source>Photons at x %1 to %2 twips, along y</source>
-        <translation>Fotony v x od %1 do %2 twipů, podél y</translation>
+        <source>Photons near x %1 twips</source>
+        <translation>Fotony u x %1 twipů</translation>
     </message>
     <message>
         <source>No map yet: no photons counted along the detector&apos;s line.</source>

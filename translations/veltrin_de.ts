@@ -2753,8 +2753,8 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <translation>Photonen entlang der Linie des Detektors</translation>
     </message>
     <message>
-        <source>Photons at x %1 to %2 twips, along y</source>
-        <translation>Photonen bei x %1 bis %2 Twips, entlang y</translation>
+        <source>Photons near x %1 twips</source>
+        <translation>Photonen bei x %1 Twips</translation>
     </message>
     <message>
         <source>No map yet: no photons counted along the detector&apos;s line.</source>

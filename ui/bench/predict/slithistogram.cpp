@@ -33,9 +33,8 @@ void SlitHistogram::showLine(std::shared_ptr<const ProbabilityMap> map, Vec2 det
         for (Vec2 hit : m_photons.tally().hits())
             m_histogram.add(hit);
         const QLocale locale;
-        setTitle(tr("Photons at x %1 to %2 twips, along y")
-                     .arg(locale.toString(std::lround(m_histogram.from())),
-                          locale.toString(std::lround(m_histogram.to()))));
+        setTitle(tr("Photons near x %1 twips")
+                     .arg(locale.toString(std::lround(m_map->grid().x(column)))));
         setBars(m_histogram.expected(), QColor(30, 90, 200));
         showCounts();
     }
