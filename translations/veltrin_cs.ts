@@ -1898,6 +1898,14 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
         <source>The report could not be saved to %1: %2</source>
         <translation>Zprávu nelze uložit do %1: %2</translation>
     </message>
+    <message>
+        <source>Your work in this lesson has changed since it was last saved.</source>
+        <translation>Tvá práce v této lekci se od posledního uložení změnila.</translation>
+    </message>
+    <message>
+        <source>Do you want to save it before it is lost?</source>
+        <translation>Chceš ji uložit, než se ztratí?</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::LessonWork</name>

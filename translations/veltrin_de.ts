@@ -1898,6 +1898,14 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
         <source>The report could not be saved to %1: %2</source>
         <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Your work in this lesson has changed since it was last saved.</source>
+        <translation>Deine Arbeit in dieser Lektion hat sich seit dem letzten Speichern geändert.</translation>
+    </message>
+    <message>
+        <source>Do you want to save it before it is lost?</source>
+        <translation>Möchtest du sie speichern, bevor sie verloren geht?</translation>
+    </message>
 </context>
 <context>
     <name>veltrin::LessonWork</name>

@@ -57,7 +57,11 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     m_work.language = language;
     m_work.started = QDateTime::currentDateTimeUtc();
     m_work.stations.resize(m_lesson.stations.size());
-    setWindowTitle(tr("Lesson: %1").arg(m_work.title));
+    // A title's own "[*]" is shown as it is, not taken for the mark of unsaved work.
+    setWindowTitle(
+        tr("Lesson: %1")
+            .arg(QString(m_work.title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))) +
+        QStringLiteral("[*]"));
     CloseKeys::install(*this);
 
     m_count->setObjectName(QStringLiteral("stationCount"));
@@ -148,6 +152,7 @@ void LessonWindow::showStation(int index)
     m_page->setNotesShown(m_notesShown);
     m_scroll->setWidget(m_page); // deletes the page shown before
     connect(m_page, &StationPage::committed, this, &LessonWindow::lockBench);
+    connect(m_page, &StationPage::edited, this, &LessonWindow::edited);
     connect(m_page, &StationPage::revealRequested, this, [this] {
         if (m_bench)
             m_bench->photons()->reveal();
@@ -206,6 +211,7 @@ void LessonWindow::benchPredictingChanged(bool predicting)
     if (work.isCommitted() && !work.observed) {
         work.observed = true;
         m_page->showObserved();
+        edited();
     }
 }
 
@@ -266,14 +272,25 @@ QString LessonWindow::proposedName(const QString &suffix) const
     return name + u'.' + suffix;
 }
 
+void LessonWindow::edited()
+{
+    ++m_edits;
+    setWindowModified(true);
+}
+
 void LessonWindow::saveWork()
+{
+    startSave();
+}
+
+bool LessonWindow::startSave(std::function<void()> after)
 {
     askPupilOnce();
     if (m_workPath.isEmpty()) {
         m_workPath = m_sharing.ask(tr("Save your work"), proposedName(LessonWork::suffix),
                                    tr("Pupil's work (*.%1)").arg(LessonWork::suffix));
         if (m_workPath.isEmpty())
-            return;
+            return false;
     }
     readClock();
     const QByteArray bytes = LessonWork::toJson(m_work);
@@ -282,7 +299,40 @@ void LessonWindow::saveWork()
         [bytes](const QString &path, std::stop_token stop) {
             return WholeFile::write(path, bytes, WholeFile::Wait::Briefly, std::move(stop));
         },
-        [this](const QString &path, const QString &reason) { emit workSaved(path, reason); });
+        [this, edits = m_edits, after = std::move(after)](const QString &path,
+                                                          const QString &reason) {
+            // What was entered while the file was written is still to be saved.
+            const bool saved = reason.isEmpty() && edits == m_edits;
+            if (saved)
+                setWindowModified(false);
+            emit workSaved(path, reason);
+            if (saved && after)
+                after();
+        });
+    return true;
+}
+
+bool LessonWindow::letGo(std::function<void()> afterSave)
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    tr("Your work in this lesson has changed since it was last saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    isVisible() ? this : parentWidget());
+    box.setInformativeText(tr("Do you want to save it before it is lost?"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Discard:
+        setWindowModified(false);
+        return true;
+    case QMessageBox::Save:
+        startSave(std::move(afterSave));
+        return false;
+    default:
+        return false;
+    }
 }
 
 void LessonWindow::printReport()
