@@ -161,6 +161,16 @@ private slots:
         QCOMPARE(m_window->work().stations[0].confrontAnswer, 0);
     }
 
+    void tabRunsThroughTheStationBeforeTheWindowsButtons()
+    {
+        QVERIFY(child<QWidget>(*m_window, "commit")->hasFocus());
+        for (const char *name :
+             {"explanation", "checkValue", "check", "answer0", "nextStation", "saveWork"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
     void stationsFollowFromTheKeysWhateverWasAnswered()
     {
         QCOMPARE(child<QLabel>(*m_window, "stationCount")->text(),

@@ -49,7 +49,10 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
       m_askPupil(askPupilByDialog), m_count(new QLabel(this)), m_scroll(new QScrollArea(this)),
       m_previous(new QPushButton(tr("&Previous"), this)),
       m_next(new QPushButton(tr("&Next"), this)),
-      m_notes(new QPushButton(tr("&Teacher notes"), this))
+      m_notes(new QPushButton(tr("&Teacher notes"), this)),
+      m_save(new QPushButton(tr("&Save work"), this)),
+      m_print(new QPushButton(tr("Pr&int report…"), this)),
+      m_pdf(new QPushButton(tr("Report as P&DF…"), this))
 {
     setObjectName(QStringLiteral("lessonWindow"));
     m_work.lesson = m_lesson.name;
@@ -73,14 +76,11 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     m_notes->setObjectName(QStringLiteral("teacherNotesShown"));
     m_notes->setCheckable(true);
     m_notes->setToolTip(tr("Shows the notes for the teacher under each station."));
-    auto *save = new QPushButton(tr("&Save work"), this);
-    save->setObjectName(QStringLiteral("saveWork"));
-    save->setToolTip(tr("Saves what you entered, to hand in (Ctrl+S)."));
-    auto *print = new QPushButton(tr("Pr&int report…"), this);
-    print->setObjectName(QStringLiteral("printReport"));
-    auto *pdf = new QPushButton(tr("Report as P&DF…"), this);
-    pdf->setObjectName(QStringLiteral("saveReportAsPdf"));
-    pdf->setToolTip(tr("Saves the report for the teacher as a PDF file."));
+    m_save->setObjectName(QStringLiteral("saveWork"));
+    m_save->setToolTip(tr("Saves what you entered, to hand in (Ctrl+S)."));
+    m_print->setObjectName(QStringLiteral("printReport"));
+    m_pdf->setObjectName(QStringLiteral("saveReportAsPdf"));
+    m_pdf->setToolTip(tr("Saves the report for the teacher as a PDF file."));
 
     auto *layout = new QVBoxLayout(this);
     auto *navigation = new QHBoxLayout;
@@ -90,18 +90,18 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     layout->addLayout(navigation);
     layout->addWidget(m_scroll, 1);
     auto *keeping = new QGridLayout;
-    keeping->addWidget(save, 0, 0);
+    keeping->addWidget(m_save, 0, 0);
     keeping->addWidget(m_notes, 0, 1);
-    keeping->addWidget(print, 1, 0);
-    keeping->addWidget(pdf, 1, 1);
+    keeping->addWidget(m_print, 1, 0);
+    keeping->addWidget(m_pdf, 1, 1);
     layout->addLayout(keeping);
 
     connect(m_previous, &QPushButton::clicked, this, &LessonWindow::previous);
     connect(m_next, &QPushButton::clicked, this, &LessonWindow::next);
     connect(m_notes, &QPushButton::toggled, this, &LessonWindow::setNotesShown);
-    connect(save, &QPushButton::clicked, this, &LessonWindow::saveWork);
-    connect(print, &QPushButton::clicked, this, &LessonWindow::printReport);
-    connect(pdf, &QPushButton::clicked, this, &LessonWindow::saveReportAsPdf);
+    connect(m_save, &QPushButton::clicked, this, &LessonWindow::saveWork);
+    connect(m_print, &QPushButton::clicked, this, &LessonWindow::printReport);
+    connect(m_pdf, &QPushButton::clicked, this, &LessonWindow::saveReportAsPdf);
     createActions();
 
     PhotonPanel *photons = bench.photons();
@@ -151,6 +151,13 @@ void LessonWindow::showStation(int index)
     m_page = new StationPage(station, work, m_work.language);
     m_page->setNotesShown(m_notesShown);
     m_scroll->setWidget(m_page); // deletes the page shown before
+    // The station first, as the pupil works it; then the way on, then keeping the work.
+    QWidget *before = m_page->lastInTabOrder();
+    for (QWidget *after :
+         std::initializer_list<QWidget *>{m_previous, m_next, m_save, m_print, m_pdf, m_notes}) {
+        setTabOrder(before, after);
+        before = after;
+    }
     connect(m_page, &StationPage::committed, this, &LessonWindow::lockBench);
     connect(m_page, &StationPage::edited, this, &LessonWindow::edited);
     connect(m_page, &StationPage::revealRequested, this, [this] {

@@ -113,6 +113,9 @@ private:
     QPushButton *m_previous;
     QPushButton *m_next;
     QPushButton *m_notes;
+    QPushButton *m_save;
+    QPushButton *m_print;
+    QPushButton *m_pdf;
 };
 
 } // namespace veltrin
