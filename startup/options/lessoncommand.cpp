@@ -70,14 +70,23 @@ LessonCommand::Answer LessonCommand::check(const QString &nameOrPath)
             {}};
 }
 
+bool LessonCommand::isLessonFile(const QString &argument)
+{
+    return argument.endsWith(u'.' + QLatin1StringView(LessonFile::suffix), Qt::CaseInsensitive);
+}
+
 bool LessonCommand::asked(const QCommandLineParser &parser)
 {
-    return parser.isSet(lessonOption);
+    const QStringList positional = parser.positionalArguments();
+    return parser.isSet(lessonOption) ||
+           (positional.size() == 1 && isLessonFile(positional.constFirst()));
 }
 
 std::variant<Lesson, QString> LessonCommand::lessonFrom(const QCommandLineParser &parser)
 {
-    const QStringList given = parser.values(lessonOption);
+    QStringList given = parser.values(lessonOption);
+    if (given.isEmpty())
+        given = parser.positionalArguments();
     if (given.size() > 1)
         return tr("--lesson is given more than once; it names one lesson");
     std::variant<Lesson, QStringList> lesson = LessonFile::read(given.constFirst());
