@@ -1576,8 +1576,8 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
 <context>
     <name>veltrin::LessonCommand</name>
     <message>
-        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
-        <translation>Otevřít experimentální stůl a vedle něj lekci, stanoviště po stanovišti: jednu z lekcí, které vypíše --list-lessons, nebo soubor s lekcí.</translation>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file. A lesson file given as the only argument does the same.</source>
+        <translation>Otevřít experimentální stůl a vedle něj lekci, stanoviště po stanovišti: jednu z lekcí, které vypíše --list-lessons, nebo soubor s lekcí. Soubor s lekcí zadaný jako jediný argument udělá totéž.</translation>
     </message>
     <message>
         <source>NAME|FILE.veltrin-lesson</source>

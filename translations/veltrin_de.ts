@@ -1576,8 +1576,8 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
 <context>
     <name>veltrin::LessonCommand</name>
     <message>
-        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
-        <translation>Den Experimentiertisch mit einer Lektion daneben öffnen, Station für Station: eine der Lektionen, die --list-lessons nennt, oder eine Lektionsdatei.</translation>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file. A lesson file given as the only argument does the same.</source>
+        <translation>Den Experimentiertisch mit einer Lektion daneben öffnen, Station für Station: eine der Lektionen, die --list-lessons nennt, oder eine Lektionsdatei. Eine Lektionsdatei als einziges Argument tut dasselbe.</translation>
     </message>
     <message>
         <source>NAME|FILE.veltrin-lesson</source>

@@ -25,7 +25,8 @@ void LessonCommand::addOptions(QCommandLineParser &parser)
     parser.addOptions({
         {lessonOption,
          tr("Open the experiment bench with a lesson beside it, station by station: one of "
-            "those --list-lessons names, or a lesson file."),
+            "those --list-lessons names, or a lesson file. A lesson file given as the only "
+            "argument does the same."),
          tr("NAME|FILE.veltrin-lesson")},
         {listOption, tr("List the lessons that come with Veltrin: each one's name, title and "
                         "minutes, and exit.")},
