@@ -50,7 +50,8 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${data_dir}/${VELTRIN_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    # The setup's file type, so that a double click on a .veltrin file opens it in the bench.
+    # The setup's and the lesson's file types, so that a double click on a .veltrin file opens it
+    # in the bench, and on a .veltrin-lesson file the lesson beside it.
     install(FILES data/veltrin-setup.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
             RENAME ${VELTRIN_APP_ID}.xml)
     set(icon_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

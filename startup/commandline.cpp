@@ -230,10 +230,12 @@ bool CommandLine::answeredAtOnce(const QCommandLineParser &parser, const Options
         exitWith(answer->status, answer->output, answer->error);
         return true;
     }
-    // One argument of its own is a setup to open, as a desktop hands over a file.
+    // One argument of its own is a setup or a lesson to open, as a desktop hands over a file.
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1 ||
-        (positional.size() == 1 && parser.isSet(QStringLiteral("setup")))) {
+        (positional.size() == 1 &&
+         parser.isSet(LessonCommand::isLessonFile(positional.first()) ? QStringLiteral("lesson")
+                                                                      : QStringLiteral("setup")))) {
         refuse(tr("unexpected argument \"%1\"").arg(positional.last()));
         return true;
     }

@@ -3,9 +3,11 @@
 #include "choices.h"
 #include "lessonwindow.h"
 #include "mapcomputer.h"
+#include "modalbox.h"
 #include "photonpanel.h"
 #include "windowrun.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -75,8 +77,20 @@ private slots:
         QCOMPARE(opened->work().stations[1].explanation, QStringLiteral("Equal times"));
         QVERIFY(window.bench()->hidesAnswer()); // the prediction is still to be made
 
+        // Another lesson asks before the unsaved work goes: Cancel keeps it, Discard drops it.
+        QVERIFY(opened->isWindowModified());
         lesson.name = QStringLiteral("another");
+        const auto answer = [&window](QMessageBox::StandardButton button) {
+            whenMessageBoxOpens(&window,
+                                [button](QMessageBox *box) { box->button(button)->click(); });
+        };
+        answer(QMessageBox::Cancel);
         window.openLesson(lesson);
+        QCOMPARE(window.lessonWindow(), opened);
+        QCOMPARE(opened->work().stations[1].explanation, QStringLiteral("Equal times"));
+        answer(QMessageBox::Discard);
+        window.openLesson(lesson);
+        QCOMPARE(window.lessonWindow()->lesson().name, QStringLiteral("another"));
         QCOMPARE(window.lessonWindow()->station(), 0);
         QVERIFY(window.lessonWindow()->work().stations[1].explanation.isEmpty());
     }

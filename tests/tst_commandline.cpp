@@ -662,6 +662,11 @@ private slots:
         QVERIFY2(broken.error.contains(path + QStringLiteral(":2: \"summary\"")),
                  qPrintable(broken.error));
         QCOMPARE(CommandLine({"veltrin", "--lesson", path}).exitStatus(), 2);
+        const CommandLine handedOver({"veltrin", path}); // as the desktop opens the file
+        QCOMPARE(handedOver.exitStatus(), 2);
+        QVERIFY2(handedOver.error().trimmed().split(u'\n').size() == 1 &&
+                     handedOver.error().contains(u"more problems"),
+                 qPrintable(handedOver.error()));
 
         const CommandLine shipped({"veltrin", "--lesson", "photons"});
         QCOMPARE(shipped.outcome(), CommandLine::Outcome::OpenWindow);

@@ -3,6 +3,7 @@
 #include "lessonreport.h"
 #include "lessonwindow.h"
 #include "mapcomputer.h"
+#include "modalbox.h"
 #include "photonoverlay.h"
 #include "photonpanel.h"
 #include "stationpage.h"
@@ -161,6 +162,16 @@ private slots:
         QCOMPARE(m_window->work().stations[0].confrontAnswer, 0);
     }
 
+    void tabRunsThroughTheStationBeforeTheWindowsButtons()
+    {
+        QVERIFY(child<QWidget>(*m_window, "commit")->hasFocus());
+        for (const char *name :
+             {"explanation", "checkValue", "check", "answer0", "nextStation", "saveWork"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
     void stationsFollowFromTheKeysWhateverWasAnswered()
     {
         QCOMPARE(child<QLabel>(*m_window, "stationCount")->text(),
@@ -193,12 +204,14 @@ private slots:
             });
         m_window->setAskPupil([](QWidget *) { return QStringLiteral("Anna <B>"); });
         QTest::keyClicks(child<QPlainTextEdit>(*m_window, "explanation"), "Equal times");
+        QVERIFY(m_window->isWindowModified());
         QSignalSpy saved(m_window.get(), &LessonWindow::workSaved);
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(saved.wait());
         QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(saved.wait());
         QCOMPARE(asked, 1); // the second time saved where the first was
+        QVERIFY(!m_window->isWindowModified());
         QCOMPARE(saved.last().at(1).toString(), QString());
         const QString path = saved.last().at(0).toString();
         QVERIFY(path.endsWith(u".veltrin-work"));
@@ -213,6 +226,23 @@ private slots:
         QVERIFY(report.html().contains(u"Anna &lt;B&gt;"));
         QVERIFY(report.html().contains(u"Equal times"));
         QVERIFY(report.pdf().startsWith("%PDF"));
+    }
+
+    void workAboutToBeLostIsSavedFirstWhereThePupilSaysSo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("work.veltrin-work"));
+        m_window->setAskFileName([&](QWidget *, const QString &, const QString &, const QString &,
+                                     QString *) { return path; });
+        m_window->setAskPupil([](QWidget *) { return QString(); });
+        QVERIFY(m_window->letGo({})); // nothing entered, nothing asked
+        child<QAbstractButton>(*m_window, "answer1")->click();
+        whenMessageBoxOpens(m_window.get(),
+                            [](QMessageBox *box) { box->button(QMessageBox::Save)->click(); });
+        bool gone = false;
+        QVERIFY(!m_window->letGo([&] { gone = QFile::exists(path); }));
+        QTRY_VERIFY(gone);
+        QVERIFY(!m_window->isWindowModified());
     }
 
 private:

@@ -1576,8 +1576,8 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
 <context>
     <name>veltrin::LessonCommand</name>
     <message>
-        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
-        <translation>Otevřít experimentální stůl a vedle něj lekci, stanoviště po stanovišti: jednu z lekcí, které vypíše --list-lessons, nebo soubor s lekcí.</translation>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file. A lesson file given as the only argument does the same.</source>
+        <translation>Otevřít experimentální stůl a vedle něj lekci, stanoviště po stanovišti: jednu z lekcí, které vypíše --list-lessons, nebo soubor s lekcí. Soubor s lekcí zadaný jako jediný argument udělá totéž.</translation>
     </message>
     <message>
         <source>NAME|FILE.veltrin-lesson</source>
@@ -1897,6 +1897,14 @@ a s --experiment glass --save-scan odraz skleněné vrstvy.</translation>
     <message>
         <source>The report could not be saved to %1: %2</source>
         <translation>Zprávu nelze uložit do %1: %2</translation>
+    </message>
+    <message>
+        <source>Your work in this lesson has changed since it was last saved.</source>
+        <translation>Tvá práce v této lekci se od posledního uložení změnila.</translation>
+    </message>
+    <message>
+        <source>Do you want to save it before it is lost?</source>
+        <translation>Chceš ji uložit, než se ztratí?</translation>
     </message>
 </context>
 <context>

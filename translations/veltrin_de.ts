@@ -1576,8 +1576,8 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
 <context>
     <name>veltrin::LessonCommand</name>
     <message>
-        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file.</source>
-        <translation>Den Experimentiertisch mit einer Lektion daneben öffnen, Station für Station: eine der Lektionen, die --list-lessons nennt, oder eine Lektionsdatei.</translation>
+        <source>Open the experiment bench with a lesson beside it, station by station: one of those --list-lessons names, or a lesson file. A lesson file given as the only argument does the same.</source>
+        <translation>Den Experimentiertisch mit einer Lektion daneben öffnen, Station für Station: eine der Lektionen, die --list-lessons nennt, oder eine Lektionsdatei. Eine Lektionsdatei als einziges Argument tut dasselbe.</translation>
     </message>
     <message>
         <source>NAME|FILE.veltrin-lesson</source>
@@ -1897,6 +1897,14 @@ und mit --experiment glass --save-scan die Reflexion der Glasschicht.</translati
     <message>
         <source>The report could not be saved to %1: %2</source>
         <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Your work in this lesson has changed since it was last saved.</source>
+        <translation>Deine Arbeit in dieser Lektion hat sich seit dem letzten Speichern geändert.</translation>
+    </message>
+    <message>
+        <source>Do you want to save it before it is lost?</source>
+        <translation>Möchtest du sie speichern, bevor sie verloren geht?</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,8 @@ void LessonCommand::addOptions(QCommandLineParser &parser)
     parser.addOptions({
         {lessonOption,
          tr("Open the experiment bench with a lesson beside it, station by station: one of "
-            "those --list-lessons names, or a lesson file."),
+            "those --list-lessons names, or a lesson file. A lesson file given as the only "
+            "argument does the same."),
          tr("NAME|FILE.veltrin-lesson")},
         {listOption, tr("List the lessons that come with Veltrin: each one's name, title and "
                         "minutes, and exit.")},
@@ -70,14 +71,23 @@ LessonCommand::Answer LessonCommand::check(const QString &nameOrPath)
             {}};
 }
 
+bool LessonCommand::isLessonFile(const QString &argument)
+{
+    return argument.endsWith(u'.' + QLatin1StringView(LessonFile::suffix), Qt::CaseInsensitive);
+}
+
 bool LessonCommand::asked(const QCommandLineParser &parser)
 {
-    return parser.isSet(lessonOption);
+    const QStringList positional = parser.positionalArguments();
+    return parser.isSet(lessonOption) ||
+           (positional.size() == 1 && isLessonFile(positional.constFirst()));
 }
 
 std::variant<Lesson, QString> LessonCommand::lessonFrom(const QCommandLineParser &parser)
 {
-    const QStringList given = parser.values(lessonOption);
+    QStringList given = parser.values(lessonOption);
+    if (given.isEmpty())
+        given = parser.positionalArguments();
     if (given.size() > 1)
         return tr("--lesson is given more than once; it names one lesson");
     std::variant<Lesson, QStringList> lesson = LessonFile::read(given.constFirst());

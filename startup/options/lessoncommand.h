@@ -38,9 +38,12 @@ public:
     /// The lesson's every problem, each "FILE:LINE: …", or one line saying it is fine.
     static Answer check(const QString &nameOrPath);
 
-    /// Whether --lesson is given.
+    /// Whether the argument names a lesson file, as a desktop hands one over.
+    static bool isLessonFile(const QString &argument);
+    /// Whether --lesson is given, or a lesson file as the only argument.
     static bool asked(const QCommandLineParser &parser);
-    /// The lesson --lesson names, shipped or a file, or one line naming what is wrong with it.
+    /// The lesson --lesson or the only argument names, shipped or a file, or one line naming
+    /// what is wrong with it.
     static std::variant<Lesson, QString> lessonFrom(const QCommandLineParser &parser);
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setupcommand.h"
 
+#include "lessoncommand.h"
 #include "setupfile.h"
 #include "wholefile.h"
 
@@ -37,7 +38,9 @@ QString SetupCommand::pathFrom(const QCommandLineParser &parser)
     if (!given.isEmpty())
         return given.last();
     const QStringList arguments = parser.positionalArguments();
-    return arguments.size() == 1 ? arguments.first() : QString();
+    return arguments.size() == 1 && !LessonCommand::isLessonFile(arguments.first())
+               ? arguments.first()
+               : QString();
 }
 
 std::variant<Setup, QString> SetupCommand::read(const QString &path)

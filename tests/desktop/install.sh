@@ -39,14 +39,16 @@ done
 grep -qx "Exec=veltrin %f" "$entry" || fail "Exec is not the installed program"
 grep -qx "Icon=$id" "$entry" || fail "Icon is not $id"
 
-# The setup's file type is installed where the desktop's MIME database is made from, and it
-# makes one.
+# The setup's and the lesson's file types are installed where the desktop's MIME database is
+# made from, and they make one in which neither glob takes the other's files.
 mime=$share/mime/packages/$id.xml
 [ -f "$mime" ] || fail "no MIME type $mime"
 if command -v update-mime-database >/dev/null; then
     update-mime-database "$share/mime" >/dev/null 2>&1 || fail "update-mime-database"
     grep -q '^application/x-veltrin-setup:\*\.veltrin$' "$share/mime/globs" ||
         fail "no *.veltrin in the MIME database"
+    grep -q '^application/x-veltrin-lesson:\*\.veltrin-lesson$' "$share/mime/globs" ||
+        fail "no *.veltrin-lesson in the MIME database"
 fi
 
 # Hints too: any remark at all fails.

@@ -49,7 +49,10 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
       m_askPupil(askPupilByDialog), m_count(new QLabel(this)), m_scroll(new QScrollArea(this)),
       m_previous(new QPushButton(tr("&Previous"), this)),
       m_next(new QPushButton(tr("&Next"), this)),
-      m_notes(new QPushButton(tr("&Teacher notes"), this))
+      m_notes(new QPushButton(tr("&Teacher notes"), this)),
+      m_save(new QPushButton(tr("&Save work"), this)),
+      m_print(new QPushButton(tr("Pr&int report…"), this)),
+      m_pdf(new QPushButton(tr("Report as P&DF…"), this))
 {
     setObjectName(QStringLiteral("lessonWindow"));
     m_work.lesson = m_lesson.name;
@@ -57,7 +60,11 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     m_work.language = language;
     m_work.started = QDateTime::currentDateTimeUtc();
     m_work.stations.resize(m_lesson.stations.size());
-    setWindowTitle(tr("Lesson: %1").arg(m_work.title));
+    // A title's own "[*]" is shown as it is, not taken for the mark of unsaved work.
+    setWindowTitle(
+        tr("Lesson: %1")
+            .arg(QString(m_work.title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))) +
+        QStringLiteral("[*]"));
     CloseKeys::install(*this);
 
     m_count->setObjectName(QStringLiteral("stationCount"));
@@ -69,14 +76,11 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     m_notes->setObjectName(QStringLiteral("teacherNotesShown"));
     m_notes->setCheckable(true);
     m_notes->setToolTip(tr("Shows the notes for the teacher under each station."));
-    auto *save = new QPushButton(tr("&Save work"), this);
-    save->setObjectName(QStringLiteral("saveWork"));
-    save->setToolTip(tr("Saves what you entered, to hand in (Ctrl+S)."));
-    auto *print = new QPushButton(tr("Pr&int report…"), this);
-    print->setObjectName(QStringLiteral("printReport"));
-    auto *pdf = new QPushButton(tr("Report as P&DF…"), this);
-    pdf->setObjectName(QStringLiteral("saveReportAsPdf"));
-    pdf->setToolTip(tr("Saves the report for the teacher as a PDF file."));
+    m_save->setObjectName(QStringLiteral("saveWork"));
+    m_save->setToolTip(tr("Saves what you entered, to hand in (Ctrl+S)."));
+    m_print->setObjectName(QStringLiteral("printReport"));
+    m_pdf->setObjectName(QStringLiteral("saveReportAsPdf"));
+    m_pdf->setToolTip(tr("Saves the report for the teacher as a PDF file."));
 
     auto *layout = new QVBoxLayout(this);
     auto *navigation = new QHBoxLayout;
@@ -86,18 +90,18 @@ LessonWindow::LessonWindow(Lesson lesson, BenchWindow &bench, const QString &lan
     layout->addLayout(navigation);
     layout->addWidget(m_scroll, 1);
     auto *keeping = new QGridLayout;
-    keeping->addWidget(save, 0, 0);
+    keeping->addWidget(m_save, 0, 0);
     keeping->addWidget(m_notes, 0, 1);
-    keeping->addWidget(print, 1, 0);
-    keeping->addWidget(pdf, 1, 1);
+    keeping->addWidget(m_print, 1, 0);
+    keeping->addWidget(m_pdf, 1, 1);
     layout->addLayout(keeping);
 
     connect(m_previous, &QPushButton::clicked, this, &LessonWindow::previous);
     connect(m_next, &QPushButton::clicked, this, &LessonWindow::next);
     connect(m_notes, &QPushButton::toggled, this, &LessonWindow::setNotesShown);
-    connect(save, &QPushButton::clicked, this, &LessonWindow::saveWork);
-    connect(print, &QPushButton::clicked, this, &LessonWindow::printReport);
-    connect(pdf, &QPushButton::clicked, this, &LessonWindow::saveReportAsPdf);
+    connect(m_save, &QPushButton::clicked, this, &LessonWindow::saveWork);
+    connect(m_print, &QPushButton::clicked, this, &LessonWindow::printReport);
+    connect(m_pdf, &QPushButton::clicked, this, &LessonWindow::saveReportAsPdf);
     createActions();
 
     PhotonPanel *photons = bench.photons();
@@ -147,7 +151,15 @@ void LessonWindow::showStation(int index)
     m_page = new StationPage(station, work, m_work.language);
     m_page->setNotesShown(m_notesShown);
     m_scroll->setWidget(m_page); // deletes the page shown before
+    // The station first, as the pupil works it; then the way on, then keeping the work.
+    QWidget *before = m_page->lastInTabOrder();
+    for (QWidget *after :
+         std::initializer_list<QWidget *>{m_previous, m_next, m_save, m_print, m_pdf, m_notes}) {
+        setTabOrder(before, after);
+        before = after;
+    }
     connect(m_page, &StationPage::committed, this, &LessonWindow::lockBench);
+    connect(m_page, &StationPage::edited, this, &LessonWindow::edited);
     connect(m_page, &StationPage::revealRequested, this, [this] {
         if (m_bench)
             m_bench->photons()->reveal();
@@ -206,6 +218,7 @@ void LessonWindow::benchPredictingChanged(bool predicting)
     if (work.isCommitted() && !work.observed) {
         work.observed = true;
         m_page->showObserved();
+        edited();
     }
 }
 
@@ -266,14 +279,25 @@ QString LessonWindow::proposedName(const QString &suffix) const
     return name + u'.' + suffix;
 }
 
+void LessonWindow::edited()
+{
+    ++m_edits;
+    setWindowModified(true);
+}
+
 void LessonWindow::saveWork()
+{
+    startSave();
+}
+
+bool LessonWindow::startSave(std::function<void()> after)
 {
     askPupilOnce();
     if (m_workPath.isEmpty()) {
         m_workPath = m_sharing.ask(tr("Save your work"), proposedName(LessonWork::suffix),
                                    tr("Pupil's work (*.%1)").arg(LessonWork::suffix));
         if (m_workPath.isEmpty())
-            return;
+            return false;
     }
     readClock();
     const QByteArray bytes = LessonWork::toJson(m_work);
@@ -282,7 +306,40 @@ void LessonWindow::saveWork()
         [bytes](const QString &path, std::stop_token stop) {
             return WholeFile::write(path, bytes, WholeFile::Wait::Briefly, std::move(stop));
         },
-        [this](const QString &path, const QString &reason) { emit workSaved(path, reason); });
+        [this, edits = m_edits, after = std::move(after)](const QString &path,
+                                                          const QString &reason) {
+            // What was entered while the file was written is still to be saved.
+            const bool saved = reason.isEmpty() && edits == m_edits;
+            if (saved)
+                setWindowModified(false);
+            emit workSaved(path, reason);
+            if (saved && after)
+                after();
+        });
+    return true;
+}
+
+bool LessonWindow::letGo(std::function<void()> afterSave)
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    tr("Your work in this lesson has changed since it was last saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    isVisible() ? this : parentWidget());
+    box.setInformativeText(tr("Do you want to save it before it is lost?"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Discard:
+        setWindowModified(false);
+        return true;
+    case QMessageBox::Save:
+        startSave(std::move(afterSave));
+        return false;
+    default:
+        return false;
+    }
 }
 
 void LessonWindow::printReport()

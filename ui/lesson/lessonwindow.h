@@ -51,6 +51,11 @@ public:
     /// Sizes and places this window and the bench side by side on the bench's screen.
     void placeBesideBench();
 
+    /// Asks, where the work has changed since it was last saved, whether to save it before it
+    /// is lost. True where it may go at once: nothing is unsaved, or the pupil discards it.
+    /// Otherwise false, and `afterSave` runs once the save the pupil chose has succeeded.
+    bool letGo(std::function<void()> afterSave);
+
     /// Replace the desktop's dialogs, for tests.
     void setAskFileName(SaveLocation::Ask ask) { m_sharing.setAsk(std::move(ask)); }
     void setAskPupil(AskPupil ask) { m_askPupil = std::move(ask); }
@@ -80,6 +85,11 @@ private:
     void benchPredictingChanged(bool predicting);
     /// Adds the time spent at the station since the clock was last read.
     void readClock();
+    /// The work changed: it is to be saved again.
+    void edited();
+    /// Starts saving the work, `after` to run once it has succeeded; false where the pupil
+    /// chose no file.
+    bool startSave(std::function<void()> after = {});
     /// Asks the pupil's name the first time it is needed.
     void askPupilOnce();
     QString proposedName(const QString &suffix) const;
@@ -93,6 +103,7 @@ private:
     QString m_workPath;
     bool m_pupilAsked = false;
     bool m_notesShown = false;
+    quint64 m_edits = 0; ///< changes to the work so far
     Sharing m_sharing{*this};
     AskPupil m_askPupil;
 
@@ -102,6 +113,9 @@ private:
     QPushButton *m_previous;
     QPushButton *m_next;
     QPushButton *m_notes;
+    QPushButton *m_save;
+    QPushButton *m_print;
+    QPushButton *m_pdf;
 };
 
 } // namespace veltrin

@@ -196,18 +196,18 @@ QGroupBox *StationPage::createCheck()
         m_checkValue->setText(number(*m_work.checkAnswer));
     auto *label = new QLabel(tr("&Answer:"), box);
     label->setBuddy(m_checkValue);
-    auto *check = new QPushButton(tr("C&heck"), box);
-    check->setObjectName(QStringLiteral("check"));
+    m_check = new QPushButton(tr("C&heck"), box);
+    m_check->setObjectName(QStringLiteral("check"));
     row->addWidget(label);
     row->addWidget(m_checkValue, 1);
     if (!m_station.check.unit.isEmpty())
         row->addWidget(new QLabel(text(m_station.check.unit), box));
-    row->addWidget(check);
+    row->addWidget(m_check);
     layout->addLayout(row);
     m_verdict = textLabel({}, box);
     m_verdict->setObjectName(QStringLiteral("verdict"));
     layout->addWidget(m_verdict);
-    connect(check, &QPushButton::clicked, this, &StationPage::check);
+    connect(m_check, &QPushButton::clicked, this, &StationPage::check);
     connect(m_checkValue, &QLineEdit::returnPressed, this, &StationPage::check);
     return box;
 }
@@ -335,6 +335,12 @@ void StationPage::focusFirst()
         m_choices->buttons().constFirst()->setFocus();
     else
         m_commit->setFocus();
+}
+
+QWidget *StationPage::lastInTabOrder() const
+{
+    // Tab leaves the confronting question's answers, one group, from any of them.
+    return m_confront ? m_confront->buttons().constLast() : m_check;
 }
 
 bool StationPage::check()

@@ -36,6 +36,8 @@ public:
     /// Puts the keyboard focus where the pupil starts: the prediction, or once it is committed,
     /// the explanation.
     void focusFirst();
+    /// The last of the page's controls that Tab reaches, for the window's own to follow.
+    QWidget *lastInTabOrder() const;
 
     /// Commits the prediction entered; false where there is none yet, or it is committed.
     bool commit();
@@ -80,6 +82,7 @@ private:
     QPushButton *m_reveal = nullptr;
     QPlainTextEdit *m_explanation = nullptr;
     QLineEdit *m_checkValue = nullptr;
+    QPushButton *m_check = nullptr;
     QLabel *m_verdict = nullptr;
     QButtonGroup *m_confront = nullptr;
     QLabel *m_feedback = nullptr;

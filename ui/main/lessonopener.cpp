@@ -20,15 +20,18 @@ LessonWindow *LessonOpener::lesson() const
 
 void LessonOpener::open(const Lesson &lesson)
 {
-    m_benches.open();
     // The same lesson opened again, after its window was closed, goes on with the work in it.
     if (m_lesson && m_lesson->lesson() == lesson) {
+        m_benches.open();
         m_lesson->show();
         m_lesson->raise();
         m_lesson->activateWindow();
         return;
     }
-    // The work of another lesson goes with its window; the pupil saves it before (Ctrl+S).
+    // The work of another lesson goes with its window, once the pupil has saved or dropped it.
+    if (m_lesson && !m_lesson->letGo([this, lesson] { open(lesson); }))
+        return;
+    m_benches.open();
     delete m_lesson;
     m_lesson = new LessonWindow(lesson, *m_benches.bench(), LessonWindow::uiLanguage(), &m_window);
     m_lesson->placeBesideBench();

@@ -24,7 +24,8 @@ public:
     LessonWindow *lesson() const;
 
     /// Opens the bench and the lesson beside it, at its first station; the lesson open already
-    /// shows again as it was left.
+    /// shows again as it was left. Another lesson's unsaved work is saved or dropped first, as
+    /// the pupil answers, or that lesson stays.
     void open(const Lesson &lesson);
 
 private:

@@ -10,6 +10,7 @@
 #include "handlerguard.h"
 #include "imagesurface.h"
 #include "lessonopener.h"
+#include "lessonwindow.h"
 #include "lookcloser.h"
 #include "pacedrun.h"
 #include "parameterhandlers.h"
@@ -468,6 +469,12 @@ void VeltrinWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void VeltrinWindow::closeEvent(QCloseEvent *event)
 {
+    // The program ends with this window: the lesson's unsaved work is saved or dropped first,
+    // as the pupil answers, or the program goes on.
+    if (LessonWindow *lesson = lessonWindow(); lesson && !lesson->letGo([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     // A run in progress ends here, between two of its positions; the program then ends. A
     // question still open is answered No, and the run it belongs to is not begun.
     endRun();
