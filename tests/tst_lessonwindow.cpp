@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace veltrin;
 
@@ -59,7 +60,10 @@ Lesson threeStations()
     LessonConfront confront;
     confront.prompt = words("Did each photon travel along one path?");
     confront.answers = {{words("Yes"), false, words("Look at the arrows again.")},
-                        {words("No"), true, words("Every path adds its arrow.")}};
+                        {words("No: it did not take any one of them, for every path adds its "
+                               "arrow, and the arrows of the paths far from the least time cancel "
+                               "while those near it add up"),
+                         true, words("Every path adds its arrow.")}};
     lesson.stations.front().confront = confront;
     return lesson;
 }
@@ -160,6 +164,21 @@ private slots:
         QCOMPARE(child<QLabel>(*m_window, "feedback")->text(),
                  QStringLiteral("Look at the arrows again."));
         QCOMPARE(m_window->work().stations[0].confrontAnswer, 0);
+    }
+
+    void aLongAnswerWrapsInTheNarrowWindowAndItsTextChoosesIt()
+    {
+        const auto *page = m_window->findChild<StationPage *>();
+        QVERIFY(page->minimumSizeHint().width() < 360);
+        const auto *right = child<QAbstractButton>(*m_window, "answer1");
+        const auto texts = right->parentWidget()->findChildren<QLabel *>();
+        const auto text = std::find_if(texts.begin(), texts.end(), [](const QLabel *label) {
+            return label->text().startsWith(u"No: it did not");
+        });
+        QVERIFY(text != texts.end());
+        QTest::mouseClick(*text, Qt::LeftButton);
+        QVERIFY(right->isChecked());
+        QCOMPARE(m_window->work().stations[0].confrontAnswer, 1);
     }
 
     void tabRunsThroughTheStationBeforeTheWindowsButtons()

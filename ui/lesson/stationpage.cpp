@@ -2,6 +2,7 @@
 #include "stationpage.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,11 +19,6 @@ namespace veltrin {
 namespace {
 
 /// A lesson's text on a button, its ampersands shown rather than taken as mnemonics.
-QString buttonText(const QString &text)
-{
-    return QString(text).replace(u'&', QStringLiteral("&&"));
-}
-
 QString number(double value)
 {
     return QLocale().toString(value, 'g', QLocale::FloatingPointShortest);
@@ -89,6 +85,35 @@ QLabel *StationPage::textLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+QRadioButton *StationPage::addAnswer(QBoxLayout &layout, const QString &text)
+{
+    // A radio button's own text never wraps, and an answer a sentence long would widen the
+    // whole station past the narrow window: the button's text stands in a label beside it.
+    auto *row = new QHBoxLayout;
+    auto *button = new QRadioButton(layout.parentWidget());
+    button->setAccessibleName(text);
+    QLabel *label = textLabel(text, layout.parentWidget());
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->installEventFilter(this);
+    m_answerOf.insert(label, button);
+    row->addWidget(button, 0, Qt::AlignTop);
+    row->addWidget(label, 1);
+    layout.addLayout(row);
+    return button;
+}
+
+bool StationPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (QRadioButton *button = m_answerOf.value(watched); button && button->isEnabled()) {
+            button->click();
+            button->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 QGroupBox *StationPage::createPrediction()
 {
     auto *box = new QGroupBox(tr("Your prediction"), this);
@@ -122,10 +147,9 @@ QGroupBox *StationPage::createPrediction()
     case LessonPrediction::Kind::Choice:
         m_choices = new QButtonGroup(box);
         for (std::size_t i = 0; i < m_station.prediction.choices.size(); ++i) {
-            auto *choice = new QRadioButton(buttonText(text(m_station.prediction.choices[i])), box);
+            QRadioButton *choice = addAnswer(*layout, text(m_station.prediction.choices[i]));
             choice->setObjectName(QStringLiteral("choice%1").arg(i));
             m_choices->addButton(choice, int(i));
-            layout->addWidget(choice);
             if (m_work.choice == int(i))
                 choice->setChecked(true);
         }
@@ -223,10 +247,9 @@ QGroupBox *StationPage::createConfront()
     layout->addWidget(choose);
     m_confront = new QButtonGroup(box);
     for (std::size_t i = 0; i < confront.answers.size(); ++i) {
-        auto *answer = new QRadioButton(buttonText(text(confront.answers[i].text)), box);
+        QRadioButton *answer = addAnswer(*layout, text(confront.answers[i].text));
         answer->setObjectName(QStringLiteral("answer%1").arg(i));
         m_confront->addButton(answer, int(i));
-        layout->addWidget(answer);
         if (m_work.confrontAnswer == int(i))
             answer->setChecked(true);
         if (i == 0)

@@ -4,15 +4,18 @@
 #include "lesson.h"
 #include "lessonwork.h"
 
+#include <QHash>
 #include <QWidget>
 #include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace veltrin {
 
@@ -45,6 +48,10 @@ public:
     /// no number.
     bool check();
 
+protected:
+    /// A click on an answer's text chooses it, as on its button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     /// The prediction was committed: the observation may begin.
     void committed();
@@ -63,6 +70,8 @@ private:
     void showCommitted();
     void showCheckVerdict();
     void showConfrontFeedback();
+    /// A choice's button, its text wrapped beside it, added to `layout`.
+    QRadioButton *addAnswer(QBoxLayout &layout, const QString &text);
     /// A label of wrapped text the pupil may select.
     QLabel *textLabel(const QString &text, QWidget *parent);
     QString text(const LessonText &text) const { return text.in(m_language); }
@@ -86,6 +95,7 @@ private:
     QLabel *m_verdict = nullptr;
     QButtonGroup *m_confront = nullptr;
     QLabel *m_feedback = nullptr;
+    QHash<QObject *, QRadioButton *> m_answerOf; ///< each answer's text, and its button
     QGroupBox *m_notes = nullptr;
 };
 
